@@ -1,0 +1,22 @@
+#pragma once
+#include "orvane/layout/LayoutStrategy.h"
+#include "orvane/package/LayoutOrientation.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class TiledLayoutStrategy : public LayoutStrategy {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10088;
+    TiledLayoutStrategy();
+    ~TiledLayoutStrategy() override;
+    static std::shared_ptr<TiledLayoutStrategy> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<LayoutOrientation::type> orientation;
+};
+
+} // namespace orvane

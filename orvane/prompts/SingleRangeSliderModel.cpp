@@ -1,0 +1,20 @@
+#include "orvane/prompts/SingleRangeSliderModel.h"
+
+#include "orvane/package/BaseUIModelDatabase.h"
+
+namespace orvane {
+
+SingleRangeSliderModel::SingleRangeSliderModel()
+    : selectedValue(this, BaseUIModelDatabase::propertyDefinition(WRAPPER_TYPE_ID, 0, 6)),
+      formattedSelectedValue(this, BaseUIModelDatabase::propertyDefinition(WRAPPER_TYPE_ID, 0, 7)) {
+}
+
+SingleRangeSliderModel::~SingleRangeSliderModel() = default;
+
+std::shared_ptr<SingleRangeSliderModel> SingleRangeSliderModel::create() {
+    auto m = std::make_shared<SingleRangeSliderModel>();
+    m->initialize();
+    return m;
+}
+
+} // namespace orvane

@@ -1,0 +1,22 @@
+#pragma once
+#include "orvane/package/BaseUIModel.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class PickedNodeInfo : public BaseUIModel {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10055;
+    PickedNodeInfo();
+    ~PickedNodeInfo() override;
+    static std::shared_ptr<PickedNodeInfo> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<unsigned int> nodeID;
+    Property<unsigned int> detailIndex;
+};
+
+} // namespace orvane

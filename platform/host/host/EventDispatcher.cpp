@@ -1,0 +1,192 @@
+#include "host/EventDispatcher.h"
+
+#include "host/CLog.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvane {
+
+namespace {
+constexpr int kMaxForwardDepth = 256;
+
+void eraseOne(std::vector<EventDispatcher*>& v, EventDispatcher* d) {
+    auto it = std::find(v.begin(), v.end(), d);
+    if (it != v.end()) v.erase(it);
+}
+} // namespace
+
+std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
+    if (!currentSource_) return nullptr;
+    return currentSource_->sharedAs<EventDispatcher>();
+}
+
+EventDispatcher::~EventDispatcher() {
+    // Unlink both directions so that no dangling pointer survives this object.
+    if (!links_) return;
+    for (EventDispatcher* p : links_->parents)
+        if (p->links_) eraseOne(p->links_->children, this);
+    for (EventDispatcher* c : links_->children)
+        if (c->links_) eraseOne(c->links_->parents, this);
+}
+
+EventDispatcher::TypeListeners* EventDispatcher::findListeners(int type) const {
+    if (!listeners_) return nullptr;
+    for (auto& tl : *listeners_)
+        if (tl.type == type) return &tl;
+    return nullptr;
+}
+
+void EventDispatcher::addEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback) {
+    if (!callback) return;
+    if (!listeners_) listeners_ = std::make_unique<std::vector<TypeListeners>>();
+    TypeListeners* tl = findListeners(type);
+    if (!tl) {
+        listeners_->push_back({type, {}});
+        tl = &listeners_->back();
+    }
+    tl->callbacks.push_back(callback);
+}
+
+void EventDispatcher::removeEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback) {
+    if (!callback) return;
+    TypeListeners* tl = findListeners(type);
+    if (!tl) return;
+    auto& v = tl->callbacks;
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        if (*it == callback || (**it == *callback)) {
+            v.erase(it);
+            return;
+        }
+    }
+}
+
+void EventDispatcher::removeAllEventListeners() { listeners_.reset(); }
+
+bool EventDispatcher::hasEventListener(int type) const {
+    TypeListeners* tl = findListeners(type);
+    return tl && !tl->callbacks.empty();
+}
+
+size_t EventDispatcher::getEventListenerCount(int type) const {
+    TypeListeners* tl = findListeners(type);
+    return tl ? tl->callbacks.size() : 0;
+}
+
+bool EventDispatcher::wouldDeliver(int type) const {
+    // Depth-first walk over the forwarding parents. Trees are small and acyclic
+    // when well formed; the bounds make a malformed graph answer "yes".
+    const EventDispatcher* stack[64];
+    int top = 0;
+    stack[top++] = this;
+    int visited = 0;
+    while (top > 0) {
+        const EventDispatcher* d = stack[--top];
+        if (!d->dispatchEnabled_) continue;
+        if (d->hasEventListener(type)) return true;
+        if (++visited > 4096) return true;
+        if (EventDispatcher* ip = d->implicitParent()) {
+            if (top == 64) return true;
+            stack[top++] = ip;
+        }
+        if (d->links_) {
+            for (EventDispatcher* p : d->links_->parents) {
+                if (top == 64) return true;
+                stack[top++] = p;
+            }
+        }
+    }
+    return false;
+}
+
+void EventDispatcher::addForwardTarget(EventDispatcher* parent) {
+    if (!parent || parent == this) return;
+    if (!links_) links_ = std::make_unique<Links>();
+    if (!parent->links_) parent->links_ = std::make_unique<Links>();
+    links_->parents.push_back(parent);
+    parent->links_->children.push_back(this);
+}
+
+void EventDispatcher::removeForwardTarget(EventDispatcher* parent) {
+    if (!links_ || !parent) return;
+    auto it = std::find(links_->parents.begin(), links_->parents.end(), parent);
+    if (it == links_->parents.end()) return;
+    links_->parents.erase(it);
+    if (parent->links_) eraseOne(parent->links_->children, this);
+}
+
+bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
+    if (!links_) return false;
+    return std::find(links_->parents.begin(), links_->parents.end(), parent) != links_->parents.end();
+}
+
+void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
+    if (!event || !dispatchEnabled_) return;
+    // A listener may drop the last outside reference to this dispatcher.
+    auto keepAlive = weak_from_this().lock();
+    if (!event->getOriginalSource()) event->setOriginalSource(this);
+    EventDispatcher* previous = event->getCurrentSource();
+    event->setCurrentSource(this);
+    deliverToListeners(event);
+    forwardToParents(event);
+    event->setCurrentSource(previous ? previous : this);
+}
+
+void EventDispatcher::deliverToListeners(const std::shared_ptr<PortableEvent>& event) {
+    TypeListeners* tl = findListeners(event->getType());
+    if (!tl || tl->callbacks.empty()) return;
+    // Snapshot, without a heap allocation in the common small case.
+    const size_t n = tl->callbacks.size();
+    std::array<std::shared_ptr<AbstractEventCallback>, 8> small;
+    std::vector<std::shared_ptr<AbstractEventCallback>> large;
+    std::shared_ptr<AbstractEventCallback>* snap;
+    if (n <= small.size()) {
+        std::copy(tl->callbacks.begin(), tl->callbacks.end(), small.begin());
+        snap = small.data();
+    } else {
+        large = tl->callbacks;
+        snap = large.data();
+    }
+    const int type = event->getType();
+    bool sawExpired = false;
+    for (size_t i = 0; i < n; ++i) {
+        auto& cb = snap[i];
+        if (cb->isExpired()) {
+            sawExpired = true;
+            continue;
+        }
+        (*cb)(event);
+        event->setCurrentSource(this);
+    }
+    if (sawExpired) {
+        if (TypeListeners* now = findListeners(type)) {
+            auto& v = now->callbacks;
+            v.erase(std::remove_if(v.begin(), v.end(), [](const auto& c) { return c->isExpired(); }), v.end());
+        }
+    }
+}
+
+void EventDispatcher::forwardToParents(const std::shared_ptr<PortableEvent>& event) {
+    if (!links_ || links_->parents.empty()) return;
+    const int depth = event->forwardDepth();
+    if (depth >= kMaxForwardDepth) {
+        ORVANE_LOG(CLog::ERRORS, "host/EventDispatcher", "event forwarding stopped: the ownership graph has a cycle");
+        return;
+    }
+    event->setForwardDepth(depth + 1);
+    if (links_->parents.size() == 1) {
+        links_->parents[0]->receiveForwardedEvent(event);
+    } else {
+        std::vector<EventDispatcher*> snap = links_->parents;
+        for (EventDispatcher* p : snap) {
+            // A listener may have unlinked it meanwhile.
+            if (links_ && std::find(links_->parents.begin(), links_->parents.end(), p) != links_->parents.end())
+                p->receiveForwardedEvent(event);
+        }
+    }
+    event->setForwardDepth(depth);
+}
+
+void EventDispatcher::receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event) { dispatchEvent(event); }
+
+} // namespace orvane

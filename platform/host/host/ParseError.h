@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace orvane {
+
+// Where and why reading a document failed.
+struct ParseError {
+    std::string source;  // file name or "<text>"
+    int line = 0;
+    int column = 0;
+    std::string message;
+    bool isSet() const { return !message.empty(); }
+    std::string toString() const {
+        return (source.empty() ? std::string("<text>") : source) + ":" + std::to_string(line) + ":" +
+               std::to_string(column) + ": " + message;
+    }
+};
+
+} // namespace orvane

@@ -1,0 +1,56 @@
+#include "host/PropertyOwner.h"
+
+#include "host/AbstractProperty.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+void PropertyOwner::registerProperty(AbstractProperty* property) {
+    if (property) properties_.push_back(property);
+}
+
+void PropertyOwner::unregisterProperty(AbstractProperty* property) {
+    auto it = std::find(properties_.begin(), properties_.end(), property);
+    if (it != properties_.end()) properties_.erase(it);
+}
+
+AbstractProperty* PropertyOwner::getProperty(std::string_view nameOrAlias) const {
+    for (AbstractProperty* p : properties_)
+        if (p->getDefinition().matchesName(nameOrAlias)) return p;
+    return nullptr;
+}
+
+AbstractProperty* PropertyOwner::getPropertyAtIndex(size_t index) const {
+    return index < properties_.size() ? properties_[index] : nullptr;
+}
+
+void PropertyOwner::applyCache() {
+    // Keep this owner alive: listeners run while the values are applied.
+    auto keepAlive = weak_from_this().lock();
+    const bool caching = getCachingIsEnabled();
+    EventDispatcher::setCachingIsEnabled(false);
+    // Snapshot: listeners may not add properties, but be safe about it.
+    std::vector<AbstractProperty*> pending;
+    for (AbstractProperty* p : properties_)
+        if (p->hasCachedValue()) pending.push_back(p);
+    for (AbstractProperty* p : pending)
+        if (std::find(properties_.begin(), properties_.end(), p) != properties_.end()) p->applyCache();
+    EventDispatcher::setCachingIsEnabled(caching);
+}
+
+void PropertyOwner::clearCache() {
+    for (AbstractProperty* p : properties_) p->clearCache();
+}
+
+bool PropertyOwner::hasPendingCache() const {
+    for (AbstractProperty* p : properties_)
+        if (p->hasCachedValue()) return true;
+    return false;
+}
+
+void PropertyOwner::clearPropertyOverrides() {
+    for (AbstractProperty* p : properties_) p->clearHasValue();
+}
+
+} // namespace orvane

@@ -1,0 +1,172 @@
+#include "host/EventDispatcher.h"
+#include "host/Focusable.h"
+#include "orvane/properties/EventCallback.h"
+#include "orvane/properties/KeyListenerCallback.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace orvane;
+
+namespace {
+
+struct Recorder : public virtual Wrappable {
+    std::vector<int> seen;
+    std::vector<EventDispatcher*> currentSources;
+    std::vector<EventDispatcher*> originalSources;
+    std::function<void()> onEvent;
+    void handle(const std::shared_ptr<PortableEvent>& e) {
+        seen.push_back(e->getType());
+        currentSources.push_back(e->getCurrentSource());
+        originalSources.push_back(e->getOriginalSource());
+        if (onEvent) onEvent();
+    }
+    void other(const std::shared_ptr<PortableEvent>&) {}
+};
+
+struct FocusTarget : public Focusable {};
+
+} // namespace
+
+TEST(EventDispatcher, DeliversInRegistrationOrderOverASnapshot) {
+    auto d = std::make_shared<EventDispatcher>();
+    auto a = std::make_shared<Recorder>();
+    auto b = std::make_shared<Recorder>();
+    auto c = std::make_shared<Recorder>();
+    std::vector<char> order;
+    auto cbA = FunctionEventCallback::create([&](auto&) { order.push_back('a'); });
+    auto cbB = EventCallback<Recorder>::create(b, &Recorder::handle);
+    auto cbC = EventCallback<Recorder>::create(c, &Recorder::handle);
+    d->addEventListener(7, cbA);
+    d->addEventListener(7, cbB);
+    // b removes c and adds a new listener while the event is delivered: the
+    // running dispatch still reaches c (snapshot) but not the new listener.
+    bool added = false;
+    b->onEvent = [&] {
+        d->removeEventListener(7, cbC);
+        if (!added) {
+            added = true;
+            d->addEventListener(7, FunctionEventCallback::create([&](auto&) { order.push_back('n'); }));
+        }
+    };
+    d->addEventListener(7, cbC);
+    d->dispatchEvent(PortableEvent::create(7));
+    EXPECT_EQ(order, std::vector<char>{'a'});
+    EXPECT_EQ(b->seen.size(), 1u);
+    EXPECT_EQ(c->seen.size(), 1u);
+    EXPECT_EQ(d->getEventListenerCount(7), 3u);  // a, b, new
+    order.clear();
+    d->dispatchEvent(PortableEvent::create(7));
+    EXPECT_EQ(order, (std::vector<char>{'a', 'n'}));
+    EXPECT_EQ(c->seen.size(), 1u);
+    // Other types do not reach these listeners.
+    d->dispatchEvent(PortableEvent::create(8));
+    EXPECT_EQ(b->seen.size(), 2u);
+}
+
+TEST(EventDispatcher, RemovalMatchesByEqualityAndExpiredCallbacksArePurged) {
+    auto d = std::make_shared<EventDispatcher>();
+    auto r = std::make_shared<Recorder>();
+    d->addEventListener(1, EventCallback<Recorder>::create(r, &Recorder::handle));
+    // A fresh callback with the same target and handler removes it.
+    d->removeEventListener(1, EventCallback<Recorder>::create(r, &Recorder::handle));
+    EXPECT_EQ(d->getEventListenerCount(1), 0u);
+    // A different handler does not match.
+    d->addEventListener(1, EventCallback<Recorder>::create(r, &Recorder::handle));
+    d->removeEventListener(1, EventCallback<Recorder>::create(r, &Recorder::other));
+    EXPECT_EQ(d->getEventListenerCount(1), 1u);
+
+    {
+        auto gone = std::make_shared<Recorder>();
+        d->addEventListener(1, EventCallback<Recorder>::create(gone, &Recorder::handle));
+    }
+    EXPECT_EQ(d->getEventListenerCount(1), 2u);
+    d->dispatchEvent(PortableEvent::create(1));
+    EXPECT_EQ(r->seen.size(), 1u);
+    EXPECT_EQ(d->getEventListenerCount(1), 1u);  // the expired one was removed
+}
+
+TEST(EventDispatcher, DispatchSwitchAndSourceChain) {
+    auto child = std::make_shared<EventDispatcher>();
+    auto parent = std::make_shared<EventDispatcher>();
+    child->addForwardTarget(parent.get());
+    auto r = std::make_shared<Recorder>();
+    child->addEventListener(5, EventCallback<Recorder>::create(r, &Recorder::handle));
+    parent->addEventListener(5, EventCallback<Recorder>::create(r, &Recorder::handle));
+    EXPECT_TRUE(child->wouldDeliver(5));
+    EXPECT_FALSE(child->wouldDeliver(6));
+
+    child->dispatchEvent(PortableEvent::create(5));
+    ASSERT_EQ(r->seen.size(), 2u);
+    EXPECT_EQ(r->currentSources[0], child.get());
+    EXPECT_EQ(r->currentSources[1], parent.get());
+    EXPECT_EQ(r->originalSources[0], child.get());
+    EXPECT_EQ(r->originalSources[1], child.get());
+
+    child->setDispatchIsEnabled(false);
+    child->dispatchEvent(PortableEvent::create(5));
+    EXPECT_EQ(r->seen.size(), 2u);
+    child->setDispatchIsEnabled(true);
+
+    // Unlinking by destruction leaves no dangling forward target.
+    parent.reset();
+    child->dispatchEvent(PortableEvent::create(5));
+    EXPECT_EQ(r->seen.size(), 3u);
+}
+
+TEST(EventDispatcher, ForwardingCycleStopsInsteadOfOverflowing) {
+    auto a = std::make_shared<EventDispatcher>();
+    auto b = std::make_shared<EventDispatcher>();
+    a->addForwardTarget(b.get());
+    b->addForwardTarget(a.get());
+    int count = 0;
+    a->addEventListener(1, FunctionEventCallback::create([&](auto&) { ++count; }));
+    a->dispatchEvent(PortableEvent::create(1));
+    EXPECT_GT(count, 1);
+    EXPECT_LT(count, 1000);
+}
+
+TEST(KeyListenerCallback, CallsOnlyWithKeyboardFocusAndComparesByTargetHandlerAndFocus) {
+    auto r = std::make_shared<Recorder>();
+    auto focus = std::make_shared<FocusTarget>();
+    auto other = std::make_shared<FocusTarget>();
+    auto cb = KeyListenerCallback<Recorder>::create(r, focus, &Recorder::handle);
+    (*cb)(PortableEvent::create(3));
+    EXPECT_TRUE(r->seen.empty());  // swallowed: no focus
+    FocusManager::setKeyboardFocus(focus);
+    (*cb)(PortableEvent::create(3));
+    EXPECT_EQ(r->seen.size(), 1u);
+    FocusManager::setKeyboardFocus(nullptr);
+
+    EXPECT_TRUE(*cb == *KeyListenerCallback<Recorder>::create(r, focus, &Recorder::handle));
+    EXPECT_FALSE(*cb == *KeyListenerCallback<Recorder>::create(r, other, &Recorder::handle));
+    EXPECT_FALSE(*cb == *EventCallback<Recorder>::create(r, &Recorder::handle));
+    EXPECT_FALSE(*EventCallback<Recorder>::create(r, &Recorder::handle) == *cb);
+
+    focus.reset();
+    EXPECT_TRUE(cb->isExpired());
+}
+
+TEST(FocusManager, CallsTheFocusHooksInOrder) {
+    struct Hooked : public Focusable {
+        std::vector<std::string>* log;
+        std::string name;
+        void didGainKeyboardFocus() override { log->push_back(name + "+"); }
+        void willLoseKeyboardFocus() override { log->push_back(name + "-"); }
+    };
+    std::vector<std::string> log;
+    auto a = std::make_shared<Hooked>();
+    a->log = &log;
+    a->name = "a";
+    auto b = std::make_shared<Hooked>();
+    b->log = &log;
+    b->name = "b";
+    FocusManager::setKeyboardFocus(a);
+    FocusManager::setKeyboardFocus(a);
+    FocusManager::setKeyboardFocus(b);
+    EXPECT_TRUE(b->hasKeyboardFocus());
+    EXPECT_FALSE(a->hasKeyboardFocus());
+    FocusManager::setKeyboardFocus(nullptr);
+    EXPECT_EQ(log, (std::vector<std::string>{"a+", "a-", "b+", "b-"}));
+}

@@ -1,0 +1,154 @@
+#include "common/TestSupport.h"
+#include "host/Dimension.h"
+#include "host/FileSystemManager.h"
+#include "host/ModelSerializer.h"
+#include "orvane/datagrid/CompactFormatOptions.h"
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/layout/LayoutConstraint.h"
+#include "orvane/layout/LayoutProxy.h"
+#include "orvane/layout/ResponsiveLayoutStrategy.h"
+#include "orvane/package/Div.h"
+#include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/package/Span.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+namespace {
+
+std::shared_ptr<BaseModel> read(const std::string& text, ParseError* error = nullptr) {
+    auto d = OrvaneUIDeserializer::create();
+    auto m = d->deserialize(text, false);
+    if (error) *error = d->getLastError();
+    return m;
+}
+
+std::string contentOf(const std::shared_ptr<Span>& s) { return s && s->content.get() ? *s->content.get() : "<null>"; }
+
+} // namespace
+
+TEST(Parser, BareTextInsideDivBecomesOneSpan) {
+    auto div = std::dynamic_pointer_cast<Div>(read("<div>Hello world</div>"));
+    ASSERT_TRUE(div);
+    ASSERT_TRUE(div->spans.get());
+    ASSERT_EQ(div->spans.get()->size(), 1u);
+    EXPECT_EQ(contentOf((*div->spans.get())[0]), "Hello world");
+    EXPECT_FALSE(div->divs.get());
+}
+
+TEST(Parser, MixedContentKeepsDocumentOrderAndParentLinks) {
+    auto div = std::dynamic_pointer_cast<Div>(
+        read("<div class=\"note\" style=\"color: red\">one <span class=\"b\">two <span>three</span> four</span> five</div>"));
+    ASSERT_TRUE(div);
+    EXPECT_EQ(*div->styleClass.get(), "note");
+    EXPECT_EQ(*div->style.get(), "color: red");
+    auto spans = div->spans.get();
+    ASSERT_EQ(spans->size(), 3u);
+    EXPECT_EQ(contentOf((*spans)[0]), "one ");
+    EXPECT_EQ(contentOf((*spans)[2]), " five");
+    auto mid = (*spans)[1];
+    EXPECT_EQ(*mid->styleClass.get(), "b");
+    EXPECT_EQ(contentOf(mid), "two ");
+    ASSERT_EQ(mid->spans.get()->size(), 2u);
+    auto inner = (*mid->spans.get())[0];
+    EXPECT_EQ(contentOf(inner), "three");
+    EXPECT_EQ(inner->parentSpan.get().lock(), mid);
+    EXPECT_EQ(contentOf((*mid->spans.get())[1]), " four");
+    // Spans directly in the div have no parent span.
+    EXPECT_FALSE(mid->parentSpan.get().lock());
+}
+
+TEST(Parser, AttributesConvertByValueTypeAndPropertyElementsHoldModels) {
+    auto root = std::dynamic_pointer_cast<LayoutProxy>(read(R"(<orvane version="82">
+      <LayoutProxy grow="true" x="10px" w="50%">
+        <defaultStrategy><ResponsiveLayoutStrategy orientation="vertical" overflow="STACK" minSize="2.5"/></defaultStrategy>
+        <defaultConstraint><LayoutConstraint zIndex="-3" heightPreferredSizeBehavior="ignore" responsiveWeights="1 2,3"/></defaultConstraint>
+        <children><LayoutProxy/><LayoutProxy isDisabled="1"/></children>
+      </LayoutProxy></orvane>)"));
+    ASSERT_TRUE(root);
+    EXPECT_TRUE(root->grow.get());
+    EXPECT_EQ(root->w.get()->getUnit(), DimensionUnit::PERCENT);
+    EXPECT_FLOAT_EQ(root->x.get()->getValue(), 10.0f);
+    auto strategy = std::dynamic_pointer_cast<ResponsiveLayoutStrategy>(root->defaultStrategy.get());
+    ASSERT_TRUE(strategy);
+    EXPECT_EQ(strategy->orientation.get(), LayoutOrientation::VERTICAL);
+    EXPECT_EQ(strategy->overflow.get(), ResponsiveLayoutOverflowType::STACK);
+    auto c = root->defaultConstraint.get();
+    EXPECT_EQ(c->zIndex.get(), -3);
+    EXPECT_EQ(c->heightPreferredSizeBehavior.get(), PreferredSizeBehaviorType::IGNORE);
+    EXPECT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{1, 2, 3}));
+    ASSERT_EQ(root->children.get()->size(), 2u);
+    EXPECT_TRUE((*root->children.get())[1]->isDisabled.get());
+}
+
+TEST(Parser, BadInputIsRejectedWithLineAndReason) {
+    ParseError e;
+    EXPECT_FALSE(read("<orvane version=\"1\">\n<LayoutProxy>\n  <children><LayoutPrixy/></children>\n</LayoutProxy></orvane>", &e));
+    EXPECT_EQ(e.line, 3);
+    EXPECT_NE(e.message.find("LayoutPrixy"), std::string::npos);
+
+    EXPECT_FALSE(read("<div>text <span>unclosed</div>", &e));
+    EXPECT_NE(e.message.find("malformed"), std::string::npos);
+
+    EXPECT_FALSE(read("<orvane>\n<DataGrid totalsPosition=\"middle\"/></orvane>", &e));
+    EXPECT_EQ(e.line, 2);
+    EXPECT_NE(e.message.find("middle"), std::string::npos);
+
+    EXPECT_FALSE(read("<orvane><DataGrid fixedColumnCount=\"1.5\"/></orvane>", &e));
+    EXPECT_NE(e.message.find("integer"), std::string::npos);
+    EXPECT_FALSE(read("<orvane><DataGrid noSuchThing=\"1\"/></orvane>", &e));
+    EXPECT_NE(e.message.find("noSuchThing"), std::string::npos);
+    EXPECT_FALSE(read("<orvane><LayoutProxy><defaultConstraint><Div/></defaultConstraint></LayoutProxy></orvane>", &e));
+    EXPECT_FALSE(read("<orvane><LayoutProxy>stray text</LayoutProxy></orvane>", &e));
+    EXPECT_FALSE(read("", &e));
+    EXPECT_FALSE(read("<orvane><PromptModel/></orvane>", &e));  // abstract model
+    EXPECT_FALSE(read("<orvane><LayoutConstraint/><LayoutConstraint/></orvane>", &e));
+    // Deep nesting is refused, not a stack overflow.
+    std::string deep;
+    for (int i = 0; i < 2000; ++i) deep += "<span>";
+    EXPECT_FALSE(read("<div>" + deep + "</div>", &e));
+    // Unsigned values do not accept negative numbers; validators still apply.
+    EXPECT_FALSE(read("<orvane><CompactFormatOptions scale=\"-1\"/></orvane>", &e));
+    auto cfo = std::dynamic_pointer_cast<CompactFormatOptions>(read("<orvane><CompactFormatOptions scale=\"0\"/></orvane>"));
+    ASSERT_TRUE(cfo);
+    EXPECT_FALSE(cfo->scale.hasValue());
+}
+
+TEST(Parser, ExampleDocumentsRoundTrip) {
+    for (const char* name : {"richtext.xml", "layout.xml", "datagrid.xml"}) {
+        auto d = OrvaneUIDeserializer::create();
+        auto first = d->deserializeFile(test::sourceDir() + "/examples/" + name);
+        ASSERT_TRUE(first) << name << ": " << d->getLastError().toString();
+        ModelSerializer writer;
+        std::string text = writer.serialize(first, d->getLastVersion());
+        EXPECT_TRUE(writer.getWarnings().empty()) << name;
+        auto second = OrvaneUIDeserializer::create()->deserialize(text, true);
+        ASSERT_TRUE(second) << text;
+        std::string diff;
+        EXPECT_TRUE(ModelTreeComparison::equal(first, second, &diff)) << name << ": " << diff << "\n" << text;
+        // And the written form is stable.
+        EXPECT_EQ(ModelSerializer().serialize(second, d->getLastVersion()), text);
+    }
+    auto grid = std::dynamic_pointer_cast<DataGrid>(
+        OrvaneUIDeserializer::create()->deserializeFile(test::sourceDir() + "/examples/datagrid.xml"));
+    ASSERT_TRUE(grid);
+    auto info = grid->getColumnInfo(2);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->cellVisualFillColor.get(), 0x3366ccu);
+    EXPECT_EQ(info->compactFormatOptions.get()->scale.get(), 1000u);
+}
+
+TEST(Parser, SpecialCharactersAndWhitespaceSurviveARoundTrip) {
+    auto span = Span::create();
+    span->content.set(std::make_shared<const std::string>("  a < b & \"c\"\n\td  "));
+    span->style.set(std::make_shared<const std::string>("x=\"1\"\n<y>"));
+    auto div = Div::create();
+    div->spans.set(MonitoredVector<std::shared_ptr<Span>>::create({span}));
+    std::string text = ModelSerializer().serialize(div, 0);
+    auto back = std::dynamic_pointer_cast<Div>(OrvaneUIDeserializer::create()->deserialize(text, true));
+    ASSERT_TRUE(back) << text;
+    std::string diff;
+    EXPECT_TRUE(ModelTreeComparison::equal(div, back, &diff)) << diff << "\n" << text;
+}
