@@ -1,42 +1,17 @@
 #include "orvane/package/CellVisualType.h"
 
 #include <array>
-#include <cctype>
 
 namespace orvane {
 
 namespace {
 constexpr std::array<EnumPair, 4> kStringToEnum{{{"BAR", 1}, {"HEATMAP", 2}, {"NONE", 0}, {"RICHTEXT", 3}}};
-constexpr std::array<std::string_view, 4> kSortedNames{{"NONE", "BAR", "HEATMAP", "RICHTEXT"}};
+constexpr std::array<std::string_view, 4> kNames{{"NONE", "BAR", "HEATMAP", "RICHTEXT"}};
 } // namespace
 
-std::span<const EnumPair> CellVisualType::string_to_enum() { return kStringToEnum; }
-std::span<const std::string_view> CellVisualType::sorted_names() { return kSortedNames; }
-
-CellVisualType::type CellVisualType::getValueFromString(std::string_view name, type defaultValue) {
-    const EnumPair* p = EnumPairLookup::find(kStringToEnum, name);
-    return p ? static_cast<type>(p->value) : defaultValue;
-}
-
-bool CellVisualType::isValueValid(std::string_view name) { return EnumPairLookup::find(kStringToEnum, name) != nullptr; }
-
-std::shared_ptr<const std::string> CellVisualType::getStringFromValue(type value) {
-    static const std::array<std::shared_ptr<const std::string>, 4> strings = [] {
-        std::array<std::shared_ptr<const std::string>, 4> a;
-        for (size_t i = 0; i < a.size(); ++i) a[i] = std::make_shared<const std::string>(kSortedNames[i]);
-        return a;
-    }();
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= static_cast<int>(strings.size())) return nullptr;
-    return strings[static_cast<size_t>(v)];
-}
-
-std::string CellVisualType::getXmlRepresentation(type value) {
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= 4) return {};
-    std::string out(kSortedNames[static_cast<size_t>(v)]);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+const EnumerationTable& CellVisualType::table() {
+    static const EnumerationTable t(kStringToEnum, kNames);
+    return t;
 }
 
 } // namespace orvane

@@ -1,42 +1,17 @@
 #include "orvane/package/RenderingType.h"
 
 #include <array>
-#include <cctype>
 
 namespace orvane {
 
 namespace {
 constexpr std::array<EnumPair, 2> kStringToEnum{{{"SINGLE", 0}, {"STACKED_ARCGIS_WEBMAP", 1}}};
-constexpr std::array<std::string_view, 2> kSortedNames{{"SINGLE", "STACKED_ARCGIS_WEBMAP"}};
+constexpr std::array<std::string_view, 2> kNames{{"SINGLE", "STACKED_ARCGIS_WEBMAP"}};
 } // namespace
 
-std::span<const EnumPair> RenderingType::string_to_enum() { return kStringToEnum; }
-std::span<const std::string_view> RenderingType::sorted_names() { return kSortedNames; }
-
-RenderingType::type RenderingType::getValueFromString(std::string_view name, type defaultValue) {
-    const EnumPair* p = EnumPairLookup::find(kStringToEnum, name);
-    return p ? static_cast<type>(p->value) : defaultValue;
-}
-
-bool RenderingType::isValueValid(std::string_view name) { return EnumPairLookup::find(kStringToEnum, name) != nullptr; }
-
-std::shared_ptr<const std::string> RenderingType::getStringFromValue(type value) {
-    static const std::array<std::shared_ptr<const std::string>, 2> strings = [] {
-        std::array<std::shared_ptr<const std::string>, 2> a;
-        for (size_t i = 0; i < a.size(); ++i) a[i] = std::make_shared<const std::string>(kSortedNames[i]);
-        return a;
-    }();
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= static_cast<int>(strings.size())) return nullptr;
-    return strings[static_cast<size_t>(v)];
-}
-
-std::string RenderingType::getXmlRepresentation(type value) {
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= 2) return {};
-    std::string out(kSortedNames[static_cast<size_t>(v)]);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+const EnumerationTable& RenderingType::table() {
+    static const EnumerationTable t(kStringToEnum, kNames);
+    return t;
 }
 
 } // namespace orvane

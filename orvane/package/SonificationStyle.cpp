@@ -1,42 +1,17 @@
 #include "orvane/package/SonificationStyle.h"
 
 #include <array>
-#include <cctype>
 
 namespace orvane {
 
 namespace {
 constexpr std::array<EnumPair, 1> kStringToEnum{{{"PIANO", 0}}};
-constexpr std::array<std::string_view, 1> kSortedNames{{"PIANO"}};
+constexpr std::array<std::string_view, 1> kNames{{"PIANO"}};
 } // namespace
 
-std::span<const EnumPair> SonificationStyle::string_to_enum() { return kStringToEnum; }
-std::span<const std::string_view> SonificationStyle::sorted_names() { return kSortedNames; }
-
-SonificationStyle::type SonificationStyle::getValueFromString(std::string_view name, type defaultValue) {
-    const EnumPair* p = EnumPairLookup::find(kStringToEnum, name);
-    return p ? static_cast<type>(p->value) : defaultValue;
-}
-
-bool SonificationStyle::isValueValid(std::string_view name) { return EnumPairLookup::find(kStringToEnum, name) != nullptr; }
-
-std::shared_ptr<const std::string> SonificationStyle::getStringFromValue(type value) {
-    static const std::array<std::shared_ptr<const std::string>, 1> strings = [] {
-        std::array<std::shared_ptr<const std::string>, 1> a;
-        for (size_t i = 0; i < a.size(); ++i) a[i] = std::make_shared<const std::string>(kSortedNames[i]);
-        return a;
-    }();
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= static_cast<int>(strings.size())) return nullptr;
-    return strings[static_cast<size_t>(v)];
-}
-
-std::string SonificationStyle::getXmlRepresentation(type value) {
-    int v = static_cast<int>(value);
-    if (v < 0 || v >= 1) return {};
-    std::string out(kSortedNames[static_cast<size_t>(v)]);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+const EnumerationTable& SonificationStyle::table() {
+    static const EnumerationTable t(kStringToEnum, kNames);
+    return t;
 }
 
 } // namespace orvane

@@ -32,7 +32,8 @@ public:
         for (const T& t : items_) link(t);
     }
     ~MonitoredVector() override {
-        for (const T& t : items_) unlink(t);
+        // Unlink all elements at once before they may die with the storage.
+        if constexpr (linksElements()) removeAllForwardSources();
     }
 
     static std::shared_ptr<MonitoredVector<T>> create() { return std::make_shared<MonitoredVector<T>>(); }
@@ -103,7 +104,7 @@ public:
         auto ev = makeEvent();
         if (ev)
             for (const T& t : items_) ev->setDeletion(t);
-        for (const T& t : items_) unlink(t);
+        if constexpr (linksElements()) removeAllForwardSources();
         items_.clear();
         send(ev);
     }

@@ -35,8 +35,8 @@ bool AbstractProperty::appendElementGenerically(const void*) { return false; }
 
 void AbstractProperty::updatePropertyChangeEventTree(EventDispatcher* oldChild, EventDispatcher* newChild) {
     if (oldChild == newChild) return;
-    if (oldChild) oldChild->removeForwardTarget(this);
-    if (newChild) newChild->addForwardTarget(this);
+    if (oldChild && oldChild->forwardsEvents()) oldChild->removeForwardTarget(this);
+    if (newChild && newChild->forwardsEvents()) newChild->addForwardTarget(this);
 }
 
 EventDispatcher* AbstractProperty::implicitParent() const { return owner_; }

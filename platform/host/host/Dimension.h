@@ -34,6 +34,8 @@ public:
     static std::shared_ptr<Dimension> fromString(std::string_view text);
 
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    // A dimension changes in place without events: nothing to forward.
+    bool forwardsEvents() const override { return false; }
 
     float getValue() const { return value_; }
     int getUnit() const { return unit_; }

@@ -10,11 +10,59 @@ namespace orvane {
 namespace {
 constexpr int kMaxForwardDepth = 256;
 
-void eraseOne(std::vector<EventDispatcher*>& v, EventDispatcher* d) {
-    auto it = std::find(v.begin(), v.end(), d);
-    if (it != v.end()) v.erase(it);
-}
 } // namespace
+
+void EventDispatcher::DispatcherList::push_back(EventDispatcher* d) {
+    if (heap_) {
+        heap_->push_back(d);
+    } else if (count_ < 2) {
+        inline_[count_++] = d;
+    } else {
+        heap_ = new std::vector<EventDispatcher*>{inline_[0], inline_[1], d};
+        count_ = 0;
+    }
+}
+
+// Removes one occurrence, searching from the back: links are mostly removed
+// in reverse order of creation.
+bool EventDispatcher::DispatcherList::eraseOne(EventDispatcher* d) {
+    if (heap_) {
+        for (size_t i = heap_->size(); i-- > 0;) {
+            if ((*heap_)[i] == d) {
+                heap_->erase(heap_->begin() + static_cast<std::ptrdiff_t>(i));
+                return true;
+            }
+        }
+        return false;
+    }
+    for (size_t i = count_; i-- > 0;) {
+        if (inline_[i] == d) {
+            if (i == 0 && count_ == 2) inline_[0] = inline_[1];
+            inline_[--count_] = nullptr;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EventDispatcher::DispatcherList::contains(const EventDispatcher* d) const {
+    for (size_t i = 0, n = size(); i < n; ++i)
+        if ((*this)[i] == d) return true;
+    return false;
+}
+
+void EventDispatcher::DispatcherList::clear() {
+    delete heap_;
+    heap_ = nullptr;
+    count_ = 0;
+    inline_[0] = inline_[1] = nullptr;
+}
+
+std::vector<EventDispatcher*> EventDispatcher::DispatcherList::toVector() const {
+    std::vector<EventDispatcher*> v;
+    for (size_t i = 0, n = size(); i < n; ++i) v.push_back((*this)[i]);
+    return v;
+}
 
 std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
     if (!currentSource_) return nullptr;
@@ -24,10 +72,10 @@ std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
 EventDispatcher::~EventDispatcher() {
     // Unlink both directions so that no dangling pointer survives this object.
     if (!links_) return;
-    for (EventDispatcher* p : links_->parents)
-        if (p->links_) eraseOne(p->links_->children, this);
-    for (EventDispatcher* c : links_->children)
-        if (c->links_) eraseOne(c->links_->parents, this);
+    for (size_t i = 0, n = links_->parents.size(); i < n; ++i)
+        if (EventDispatcher* p = links_->parents[i]; p->links_) p->links_->children.eraseOne(this);
+    for (size_t i = 0, n = links_->children.size(); i < n; ++i)
+        if (EventDispatcher* c = links_->children[i]; c->links_) c->links_->parents.eraseOne(this);
 }
 
 EventDispatcher::TypeListeners* EventDispatcher::findListeners(int type) const {
@@ -90,9 +138,9 @@ bool EventDispatcher::wouldDeliver(int type) const {
             stack[top++] = ip;
         }
         if (d->links_) {
-            for (EventDispatcher* p : d->links_->parents) {
+            for (size_t i = 0, n = d->links_->parents.size(); i < n; ++i) {
                 if (top == 64) return true;
-                stack[top++] = p;
+                stack[top++] = d->links_->parents[i];
             }
         }
     }
@@ -109,15 +157,19 @@ void EventDispatcher::addForwardTarget(EventDispatcher* parent) {
 
 void EventDispatcher::removeForwardTarget(EventDispatcher* parent) {
     if (!links_ || !parent) return;
-    auto it = std::find(links_->parents.begin(), links_->parents.end(), parent);
-    if (it == links_->parents.end()) return;
-    links_->parents.erase(it);
-    if (parent->links_) eraseOne(parent->links_->children, this);
+    if (!links_->parents.eraseOne(parent)) return;
+    if (parent->links_) parent->links_->children.eraseOne(this);
+}
+
+void EventDispatcher::removeAllForwardSources() {
+    if (!links_) return;
+    for (size_t i = 0, n = links_->children.size(); i < n; ++i)
+        if (EventDispatcher* c = links_->children[i]; c->links_) c->links_->parents.eraseOne(this);
+    links_->children.clear();
 }
 
 bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
-    if (!links_) return false;
-    return std::find(links_->parents.begin(), links_->parents.end(), parent) != links_->parents.end();
+    return links_ && links_->parents.contains(parent);
 }
 
 void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -177,11 +229,10 @@ void EventDispatcher::forwardToParents(const std::shared_ptr<PortableEvent>& eve
     if (links_->parents.size() == 1) {
         links_->parents[0]->receiveForwardedEvent(event);
     } else {
-        std::vector<EventDispatcher*> snap = links_->parents;
+        std::vector<EventDispatcher*> snap = links_->parents.toVector();
         for (EventDispatcher* p : snap) {
             // A listener may have unlinked it meanwhile.
-            if (links_ && std::find(links_->parents.begin(), links_->parents.end(), p) != links_->parents.end())
-                p->receiveForwardedEvent(event);
+            if (links_ && links_->parents.contains(p)) p->receiveForwardedEvent(event);
         }
     }
     event->setForwardDepth(depth);

@@ -47,10 +47,16 @@ public:
     // Drops whatever was held back while caching was on.
     virtual void clearCache() {}
 
+    // False for objects that never dispatch (a value holder such as Dimension):
+    // holders then need not link to them for forwarding.
+    virtual bool forwardsEvents() const { return true; }
+
     // Forwarding links (not owning: each side unlinks itself when it dies).
     void addForwardTarget(EventDispatcher* parent);
     void removeForwardTarget(EventDispatcher* parent);
     bool hasForwardTarget(const EventDispatcher* parent) const;
+    // Unlinks every dispatcher that forwards to this one.
+    void removeAllForwardSources();
     size_t getForwardTargetCount() const { return links_ ? links_->parents.size() : 0; }
 
     // Entry point for an event forwarded from a child; dispatches it here.
@@ -67,9 +73,28 @@ private:
         int type;
         std::vector<std::shared_ptr<AbstractEventCallback>> callbacks;
     };
+    // A list of dispatchers that keeps up to two entries inline: most
+    // dispatchers forward to one parent, most parents hold one child.
+    class DispatcherList {
+    public:
+        size_t size() const { return heap_ ? heap_->size() : count_; }
+        bool empty() const { return size() == 0; }
+        EventDispatcher* operator[](size_t i) const { return heap_ ? (*heap_)[i] : inline_[i]; }
+        void push_back(EventDispatcher* d);
+        bool eraseOne(EventDispatcher* d);  // last occurrence
+        bool contains(const EventDispatcher* d) const;
+        void clear();
+        std::vector<EventDispatcher*> toVector() const;
+        ~DispatcherList() { delete heap_; }
+
+    private:
+        EventDispatcher* inline_[2] = {nullptr, nullptr};
+        size_t count_ = 0;
+        std::vector<EventDispatcher*>* heap_ = nullptr;
+    };
     struct Links {
-        std::vector<EventDispatcher*> parents;
-        std::vector<EventDispatcher*> children;  // dispatchers forwarding to this one
+        DispatcherList parents;
+        DispatcherList children;  // dispatchers forwarding to this one
     };
     std::unique_ptr<std::vector<TypeListeners>> listeners_;
     std::unique_ptr<Links> links_;

@@ -3,6 +3,7 @@
 #include "host/BaseModel.h"
 #include "host/SuperModelDatabase.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace orvane {
@@ -51,17 +52,21 @@ void SuperModelDatabase::buildIndex() const {
         for (int id : d->getModelTypeIds()) {
             const ModelDefinition& def = d->getModelDefinition(id, 0);
             if (def.isEmpty()) continue;
-            byElementName_.emplace(std::string(def.elementName), def.typeId);
-            for (const auto& a : def.aliases) byElementName_.emplace(std::string(a.elementName), a.typeId);
+            byElementName_.emplace_back(std::string(def.elementName), def.typeId);
+            for (const auto& a : def.aliases) byElementName_.emplace_back(std::string(a.elementName), a.typeId);
         }
     }
+    // Earlier databases win for a name defined twice.
+    std::stable_sort(byElementName_.begin(), byElementName_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     indexValid_ = true;
 }
 
 int SuperModelDatabase::getTypeIdForElementName(std::string_view name) const {
     if (!indexValid_) buildIndex();
-    auto it = byElementName_.find(std::string(name));
-    return it == byElementName_.end() ? 0 : it->second;
+    auto it = std::lower_bound(byElementName_.begin(), byElementName_.end(), name,
+                               [](const std::pair<std::string, int>& p, std::string_view n) { return p.first < n; });
+    return (it == byElementName_.end() || it->first != name) ? 0 : it->second;
 }
 
 std::shared_ptr<BaseModel> SuperModelDatabase::createModel(int typeId) const {

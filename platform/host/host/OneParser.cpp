@@ -82,6 +82,9 @@ private:
         ModelDatabase* ownerDatabase = nullptr;    // Property, Item
         std::string pending;                       // text not yet placed
         std::vector<std::shared_ptr<BaseModel>> assembled;  // Property: models of an assembled object
+        AbstractProperty* attachTo = nullptr;      // Model: the parent property that takes it
+        ModelDatabase* attachDatabase = nullptr;   // Model: the database of the parent model
+        int typeId = 0;                            // Model
         std::string text;                          // Model: text content collected
         bool sawText = false;
         int children = 0;
@@ -151,13 +154,12 @@ private:
         return 0;
     }
 
-    bool attach(Frame& parent, AbstractProperty* property, ModelDatabase* ownerDb,
-                const std::shared_ptr<BaseModel>& model, int typeId) {
+    bool attach(AbstractProperty* property, ModelDatabase* ownerDb, const std::shared_ptr<BaseModel>& model,
+                int typeId) {
         bool append = property->getDefinition().isVector();
         ModelDatabase* d = ownerDb ? ownerDb : db_->getDatabaseForType(typeId);
         bool ok = d && d->setModelProperty(*property, model, typeId, append);
         if (!ok && !append) ok = property->setObjectGenerically(model);
-        if (ok) ++parent.children;
         return ok;
     }
 
@@ -206,7 +208,8 @@ private:
             Frame* self = &f;
             linkParent(tm, self);
         }
-        if (!attach(f, into, f.database, tm, textType)) stop("cannot place text inside <" + f.name + ">");
+        if (!attach(into, f.database, tm, textType)) stop("cannot place text inside <" + f.name + ">");
+        ++f.children;
     }
 
     void start(const XML_Char* rawName, const XML_Char** atts) {
@@ -281,7 +284,26 @@ private:
                 break;
             }
 
-        // Attach to the parent first, so lists keep document order.
+        for (const XML_Char** a = atts; a && *a; a += 2) {
+            std::string k = a[0];
+            if (k.rfind("xmlns", 0) == 0) continue;
+            AbstractProperty* p = model->getProperty(k);
+            if (!p) return stop("unknown attribute \"" + k + "\" of <" + name + ">");
+            if (p->getDefinition().isTextContent()) {
+                p->setStringGenerically(std::make_shared<const std::string>(a[1]));
+                continue;
+            }
+            if (!PropertyTextCodec::isTextual(*p))
+                return stop("\"" + k + "\" of <" + name + "> must be written as an element");
+            std::string err;
+            if (!PropertyTextCodec::setFromText(*p, a[1], f.database, err))
+                return stop("attribute \"" + k + "\" of <" + name + ">: " + err);
+        }
+        // The placement is checked here and done at the end tag: a model is
+        // built while it has no parent, so none of its sets finds listeners
+        // above it and no events are built. End tags come in document order,
+        // so lists keep it.
+        f.typeId = typeId;
         if (!top || top->kind == Kind::Wrapper) {
             if (top) ++top->children;
             root_ = model;
@@ -289,8 +311,9 @@ private:
             AbstractProperty* holder = holderFor(*top, typeId);
             if (!holder) return stop("<" + name + "> is not allowed inside <" + top->name + ">");
             linkParent(model, top);
-            if (!attach(*top, holder, top->database, model, typeId))
-                return stop("<" + name + "> cannot be placed in " + std::string(holder->getName()));
+            f.attachTo = holder;
+            f.attachDatabase = top->database;
+            ++top->children;
         } else if (top->kind == Kind::Property &&
                    PropertyTextCodec::hasObjectAssembler(top->property->getDefinition().valueType)) {
             top->assembled.push_back(model);
@@ -311,25 +334,11 @@ private:
                     break;
                 }
             linkParent(model, owner);
-            if (!attach(*top, holder, top->ownerDatabase, model, typeId))
-                return stop("<" + name + "> cannot be placed in " + std::string(pd.name));
+            f.attachTo = holder;
+            f.attachDatabase = top->ownerDatabase;
+            ++top->children;
         }
 
-        for (const XML_Char** a = atts; a && *a; a += 2) {
-            std::string k = a[0];
-            if (k.rfind("xmlns", 0) == 0) continue;
-            AbstractProperty* p = model->getProperty(k);
-            if (!p) return stop("unknown attribute \"" + k + "\" of <" + name + ">");
-            if (p->getDefinition().isTextContent()) {
-                p->setStringGenerically(std::make_shared<const std::string>(a[1]));
-                continue;
-            }
-            if (!PropertyTextCodec::isTextual(*p))
-                return stop("\"" + k + "\" of <" + name + "> must be written as an element");
-            std::string err;
-            if (!PropertyTextCodec::setFromText(*p, a[1], f.database, err))
-                return stop("attribute \"" + k + "\" of <" + name + ">: " + err);
-        }
         stack_.push_back(std::move(f));
     }
 
@@ -344,6 +353,8 @@ private:
             if (f.textProperty && f.sawText)
                 f.textProperty->setStringGenerically(std::make_shared<const std::string>(std::move(f.text)));
             reportFormatNames(f);
+            if (f.attachTo && !attach(f.attachTo, f.attachDatabase, f.model, f.typeId))
+                return stop("<" + f.name + "> cannot be placed in " + std::string(f.attachTo->getName()));
             break;
         }
         case Kind::Property: {

@@ -7,12 +7,19 @@
 namespace orvane {
 
 void PropertyOwner::registerProperty(AbstractProperty* property) {
-    if (property) properties_.push_back(property);
+    if (!property) return;
+    if (properties_.empty()) properties_.reserve(16);
+    properties_.push_back(property);
 }
 
 void PropertyOwner::unregisterProperty(AbstractProperty* property) {
-    auto it = std::find(properties_.begin(), properties_.end(), property);
-    if (it != properties_.end()) properties_.erase(it);
+    // Properties die in reverse order of construction: search from the back.
+    for (size_t i = properties_.size(); i-- > 0;) {
+        if (properties_[i] == property) {
+            properties_.erase(properties_.begin() + static_cast<std::ptrdiff_t>(i));
+            return;
+        }
+    }
 }
 
 AbstractProperty* PropertyOwner::getProperty(std::string_view nameOrAlias) const {

@@ -377,12 +377,10 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
     }
     if (ValueType::isEnumeration(code)) {
         if (!db) return error = "no model database for enumeration", false;
-        int r = db->setEnumProperty(p, text, code, 0);
-        if (r == 1) {
-            // Documents write enumerations in lower case.
-            std::string up = upper(text);
-            if (up != text) r = db->setEnumProperty(p, up, code, 0);
-        }
+        // Documents write enumerations in lower case; the tables hold upper case.
+        std::string up = upper(text);
+        int r = db->setEnumProperty(p, up, code, 0);
+        if (r == 1 && up != text) r = db->setEnumProperty(p, text, code, 0);
         if (r == 2) return true;
         if (r == 1) return error = "invalid value \"" + std::string(text) + "\" for " + std::string(def.name), false;
         return error = "unsupported enumeration type " + std::to_string(code), false;

@@ -29,7 +29,7 @@ public:
 
 private:
     std::vector<ModelDatabase*> databases_;
-    mutable std::unordered_map<std::string, int> byElementName_;
+    mutable std::vector<std::pair<std::string, int>> byElementName_;  // sorted by name
     mutable bool indexValid_ = false;
     void buildIndex() const;
 };

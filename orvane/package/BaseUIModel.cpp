@@ -1,0 +1,9 @@
+#include "orvane/package/BaseUIModel.h"
+
+#include "orvane/package/BaseUIModelDatabase.h"
+
+namespace orvane {
+
+BaseUIModel::BaseUIModel() { BaseUIModelDatabase::instance(); }
+
+} // namespace orvane

@@ -1,0 +1,49 @@
+#include "common/ToolRunner.h"
+
+#include "common/TestSupport.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace orvane::test {
+
+namespace {
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+} // namespace
+
+ToolResult runTool(const std::vector<std::string>& args) {
+    ToolResult r;
+    std::string dir = tempDir();
+    std::string outPath = dir + "/stdout", errPath = dir + "/stderr";
+    std::string exe = binaryDir() + "/bin/orvane";
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int o = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int e = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(o, 1);
+        ::dup2(e, 2);
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(exe.c_str()));
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(exe.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    r.out = slurp(outPath);
+    r.err = slurp(errPath);
+    return r;
+}
+
+} // namespace orvane::test

@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace orvane::test {
+
+// Output and exit status of one run of the `orvane` tool.
+struct ToolResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs build/bin/orvane with the arguments (no shell involved).
+ToolResult runTool(const std::vector<std::string>& args);
+
+} // namespace orvane::test
