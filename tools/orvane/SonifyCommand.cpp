@@ -142,45 +142,60 @@ int listTones(Options& o) {
     return 0;
 }
 
-// Writes bytes to a uniquely named temporary file in the output's folder and
-// renames it into place, so no partial file ever carries the final name.
-bool writeAtomically(const std::string& path, const std::vector<uint8_t>& head, const std::vector<uint8_t>& body,
-                     std::string& error) {
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
+// An output file written under a unique temporary name in its folder and
+// renamed into place by commit(), so that no partial file ever carries the
+// final name; without a commit the temporary file is removed.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string path) : path_(std::move(path)), tmp_(path_ + ".XXXXXX") {}
+    ~AtomicFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!committed_ && opened_) ::unlink(tmp_.c_str());
     }
-    bool ok = true;
-    for (const auto* part : {&head, &body}) {
-        for (size_t done = 0; ok && done < part->size();) {
-            ssize_t n = ::write(fd, part->data() + done, part->size() - done);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool open() {
+        fd_ = ::mkstemp(tmp_.data());
+        opened_ = fd_ >= 0;
+        if (!opened_) setError("cannot write " + path_);
+        return opened_;
+    }
+    bool write(const std::vector<uint8_t>& bytes) {
+        for (size_t done = 0; error_.empty() && done < bytes.size();) {
+            ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) ok = false;
+            if (n < 0) setError("cannot write " + path_);
             else done += static_cast<size_t>(n);
         }
+        return error_.empty();
     }
-    if (!ok) error = "cannot write " + path + ": " + std::strerror(errno);
-    // mkstemp creates the file for the owner only; an output file gets the
-    // usual permissions, narrowed by the umask.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (ok && ::fchmod(fd, 0666 & ~mask) != 0) {
-        error = "cannot set the permissions of " + path + ": " + std::strerror(errno);
-        ok = false;
+    bool commit() {
+        if (!error_.empty()) return false;
+        // mkstemp makes the file private to its owner; an output file gets the
+        // usual permissions, narrowed by the umask.
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd_, 0666 & ~mask) != 0) return setError("cannot set the permissions of " + path_);
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) return setError("cannot write " + path_);
+        if (std::rename(tmp_.c_str(), path_.c_str()) != 0) return setError("cannot write " + path_);
+        committed_ = true;
+        return true;
     }
-    if (::close(fd) != 0 && ok) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        ok = false;
+    const std::string& error() const { return error_; }
+
+private:
+    bool setError(const std::string& what) {
+        if (error_.empty()) error_ = what + ": " + std::strerror(errno);
+        return false;
     }
-    if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        ok = false;
-    }
-    if (!ok) ::unlink(tmp.c_str());
-    return ok;
-}
+
+    std::string path_, tmp_, error_;
+    int fd_ = -1;
+    bool opened_ = false, committed_ = false;
+};
 
 int renderColumn(Options& o) {
     if (o.column.empty()) return fail("sonify: --column NAME is needed with a CSV file");
@@ -229,7 +244,8 @@ int renderColumn(Options& o) {
     size_t total = 0;
     for (const auto* s : series) total += s->samples.size() + gap.size();
 
-    std::vector<uint8_t> head, body;
+    AtomicFile file(o.output);
+    if (!file.open()) return fail("sonify: " + file.error());
     if (mp3) {
         audio::Mp3Encoder::Settings settings;
         settings.sampleRate = sampleRate;
@@ -241,15 +257,19 @@ int renderColumn(Options& o) {
         }
         encoder.finish();
         if (!encoder.ok()) return fail("sonify: " + encoder.error());
-        body = encoder.output();
+        file.write(encoder.output());
     } else {
-        head = audio::WavWriter::header(total, sampleRate);
+        // Streamed sound by sound: the PCM of a long series is never held whole.
+        file.write(audio::WavWriter::header(total, sampleRate));
+        std::vector<uint8_t> chunk;
         for (const auto* s : series) {
-            audio::WavWriter::appendSamples(s->samples, body);
-            audio::WavWriter::appendSamples(gap, body);
+            chunk.clear();
+            audio::WavWriter::appendSamples(s->samples, chunk);
+            audio::WavWriter::appendSamples(gap, chunk);
+            if (!file.write(chunk)) break;
         }
     }
-    if (!writeAtomically(o.output, head, body, error)) return fail("sonify: " + error);
+    if (!file.commit()) return fail("sonify: " + file.error());
     std::cout << "wrote " << o.output << ": " << values.size() << " values (" << missing << " missing, " << outside
               << " outside the range " << describeRange(*mapper) << "), " << static_cast<double>(total) / sampleRate
               << " s\n";
