@@ -78,7 +78,11 @@ bool Mp3Encoder::finish() {
     // sample count is known.
     unsigned char tag[2880];
     size_t tagSize = lame_get_lametag_frame(lame_->flags, tag, sizeof tag);
-    if (tagSize > 0 && tagSize <= sizeof tag && tagSize <= out_.size()) std::memcpy(out_.data(), tag, tagSize);
+    if (tagSize == 0 || tagSize > sizeof tag || tagSize > out_.size()) {
+        error_ = "the MP3 encoder wrote no Info tag (the bit rate is too low for it)";
+        return false;
+    }
+    std::memcpy(out_.data(), tag, tagSize);
     return true;
 }
 

@@ -9,13 +9,16 @@ namespace orvane::audio {
 
 // Encodes mono samples (full scale +/-1) as a constant-bit-rate MP3 stream.
 // The first frame is an Info tag recording the encoder delay and padding, so
-// that a gapless decoder gives back exactly as many samples as went in.
+// that a gapless decoder gives back exactly as many samples as went in. The
+// tag needs room: at 44.1 kHz mono a frame holds it from 56 kbit/s up (LAME
+// silently leaves it out at lower rates, and decoders then return whole
+// frames, padding included).
 // Samples can be added in pieces; the encoded bytes collect in output().
 class Mp3Encoder {
 public:
     struct Settings {
         int sampleRate = 44100;
-        int bitrateKbps = 48;
+        int bitrateKbps = 56;
         int quality = 2;  // LAME's algorithm quality: 0 best and slowest, 9 worst
     };
 

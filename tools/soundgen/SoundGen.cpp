@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
 
     Mp3Encoder::Settings settings;
     settings.sampleRate = ToneSynthesizer::SAMPLE_RATE;
-    settings.bitrateKbps = 48;
+    settings.bitrateKbps = 56;
 
     std::string cpp =
         "// Generated at build time by orvane_soundgen from tools/soundgen; do not edit.\n"
