@@ -54,11 +54,7 @@ bool FileSystemManager::fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-} // namespace orvane
-
 // ------------------------------------------------------------ embedded resources
-
-namespace orvane {
 
 namespace {
 
@@ -109,7 +105,7 @@ bool sameContents(const std::string& path, const EmbeddedAsset& asset) {
         return false;
     std::string existing;
     return FileSystemManager::readFile(path, existing) && existing.size() == asset.length &&
-           std::memcmp(existing.data(), asset.bytes, asset.length) == 0;
+           (asset.length == 0 || std::memcmp(existing.data(), asset.bytes, asset.length) == 0);
 }
 
 // Writes the bytes to a uniquely named temporary file beside path, then
