@@ -2,9 +2,14 @@
 
 #include "displaylist/OpenGLES2DisplayListPackage.h"
 #include "host/Feature.h"
+#include "host/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
+#include "orvane/package/SoundAssetTable.h"
 
 #include <atomic>
+#include <cstdio>
+#include <map>
+#include <string_view>
 
 namespace orvane {
 
@@ -55,7 +60,19 @@ const std::vector<std::shared_ptr<PortablePackage>>& OrvaneUIPackage::getDepende
 int OrvaneUIPackage::onceTaskRuns() { return gOnceRuns.load(); }
 
 const std::vector<std::string>& OrvaneUIPackage::relativeAssetPaths() const {
-    static const std::vector<std::string> paths;
+    static const std::vector<std::string> paths = [] {
+        std::vector<std::string> p{"sonification/mp3/bumper.mp3", "sonification/mp3/missing.mp3"};
+        char name[64];
+        for (int key = 1; key <= 88; ++key) {
+            std::snprintf(name, sizeof name, "sonification/mp3/piano/key%02d_p_Flat.mp3", key);
+            p.emplace_back(name);
+        }
+        for (int key = 1; key <= 88; ++key) {
+            std::snprintf(name, sizeof name, "sonification/mp3/pianoStatic/key%02d_z_Flat.mp3", key);
+            p.emplace_back(name);
+        }
+        return p;
+    }();
     return paths;
 }
 
@@ -134,7 +151,33 @@ const std::vector<NameIdPair>& OrvaneUIPackage::getWarningTypeToNameMap() const 
 }
 
 const std::vector<EmbeddedAsset>& OrvaneUIPackage::getEmbeddedAssets() const {
-    static const std::vector<EmbeddedAsset> assets;
+    // One record per asset path, in the same order; the key is the path under
+    // "OrvaneUI/assets/" with its final "." replaced by "_". The bytes come from
+    // the table the build generates from the synthesised sounds.
+    static const std::vector<std::string> keys = [this] {
+        std::vector<std::string> k;
+        for (const auto& path : OrvaneUIPackage::relativeAssetPaths()) {
+            std::string key = "OrvaneUI/assets/" + path;
+            if (auto dot = key.rfind('.'); dot != std::string::npos) key[dot] = '_';
+            k.push_back(std::move(key));
+        }
+        return k;
+    }();
+    static const std::vector<EmbeddedAsset> assets = [this] {
+        std::map<std::string_view, const SoundAssetTable::Entry*> bytesByPath;
+        for (const auto& e : SoundAssetTable::entries()) bytesByPath.emplace(e.path, &e);
+        const auto& paths = OrvaneUIPackage::relativeAssetPaths();
+        std::vector<EmbeddedAsset> out;
+        for (size_t i = 0; i < paths.size(); ++i) {
+            auto it = bytesByPath.find(paths[i]);
+            if (it == bytesByPath.end()) {
+                ORVANE_LOG(CLog::ERRORS, __FILE__, "OrvaneUIPackage: no embedded bytes for " + paths[i]);
+                continue;
+            }
+            out.push_back({keys[i], it->second->bytes, it->second->length});
+        }
+        return out;
+    }();
     return assets;
 }
 

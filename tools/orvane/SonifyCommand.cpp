@@ -1,0 +1,295 @@
+// orvane sonify: maps data values to the tones the library would play for
+// them, and renders a CSV column as one audio file a person can listen to.
+//
+//   orvane sonify [--min A] [--max B] VALUE...
+//       prints, per value, the piano key of its tone and the resolved sound file
+//   orvane sonify FILE.csv --column NAME -o OUT.wav|OUT.mp3 [--min A] [--max B]
+//       plays the column's values in row order, with a short gap between
+//       sounds; missing values get the missing-value sound, values outside
+//       the range the edge sound.
+#include "Command.h"
+#include "CsvColumnReader.h"
+
+#include "audio/Mp3Decoder.h"
+#include "audio/Mp3Encoder.h"
+#include "audio/WavWriter.h"
+#include "orvane/accessibility/SonificationTone.h"
+#include "orvane/accessibility/SonificationToneMapper.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvane::tool {
+
+namespace {
+
+constexpr double kGapSeconds = 0.08;
+// About two hours of sound; keeps a WAVE file well below its 4 GiB limit.
+constexpr size_t kMaxValues = 12000;
+
+struct Options {
+    std::optional<double> minimum, maximum;
+    std::string column, output, file;
+    std::vector<std::string> valueTexts;
+};
+
+bool parseNumber(const std::string& text, double& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return end && *end == '\0';
+}
+
+bool endsWith(const std::string& s, const std::string& suffix) {
+    if (s.size() < suffix.size()) return false;
+    return std::equal(suffix.rbegin(), suffix.rend(), s.rbegin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// Parses the arguments; an empty result means success, anything else is the
+// message to print.
+std::string parseOptions(const std::vector<std::string>& args, Options& o) {
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        double number = 0;
+        bool takesValue = !optionsEnded && (a == "--min" || a == "--max" || a == "--column" || a == "-o" ||
+                                            a == "--output");
+        if (takesValue) {
+            if (i + 1 >= args.size()) return a + " needs a value";
+            const std::string& v = args[++i];
+            if (a == "--min" || a == "--max") {
+                if (!parseNumber(v, number) || !std::isfinite(number))
+                    return a + " needs a finite number, not \"" + v + "\"";
+                (a == "--min" ? o.minimum : o.maximum) = number;
+            } else if (a == "--column") {
+                o.column = v;
+            } else {
+                o.output = v;
+            }
+        } else if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+        } else if (parseNumber(a, number)) {
+            o.valueTexts.push_back(a);
+        } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
+            return "unknown option " + a;
+        } else if (o.file.empty()) {
+            o.file = a;
+        } else {
+            return "only one CSV file can be sonified at a time";
+        }
+    }
+    if (o.minimum && o.maximum && *o.minimum > *o.maximum) return "--min must not be greater than --max";
+    return {};
+}
+
+// The range: the given ends, completed by the smallest and largest finite value.
+void fillRange(Options& o, const std::vector<double>& values) {
+    double lo = INFINITY, hi = -INFINITY;
+    for (double v : values)
+        if (std::isfinite(v)) lo = std::min(lo, v), hi = std::max(hi, v);
+    if (!o.minimum) o.minimum = o.maximum ? std::min(lo, *o.maximum) : lo;
+    if (!o.maximum) o.maximum = std::max(hi, *o.minimum);
+}
+
+std::string describeRange(const SonificationToneMapper& mapper) {
+    auto bp = mapper.getBreakpoints();
+    if (!bp || bp->empty()) return "(none: no finite values)";
+    std::ostringstream s;
+    s << bp->front() << " to " << bp->back();
+    return s.str();
+}
+
+std::shared_ptr<SonificationToneMapper> makeMapper(const Options& o) {
+    return SonificationToneMapper::create(SonificationScale::PENTATONIC, SonificationStyle::PIANO,
+                                          o.minimum.value_or(NAN), o.maximum.value_or(NAN));
+}
+
+int listTones(Options& o) {
+    std::vector<double> values;
+    for (const auto& t : o.valueTexts) {
+        double v = 0;
+        parseNumber(t, v);
+        values.push_back(v);
+    }
+    fillRange(o, values);
+    auto mapper = makeMapper(o);
+    std::cout << "range " << describeRange(*mapper) << "\n";
+    for (size_t i = 0; i < values.size(); ++i) {
+        auto tone = mapper->map(values[i]);
+        std::string key, file;
+        if (!tone) {
+            key = "none";
+            file = "(outside the range)";
+        } else {
+            key = std::isnan(values[i]) ? "missing" : std::to_string(tone->getKeyNumber());
+            auto path = tone->getLocalPath();
+            file = path ? *path : "(sound file not found)";
+        }
+        std::cout << o.valueTexts[i] << "\t" << key << "\t" << file << "\n";
+    }
+    return 0;
+}
+
+// An output file written under a unique temporary name in its folder and
+// renamed into place by commit(), so that no partial file ever carries the
+// final name; without a commit the temporary file is removed.
+class AtomicFile {
+public:
+    explicit AtomicFile(std::string path) : path_(std::move(path)), tmp_(path_ + ".XXXXXX") {}
+    ~AtomicFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!committed_ && opened_) ::unlink(tmp_.c_str());
+    }
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool open() {
+        fd_ = ::mkstemp(tmp_.data());
+        opened_ = fd_ >= 0;
+        if (!opened_) setError("cannot write " + path_);
+        return opened_;
+    }
+    bool write(const std::vector<uint8_t>& bytes) {
+        for (size_t done = 0; error_.empty() && done < bytes.size();) {
+            ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) setError("cannot write " + path_);
+            else done += static_cast<size_t>(n);
+        }
+        return error_.empty();
+    }
+    bool commit() {
+        if (!error_.empty()) return false;
+        // mkstemp makes the file private to its owner; an output file gets the
+        // usual permissions, narrowed by the umask.
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd_, 0666 & ~mask) != 0) return setError("cannot set the permissions of " + path_);
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) return setError("cannot write " + path_);
+        if (std::rename(tmp_.c_str(), path_.c_str()) != 0) return setError("cannot write " + path_);
+        committed_ = true;
+        return true;
+    }
+    const std::string& error() const { return error_; }
+
+private:
+    bool setError(const std::string& what) {
+        if (error_.empty()) error_ = what + ": " + std::strerror(errno);
+        return false;
+    }
+
+    std::string path_, tmp_, error_;
+    int fd_ = -1;
+    bool opened_ = false, committed_ = false;
+};
+
+int renderColumn(Options& o) {
+    if (o.column.empty()) return fail("sonify: --column NAME is needed with a CSV file");
+    if (o.output.empty()) return fail("sonify: -o OUT.wav or -o OUT.mp3 is needed with a CSV file");
+    bool mp3 = endsWith(o.output, ".mp3");
+    if (!mp3 && !endsWith(o.output, ".wav")) return fail("sonify: the output must end in .wav or .mp3: " + o.output);
+    if (!o.valueTexts.empty()) return fail("sonify: values cannot be given together with a CSV file");
+
+    std::vector<double> values;
+    std::string error;
+    if (!CsvColumnReader::read(o.file, o.column, values, error)) return fail("sonify: " + error);
+    if (values.empty()) return fail("sonify: column \"" + o.column + "\" of " + o.file + " has no values");
+    if (values.size() > kMaxValues)
+        return fail("sonify: column \"" + o.column + "\" has " + std::to_string(values.size()) +
+                    " values; at most " + std::to_string(kMaxValues) + " fit in one audio file");
+    fillRange(o, values);
+    auto mapper = makeMapper(o);
+    auto bumper = SonificationTone::createBumper();
+
+    // Decode each sound once; the series refers to them by path.
+    std::map<std::string, audio::PcmAudio> sounds;
+    std::vector<const audio::PcmAudio*> series;
+    int sampleRate = 0;
+    size_t missing = 0, outside = 0;
+    for (double v : values) {
+        auto tone = mapper->map(v);
+        if (std::isnan(v)) ++missing;
+        if (!tone) {
+            ++outside;
+            tone = bumper;
+        }
+        auto path = tone->getLocalPath();
+        if (!path) return fail("sonify: a sound file of the library could not be resolved");
+        auto it = sounds.find(*path);
+        if (it == sounds.end()) {
+            audio::PcmAudio pcm;
+            if (!audio::Mp3Decoder::decodeFile(*path, pcm, error)) return fail("sonify: " + error);
+            if (sampleRate == 0) sampleRate = pcm.sampleRate;
+            if (pcm.sampleRate != sampleRate) return fail("sonify: the sound files differ in sample rate");
+            it = sounds.emplace(*path, std::move(pcm)).first;
+        }
+        series.push_back(&it->second);
+    }
+
+    const std::vector<float> gap(static_cast<size_t>(std::lround(kGapSeconds * sampleRate)), 0.0f);
+    size_t total = 0;
+    for (const auto* s : series) total += s->samples.size() + gap.size();
+
+    AtomicFile file(o.output);
+    if (!file.open()) return fail("sonify: " + file.error());
+    if (mp3) {
+        audio::Mp3Encoder::Settings settings;
+        settings.sampleRate = sampleRate;
+        settings.bitrateKbps = 64;
+        audio::Mp3Encoder encoder(settings);
+        for (const auto* s : series) {
+            encoder.add(s->samples);
+            encoder.add(gap);
+        }
+        encoder.finish();
+        if (!encoder.ok()) return fail("sonify: " + encoder.error());
+        file.write(encoder.output());
+    } else {
+        // Streamed sound by sound: the PCM of a long series is never held whole.
+        file.write(audio::WavWriter::header(total, sampleRate));
+        std::vector<uint8_t> chunk;
+        for (const auto* s : series) {
+            chunk.clear();
+            audio::WavWriter::appendSamples(s->samples, chunk);
+            audio::WavWriter::appendSamples(gap, chunk);
+            if (!file.write(chunk)) break;
+        }
+    }
+    if (!file.commit()) return fail("sonify: " + file.error());
+    std::cout << "wrote " << o.output << ": " << values.size() << " values (" << missing << " missing, " << outside
+              << " outside the range " << describeRange(*mapper) << "), " << static_cast<double>(total) / sampleRate
+              << " s\n";
+    return 0;
+}
+
+int sonify(const std::vector<std::string>& args) {
+    Options o;
+    if (std::string problem = parseOptions(args, o); !problem.empty()) return fail("sonify: " + problem);
+    if (!o.file.empty()) return renderColumn(o);
+    if (!o.column.empty() || !o.output.empty()) return fail("sonify: --column and -o need a CSV file");
+    if (o.valueTexts.empty())
+        return fail("sonify: no values given (usage: orvane sonify [--min A] [--max B] VALUE... or "
+                    "orvane sonify FILE.csv --column NAME -o OUT.wav)");
+    return listTones(o);
+}
+
+} // namespace
+
+ORVANE_TOOL_COMMAND("sonify", "[--min A] [--max B] VALUE... | FILE.csv --column NAME -o OUT.wav|OUT.mp3",
+                    "print the tone of each value, or render a CSV column as sound", &sonify);
+
+} // namespace orvane::tool
