@@ -207,6 +207,9 @@ void TqCanvas::drawImage(const orvane::Image& image, const Rect& r) {
     cairo_scale(cr_, r.width / image.getWidth(), -r.height / image.getHeight());
     cairo_set_source_surface(cr_, s, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
+    cairo_rectangle(cr_, 0, 0, image.getWidth(), image.getHeight());
+    cairo_clip(cr_);
     cairo_paint_with_alpha(cr_, alpha_);
     cairo_restore(cr_);
     cairo_surface_destroy(s);

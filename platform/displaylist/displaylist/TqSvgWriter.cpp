@@ -236,7 +236,24 @@ void TqSvgWriter::text(const orvane::Font& font, std::string_view family, std::s
                        float baseline, uint32_t rgb, bool underline) {
     if (!font.isValid() || rgb == TQ_COLOR_NONE || text.empty()) return;
     open("text");
-    attr("x", x);
+    if (font.getFace()->isFixedMetrics()) {
+        // Fixed-metric advances belong to no real font: place every character
+        // so that viewers show the same picture as the rasteriser.
+        std::string xs;
+        float pen = x;
+        const char* p = text.data();
+        const char* end = p + text.size();
+        while (p < end) {
+            char32_t cp = orvane::Utf8::next(p, end);
+            if (cp < 0x20 && cp != U'\t') continue;  // dropped by escape()
+            if (!xs.empty()) xs += ' ';
+            xs += number(pen);
+            pen += font.getAdvance(cp);
+        }
+        attr("x", xs);
+    } else {
+        attr("x", x);
+    }
     attr("y", flipY(baseline));
     attr("font-family", family);
     attr("font-size", font.getPixelSize());
