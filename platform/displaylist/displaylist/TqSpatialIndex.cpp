@@ -10,7 +10,7 @@ namespace {
 constexpr long LARGE_ITEM_CELLS = 64;
 }
 
-TqSpatialIndex::TqSpatialIndex(const std::vector<Rect>& items) : rects_(items), stamp_(items.size(), 0) {
+TqSpatialIndex::TqSpatialIndex(const std::vector<Rect>& items) {
     area_ = bounds::empty();
     size_t n = 0;
     for (const Rect& r : items) {
@@ -41,7 +41,7 @@ TqSpatialIndex::TqSpatialIndex(const std::vector<Rect>& items) : rects_(items), 
         const Rect& r = items[i];
         if (bounds::isEmpty(r)) continue;
         if (cellsOf(r) > LARGE_ITEM_CELLS) {
-            large_.push_back(i);
+            large_.push_back({i, r});
             continue;
         }
         forCells(r, [&](size_t cell) { ++counts[cell]; });
@@ -58,7 +58,7 @@ TqSpatialIndex::TqSpatialIndex(const std::vector<Rect>& items) : rects_(items), 
     for (uint32_t i = 0; i < items.size(); ++i) {
         const Rect& r = items[i];
         if (bounds::isEmpty(r) || cellsOf(r) > LARGE_ITEM_CELLS) continue;
-        forCells(r, [&](size_t cell) { cellItems_[fill[cell]++] = i; });
+        forCells(r, [&](size_t cell) { cellItems_[fill[cell]++] = {i, r}; });
     }
 }
 
@@ -77,24 +77,19 @@ int TqSpatialIndex::cellY(float y) const {
 void TqSpatialIndex::query(const Rect& q, std::vector<uint32_t>& out) const {
     out.clear();
     if (cols_ == 0 || !bounds::intersects(q, area_)) return;
-    if (++generation_ == 0) {
-        std::fill(stamp_.begin(), stamp_.end(), 0);
-        generation_ = 1;
-    }
-    auto take = [&](uint32_t i) {
-        if (stamp_[i] == generation_) return;
-        stamp_[i] = generation_;
-        if (bounds::intersects(rects_[i], q)) out.push_back(i);
-    };
     int x0 = cellX(q.x), x1 = cellX(q.maxX()), y0 = cellY(q.y), y1 = cellY(q.maxY());
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
             size_t cell = static_cast<size_t>(y) * cols_ + x;
-            for (uint32_t k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) take(cellItems_[k]);
+            for (uint32_t k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k)
+                if (bounds::intersects(cellItems_[k].rect, q)) out.push_back(cellItems_[k].index);
         }
     }
-    for (uint32_t i : large_) take(i);
+    for (const Entry& e : large_)
+        if (bounds::intersects(e.rect, q)) out.push_back(e.index);
     std::sort(out.begin(), out.end(), [](uint32_t a, uint32_t b) { return a > b; });
+    // An item spanning several of the visited cells was found once per cell.
+    if (x1 > x0 || y1 > y0) out.erase(std::unique(out.begin(), out.end()), out.end());
 }
 
 } // namespace displaylist

@@ -30,12 +30,15 @@ private:
     int rows_ = 0;
     float cellW_ = 1.0f;
     float cellH_ = 1.0f;
+    // An item in a cell, with its rect next to it so that a query rejects
+    // items without touching anything else.
+    struct Entry {
+        uint32_t index;
+        Rect rect;
+    };
     std::vector<uint32_t> cellStart_;  // per cell, offset into cellItems_
-    std::vector<uint32_t> cellItems_;
-    std::vector<uint32_t> large_;
-    std::vector<Rect> rects_;
-    mutable std::vector<uint32_t> stamp_;
-    mutable uint32_t generation_ = 0;
+    std::vector<Entry> cellItems_;
+    std::vector<Entry> large_;
 };
 
 } // namespace displaylist
