@@ -9,6 +9,7 @@
 
 #include <png.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -65,9 +66,9 @@ TqSvgWriter::TqSvgWriter(float width, float height)
 
 std::string TqSvgWriter::number(float v) {
     if (!std::isfinite(v)) return "0";
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(v));
-    std::string s(buf);
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 3);
+    std::string s(buf, res.ptr);
     size_t dot = s.find('.');
     if (dot != std::string::npos) {
         while (!s.empty() && s.back() == '0') s.pop_back();
