@@ -227,3 +227,47 @@ TEST_F(DrawToolTest, BadDescriptionsFailWithAMessage) {
 }
 
 } // namespace
+
+namespace {
+
+// When an independent SVG renderer is installed (rsvg-convert), the SVG of a
+// list and the renderer's own PNG must show the same picture.
+TEST_F(DrawToolTest, SvgAndPngShowTheSamePicture) {
+    if (std::system("command -v rsvg-convert > /dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert not installed";
+    std::string dir = test::tempDir();
+    for (const char* name : {"shapes", "richtext"}) {
+        std::string json = test::sourceDir() + "/examples/draw/" + name + ".json";
+        ASSERT_EQ(run("draw " + json + " -o " + dir + "/own.png"), 0);
+        ASSERT_EQ(run("draw " + json + " -o " + dir + "/list.svg"), 0);
+        ASSERT_EQ(std::system(("rsvg-convert " + dir + "/list.svg -o " + dir + "/svg.png").c_str()), 0);
+        auto own = Image::readPNG(dir + "/own.png");
+        auto svg = Image::readPNG(dir + "/svg.png");
+        ASSERT_TRUE(own && svg);
+        ASSERT_EQ(own->getWidth(), svg->getWidth());
+        ASSERT_EQ(own->getHeight(), svg->getHeight());
+        // Both anti-alias text their own way: compare the pictures blurred
+        // over 3 x 3 pixels, which keeps any real shift or missing shape.
+        auto blurred = [](const Image& img, int x, int y, int shift) {
+            int sum = 0, n = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    int px = x + dx, py = y + dy;
+                    if (px < 0 || py < 0 || px >= img.getWidth() || py >= img.getHeight()) continue;
+                    sum += static_cast<int>((img.getPixel(px, py) >> shift) & 0xff);
+                    ++n;
+                }
+            return sum / n;
+        };
+        int bad = 0;
+        for (int y = 0; y < own->getHeight(); ++y)
+            for (int x = 0; x < own->getWidth(); ++x)
+                for (int s = 8; s < 32; s += 8)
+                    if (std::abs(blurred(*own, x, y, s) - blurred(*svg, x, y, s)) > 40) {
+                        ++bad;
+                        break;
+                    }
+        EXPECT_LT(bad, own->getWidth() * own->getHeight() / 100) << name << ": " << bad << " pixels differ";
+    }
+}
+
+} // namespace

@@ -117,7 +117,14 @@ void TqCanvas::strokeRect(const Rect& r, uint32_t rgb, float width, int lineStyl
     if (rgb == TQ_COLOR_NONE || !(width > 0.0f)) return;
     setColor(rgb);
     setStroke(width, lineStyle, dashFactor);
-    cairo_rectangle(cr_, r.x, r.y, r.width, r.height);
+    // Clockwise from the top-left corner, like an SVG rect, so that dash
+    // patterns start at the same place in both outputs.
+    cairo_new_path(cr_);
+    cairo_move_to(cr_, r.x, r.maxY());
+    cairo_line_to(cr_, r.maxX(), r.maxY());
+    cairo_line_to(cr_, r.maxX(), r.y);
+    cairo_line_to(cr_, r.x, r.y);
+    cairo_close_path(cr_);
     cairo_stroke(cr_);
 }
 
