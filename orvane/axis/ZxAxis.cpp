@@ -254,7 +254,8 @@ double logIn(double value, double base) { return base == 10 ? std::log10(value) 
 double tolerantFloor(double x) { return std::floor(x + 1e-9 * std::max(1.0, std::fabs(x))); }
 double tolerantCeil(double x) { return std::ceil(x - 1e-9 * std::max(1.0, std::fabs(x))); }
 
-// Puts majors in ascending order of value (a base below 1 reverses them).
+// Puts majors in ascending order of value (a base below 1 reverses them) and
+// drops repeated values (exponents closer than the precision of a double).
 void sortMajors(LogarithmTickmarks& t) {
     std::vector<std::pair<double, double>> pairs;
     for (size_t i = 0; i < t.majorValues->size(); ++i) pairs.emplace_back((*t.majorValues)[i], (*t.majorExponents)[i]);
@@ -262,7 +263,8 @@ void sortMajors(LogarithmTickmarks& t) {
     t.majorValues->clear();
     t.majorExponents->clear();
     t.majorRange = LogarithmTickmarks::ValueRange();
-    for (auto& [v, e] : pairs) t.addMajor(e, v);
+    for (auto& [v, e] : pairs)
+        if (t.majorValues->empty() || t.majorValues->back() != v) t.addMajor(e, v);
 }
 
 void addMajorIfRepresentable(LogarithmTickmarks& t, double exponent, double base) {
