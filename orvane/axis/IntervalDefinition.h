@@ -1,5 +1,8 @@
 #pragma once
 #include "orvane/axis/IntervalConstants.h"
+#include "orvane/axis/TimeInterval.h"
+
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -14,6 +17,9 @@ public:
     static constexpr int ANY_MULTIPLE = -1;   // follows every multiple of the inner code
     static constexpr int END_OF_LADDER = -2;  // the last rung: nothing coarser
 
+    IntervalDefinition(int innerCode, int largestInnerMultiple, std::string intervalName, std::string labelFormat,
+                       int wideLabelWidth, int narrowLabelWidth);
+
     int innerCode;
     // The largest multiple of the inner code this rung follows (or one of the
     // two markers above).
@@ -25,6 +31,8 @@ public:
     // interval (the widths of its wide and narrow label formats).
     int wideLabelWidth;
     int narrowLabelWidth;
+    // The rung's interval, parsed from its name once (null at the end).
+    std::shared_ptr<const TimeInterval> interval;
 
     // The ladder in walking order; built once and kept for the process.
     static const std::vector<IntervalDefinition>& ladder();

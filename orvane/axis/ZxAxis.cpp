@@ -8,6 +8,7 @@
 #include "host/Formatter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -41,6 +42,32 @@ constexpr double kFineCuts[] = {1, 2, 2.5, 5};
 constexpr double kIntegerCuts[] = {1, 2, 5, 10};
 constexpr int kSmallPrimes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37};
 
+// floor and ceil without a library call: the same values as std::floor and
+// std::ceil (doubles of magnitude 2^52 and more are whole already; not-a-number
+// and infinities pass through), except that they never give -0.0.
+inline double fastFloor(double x) {
+    if (!(std::fabs(x) < 4503599627370496.0)) return x;
+    double t = static_cast<double>(static_cast<int64_t>(x));
+    return t > x ? t - 1 : t;
+}
+inline double fastCeil(double x) {
+    if (!(std::fabs(x) < 4503599627370496.0)) return x;
+    double t = static_cast<double>(static_cast<int64_t>(x));
+    return t < x ? t + 1 : t;
+}
+
+// 10^floor(log10(x)) for a positive finite x, from a table of std::pow(10, k).
+double powerOfTenBelow(double x) {
+    static const auto table = [] {
+        std::array<double, 309 + 324> t{};
+        for (int k = -324; k <= 308; ++k) t[static_cast<size_t>(k + 324)] = std::pow(10.0, k);
+        return t;
+    }();
+    double e = std::floor(std::log10(x));
+    if (!(e >= -324 && e <= 308)) return std::pow(10.0, e);
+    return table[static_cast<size_t>(static_cast<int>(e) + 324)];
+}
+
 int clampTicks(int maxTicks) { return maxTicks < 3 ? 2 : (maxTicks > 6 ? 6 : maxTicks); }
 double coarseFill(double f) { return f < 0.5 || f > 0.9 || std::isnan(f) ? 0.8 : f; }
 double fineFill(double f) { return f < 0.25 || f > 0.9 || std::isnan(f) ? 0.6 : f; }
@@ -59,14 +86,17 @@ bool searchTicks(double lo, double hi, bool includeZero, int maxTicks, double fF
                  size_t coarseCount, const double* fine, size_t fineCount, bool integer, ZxAxis::Ticks& out) {
     const double range = hi - lo;
     const double mag = std::max(std::fabs(lo), std::fabs(hi));
-    double p = std::pow(10.0, std::floor(std::log10(mag)));
+    double p = powerOfTenBelow(mag);
     double a = 0, b = 0;
     bool envelope = false;
     for (int round = 0; round < kMaxSearchRounds && !envelope && p > 0 && std::isfinite(p); ++round) {
         for (size_t i = 0; i < coarseCount; ++i) {
             double u = p / coarse[i];
-            double ca = std::floor(lo / u + kEps) * u;
-            double cb = std::ceil(hi / u - kEps) * u;
+            // An envelope is at least one cell wide: cells wider than range/fC
+            // (with a margin for rounding) cannot fill enough.
+            if (u * fC > range * 1.01) continue;
+            double ca = fastFloor(lo / u + kEps) * u;
+            double cb = fastCeil(hi / u - kEps) * u;
             double width = cb - ca;
             if (width / range >= 0.9999 && range / width >= fC) {
                 a = ca;
@@ -79,22 +109,26 @@ bool searchTicks(double lo, double hi, bool includeZero, int maxTicks, double fF
     }
     if (!envelope) return false;
     double q = p / 10;
+    // Steps that fit the range this many times give more than maxTicks ticks
+    // whatever the rounding of the ends (the ends move by far less than a step).
+    const double tooManySteps = static_cast<double>(maxTicks) + 2;
     for (int round = 0; round < kMaxSearchRounds && q <= range && q > 0; ++round, q *= 10) {
         for (size_t i = 0; i < fineCount; ++i) {
             double step = fine[i] * q;
             if (integer && step < 1) continue;
-            double first = std::floor(a / step + kEps) * step;
+            if (range >= tooManySteps * step) continue;
+            double first = fastFloor(a / step + kEps) * step;
             // Move the first tick up when the next one is still below the range
             // (with includeZero only while it stays on its side of zero).
             if (first + step < lo && !(includeZero && first <= 0 && first + step > 0)) first += step;
-            double last = std::ceil(b / step - kEps) * step;
+            double last = fastCeil(b / step - kEps) * step;
             if (hi < last - step && !(includeZero && last >= 0 && last - step < 0)) last -= step;
             double span = last - first;
-            double count = std::floor(span / step + kEps) + 1;
+            double count = fastFloor(span / step + kEps) + 1;
             if (!(count <= maxTicks && range / span >= fF)) continue;
             if (count < 3) break;  // too few ticks at this scale: try the next one
             if (includeZero) {
-                double r = a / step - std::floor(a / step);
+                double r = a / step - fastFloor(a / step);
                 if (!(r <= 1e-4)) continue;
             }
             out = {first, step, count};
@@ -495,8 +529,7 @@ bool ZxAxis::loadOuterIntervalDefinitionGivenCurrentInterval(const TimeInterval&
                        e.largestInnerMultiple >= multiple;
         if (!matches) continue;
         if (e.largestInnerMultiple == IntervalDefinition::END_OF_LADDER) return false;
-        out = TimeInterval();
-        out.setFromName(e.intervalName);
+        out = *e.interval;
         out.valueKind = current.valueKind;
         return true;
     }
