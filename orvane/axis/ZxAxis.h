@@ -148,6 +148,8 @@ public:
 
     // ------------------------------------------------------------- calendar
     // Day number of a date; years 0..19 mean 2000..2019, 20..99 mean 1920..1999.
+    // Months outside 1..12 carry into the year and days roll over; years beyond
+    // +-100000000 give 0.
     static int64_t ziddmdy(int month, int day, int year);
     static MonthDayYear zidmdyd(int64_t day);
     static bool LEAPYEAR(int64_t year);
