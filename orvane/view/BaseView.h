@@ -1,5 +1,6 @@
 #pragma once
 #include "displaylist/TqRef.h"
+#include "displaylist/TqGroup.h"
 #include "host/EventDispatcher.h"
 #include "host/Focusable.h"
 #include "host/GeometryUtilities.h"
