@@ -20,10 +20,11 @@ namespace orvane {
 namespace {
 constexpr const char* kSource = "orvane/layout/LayoutProxy";
 
-float readPixels(const std::shared_ptr<Dimension>& d) {
+float readPixels(const Dimension* d) {
     if (!d) return 0.0f;
     return d->getScalarValueForUnit(DimensionUnit::PIXELS, -1.0f, 1.0f);
 }
+float readPixels(const std::shared_ptr<Dimension>& d) { return readPixels(d.get()); }
 } // namespace
 
 LayoutProxy::LayoutProxy()
@@ -54,7 +55,8 @@ std::shared_ptr<LayoutStrategy> LayoutProxy::getStrategy() const { return defaul
 std::shared_ptr<LayoutConstraint> LayoutProxy::getConstraint() const { return defaultConstraint.get(); }
 
 Rect LayoutProxy::getBoundsInPixels() const {
-    return {readPixels(x.get()), readPixels(y.get()), readPixels(w.get()), readPixels(h.get())};
+    using U = LayoutUtilities;
+    return {readPixels(U::peek(x)), readPixels(U::peek(y)), readPixels(U::peek(w)), readPixels(U::peek(h))};
 }
 
 void LayoutProxy::setBoundsInPixels(const Rect& rect) {

@@ -102,6 +102,7 @@ public:
 private:
     friend class LayoutStrategy;
     friend class LayoutUtilities;
+    friend class ResponsiveLayoutHelper;
 
     void narrowScreen(bool narrow);
     static void mirror(const LayoutContext& context, const LayoutProxy& proxy, const Rect& r, bool horizontally);
@@ -109,6 +110,12 @@ private:
     std::weak_ptr<LayoutProxy> layoutParent_;
     Rect laidOutBounds_;
     bool hasLaidOutBounds_ = false;
+    // Measures of this container taken by its parent's last responsive pass,
+    // reused by an incremental relayout for containers off the changed path.
+    float measuredMinimum_[2] = {-1.0f, -1.0f};
+    float measuredPreferred_ = -1.0f;
+    float measuredPreferredFor_ = -1.0f;
+    bool measuredPreferredVertical_ = false;
     mutable uint64_t checkMark_ = 0;
     mutable bool onCheckPath_ = false;
 };

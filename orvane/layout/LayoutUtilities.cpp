@@ -32,6 +32,10 @@ void report(const char* what, const char* problem) {
 void LayoutUtilities::log(const char* message) { ORVANE_LOG(CLog::ERRORS, kSource, message); }
 
 float LayoutUtilities::pixels(const std::shared_ptr<Dimension>& d, float reference, const char* what) {
+    return pixels(d.get(), reference, what);
+}
+
+float LayoutUtilities::pixels(const Dimension* d, float reference, const char* what) {
     if (!d) return 0.0f;
     float v = d->getScalarValueForUnit(DimensionUnit::PIXELS, reference, 1.0f);
     if (!std::isfinite(v)) {
@@ -112,7 +116,7 @@ float LayoutUtilities::rightSpace(const LayoutConstraint* c) {
 }
 
 bool LayoutUtilities::hasChildren(const LayoutProxy& proxy) {
-    auto v = proxy.children.get();
+    auto* v = peek(proxy.children);
     return v && !v->empty();
 }
 
@@ -177,8 +181,12 @@ bool LayoutUtilities::checkTree(const LayoutProxy& root, const char* operation) 
     return true;
 }
 
-std::optional<float> LayoutUtilities::requestSize(LayoutProxy& proxy, int type, float constrained) {
-    if (!proxy.wouldDeliver(type)) return std::nullopt;
+std::optional<float> LayoutUtilities::requestSize(LayoutProxy& proxy, int type, float constrained, int hears) {
+    // A proxy forwards only to its parent's children vector: with that
+    // vector's answer known, its own listeners decide.
+    bool deliver = hears >= 0 && proxy.getForwardTargetCount() == 1 ? (hears == 1 || proxy.hasEventListener(type))
+                                                                     : proxy.wouldDeliver(type);
+    if (!deliver) return std::nullopt;
     auto event = PreferredSizeRequestEvent::create(type, std::isfinite(constrained) ? constrained : 0.0f);
     proxy.dispatchEvent(event);
     if (!event->hasResult()) return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 #include "host/Dimension.h"
 #include "host/GeometryUtilities.h"
+#include "orvane/properties/Property.h"
 
 #include <memory>
 #include <optional>
@@ -19,9 +20,18 @@ class LayoutStrategy;
 // section 1) and never reaches the bounds a pass writes.
 class LayoutUtilities {
 public:
+    // The object a shared-pointer property holds, without taking a reference
+    // (no reference counting): for reads that finish before any event can be
+    // dispatched.
+    template <class X, bool M>
+    static X* peek(const Property<std::shared_ptr<X>, M>& p) {
+        return static_cast<X*>(static_cast<const std::shared_ptr<void>*>(p.getObjectHandle())->get());
+    }
+
     // Pixel value of a Dimension (relative units against `reference`); 0 for
     // a null Dimension and for a value that is not finite (logged).
     static float pixels(const std::shared_ptr<Dimension>& d, float reference = -1.0f, const char* what = "length");
+    static float pixels(const Dimension* d, float reference = -1.0f, const char* what = "length");
     // A wanted size: empty when the Dimension is null or not finite (logged);
     // negative values are clamped to 0 (logged).
     static std::optional<float> size(const std::shared_ptr<Dimension>& d, float reference, const char* what);
@@ -73,7 +83,9 @@ public:
     // PreferredSizeRequestEvent of `type` with `constrained` on the proxy and
     // returns the answer a listener gave with setResult. The event is built
     // only when some listener (on the proxy or up the model tree) would see it.
-    static std::optional<float> requestSize(LayoutProxy& proxy, int type, float constrained);
+    // `hears` may tell whether the proxy's parent chain has a listener for
+    // `type` (1 yes, 0 no; -1 unknown), which saves the walk up the tree.
+    static std::optional<float> requestSize(LayoutProxy& proxy, int type, float constrained, int hears = -1);
     // One GroupPreferredSizeRequestEvent of `type` on `container` for
     // `proxies` with their `constrained` sizes; answers land in `answers`
     // (NaN where none was given). Nothing is dispatched when nobody listens.

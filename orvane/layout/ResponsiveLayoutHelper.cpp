@@ -27,10 +27,13 @@ constexpr int kMaxRounds = 64;
 
 using Info = ResponsiveLayoutStrategyInfo;
 
-bool followsChildren(const LayoutProxy& proxy) {
+bool followsChildren(const LayoutProxy& proxy, const LayoutConstraint* c) {
     if (!LayoutUtilities::hasChildren(proxy) || !proxy.getStrategy()) return false;
-    auto c = proxy.getConstraint();
     return !c || c->considerChildrenForSizeCalculations.get();
+}
+bool followsChildren(const LayoutProxy& proxy) {
+    if (!LayoutUtilities::hasChildren(proxy)) return false;
+    return followsChildren(proxy, proxy.getConstraint().get());
 }
 
 bool honorsSize(const LayoutConstraint* c, bool vertical) {
@@ -53,7 +56,7 @@ float clampToLimits(float v, const LayoutConstraint* c, bool vertical) {
 // Enabled children whose maximums do not take them out of placement.
 std::vector<std::shared_ptr<LayoutProxy>> placeable(const LayoutProxy& proxy) {
     std::vector<std::shared_ptr<LayoutProxy>> out;
-    auto kids = proxy.children.get();
+    auto* kids = LayoutUtilities::peek(proxy.children);
     if (!kids) return out;
     out.reserve(kids->size());
     for (const auto& c : kids->items()) {
@@ -147,6 +150,32 @@ void computeWeightedShares(Info& info) {
     }
 }
 
+// Minimum of the index-th child along an axis. A container child's minimum
+// does not depend on the available space while minimums are reserved, so it is
+// measured once per pass; a leaf's is its constraint's.
+float childMinimum(Info& info, size_t index, bool vertical, float available) {
+    auto& ch = info.children[index];
+    const bool reserve = !info.context || info.context->reserveSpaceForMinimum.get();
+    float m;
+    if (!ch.followsChildren) {
+        m = LayoutUtilities::minimumSize(ch.constraint.get(), vertical);
+    } else if (reserve && ch.minimumCache[vertical ? 1 : 0] >= 0.0f) {
+        m = ch.minimumCache[vertical ? 1 : 0];
+    } else if (reserve && LayoutPass::isIncremental() && !LayoutPass::isOnPath(ch.proxy.get()) &&
+               ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, vertical) >= 0.0f) {
+        m = ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, vertical);
+        ch.minimumCache[vertical ? 1 : 0] = m;
+    } else {
+        m = ResponsiveLayoutHelper::getMinimumSize(info, *ch.proxy, vertical, available, true);
+        if (reserve) {
+            ch.minimumCache[vertical ? 1 : 0] = m;
+            ResponsiveLayoutHelper::rememberMinimum(*ch.proxy, vertical, m);
+        }
+    }
+    if (!reserve) m = std::min(m, std::max(0.0f, available));
+    return m;
+}
+
 void layOutLines(Info& info) {
     float position = 0.0f;
     for (auto& line : info.lines) {
@@ -163,8 +192,7 @@ std::vector<std::shared_ptr<LayoutProxy>> ResponsiveLayoutHelper::getFilteredChi
     return placeable(*proxy);
 }
 
-bool ResponsiveLayoutHelper::isGrowable(const LayoutProxy& child, bool vertical) {
-    auto c = child.getConstraint();
+bool ResponsiveLayoutHelper::isGrowable(const LayoutConstraint* c, bool vertical) {
     if (!c) return false;
     if (vertical ? c->lockUserHeight.get() : c->lockUserWidth.get()) return false;
     auto f = vertical ? c->heightFlexibility.get() : c->widthFlexibility.get();
@@ -172,12 +200,19 @@ bool ResponsiveLayoutHelper::isGrowable(const LayoutProxy& child, bool vertical)
            (vertical ? c->growVertical.get() : c->growHorizontal.get());
 }
 
-bool ResponsiveLayoutHelper::isShrinkable(const LayoutProxy& child, bool vertical) {
-    auto c = child.getConstraint();
+bool ResponsiveLayoutHelper::isShrinkable(const LayoutConstraint* c, bool vertical) {
     if (!c) return false;
     if (vertical ? c->lockUserHeight.get() : c->lockUserWidth.get()) return false;
     auto f = vertical ? c->heightFlexibility.get() : c->widthFlexibility.get();
     return f == FlexibilityType::SHRINKABLE || f == FlexibilityType::FLEXIBLE;
+}
+
+bool ResponsiveLayoutHelper::isGrowable(const LayoutProxy& child, bool vertical) {
+    return isGrowable(child.getConstraint().get(), vertical);
+}
+
+bool ResponsiveLayoutHelper::isShrinkable(const LayoutProxy& child, bool vertical) {
+    return isShrinkable(child.getConstraint().get(), vertical);
 }
 
 bool ResponsiveLayoutHelper::isSizeChangeable(const LayoutProxy& child, bool vertical) {
@@ -185,14 +220,17 @@ bool ResponsiveLayoutHelper::isSizeChangeable(const LayoutProxy& child, bool ver
 }
 
 float ResponsiveLayoutHelper::calculateAdditionalSpaceNeeded(const LayoutProxy& proxy, bool vertical) {
-    auto c = proxy.getConstraint();
+    return calculateAdditionalSpaceNeeded(proxy.getConstraint().get(), vertical);
+}
+
+float ResponsiveLayoutHelper::calculateAdditionalSpaceNeeded(const LayoutConstraint* c, bool vertical) {
     if (!c) return 0.0f;
-    float band = LayoutUtilities::nonNegative(LayoutUtilities::pixels(c->padding.get(), -1.0f, "padding"), "padding") +
+    float band = LayoutUtilities::nonNegative(LayoutUtilities::pixels(LayoutUtilities::peek(c->padding), -1.0f, "padding"), "padding") +
                  LayoutUtilities::nonNegative(c->borderThickness.get(), "borderThickness");
     if (vertical)
-        return LayoutUtilities::headerHeight(c.get()) + LayoutUtilities::footerHeight(c.get()) +
+        return LayoutUtilities::headerHeight(c) + LayoutUtilities::footerHeight(c) +
                LayoutUtilities::nonNegative(c->additionalContentHeight.get(), "additionalContentHeight") + 2.0f * band;
-    return LayoutUtilities::leftSpace(c.get()) + LayoutUtilities::rightSpace(c.get()) +
+    return LayoutUtilities::leftSpace(c) + LayoutUtilities::rightSpace(c) +
            LayoutUtilities::nonNegative(c->additionalContentWidth.get(), "additionalContentWidth") + 2.0f * band;
 }
 
@@ -202,12 +240,20 @@ bool ResponsiveLayoutHelper::isConstrainedBasedOnChildren(const Info&, const Lay
 
 // ---- measures ----------------------------------------------------------------
 
+float ResponsiveLayoutHelper::measuredMinimum(const LayoutProxy& proxy, bool vertical) {
+    return proxy.measuredMinimum_[vertical ? 1 : 0];
+}
+
+void ResponsiveLayoutHelper::rememberMinimum(LayoutProxy& proxy, bool vertical, float minimum) {
+    proxy.measuredMinimum_[vertical ? 1 : 0] = minimum;
+}
+
 float ResponsiveLayoutHelper::minimumOf(const LayoutContext& ctx, const LayoutProxy& proxy, bool vertical, float available,
                                         bool reserve) {
     auto c = proxy.getConstraint();
     float m = LayoutUtilities::minimumSize(c.get(), vertical);
-    if (followsChildren(proxy)) {
-        float extra = calculateAdditionalSpaceNeeded(proxy, vertical);
+    if (followsChildren(proxy, c.get())) {
+        float extra = calculateAdditionalSpaceNeeded(c.get(), vertical);
         m = std::max(m, contentMinimum(ctx, proxy, vertical, available - extra) + extra);
     }
     if (!(reserve && ctx.reserveSpaceForMinimum.get())) m = std::min(m, std::max(0.0f, available));
@@ -366,8 +412,7 @@ void ResponsiveLayoutHelper::calculateEffectiveMinimumPrimarySizes(Info& info) {
     const bool vertical = info.isVertical;
     float r = info.availablePrimarySize;
     for (auto& ch : info.children) {
-        float m = getMinimumSize(info, *ch.proxy, vertical, r, true);
-        ch.hasChildren = LayoutUtilities::hasChildren(*ch.proxy);
+        float m = childMinimum(info, static_cast<size_t>(&ch - info.children.data()), vertical, r);
         ch.effectiveMinimumPrimarySize = m;
         r -= m;
     }
@@ -375,10 +420,11 @@ void ResponsiveLayoutHelper::calculateEffectiveMinimumPrimarySizes(Info& info) {
     bool changed = true;
     for (int round = 0; round < kMaxRounds && r > kEps && changed; ++round) {
         changed = false;
-        for (auto& ch : info.children) {
+        for (size_t i = 0; i < info.children.size(); ++i) {
+            auto& ch = info.children[i];
             if (!ch.hasChildren) continue;
             float m = ch.effectiveMinimumPrimarySize;
-            float m2 = getMinimumSize(info, *ch.proxy, vertical, r / n + m, true);
+            float m2 = childMinimum(info, i, vertical, r / n + m);
             if (std::fabs(m2 - m) > kEps) {
                 ch.effectiveMinimumPrimarySize = m2;
                 r -= m2 - m;
@@ -428,8 +474,8 @@ void ResponsiveLayoutHelper::determinePrimarySizesAndPositions(Info& info) {
         const float e = ch.effectiveMinimumPrimarySize;
         ch.primarySize = e;
         ch.preferredSize = nullptr;
-        ch.growable = isGrowable(*ch.proxy, vertical);
-        ch.shrinkable = isShrinkable(*ch.proxy, vertical);
+        ch.growable = info.grows(ch, vertical);
+        ch.shrinkable = info.shrinks(ch, vertical);
         const float p = getPreferredSize(info, i, vertical);
         const float M = getMaximumSize(info, *ch.proxy, vertical, p);
         ch.maximumPrimarySize = M;
@@ -587,8 +633,17 @@ void ResponsiveLayoutHelper::calculateSecondaryPreferredSizes(Info& info) {
                 continue;
             }
         }
-        if (followsChildren(*ch.proxy)) {
-            ch.preferredSecondarySize = calculatePreferredSecondarySizeForContainer(info, *ch.proxy, ch.primarySize, true);
+        if (ch.followsChildren) {
+            LayoutProxy& p = *ch.proxy;
+            if (LayoutPass::isIncremental() && !LayoutPass::isOnPath(&p) && p.measuredPreferred_ >= 0.0f &&
+                p.measuredPreferredFor_ == ch.primarySize && p.measuredPreferredVertical_ == sv) {
+                ch.preferredSecondarySize = p.measuredPreferred_;
+            } else {
+                ch.preferredSecondarySize = calculatePreferredSecondarySizeForContainer(info, p, ch.primarySize, true);
+                p.measuredPreferred_ = ch.preferredSecondarySize;
+                p.measuredPreferredFor_ = ch.primarySize;
+                p.measuredPreferredVertical_ = sv;
+            }
         } else if (honorsSize(ch.constraint.get(), sv)) {
             ask.push_back(i);
         }
@@ -599,7 +654,7 @@ void ResponsiveLayoutHelper::calculateSecondaryPreferredSizes(Info& info) {
     for (size_t i : ask) {
         auto& ch = info.children[i];
         proxies.push_back(ch.proxy);
-        constrained.push_back(std::max(0.0f, ch.primarySize - calculateAdditionalSpaceNeeded(*ch.proxy, !sv)));
+        constrained.push_back(std::max(0.0f, ch.primarySize - calculateAdditionalSpaceNeeded(ch.constraint.get(), !sv)));
     }
     std::vector<float> answers;
     if (info.proxy)
@@ -608,23 +663,30 @@ void ResponsiveLayoutHelper::calculateSecondaryPreferredSizes(Info& info) {
                                               : GroupPreferredSizeRequestEvent::GROUP_WIDTH_REQUEST,
                                            proxies, constrained, answers);
     answers.resize(ask.size(), std::numeric_limits<float>::quiet_NaN());
+    // Whether the container's chain hears each kind of single request: asked
+    // once here instead of once per child.
+    const int preferredType = sv ? PreferredSizeRequestEvent::PREFERRED_HEIGHT_REQUEST : PreferredSizeRequestEvent::PREFERRED_WIDTH_REQUEST;
+    const int plainType = sv ? PreferredSizeRequestEvent::HEIGHT_REQUEST : PreferredSizeRequestEvent::WIDTH_REQUEST;
+    auto* vector = info.proxy ? LayoutUtilities::peek(info.proxy->children) : nullptr;
+    const int hearsPreferred = vector ? (vector->wouldDeliver(preferredType) ? 1 : 0) : -1;
+    const int hearsPlain = vector ? (vector->wouldDeliver(plainType) ? 1 : 0) : -1;
     for (size_t k = 0; k < ask.size(); ++k) {
         auto& ch = info.children[ask[k]];
         float answer = answers[k];
         if (std::isnan(answer)) {
-            int type = isSizeChangeable(*ch.proxy, sv)
-                           ? (sv ? PreferredSizeRequestEvent::PREFERRED_HEIGHT_REQUEST : PreferredSizeRequestEvent::PREFERRED_WIDTH_REQUEST)
-                           : (sv ? PreferredSizeRequestEvent::HEIGHT_REQUEST : PreferredSizeRequestEvent::WIDTH_REQUEST);
-            if (auto a = LayoutUtilities::requestSize(*ch.proxy, type, constrained[k])) answer = *a;
+            const bool changeable = info.grows(ch, sv) || info.shrinks(ch, sv);
+            if (auto a = LayoutUtilities::requestSize(*ch.proxy, changeable ? preferredType : plainType, constrained[k],
+                                                      changeable ? hearsPreferred : hearsPlain))
+                answer = *a;
         }
-        if (!std::isnan(answer)) ch.preferredSecondarySize = answer + calculateAdditionalSpaceNeeded(*ch.proxy, sv);
+        if (!std::isnan(answer)) ch.preferredSecondarySize = answer + calculateAdditionalSpaceNeeded(ch.constraint.get(), sv);
     }
 }
 
 void ResponsiveLayoutHelper::calculateMinMaxSecondarySizesPerLine(Info& info) {
     const bool sv = !info.isVertical;
     for (auto& ch : info.children) {
-        ch.minimumSecondarySize = getMinimumSize(info, *ch.proxy, sv, info.availableSecondarySize, true);
+        ch.minimumSecondarySize = childMinimum(info, static_cast<size_t>(&ch - info.children.data()), sv, info.availableSecondarySize);
         ch.maximumSecondarySize = getMaximumSize(info, *ch.proxy, sv, ch.preferredSecondarySize);
         if (ch.preferredSecondarySize > 0.0f) {
             float p = std::max(ch.preferredSecondarySize, ch.minimumSecondarySize);
@@ -674,7 +736,7 @@ void ResponsiveLayoutHelper::applySecondaryMinAndPreferredSizes(Info& info) {
         float floor = line.minimumSecondarySize;
         for (size_t i = line.first; i < line.first + static_cast<size_t>(line.count); ++i) {
             const auto& ch = info.children[i];
-            if (!isShrinkable(*ch.proxy, sv)) floor = std::max(floor, ch.preferredSecondarySize);
+            if (!info.shrinks(ch, sv)) floor = std::max(floor, ch.preferredSecondarySize);
         }
         floors[l] = std::min(floor, std::max(line.preferredSecondarySize, line.minimumSecondarySize));
         line.size = floors[l];
@@ -727,7 +789,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpaceConstrained(Info& info,
     for (size_t l = 0; l < info.lines.size(); ++l) {
         const auto& line = info.lines[l];
         for (size_t i = line.first; i < line.first + static_cast<size_t>(line.count); ++i)
-            if (isGrowable(*info.children[i].proxy, sv)) {
+            if (info.grows(info.children[i], sv)) {
                 open.push_back(l);
                 break;
             }
@@ -782,7 +844,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpace(Info& info) {
     for (auto& ch : info.children) {
         const auto& line = info.lines[static_cast<size_t>(ch.line)];
         float s = line.size;
-        if (ch.explicitSecondarySize && !isGrowable(*ch.proxy, sv))
+        if (ch.explicitSecondarySize && !info.grows(ch, sv))
             s = std::max(std::min(line.size, ch.preferredSecondarySize), std::min(ch.minimumSecondarySize, line.size));
         if (ch.maximumSecondarySize > 0.0f) s = std::min(s, ch.maximumSecondarySize);
         ch.secondarySize = s;
@@ -805,7 +867,7 @@ void ResponsiveLayoutHelper::fitChildrenToContainerSecondarySize(Info& info) {
             float floor = 0.0f;
             for (size_t i = line.first; i < line.first + static_cast<size_t>(line.count); ++i) {
                 const auto& ch = info.children[i];
-                floor = std::max(floor, isShrinkable(*ch.proxy, sv) ? ch.minimumSecondarySize : ch.secondarySize);
+                floor = std::max(floor, info.shrinks(ch, sv) ? ch.minimumSecondarySize : ch.secondarySize);
             }
             floors[l] = std::min(floor, line.size);
             if (line.size - floors[l] > kEps) total += line.size;
@@ -822,7 +884,7 @@ void ResponsiveLayoutHelper::fitChildrenToContainerSecondarySize(Info& info) {
         layOutLines(info);
         for (auto& ch : info.children) {
             const auto& line = info.lines[static_cast<size_t>(ch.line)];
-            if (isShrinkable(*ch.proxy, sv))
+            if (info.shrinks(ch, sv))
                 ch.secondarySize = std::max(std::min(ch.secondarySize, line.size), std::min(ch.minimumSecondarySize, ch.secondarySize));
             ch.secondaryPosition = line.position;
         }

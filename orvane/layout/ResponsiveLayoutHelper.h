@@ -6,6 +6,7 @@
 
 namespace orvane {
 
+class LayoutConstraint;
 class LayoutContext;
 class LayoutProxy;
 class ResponsiveLayoutStrategy;
@@ -114,6 +115,7 @@ public:
     // True when the container was placed by the relative or stacked rules.
     static bool handleNonResponsiveCases(Info& info);
     static float calculateAdditionalSpaceNeeded(const LayoutProxy& proxy, bool vertical);
+    static float calculateAdditionalSpaceNeeded(const LayoutConstraint* constraint, bool vertical);
 
     static void calculateEffectiveMinimumPrimarySizes(Info& info);
     static void determineNumberOfChildrenPerLine(Info& info);
@@ -147,6 +149,8 @@ public:
     static void positionChildrenRelativeToRoot(Info& info);
 
     static bool isGrowable(const LayoutProxy& child, bool vertical);
+    static bool isGrowable(const LayoutConstraint* constraint, bool vertical);
+    static bool isShrinkable(const LayoutConstraint* constraint, bool vertical);
     static bool isShrinkable(const LayoutProxy& child, bool vertical);
     static bool isSizeChangeable(const LayoutProxy& child, bool vertical);
 
@@ -162,6 +166,12 @@ public:
     static float preferredExtent(const LayoutContext& context, LayoutProxy& proxy, bool vertical, float other,
                                  float reference);
     static float contentExtent(const LayoutContext& context, const LayoutProxy& proxy, bool vertical, float other);
+
+    // The minimum a container child had in its parent's last pass (-1: none),
+    // which an incremental relayout reuses for containers off the changed
+    // path (their subtrees did not change).
+    static float measuredMinimum(const LayoutProxy& proxy, bool vertical);
+    static void rememberMinimum(LayoutProxy& proxy, bool vertical, float minimum);
 };
 
 } // namespace orvane

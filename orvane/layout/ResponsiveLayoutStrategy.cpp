@@ -97,9 +97,16 @@ void ResponsiveLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy,
     // Bookkeeping of every child, also of those left out of placement.
     std::weak_ptr<LayoutProxy> weakContext = percentContext;
     for (const auto& child : LayoutUtilities::childrenOf(*proxy)) {
-        if (auto c = child->getConstraint()) c->growPercentageContext.set(weakContext);
-        child->cumulativeExtraHeight.set(Helper::calculateAdditionalSpaceNeeded(*child, true) + extraHeight);
-        child->cumulativeExtraWidth.set(Helper::calculateAdditionalSpaceNeeded(*child, false) + extraWidth);
+        auto c = child->getConstraint();
+        if (c) {
+            // Same owner and still alive: the property already holds it.
+            const auto* held = static_cast<const std::weak_ptr<void>*>(c->growPercentageContext.getObjectHandle());
+            if (held->owner_before(percentContext) || percentContext.owner_before(*held) || held->expired() ||
+                !c->growPercentageContext.hasValue())
+                c->growPercentageContext.set(weakContext);
+        }
+        child->cumulativeExtraHeight.set(Helper::calculateAdditionalSpaceNeeded(c.get(), true) + extraHeight);
+        child->cumulativeExtraWidth.set(Helper::calculateAdditionalSpaceNeeded(c.get(), false) + extraWidth);
     }
     if (percentContext != proxy) {
         const Rect pc = LayoutUtilities::finiteRect(percentContext->getBoundsInPixels(), "a percentage context");

@@ -4,6 +4,7 @@
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/layout/LayoutUtilities.h"
+#include "orvane/layout/ResponsiveLayoutHelper.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,6 +51,12 @@ std::shared_ptr<ResponsiveLayoutStrategyInfo> ResponsiveLayoutStrategyInfo::crea
         child.proxy = p;
         child.constraint = p->getConstraint();
         child.hasChildren = LayoutUtilities::hasChildren(*p);
+        const LayoutConstraint* k = child.constraint.get();
+        child.followsChildren = child.hasChildren && p->getStrategy() && (!k || k->considerChildrenForSizeCalculations.get());
+        child.growX = ResponsiveLayoutHelper::isGrowable(k, false);
+        child.growY = ResponsiveLayoutHelper::isGrowable(k, true);
+        child.shrinkX = ResponsiveLayoutHelper::isShrinkable(k, false);
+        child.shrinkY = ResponsiveLayoutHelper::isShrinkable(k, true);
         info->children.push_back(std::move(child));
     }
 

@@ -27,6 +27,10 @@ public:
         std::shared_ptr<LayoutProxy> proxy;
         std::shared_ptr<LayoutConstraint> constraint;
         bool hasChildren = false;              // the child is itself a container
+        bool followsChildren = false;          // its size follows its children (isConstrainedBasedOnChildren)
+        bool growX = false, growY = false;     // flexibility by axis, read once per pass
+        bool shrinkX = false, shrinkY = false;
+        float minimumCache[2] = {-1.0f, -1.0f};  // minimum width / height of a container child (-1: not yet)
         float effectiveMinimumPrimarySize = 0.0f;
         float preferredPrimarySize = 0.0f;     // 0: none (the child is unconstrained in its line)
         float maximumPrimarySize = 0.0f;       // 0: none
@@ -99,6 +103,9 @@ public:
     // Whole-pixel shares of the available primary size by weight, per child
     // (filled on first use after the line breaking).
     std::vector<float> weightedShares;
+
+    bool grows(const Child& c, bool vertical) const { return vertical ? c.growY : c.growX; }
+    bool shrinks(const Child& c, bool vertical) const { return vertical ? c.shrinkY : c.shrinkX; }
 
     float primaryOf(const Rect& r) const { return isVertical ? r.height : r.width; }
     float secondaryOf(const Rect& r) const { return isVertical ? r.width : r.height; }

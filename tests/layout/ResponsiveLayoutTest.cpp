@@ -421,3 +421,64 @@ TEST(ResponsiveLayout, BadConstraintValuesAreClampedWithALogLine) {
 }
 
 } // namespace
+
+namespace {
+
+// Two identical trees: a responsive root of responsive rows of leaves.
+std::shared_ptr<LayoutProxy> reportTree() {
+    auto root = container(Rect(0, 0, 900, 2000), ResponsiveLayoutStrategy::create(), {});
+    constraintOf(root)->responsiveWeights.set(floats({1, 1, 1}));
+    for (int r = 0; r < 6; ++r) {
+        std::vector<std::shared_ptr<LayoutProxy>> kids;
+        for (int i = 0; i < 8; ++i) {
+            auto k = leaf();
+            constraintOf(k)->minimumWidth.set(40.0f + 10.0f * static_cast<float>((i + r) % 4));
+            constraintOf(k)->minimumHeight.set(20.0f);
+            constraintOf(k)->widthFlexibility.set(FlexibilityType::FLEXIBLE);
+            kids.push_back(k);
+        }
+        auto row = container(Rect(), ResponsiveLayoutStrategy::create(), kids);
+        constraintOf(row)->responsiveWeights.set(floats({1, 2, 1}));
+        root->children.get()->push_back(row);
+    }
+    return root;
+}
+
+void collect(const std::shared_ptr<LayoutProxy>& p, std::vector<Rect>& out) {
+    out.push_back(p->getBoundsInPixels());
+    if (auto kids = p->children.get())
+        for (auto& k : kids->items()) collect(k, out);
+}
+
+TEST(ResponsiveLayout, RelayoutMatchesAFullPass) {
+    auto ctx = LayoutContext::create();
+    for (float newMinimum : {45.0f, 260.0f, 20.0f}) {
+        auto a = reportTree();
+        auto b = reportTree();
+        a->layout(ctx);
+        b->layout(ctx);
+        auto pick = [](const std::shared_ptr<LayoutProxy>& root) {
+            return (*(*root->children.get())[4]->children.get())[5];
+        };
+        constraintOf(pick(a))->minimumWidth.set(newMinimum);
+        constraintOf(pick(b))->minimumWidth.set(newMinimum);
+        int otherRowEvents = 0;
+        auto other = (*a->children.get())[1];
+        other->addEventListener(AbstractProperty::CHANGE_EVENT,
+                                FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
+                                    if (e->getOriginalSource() != other.get() &&
+                                        dynamic_cast<AbstractProperty*>(e->getOriginalSource())->getOwner() != other.get())
+                                        ++otherRowEvents;  // an event from inside the row
+                                }));
+        pick(a)->relayout(ctx);
+        b->layout(ctx);
+        std::vector<Rect> ra, rb;
+        collect(a, ra);
+        collect(b, rb);
+        ASSERT_EQ(ra.size(), rb.size());
+        for (size_t i = 0; i < ra.size(); ++i) EXPECT_EQ(ra[i], rb[i]) << "proxy " << i << " minimum " << newMinimum;
+        EXPECT_EQ(otherRowEvents, 0) << "an unrelated row was laid out again";
+    }
+}
+
+} // namespace
