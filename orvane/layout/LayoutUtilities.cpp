@@ -138,7 +138,7 @@ bool LayoutUtilities::checkTree(const LayoutProxy& root, const char* operation) 
     const uint64_t mark = ++checks;
     struct Frame {
         const LayoutProxy* proxy;
-        std::shared_ptr<MonitoredVector<std::shared_ptr<LayoutProxy>>> children;
+        const MonitoredVector<std::shared_ptr<LayoutProxy>>* children;
         size_t next;
     };
     std::vector<Frame> stack;
@@ -156,7 +156,7 @@ bool LayoutUtilities::checkTree(const LayoutProxy& root, const char* operation) 
     };
     root.checkMark_ = mark;
     root.onCheckPath_ = true;
-    stack.push_back({&root, root.children.get(), 0});
+    stack.push_back({&root, peek(root.children), 0});
     while (!stack.empty()) {
         Frame& f = stack.back();
         if (!f.children || f.next >= f.children->size()) {
@@ -171,12 +171,12 @@ bool LayoutUtilities::checkTree(const LayoutProxy& root, const char* operation) 
             return refuse("a layout proxy appears more than once in the tree");
         }
         c->checkMark_ = mark;
-        auto grand = c->children.get();
+        auto* grand = peek(c->children);
         if (!grand || grand->empty()) continue;
         if (static_cast<int>(stack.size()) >= LayoutPass::MAX_DEPTH)
             return refuse("the layout proxy tree is deeper than 256 levels");
         c->onCheckPath_ = true;
-        stack.push_back({c, std::move(grand), 0});
+        stack.push_back({c, grand, 0});
     }
     return true;
 }

@@ -54,19 +54,17 @@ float clampToLimits(float v, const LayoutConstraint* c, bool vertical) {
 }
 
 // Enabled children whose maximums do not take them out of placement.
+bool isPlaceable(const LayoutProxy& kid, const LayoutConstraint* k);
+
 std::vector<std::shared_ptr<LayoutProxy>> placeable(const LayoutProxy& proxy) {
     std::vector<std::shared_ptr<LayoutProxy>> out;
     auto* kids = LayoutUtilities::peek(proxy.children);
     if (!kids) return out;
     out.reserve(kids->size());
     for (const auto& c : kids->items()) {
-        if (!c || c->isDisabled.get()) continue;
-        if (auto k = c->getConstraint()) {
-            float mw = k->maximumWidth.get();
-            float mh = k->maximumHeight.get();
-            if ((!std::isnan(mw) && mw <= 0.0f) || (!std::isnan(mh) && mh <= 0.0f)) continue;
-        }
-        out.push_back(c);
+        if (!c) continue;
+        auto k = c->getConstraint();
+        if (isPlaceable(*c, k.get())) out.push_back(c);
     }
     return out;
 }
@@ -89,50 +87,76 @@ bool isVerticalOrientation(const LayoutStrategy& s) {
     return false;
 }
 
-// What the children of `proxy` need along an axis, without its own
-// additional space.
-float contentMinimum(const LayoutContext& ctx, const LayoutProxy& proxy, bool vertical, float available) {
+bool isPlaceable(const LayoutProxy& kid, const LayoutConstraint* k) {
+    if (kid.isDisabled.get()) return false;
+    if (!k) return true;
+    float mw = k->maximumWidth.get();
+    float mh = k->maximumHeight.get();
+    return !((!std::isnan(mw) && mw <= 0.0f) || (!std::isnan(mh) && mh <= 0.0f));
+}
+
+// What the children of `proxy` need along each axis (width, height), without
+// its own additional space. One walk over the children serves both axes.
+struct Minimums {
+    float along[2] = {0.0f, 0.0f};
+};
+
+Minimums contentMinimums(const LayoutContext& ctx, const LayoutProxy& proxy, float available) {
+    Minimums out;
     auto s = proxy.getStrategy();
-    if (!s) return 0.0f;
+    if (!s) return out;
     LayoutPass::Scope scope;
-    if (!scope.ok()) return 0.0f;
-    auto kids = placeable(proxy);
-    if (kids.empty()) return 0.0f;
+    if (!scope.ok()) return out;
+    auto* kids = LayoutUtilities::peek(proxy.children);
+    if (!kids || kids->empty()) return out;
     const int type = s->getStrategyType();
     const bool responsive = dynamic_cast<const ResponsiveLayoutStrategy*>(s.get()) != nullptr;
-    const bool along = vertical == isVerticalOrientation(*s);
-    std::vector<float> mins;
-    mins.reserve(kids.size());
-    for (const auto& k : kids) mins.push_back(ResponsiveLayoutHelper::minimumOf(ctx, *k, vertical, available, true));
-    auto largest = [&mins]() { return *std::max_element(mins.begin(), mins.end()); };
-    if (responsive) {
-        if (along) return largest();
-        size_t per = weightCount(proxy);
-        if (per == 0) return largest();
-        float total = 0.0f;
-        for (size_t i = 0; i < mins.size(); i += per) {
-            float line = 0.0f;
-            for (size_t j = i; j < std::min(mins.size(), i + per); ++j) line = std::max(line, mins[j]);
-            total += line;
+    const bool orientationVertical = isVerticalOrientation(*s);
+    const size_t weights = responsive ? weightCount(proxy) : 0;
+    float largest[2] = {0, 0}, sum[2] = {0, 0}, lineMax[2] = {0, 0}, lines[2] = {0, 0};
+    size_t count = 0;
+    for (const auto& kid : kids->items()) {
+        if (!kid) continue;
+        auto k = kid->getConstraint();
+        if (!isPlaceable(*kid, k.get())) continue;
+        for (int a = 0; a < 2; ++a) {
+            float m = ResponsiveLayoutHelper::minimumOf(ctx, *kid, k.get(), a == 1, available, true);
+            largest[a] = std::max(largest[a], m);
+            sum[a] += m;
+            if (weights > 0) {
+                if (count % weights == 0) {
+                    lines[a] += lineMax[a];
+                    lineMax[a] = 0.0f;
+                }
+                lineMax[a] = std::max(lineMax[a], m);
+            }
         }
-        return total;
+        ++count;
     }
+    if (count == 0) return out;
     const float gap = LayoutUtilities::nonNegative(ctx.tileGap.get(), "tileGap");
     const float inset = LayoutUtilities::nonNegative(ctx.containerInset.get(), "containerInset");
-    switch (type) {
-    case LayoutStrategyType::LS_TILED:
-    case LayoutStrategyType::LS_TILED_REFLOW:
-    case LayoutStrategyType::LS_SLIDE: {
-        float insets = type == LayoutStrategyType::LS_SLIDE ? 2.0f * inset : 0.0f;
-        if (!along) return largest() + insets;
-        float sum = 0.0f;
-        for (float m : mins) sum += m;
-        return sum + static_cast<float>(mins.size() - 1) * gap + insets;
+    for (int a = 0; a < 2; ++a) {
+        const bool along = (a == 1) == orientationVertical;
+        float& m = out.along[a];
+        if (responsive) {
+            m = (along || weights == 0) ? largest[a] : lines[a] + lineMax[a];
+            continue;
+        }
+        switch (type) {
+        case LayoutStrategyType::LS_TILED:
+        case LayoutStrategyType::LS_TILED_REFLOW:
+        case LayoutStrategyType::LS_SLIDE: {
+            float insets = type == LayoutStrategyType::LS_SLIDE ? 2.0f * inset : 0.0f;
+            m = (along ? sum[a] + static_cast<float>(count - 1) * gap : largest[a]) + insets;
+            break;
+        }
+        case LayoutStrategyType::LS_STACK: m = largest[a] + 2.0f * inset; break;
+        case LayoutStrategyType::LS_RELATIVE: m = largest[a]; break;
+        default: m = 0.0f;
+        }
     }
-    case LayoutStrategyType::LS_STACK: return largest() + 2.0f * inset;
-    case LayoutStrategyType::LS_RELATIVE: return largest();
-    default: return 0.0f;
-    }
+    return out;
 }
 
 // Shares of the available primary size by weight, line by line.
@@ -156,21 +180,31 @@ void computeWeightedShares(Info& info) {
 float childMinimum(Info& info, size_t index, bool vertical, float available) {
     auto& ch = info.children[index];
     const bool reserve = !info.context || info.context->reserveSpaceForMinimum.get();
+    const int a = vertical ? 1 : 0;
     float m;
-    if (!ch.followsChildren) {
+    if (!ch.followsChildren || !info.context) {
         m = LayoutUtilities::minimumSize(ch.constraint.get(), vertical);
-    } else if (reserve && ch.minimumCache[vertical ? 1 : 0] >= 0.0f) {
-        m = ch.minimumCache[vertical ? 1 : 0];
+    } else if (reserve && ch.minimumCache[a] >= 0.0f) {
+        m = ch.minimumCache[a];
     } else if (reserve && LayoutPass::isIncremental() && !LayoutPass::isOnPath(ch.proxy.get()) &&
-               ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, vertical) >= 0.0f) {
-        m = ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, vertical);
-        ch.minimumCache[vertical ? 1 : 0] = m;
+               ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, vertical) >= 0.0f &&
+               ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, !vertical) >= 0.0f) {
+        ch.minimumCache[0] = ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, false);
+        ch.minimumCache[1] = ResponsiveLayoutHelper::measuredMinimum(*ch.proxy, true);
+        m = ch.minimumCache[a];
+    } else if (reserve) {
+        // Both axes in one walk over the child's children.
+        const LayoutConstraint* c = ch.constraint.get();
+        Minimums content = contentMinimums(*info.context, *ch.proxy, available);
+        for (int axis = 0; axis < 2; ++axis) {
+            float extra = ResponsiveLayoutHelper::calculateAdditionalSpaceNeeded(c, axis == 1);
+            float v = std::max(LayoutUtilities::minimumSize(c, axis == 1), content.along[axis] + extra);
+            ch.minimumCache[axis] = v;
+            ResponsiveLayoutHelper::rememberMinimum(*ch.proxy, axis == 1, v);
+        }
+        m = ch.minimumCache[a];
     } else {
         m = ResponsiveLayoutHelper::getMinimumSize(info, *ch.proxy, vertical, available, true);
-        if (reserve) {
-            ch.minimumCache[vertical ? 1 : 0] = m;
-            ResponsiveLayoutHelper::rememberMinimum(*ch.proxy, vertical, m);
-        }
     }
     if (!reserve) m = std::min(m, std::max(0.0f, available));
     return m;
@@ -251,10 +285,15 @@ void ResponsiveLayoutHelper::rememberMinimum(LayoutProxy& proxy, bool vertical, 
 float ResponsiveLayoutHelper::minimumOf(const LayoutContext& ctx, const LayoutProxy& proxy, bool vertical, float available,
                                         bool reserve) {
     auto c = proxy.getConstraint();
-    float m = LayoutUtilities::minimumSize(c.get(), vertical);
-    if (followsChildren(proxy, c.get())) {
-        float extra = calculateAdditionalSpaceNeeded(c.get(), vertical);
-        m = std::max(m, contentMinimum(ctx, proxy, vertical, available - extra) + extra);
+    return minimumOf(ctx, proxy, c.get(), vertical, available, reserve);
+}
+
+float ResponsiveLayoutHelper::minimumOf(const LayoutContext& ctx, const LayoutProxy& proxy, const LayoutConstraint* c,
+                                        bool vertical, float available, bool reserve) {
+    float m = LayoutUtilities::minimumSize(c, vertical);
+    if (followsChildren(proxy, c)) {
+        float extra = calculateAdditionalSpaceNeeded(c, vertical);
+        m = std::max(m, contentMinimums(ctx, proxy, available - extra).along[vertical ? 1 : 0] + extra);
     }
     if (!(reserve && ctx.reserveSpaceForMinimum.get())) m = std::min(m, std::max(0.0f, available));
     return m;

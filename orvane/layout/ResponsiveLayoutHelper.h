@@ -163,6 +163,8 @@ public:
     // the preferred size along an axis given the size along the other one.
     static float minimumOf(const LayoutContext& context, const LayoutProxy& proxy, bool vertical, float available,
                            bool reserve);
+    static float minimumOf(const LayoutContext& context, const LayoutProxy& proxy, const LayoutConstraint* constraint,
+                           bool vertical, float available, bool reserve);
     static float preferredExtent(const LayoutContext& context, LayoutProxy& proxy, bool vertical, float other,
                                  float reference);
     static float contentExtent(const LayoutContext& context, const LayoutProxy& proxy, bool vertical, float other);

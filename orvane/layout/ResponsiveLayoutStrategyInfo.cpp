@@ -53,10 +53,12 @@ std::shared_ptr<ResponsiveLayoutStrategyInfo> ResponsiveLayoutStrategyInfo::crea
         child.hasChildren = LayoutUtilities::hasChildren(*p);
         const LayoutConstraint* k = child.constraint.get();
         child.followsChildren = child.hasChildren && p->getStrategy() && (!k || k->considerChildrenForSizeCalculations.get());
-        child.growX = ResponsiveLayoutHelper::isGrowable(k, false);
-        child.growY = ResponsiveLayoutHelper::isGrowable(k, true);
-        child.shrinkX = ResponsiveLayoutHelper::isShrinkable(k, false);
-        child.shrinkY = ResponsiveLayoutHelper::isShrinkable(k, true);
+        if (k) {
+            child.growX = ResponsiveLayoutHelper::isGrowable(k, false);
+            child.growY = ResponsiveLayoutHelper::isGrowable(k, true);
+            child.shrinkX = ResponsiveLayoutHelper::isShrinkable(k, false);
+            child.shrinkY = ResponsiveLayoutHelper::isShrinkable(k, true);
+        }
         info->children.push_back(std::move(child));
     }
 
