@@ -210,6 +210,19 @@ float childMinimum(Info& info, size_t index, bool vertical, float available) {
     return m;
 }
 
+// Whether the lines describe the children (the steps ran in order).
+bool linesMatch(const Info& info) {
+    size_t next = 0;
+    for (const auto& line : info.lines) {
+        if (line.first != next || line.count <= 0) return false;
+        next += static_cast<size_t>(line.count);
+    }
+    if (next != info.children.size()) return false;
+    for (const auto& ch : info.children)
+        if (ch.line < 0 || static_cast<size_t>(ch.line) >= info.lines.size()) return false;
+    return true;
+}
+
 void layOutLines(Info& info) {
     float position = 0.0f;
     for (auto& line : info.lines) {
@@ -397,7 +410,7 @@ float ResponsiveLayoutHelper::getPreferredSize(Info& info, size_t index, bool ve
     if (index >= info.children.size()) return 0.0f;
     auto& ch = info.children[index];
     const bool primary = vertical == info.isVertical;
-    if (primary && info.useWeights && !info.lines.empty()) {
+    if (primary && info.useWeights && linesMatch(info)) {
         if (info.weightedShares.size() != info.children.size()) computeWeightedShares(info);
         return info.weightedShares[index];
     }
@@ -506,6 +519,7 @@ void ResponsiveLayoutHelper::determineNumberOfChildrenPerLine(Info& info) {
 }
 
 void ResponsiveLayoutHelper::determinePrimarySizesAndPositions(Info& info) {
+    if (!linesMatch(info)) determineNumberOfChildrenPerLine(info);
     const bool vertical = info.isVertical;
     for (auto& line : info.lines) line.primarySum = 0.0f;
     for (size_t i = 0; i < info.children.size(); ++i) {
@@ -560,7 +574,7 @@ void ResponsiveLayoutHelper::determinePrimarySizesAndPositions(Info& info) {
 }
 
 float ResponsiveLayoutHelper::applyRemainingPrimarySpaceToUnconstrained(Info& info, size_t first, float space) {
-    if (first >= info.children.size()) return space;
+    if (first >= info.children.size() || static_cast<size_t>(info.children[first].line) >= info.lines.size()) return space;
     const auto& line = info.lines[static_cast<size_t>(info.children[first].line)];
     const size_t end = std::min(info.children.size(), line.first + static_cast<size_t>(line.count));
     std::vector<size_t> open;
@@ -592,7 +606,7 @@ float ResponsiveLayoutHelper::applyRemainingPrimarySpaceToUnconstrained(Info& in
 }
 
 void ResponsiveLayoutHelper::applyRemainingPrimarySpaceToConstrained(Info& info, size_t first, float left) {
-    if (first >= info.children.size()) return;
+    if (first >= info.children.size() || static_cast<size_t>(info.children[first].line) >= info.lines.size()) return;
     const auto& line = info.lines[static_cast<size_t>(info.children[first].line)];
     const size_t end = std::min(info.children.size(), line.first + static_cast<size_t>(line.count));
     if (left > kEps) {
@@ -723,6 +737,7 @@ void ResponsiveLayoutHelper::calculateSecondaryPreferredSizes(Info& info) {
 }
 
 void ResponsiveLayoutHelper::calculateMinMaxSecondarySizesPerLine(Info& info) {
+    if (!linesMatch(info)) determineNumberOfChildrenPerLine(info);
     const bool sv = !info.isVertical;
     for (auto& ch : info.children) {
         ch.minimumSecondarySize = childMinimum(info, static_cast<size_t>(&ch - info.children.data()), sv, info.availableSecondarySize);
@@ -791,6 +806,7 @@ void ResponsiveLayoutHelper::applySecondaryMinAndPreferredSizes(Info& info) {
 }
 
 void ResponsiveLayoutHelper::applyRemainingSecondarySpaceUnconstrained(Info& info, float space) {
+    if (!linesMatch(info)) return;
     std::vector<size_t> open;
     for (size_t l = 0; l < info.lines.size(); ++l) {
         const auto& line = info.lines[l];
@@ -823,6 +839,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpaceUnconstrained(Info& inf
 }
 
 void ResponsiveLayoutHelper::applyRemainingSecondarySpaceConstrained(Info& info, float space) {
+    if (!linesMatch(info)) return;
     const bool sv = !info.isVertical;
     std::vector<size_t> open;
     for (size_t l = 0; l < info.lines.size(); ++l) {
@@ -865,6 +882,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpaceConstrained(Info& info,
 }
 
 void ResponsiveLayoutHelper::applyRemainingSecondarySpace(Info& info) {
+    if (!linesMatch(info)) return;
     const bool sv = !info.isVertical;
     if (!info.secondaryUnconstrained) {
         float used = 0.0f;
@@ -892,7 +910,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpace(Info& info) {
 }
 
 void ResponsiveLayoutHelper::fitChildrenToContainerSecondarySize(Info& info) {
-    if (info.overflow != ResponsiveLayoutOverflowType::FIT || info.secondaryUnconstrained) return;
+    if (info.overflow != ResponsiveLayoutOverflowType::FIT || info.secondaryUnconstrained || !linesMatch(info)) return;
     const bool sv = !info.isVertical;
     for (int round = 0; round < kMaxRounds; ++round) {
         float extent = 0.0f;
@@ -942,6 +960,7 @@ void ResponsiveLayoutHelper::sizeAndPositionChildren(Info& info) {
 }
 
 bool ResponsiveLayoutHelper::childrenSizeBiggerPrimary(const Info& info) {
+    if (!linesMatch(info)) return false;
     for (const auto& line : info.lines) {
         if (line.count <= 0) continue;
         float end = info.children[line.first].primaryPosition;

@@ -482,3 +482,32 @@ TEST(ResponsiveLayout, RelayoutMatchesAFullPass) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ResponsiveLayout, HelperStepsToleratePartialRecords) {
+    // Steps run out of order, on an empty record or without context or proxy
+    // must neither crash nor write non-finite bounds.
+    auto kids = leaves(3);
+    auto info = ResponsiveLayoutStrategyInfo::create(nullptr, nullptr, nullptr, kids, ResponsiveLayoutOverflowType::FIT,
+                                                     Rect(0, 0, 300, 200), false);
+    using H = ResponsiveLayoutHelper;
+    H::applyRemainingPrimarySpaceToUnconstrained(*info, 0, 100.0f);
+    H::applyRemainingPrimarySpaceToConstrained(*info, 7, 100.0f);
+    H::applyRemainingSecondarySpace(*info);
+    H::fitChildrenToContainerSecondarySize(*info);
+    EXPECT_FALSE(H::childrenSizeBiggerPrimary(*info));
+    H::calculateMinMaxSecondarySizesPerLine(*info);
+    H::runSteps(*info);
+    for (auto& k : kids) EXPECT_TRUE(k->getBoundsInPixels().isFinite());
+    EXPECT_FLOAT_EQ(kids[2]->getBoundsInPixels().x, 200.0f);
+
+    auto empty = ResponsiveLayoutStrategyInfo::create(nullptr, nullptr, nullptr, {}, ResponsiveLayoutOverflowType::SCROLL,
+                                                      Rect(), true);
+    H::runSteps(*empty);
+    EXPECT_FALSE(H::handleNonResponsiveCases(*empty));
+    EXPECT_EQ(H::getPreferredSize(*empty, 3, true), 0.0f);
+    EXPECT_TRUE(H::getFilteredChildren(nullptr).empty());
+}
+
+} // namespace
