@@ -124,6 +124,22 @@ void BM_FullLayoutAfterOneLeafChanged(benchmark::State& state) {
 }
 BENCHMARK(BM_FullLayoutAfterOneLeafChanged)->Unit(benchmark::kMicrosecond);
 
+// For scale: only the four bounds writes per proxy that any pass makes (new
+// pixel Dimensions, each a property change), over the same tree.
+void BM_BoundsWritesOnly(benchmark::State& state) {
+    Tree t = buildTree(true);
+    float v = 0.0f;
+    for (auto _ : state) {
+        v = v == 0.0f ? 1.0f : 0.0f;
+        for (auto& c : t.containers) c->setBoundsInPixels(Rect(v, v, 400, 300));
+        for (auto& l : t.leaves) l->setBoundsInPixels(Rect(v, v, 40, 20));
+        benchmark::ClobberMemory();
+    }
+    state.counters["per_proxy"] =
+        benchmark::Counter(kProxies, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_BoundsWritesOnly)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -59,12 +59,33 @@ Rect LayoutProxy::getBoundsInPixels() const {
     return {readPixels(U::peek(x)), readPixels(U::peek(y)), readPixels(U::peek(w)), readPixels(U::peek(h))};
 }
 
+bool LayoutProxy::changesAreHeard() const {
+    return getCachingIsEnabled() || wouldDeliver(AbstractProperty::CHANGE_EVENT);
+}
+
+void LayoutProxy::writePixels(Property<std::shared_ptr<Dimension>, true>& property, float value, bool heard) {
+    // Unheard and unshared: change the held Dimension in place. No listener
+    // would receive the change event and nobody else holds the old object, so
+    // this cannot be told apart from writing a new one, and costs no
+    // allocation.
+    const auto* held = static_cast<const std::shared_ptr<void>*>(property.getObjectHandle());
+    if (!heard && property.hasValue() && *held && held->use_count() == 1 && property.getForwardTargetCount() == 0 &&
+        !property.hasEventListener(AbstractProperty::CHANGE_EVENT)) {
+        auto* d = static_cast<Dimension*>(held->get());
+        d->setValue(value);
+        d->setUnit(DimensionUnit::PIXELS);
+        return;
+    }
+    property.set(Dimension::create(value, DimensionUnit::PIXELS));
+}
+
 void LayoutProxy::setBoundsInPixels(const Rect& rect) {
     Rect r = LayoutUtilities::finiteRect(rect, "a layout proxy");
-    x.set(Dimension::create(r.x, DimensionUnit::PIXELS));
-    y.set(Dimension::create(r.y, DimensionUnit::PIXELS));
-    w.set(Dimension::create(r.width, DimensionUnit::PIXELS));
-    h.set(Dimension::create(r.height, DimensionUnit::PIXELS));
+    const bool heard = changesAreHeard();
+    writePixels(x, r.x, heard);
+    writePixels(y, r.y, heard);
+    writePixels(w, r.width, heard);
+    writePixels(h, r.height, heard);
 }
 
 void LayoutProxy::translate(const Point& point) {
@@ -73,8 +94,9 @@ void LayoutProxy::translate(const Point& point) {
     if (dx != point.x || dy != point.y) LayoutUtilities::log("layout: non-finite translation ignored");
     float nx = readPixels(x.get()) + dx;
     float ny = readPixels(y.get()) + dy;
-    x.set(Dimension::create(std::isfinite(nx) ? nx : 0.0f, DimensionUnit::PIXELS));
-    y.set(Dimension::create(std::isfinite(ny) ? ny : 0.0f, DimensionUnit::PIXELS));
+    const bool heard = changesAreHeard();
+    writePixels(x, std::isfinite(nx) ? nx : 0.0f, heard);
+    writePixels(y, std::isfinite(ny) ? ny : 0.0f, heard);
 }
 
 void LayoutProxy::disable() {

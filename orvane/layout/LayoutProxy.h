@@ -81,7 +81,10 @@ public:
     // (x, y, width, height) in pixels, 0 where a Dimension is null.
     Rect getBoundsInPixels() const;
     // Replaces x, y, w and h by new pixel Dimensions (one change event each).
-    // Non-finite values are written as 0 (logged).
+    // Non-finite values are written as 0 (logged). When no listener would
+    // receive the change events (here or up the model tree) and nobody else
+    // holds the current Dimension, that Dimension is changed in place instead:
+    // nothing can tell the difference, and a pass then allocates nothing.
     void setBoundsInPixels(const Rect& rect);
     // Moves x and y by the point (new pixel Dimensions); the size is kept.
     void translate(const Point& point);
@@ -105,6 +108,8 @@ private:
     friend class ResponsiveLayoutHelper;
 
     void narrowScreen(bool narrow);
+    bool changesAreHeard() const;
+    static void writePixels(Property<std::shared_ptr<Dimension>, true>& property, float value, bool heard);
     static void mirror(const LayoutContext& context, const LayoutProxy& proxy, const Rect& r, bool horizontally);
 
     std::weak_ptr<LayoutProxy> layoutParent_;

@@ -217,10 +217,7 @@ bool linesMatch(const Info& info) {
         if (line.first != next || line.count <= 0) return false;
         next += static_cast<size_t>(line.count);
     }
-    if (next != info.children.size()) return false;
-    for (const auto& ch : info.children)
-        if (ch.line < 0 || static_cast<size_t>(ch.line) >= info.lines.size()) return false;
-    return true;
+    return next == info.children.size();
 }
 
 void layOutLines(Info& info) {
@@ -237,6 +234,25 @@ void layOutLines(Info& info) {
 std::vector<std::shared_ptr<LayoutProxy>> ResponsiveLayoutHelper::getFilteredChildren(const std::shared_ptr<LayoutProxy>& proxy) {
     if (!proxy) return {};
     return placeable(*proxy);
+}
+
+std::vector<std::shared_ptr<LayoutProxy>> ResponsiveLayoutHelper::getFilteredChildren(
+    const std::shared_ptr<LayoutProxy>& proxy, std::vector<std::shared_ptr<LayoutConstraint>>& constraints) {
+    std::vector<std::shared_ptr<LayoutProxy>> out;
+    constraints.clear();
+    if (!proxy) return out;
+    auto* kids = LayoutUtilities::peek(proxy->children);
+    if (!kids) return out;
+    out.reserve(kids->size());
+    constraints.reserve(kids->size());
+    for (const auto& c : kids->items()) {
+        if (!c) continue;
+        auto k = c->getConstraint();
+        if (!isPlaceable(*c, k.get())) continue;
+        out.push_back(c);
+        constraints.push_back(std::move(k));
+    }
+    return out;
 }
 
 bool ResponsiveLayoutHelper::isGrowable(const LayoutConstraint* c, bool vertical) {
@@ -437,9 +453,13 @@ float ResponsiveLayoutHelper::getPreferredSize(Info& info, size_t index, bool ve
     return 0.0f;
 }
 
-float ResponsiveLayoutHelper::getMaximumSize(const Info&, const LayoutProxy& child, bool vertical, float preferred) {
+float ResponsiveLayoutHelper::getMaximumSize(const Info& info, const LayoutProxy& child, bool vertical, float preferred) {
     auto c = child.getConstraint();
-    float m = LayoutUtilities::maximumSize(c.get(), vertical);
+    return getMaximumSize(info, c.get(), vertical, preferred);
+}
+
+float ResponsiveLayoutHelper::getMaximumSize(const Info&, const LayoutConstraint* c, bool vertical, float preferred) {
+    float m = LayoutUtilities::maximumSize(c, vertical);
     float result = LayoutUtilities::hasMaximum(m) ? m : 0.0f;
     if (c && c->usePreferredSizeAsMaximum.get() && preferred > 0.0f)
         result = result > 0.0f ? std::min(result, preferred) : preferred;
@@ -530,7 +550,7 @@ void ResponsiveLayoutHelper::determinePrimarySizesAndPositions(Info& info) {
         ch.growable = info.grows(ch, vertical);
         ch.shrinkable = info.shrinks(ch, vertical);
         const float p = getPreferredSize(info, i, vertical);
-        const float M = getMaximumSize(info, *ch.proxy, vertical, p);
+        const float M = getMaximumSize(info, ch.constraint.get(), vertical, p);
         ch.maximumPrimarySize = M;
         if (!(p > 0.0f)) {
             ch.constrained = false;
@@ -741,7 +761,7 @@ void ResponsiveLayoutHelper::calculateMinMaxSecondarySizesPerLine(Info& info) {
     const bool sv = !info.isVertical;
     for (auto& ch : info.children) {
         ch.minimumSecondarySize = childMinimum(info, static_cast<size_t>(&ch - info.children.data()), sv, info.availableSecondarySize);
-        ch.maximumSecondarySize = getMaximumSize(info, *ch.proxy, sv, ch.preferredSecondarySize);
+        ch.maximumSecondarySize = getMaximumSize(info, ch.constraint.get(), sv, ch.preferredSecondarySize);
         if (ch.preferredSecondarySize > 0.0f) {
             float p = std::max(ch.preferredSecondarySize, ch.minimumSecondarySize);
             if (ch.maximumSecondarySize > 0.0f) p = std::max(std::min(p, ch.maximumSecondarySize), ch.minimumSecondarySize);
@@ -899,6 +919,7 @@ void ResponsiveLayoutHelper::applyRemainingSecondarySpace(Info& info) {
     }
     layOutLines(info);
     for (auto& ch : info.children) {
+        if (ch.line < 0 || static_cast<size_t>(ch.line) >= info.lines.size()) continue;
         const auto& line = info.lines[static_cast<size_t>(ch.line)];
         float s = line.size;
         if (ch.explicitSecondarySize && !info.grows(ch, sv))
@@ -940,6 +961,7 @@ void ResponsiveLayoutHelper::fitChildrenToContainerSecondarySize(Info& info) {
         }
         layOutLines(info);
         for (auto& ch : info.children) {
+            if (ch.line < 0 || static_cast<size_t>(ch.line) >= info.lines.size()) continue;
             const auto& line = info.lines[static_cast<size_t>(ch.line)];
             if (info.shrinks(ch, sv))
                 ch.secondarySize = std::max(std::min(ch.secondarySize, line.size), std::min(ch.minimumSecondarySize, ch.secondarySize));

@@ -112,6 +112,9 @@ public:
     // Enabled children whose constraint has no maximumWidth / maximumHeight
     // of 0 or less (NaN keeps the child), in order.
     static std::vector<std::shared_ptr<LayoutProxy>> getFilteredChildren(const std::shared_ptr<LayoutProxy>& proxy);
+    // The same, also giving each filtered child's constraint (read once).
+    static std::vector<std::shared_ptr<LayoutProxy>> getFilteredChildren(
+        const std::shared_ptr<LayoutProxy>& proxy, std::vector<std::shared_ptr<LayoutConstraint>>& constraints);
     // True when the container was placed by the relative or stacked rules.
     static bool handleNonResponsiveCases(Info& info);
     static float calculateAdditionalSpaceNeeded(const LayoutProxy& proxy, bool vertical);
@@ -141,6 +144,7 @@ public:
     // Preferred size of the index-th filtered child along an axis (0: none).
     static float getPreferredSize(Info& info, size_t child, bool vertical);
     static float getMaximumSize(const Info& info, const LayoutProxy& child, bool vertical, float preferred = 0.0f);
+    static float getMaximumSize(const Info& info, const LayoutConstraint* constraint, bool vertical, float preferred = 0.0f);
     static float getGrowContainerPreferredSize(const Info& info, const LayoutProxy& child, bool vertical);
     static float calculatePreferredSecondarySizeForContainer(const Info& info, const LayoutProxy& child,
                                                              float primarySize, bool honorChildren);

@@ -54,7 +54,8 @@ void ResponsiveLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy,
                                       const std::shared_ptr<LayoutContext>& context) {
     using Helper = ResponsiveLayoutHelper;
     if (!proxy || !context || !LayoutUtilities::hasChildren(*proxy)) return;
-    auto filtered = Helper::getFilteredChildren(proxy);
+    std::vector<std::shared_ptr<LayoutConstraint>> constraints;
+    auto filtered = Helper::getFilteredChildren(proxy, constraints);
     if (filtered.empty()) {
         LayoutStrategy::layout(proxy, context);
         return;
@@ -62,8 +63,9 @@ void ResponsiveLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy,
     const Rect bounds = LayoutUtilities::finiteRect(proxy->getBoundsInPixels(), "a layout container");
     auto constraint = proxy->getConstraint();
     const auto kind = overflow.get();
-    auto info = ResponsiveLayoutStrategyInfo::create(context, proxy, constraint, filtered, kind, bounds,
+    auto info = ResponsiveLayoutStrategyInfo::create(context, proxy, constraint, filtered, constraints, kind, bounds,
                                                      orientation.get() == LayoutOrientation::VERTICAL);
+    constraints.clear();
     if (Helper::handleNonResponsiveCases(*info)) {
         LayoutStrategy::layout(proxy, context);
         return;
@@ -96,8 +98,13 @@ void ResponsiveLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy,
 
     // Bookkeeping of every child, also of those left out of placement.
     std::weak_ptr<LayoutProxy> weakContext = percentContext;
+    size_t next = 0;  // the next filtered child: its constraint is in the record
     for (const auto& child : LayoutUtilities::childrenOf(*proxy)) {
-        auto c = child->getConstraint();
+        std::shared_ptr<LayoutConstraint> c;
+        if (next < info->children.size() && info->children[next].proxy == child)
+            c = info->children[next++].constraint;
+        else
+            c = child->getConstraint();
         if (c) {
             // Same owner and still alive: the property already holds it.
             const auto* held = static_cast<const std::weak_ptr<void>*>(c->growPercentageContext.getObjectHandle());

@@ -15,6 +15,15 @@ std::shared_ptr<ResponsiveLayoutStrategyInfo> ResponsiveLayoutStrategyInfo::crea
     const std::shared_ptr<LayoutContext>& context, const std::shared_ptr<LayoutProxy>& proxy,
     const std::shared_ptr<LayoutConstraint>& constraint, const std::vector<std::shared_ptr<LayoutProxy>>& children,
     ResponsiveLayoutOverflowType::type overflow, const Rect& bounds, bool isVertical) {
+    return create(context, proxy, constraint, children, {}, overflow, bounds, isVertical);
+}
+
+std::shared_ptr<ResponsiveLayoutStrategyInfo> ResponsiveLayoutStrategyInfo::create(
+    const std::shared_ptr<LayoutContext>& context, const std::shared_ptr<LayoutProxy>& proxy,
+    const std::shared_ptr<LayoutConstraint>& constraint, const std::vector<std::shared_ptr<LayoutProxy>>& children,
+    const std::vector<std::shared_ptr<LayoutConstraint>>& constraints, ResponsiveLayoutOverflowType::type overflow,
+    const Rect& bounds, bool isVertical) {
+    const bool given = constraints.size() == children.size();
     auto info = std::make_shared<ResponsiveLayoutStrategyInfo>();
     info->context = context;
     info->proxy = proxy;
@@ -45,11 +54,12 @@ std::shared_ptr<ResponsiveLayoutStrategyInfo> ResponsiveLayoutStrategyInfo::crea
     info->percentReferenceHeight = contentHeight;
 
     info->children.reserve(children.size());
-    for (const auto& p : children) {
+    for (size_t i = 0; i < children.size(); ++i) {
+        const auto& p = children[i];
         if (!p) continue;
         Child child;
         child.proxy = p;
-        child.constraint = p->getConstraint();
+        child.constraint = given ? constraints[i] : p->getConstraint();
         child.hasChildren = LayoutUtilities::hasChildren(*p);
         const LayoutConstraint* k = child.constraint.get();
         child.followsChildren = child.hasChildren && p->getStrategy() && (!k || k->considerChildrenForSizeCalculations.get());

@@ -64,6 +64,12 @@ public:
         const std::shared_ptr<LayoutContext>& context, const std::shared_ptr<LayoutProxy>& proxy,
         const std::shared_ptr<LayoutConstraint>& constraint, const std::vector<std::shared_ptr<LayoutProxy>>& children,
         ResponsiveLayoutOverflowType::type overflow, const Rect& bounds, bool isVertical);
+    // The same with the children's constraints already read (one per child).
+    static std::shared_ptr<ResponsiveLayoutStrategyInfo> create(
+        const std::shared_ptr<LayoutContext>& context, const std::shared_ptr<LayoutProxy>& proxy,
+        const std::shared_ptr<LayoutConstraint>& constraint, const std::vector<std::shared_ptr<LayoutProxy>>& children,
+        const std::vector<std::shared_ptr<LayoutConstraint>>& constraints, ResponsiveLayoutOverflowType::type overflow,
+        const Rect& bounds, bool isVertical);
 
     std::shared_ptr<LayoutContext> context;
     std::shared_ptr<LayoutProxy> proxy;

@@ -1,6 +1,7 @@
 #include "LayoutTestSupport.h"
 
 #include "host/CLog.h"
+#include "orvane/layout/LayoutUtilities.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/StackLayoutStrategy.h"
 #include "orvane/layout/TiledLayoutStrategy.h"
@@ -45,6 +46,32 @@ TEST(LayoutProxy, BoundsTranslateAndDisable) {
     p->enable();
     EXPECT_FALSE(p->isDisabled.get());
     EXPECT_RECT(p->getBoundsInPixels(), 5, 5, 5, 5);
+}
+
+TEST(LayoutProxy, UnheardWritesReuseTheDimensionOnlyWhenNobodyCanTell) {
+    auto p = leaf();
+    p->setBoundsInPixels(Rect(1, 2, 3, 4));
+    // Nobody listens and only the property holds it: changed in place.
+    const Dimension* before = LayoutUtilities::peek(p->x);
+    p->setBoundsInPixels(Rect(5, 6, 7, 8));
+    EXPECT_EQ(LayoutUtilities::peek(p->x), before);
+    EXPECT_RECT(p->getBoundsInPixels(), 5, 6, 7, 8);
+
+    // Someone else holds the Dimension: it is not changed under them.
+    auto held = p->w.get();
+    p->setBoundsInPixels(Rect(0, 0, 50, 8));
+    EXPECT_FLOAT_EQ(held->getValue(), 7.0f);
+    EXPECT_NE(p->w.get(), held);
+
+    // A listener up the tree: every write is a new Dimension and an event.
+    auto parent = container(Rect(0, 0, 100, 100), StackLayoutStrategy::create(), {p});
+    int changes = 0;
+    parent->addEventListener(AbstractProperty::CHANGE_EVENT,
+                             FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) { ++changes; }));
+    before = LayoutUtilities::peek(p->x);
+    p->setBoundsInPixels(Rect(9, 9, 9, 9));
+    EXPECT_NE(LayoutUtilities::peek(p->x), before);
+    EXPECT_EQ(changes, 4);
 }
 
 TEST(LayoutProxy, NonFiniteBoundsAreNeverWritten) {
