@@ -355,7 +355,7 @@ private:
         curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, toMilliseconds(c.connectTimeoutSeconds));
         curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, toMilliseconds(c.totalTimeoutSeconds));
         curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(c.maxAnswerBytes));
-        curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+        if (!c.acceptEncoding.empty()) curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, c.acceptEncoding.c_str());
         curl_easy_setopt(e, CURLOPT_NOPROXY, noProxy.c_str());
         if (!c.userAgent.empty()) curl_easy_setopt(e, CURLOPT_USERAGENT, c.userAgent.c_str());
         // No "Expect: 100-continue" round trip before larger bodies.

@@ -30,6 +30,9 @@ public:
         // Answers larger than this fail with status 0.
         size_t maxAnswerBytes = 32u * 1024u * 1024u;
         int maxRedirects = 5;
+        // Compressed answers asked for (Accept-Encoding), decoded on arrival;
+        // empty asks for none.
+        std::string acceptEncoding = "gzip, deflate";
         std::string userAgent = "OrvaneUI";
     };
 
