@@ -24,3 +24,8 @@ function(orvane_geo_link_bench)
   endif()
 endfunction()
 cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL orvane_geo_link_bench)
+
+# The tool-command tests run the `orvane` program.
+if(TARGET test_geo AND TARGET orvane)
+  add_dependencies(test_geo orvane)
+endif()
