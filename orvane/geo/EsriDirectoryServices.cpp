@@ -154,7 +154,7 @@ void EsriDirectoryServices::receiveFolderResponse(const std::shared_ptr<Portable
     auto event = std::static_pointer_cast<NetworkDataEvent>(e);
     const std::string url = event->getURLString();
     if (event->getStatus() != 200) {
-        if (reportFailure(url, event->getResponseText())) finishCurrent();
+        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
         return;
     }
     FolderAnswer answer = parseFolderAnswer(event->getResponseBody());
@@ -162,7 +162,7 @@ void EsriDirectoryServices::receiveFolderResponse(const std::shared_ptr<Portable
         ORVANE_LOG(CLog::ERRORS, kSource,
                    "folder not read (" + url + "): " + answer.problem +
                        (answer.esriError ? " (code " + std::to_string(answer.errorCode) + ")" : ""));
-        if (reportFailure(url, event->getResponseText())) finishCurrent();
+        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
         return;
     }
     const unsigned walk = walk_;
@@ -198,7 +198,6 @@ void EsriDirectoryServices::readFolder(const Pending& p, const FolderAnswer& ans
         if (!visited_.insert(url).second) continue;
         std::string display = lastSegment(name);
         auto child = EsriFolderInfo::create(url, display, display);
-        insertOrdered(*folder, child, order);
         Pending next;
         next.isFolder = true;
         next.folder = child;
@@ -207,7 +206,9 @@ void EsriDirectoryServices::readFolder(const Pending& p, const FolderAnswer& ans
         next.displayName = display;
         next.depth = p.depth + 1;
         next.order = order++;
-        request(std::move(next));
+        const int childOrder = next.order;
+        // Answers come later, through the pump: the folder can join the tree now.
+        if (request(std::move(next)) && walk == walk_) insertOrdered(*folder, child, childOrder);
         if (walk != walk_) return;
     }
     for (const auto& [name, type] : answer.services) {
@@ -239,7 +240,7 @@ void EsriDirectoryServices::receiveServiceResponse(const std::shared_ptr<Portabl
     auto event = std::static_pointer_cast<NetworkDataEvent>(e);
     const std::string url = event->getURLString();
     if (event->getStatus() != 200) {
-        if (reportFailure(url, event->getResponseText())) finishCurrent();
+        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
         return;
     }
     MapServiceAnswer answer = parseMapServiceAnswer(event->getResponseBody());
@@ -247,7 +248,7 @@ void EsriDirectoryServices::receiveServiceResponse(const std::shared_ptr<Portabl
         ORVANE_LOG(CLog::ERRORS, kSource,
                    "map service not read (" + url + "): " + answer.problem +
                        (answer.esriError ? " (code " + std::to_string(answer.errorCode) + ")" : ""));
-        if (reportFailure(url, event->getResponseText())) finishCurrent();
+        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
         return;
     }
     if (auto folder = p.folder.lock()) {

@@ -176,13 +176,13 @@ void EsriGeoEnrichmentServices::receiveCountryListResponse(const std::shared_ptr
     if (!take(countryRequest_, event)) return;
     const std::string url = event->getURLString();
     if (event->getStatus() != 200) {
-        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, event->getResponseText());
+        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, EsriRequest::answerText(*event));
         return;
     }
     CountryListAnswer answer = parseCountryListAnswer(event->getResponseBody());
     if (!answer.ok) {
         ORVANE_LOG(CLog::ERRORS, kSource, "country list failed (" + url + "): " + answer.problem);
-        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, event->getResponseText());
+        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, EsriRequest::answerText(*event));
         return;
     }
     countries_ = std::move(answer.countries);
@@ -194,13 +194,13 @@ void EsriGeoEnrichmentServices::receiveCountryVariablesResponse(const std::share
     if (!take(variablesRequest_, event)) return;
     const std::string url = event->getURLString();
     if (event->getStatus() != 200) {
-        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, event->getResponseText());
+        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, EsriRequest::answerText(*event));
         return;
     }
     VariablesAnswer answer = parseCountryVariablesAnswer(event->getResponseBody());
     if (!answer.ok) {
         ORVANE_LOG(CLog::ERRORS, kSource, "country variables failed (" + url + "): " + answer.problem);
-        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, event->getResponseText());
+        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, EsriRequest::answerText(*event));
         return;
     }
     categories_ = std::move(answer.categories);

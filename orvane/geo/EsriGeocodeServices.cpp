@@ -219,13 +219,13 @@ void EsriGeocodeServices::receiveGeocodeResponse(const std::shared_ptr<PortableE
     const auto run = results_;
     if (event->getStatus() != 200) {
         failed_ = true;
-        fail(GEOCODE_FAILED, kEsriErrorKey, url, event->getResponseText());
+        fail(GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
     } else {
         Answer answer = parseGeocodeAnswer(event->getResponseBody());
         if (!answer.ok) {
             ORVANE_LOG(CLog::ERRORS, kSource, "geocoding failed (" + url + "): " + answer.problem);
             failed_ = true;
-            fail(GEOCODE_FAILED, kEsriErrorKey, url, event->getResponseText());
+            fail(GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
         } else {
             results_->insert(results_->end(), std::make_move_iterator(answer.results.begin()),
                              std::make_move_iterator(answer.results.end()));
@@ -240,14 +240,14 @@ void EsriGeocodeServices::receiveReverseGeocodeResponse(const std::shared_ptr<Po
     const std::string url = event->getURLString();
     if (event->getStatus() != 200) {
         failed_ = true;
-        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, event->getResponseText());
+        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
         return;
     }
     Answer answer = parseReverseGeocodeAnswer(event->getResponseBody());
     if (!answer.ok) {
         ORVANE_LOG(CLog::ERRORS, kSource, "reverse geocoding failed (" + url + "): " + answer.problem);
         failed_ = true;
-        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, event->getResponseText());
+        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
         return;
     }
     results_->insert(results_->end(), answer.results.begin(), answer.results.end());

@@ -41,6 +41,12 @@ std::string EsriRequest::encodePath(std::string_view name) {
     return out;
 }
 
+std::string EsriRequest::answerText(const NetworkDataEvent& event) {
+    const std::string& text = event.getResponseText();
+    if (text.empty() && event.getStatus() != 0 && event.getStatus() != 200) return "HTTP status " + std::to_string(event.getStatus());
+    return text;
+}
+
 std::string EsriRequest::excerpt(const std::string& text) {
     if (text.size() <= MAX_WARNING_TEXT) return text;
     size_t cut = MAX_WARNING_TEXT;

@@ -28,6 +28,9 @@ public:
     // Percent-encodes each "/"-separated segment of a relative name. Empty
     // when a segment is empty, "." or "..": such names are not followed.
     static std::string encodePath(std::string_view name);
+    // What a failure report shows of an answer: its body, else the network
+    // error text, else the HTTP status when it is not 200.
+    static std::string answerText(const NetworkDataEvent& event);
     // The text cut to MAX_WARNING_TEXT bytes at a character boundary.
     static std::string excerpt(const std::string& text);
 

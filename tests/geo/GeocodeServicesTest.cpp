@@ -228,6 +228,8 @@ TEST_F(GeocodeTest, ServiceErrorsAndHttpErrorsFailWithTheAnswerText) {
     geocodeAgainst("<html>Service Unavailable</html>", 503);
     ASSERT_EQ(events.types(), std::vector<int>{EsriGeocodeServices::GEOCODE_FAILED});
     EXPECT_EQ(events.warnings().at(0)->getParameters().at(1), "<html>Service Unavailable</html>");
+    geocodeAgainst("", 403);  // no body: the status stands in for the answer
+    EXPECT_EQ(events.warnings().at(0)->getParameters().at(1), "HTTP status 403");
 
     // A token the service rejects, through the recorded service.
     server.serveRecordedServices();
