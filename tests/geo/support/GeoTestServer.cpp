@@ -224,6 +224,7 @@ GeoTestServer::GeoTestServer(int port, bool keepAlive) {
     // Enough workers that idle keep-alive connections never starve new ones.
     server_.new_task_queue = [] { return new httplib::ThreadPool(32); };
     server_.set_keep_alive_max_count(keepAlive ? 100000 : 1);
+    server_.set_tcp_nodelay(true);  // no Nagle pause between headers and body
     server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) { handle(req, std::string(), res); });
     // Bodies are read here rather than by the library, which refuses form
     // bodies over a few kilobytes: geocoding batches are larger.
