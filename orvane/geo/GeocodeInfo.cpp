@@ -1,17 +1,25 @@
 #include "orvane/geo/GeocodeInfo.h"
 
-#include "orvane/package/BaseUIModelDatabase.h"
-
 namespace orvane {
 
-GeocodeInfo::GeocodeInfo() {
-}
+GeocodeInfo::GeocodeInfo() = default;
 
 GeocodeInfo::~GeocodeInfo() = default;
 
 std::shared_ptr<GeocodeInfo> GeocodeInfo::create() {
     auto m = std::make_shared<GeocodeInfo>();
     m->initialize();
+    return m;
+}
+
+std::shared_ptr<GeocodeInfo> GeocodeInfo::create(float x, float y, std::shared_ptr<const std::string> address,
+                                                 int objectId, int score) {
+    auto m = create();
+    m->x_ = x;
+    m->y_ = y;
+    m->address_ = std::move(address);
+    m->objectId_ = objectId;
+    m->score_ = score;
     return m;
 }
 

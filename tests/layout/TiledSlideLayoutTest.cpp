@@ -1,0 +1,193 @@
+#include "LayoutTestSupport.h"
+
+#include "host/CLog.h"
+#include "orvane/layout/SlideLayoutStrategy.h"
+#include "orvane/layout/TiledLayoutStrategy.h"
+#include "orvane/layout/TiledReflowLayoutStrategy.h"
+
+#include <numeric>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+std::shared_ptr<SlideLayoutStrategy> slide(LayoutOrientation::type o) {
+    auto s = SlideLayoutStrategy::create();
+    s->orientation.set(o);
+    return s;
+}
+std::shared_ptr<TiledLayoutStrategy> tiled(LayoutOrientation::type o) {
+    auto s = TiledLayoutStrategy::create();
+    s->orientation.set(o);
+    return s;
+}
+
+TEST(SlideLayout, HorizontalSharesFillInsetsAndGaps) {
+    auto kids = leaves(3);
+    auto root = container(Rect(0, 0, 1000, 500), slide(LayoutOrientation::HORIZONTAL), kids);
+    root->layout(LayoutContext::create());
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 4, 325.33f, 492);
+    EXPECT_RECT(kids[1]->getBoundsInPixels(), 337.33f, 4, 325.33f, 492);
+    EXPECT_RECT(kids[2]->getBoundsInPixels(), 670.67f, 4, 325.33f, 492);
+    // The last slide ends one inset before the edge.
+    Rect last = kids[2]->getBoundsInPixels();
+    EXPECT_NEAR(last.x + last.width, 996.0f, 0.01f);
+}
+
+TEST(SlideLayout, VerticalWantedSizesAndTheZeroHeightRule) {
+    auto kids = leaves(3);
+    constraintOf(kids[0])->height.set(px(0));      // set with value 0: defaultMinimumHeight
+    constraintOf(kids[1])->height.set(percent(20));  // 20% of 500
+    auto root = container(Rect(0, 0, 300, 500), slide(LayoutOrientation::VERTICAL), kids);
+    constraintOf(root)->headerHeight.set(50.0f);
+    root->layout(LayoutContext::create());
+    // Fixed 40 and 100; the flexible one takes 450 - 140 = 310; each less 2*4/3 + 2*8/3 = 8.
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 54, 292, 32);
+    EXPECT_RECT(kids[1]->getBoundsInPixels(), 4, 94, 292, 92);
+    EXPECT_RECT(kids[2]->getBoundsInPixels(), 4, 194, 292, 302);
+}
+
+TEST(SlideLayout, SingleChildKeepsOnlyTheInsets) {
+    auto kids = leaves(1);
+    auto root = container(Rect(0, 0, 400, 300), slide(LayoutOrientation::HORIZONTAL), kids);
+    root->layout(LayoutContext::create());
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 4, 392, 292);
+}
+
+TEST(TiledLayout, HorizontalTilesFillEdgeToEdge) {
+    auto kids = leaves(2);
+    auto root = container(Rect(0, 0, 800, 300), tiled(LayoutOrientation::HORIZONTAL), kids);
+    root->layout(LayoutContext::create());
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 0, 0, 396, 300);
+    EXPECT_RECT(kids[1]->getBoundsInPixels(), 404, 0, 396, 300);
+
+    auto single = leaves(1);
+    auto one = container(Rect(0, 0, 640, 300), tiled(LayoutOrientation::HORIZONTAL), single);
+    constraintOf(one)->headerHeight.set(20.0f);
+    one->layout(LayoutContext::create());
+    EXPECT_RECT(single[0]->getBoundsInPixels(), 0, 20, 640, 280);
+}
+
+TEST(TiledLayout, MinimumsTakeWholePixelsFromTheOthers) {
+    auto kids = leaves(3);
+    constraintOf(kids[0])->minimumWidth.set(50.0f);
+    constraintOf(kids[1])->minimumWidth.set(50.0f);
+    constraintOf(kids[2])->minimumWidth.set(150.0f);
+    auto root = container(Rect(0, 0, 300, 100), tiled(LayoutOrientation::HORIZONTAL), kids);
+    auto ctx = LayoutContext::create();
+    ctx->tileGap.set(0.0f);
+    ctx->enableTileMinimums.set(true);
+    root->layout(ctx);
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 0, 0, 75, 100);
+    EXPECT_RECT(kids[1]->getBoundsInPixels(), 75, 0, 75, 100);
+    EXPECT_RECT(kids[2]->getBoundsInPixels(), 150, 0, 150, 100);
+
+    // Without enableTileMinimums the constraint minimums are not read.
+    ctx->enableTileMinimums.set(false);
+    root->layout(ctx);
+    EXPECT_NEAR(kids[2]->getBoundsInPixels().width, 100.0f, 0.01f);
+}
+
+TEST(TiledLayout, VerticalDefaultMinimumHeightAndUnmeetableMinimums) {
+    // Four tiles in 100 pixels: 25 each, below the default minimum of 40, and
+    // 4 x 40 does not fit: without enableTileMinimums the sizes stay.
+    auto kids = leaves(4);
+    auto root = container(Rect(0, 0, 100, 100), tiled(LayoutOrientation::VERTICAL), kids);
+    auto ctx = LayoutContext::create();
+    ctx->tileGap.set(0.0f);
+    root->layout(ctx);
+    for (size_t i = 0; i < 4; ++i) EXPECT_RECT(kids[i]->getBoundsInPixels(), 0, 25.0f * i, 100, 25);
+
+    // With enableTileMinimums the minimums win and the tiles overflow.
+    ctx->enableTileMinimums.set(true);
+    root->layout(ctx);
+    for (size_t i = 0; i < 4; ++i) EXPECT_RECT(kids[i]->getBoundsInPixels(), 0, 40.0f * i, 100, 40);
+}
+
+TEST(TiledLayout, PixelRoundsMatchThePixelByPixelWalk) {
+    // Large sizes: the result is the same as taking one pixel at a time.
+    std::vector<int64_t> sizes{1000000, 1000000, 10, 999999};
+    std::vector<int64_t> minimums{10, 20, 500000, 0};
+    int64_t deficit = 500000 - 10;
+    auto walk = sizes;
+    {
+        int64_t d = deficit;
+        bool took = true;
+        while (d > 0 && took) {
+            took = false;
+            for (size_t i = 0; i < walk.size() && d > 0; ++i) {
+                if (minimums[i] < walk[i]) {
+                    if (walk[i] > 0) --walk[i];
+                    --d;
+                    took = true;
+                } else {
+                    walk[i] = minimums[i];
+                }
+            }
+        }
+    }
+    TiledLayoutStrategy::takePixels(sizes, minimums, deficit);
+    EXPECT_EQ(sizes, walk);
+}
+
+TEST(TiledLayout, RelativeToRootUsesTheContainerPosition) {
+    auto kids = leaves(2);
+    auto root = container(Rect(100, 50, 400, 200), tiled(LayoutOrientation::VERTICAL), kids);
+    auto ctx = LayoutContext::create();
+    ctx->positionTiledContentRelativeToRoot.set(true);
+    root->layout(ctx);
+    EXPECT_RECT(kids[0]->getBoundsInPixels(), 100, 50, 400, 96);
+    EXPECT_RECT(kids[1]->getBoundsInPixels(), 100, 154, 400, 96);
+}
+
+TEST(TiledReflow, RowsFillTheWidthInWholePixels) {
+    auto kids = leaves(5);
+    for (auto& k : kids) constraintOf(k)->minimumWidth.set(100.0f);
+    constraintOf(kids[4])->tiledReflowMinimumHeight.set(120.0f);
+    auto root = container(Rect(0, 0, 333, 200), TiledLayoutStrategy::create(), kids);
+    auto ctx = LayoutContext::create();
+    ctx->tileGap.set(8.0f);
+    ctx->defaultMinimumHeight.set(30.0f);
+    auto reflow = TiledReflowLayoutStrategy::create();
+    reflow->flowLayout(root, ctx, 0, root->getBoundsInPixels());
+    // 3 + 2 tiles; row widths 333 - 16 = 317 and 333 - 8 = 325, no pixel lost.
+    float row1 = 0, row2 = 0;
+    for (int i = 0; i < 3; ++i) {
+        Rect r = kids[i]->getBoundsInPixels();
+        EXPECT_EQ(r.width, std::floor(r.width));
+        EXPECT_GE(r.width, 100.0f);
+        row1 += r.width;
+        EXPECT_FLOAT_EQ(r.y, 0.0f);
+    }
+    for (int i = 3; i < 5; ++i) row2 += kids[i]->getBoundsInPixels().width;
+    EXPECT_FLOAT_EQ(row1, 317.0f);
+    EXPECT_FLOAT_EQ(row2, 325.0f);
+    Rect last = kids[4]->getBoundsInPixels();
+    EXPECT_FLOAT_EQ(last.x + last.width, 333.0f);
+    // Rows share 200 - 8 = 192 but the second needs its 120.
+    EXPECT_FLOAT_EQ(kids[0]->getBoundsInPixels().height, 96.0f);
+    EXPECT_RECT(kids[3]->getBoundsInPixels(), 0, 104, 163, 120);  // 325 = 163 + 162
+}
+
+TEST(TiledReflow, VerticalTilesAndMissingMinimums) {
+    // Without minimum widths tiles keep their width at the design width:
+    // 1024 / 4 = 256, so three fit in 800.
+    auto kids = leaves(4);
+    auto root = container(Rect(0, 0, 800, 400), TiledLayoutStrategy::create(), kids);
+    auto ctx = LayoutContext::create();
+    ctx->tileGap.set(0.0f);
+    ctx->enableTileReflow.set(true);
+    root->layout(ctx);
+    EXPECT_EQ(root->children.get()->size(), 4u);
+    EXPECT_FLOAT_EQ(kids[2]->getBoundsInPixels().y, 0.0f);
+    EXPECT_RECT(kids[3]->getBoundsInPixels(), 0, 200, 800, 200);
+
+    // A vertical tiled container flows one tile per row.
+    auto column = container(Rect(0, 0, 500, 300), tiled(LayoutOrientation::VERTICAL), leaves(3));
+    column->layout(ctx);
+    auto c = column->children.get();
+    for (size_t i = 0; i < 3; ++i) EXPECT_RECT((*c)[i]->getBoundsInPixels(), 0, 100.0f * i, 500, 100);
+}
+
+} // namespace
