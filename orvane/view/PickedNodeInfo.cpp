@@ -17,4 +17,11 @@ std::shared_ptr<PickedNodeInfo> PickedNodeInfo::create() {
     return m;
 }
 
+std::shared_ptr<PickedNodeInfo> PickedNodeInfo::create(unsigned int id, unsigned int detail) {
+    auto info = create();
+    info->nodeID.set(id);
+    info->detailIndex.set(detail);
+    return info;
+}
+
 } // namespace orvane

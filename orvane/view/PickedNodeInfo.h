@@ -14,6 +14,7 @@ public:
     ~PickedNodeInfo() override;
     static std::shared_ptr<PickedNodeInfo> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    static std::shared_ptr<PickedNodeInfo> create(unsigned int nodeID, unsigned int detailIndex);
 
     Property<unsigned int> nodeID;
     Property<unsigned int> detailIndex;

@@ -19,4 +19,24 @@ std::shared_ptr<RichTextNode> RichTextNode::create() {
     return m;
 }
 
+std::shared_ptr<RichTextNode> RichTextNode::create(const std::string& t, std::shared_ptr<StyleChain> style,
+                                                 std::shared_ptr<const std::string> act) {
+    auto n = create();
+    n->text.set(std::make_shared<const std::string>(t));
+    if (style) n->textStyle.set(style);
+    if (act) n->action.set(act);
+    return n;
+}
+
+void RichTextNode::addChild(const std::shared_ptr<RichTextNode>& child) {
+    if (!child) return;
+    auto list = children.get();
+    if (!list) {
+        children.set(MonitoredVector<std::shared_ptr<RichTextNode>>::create());
+        list = children.get();
+        if (!list) return;  // held back by a transition
+    }
+    list->push_back(child);
+}
+
 } // namespace orvane

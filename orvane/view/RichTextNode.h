@@ -16,6 +16,13 @@ public:
     ~RichTextNode() override;
     static std::shared_ptr<RichTextNode> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    // A node with text, style and action (any may be null).
+    static std::shared_ptr<RichTextNode> create(const std::string& text, std::shared_ptr<StyleChain> style = nullptr,
+                                                std::shared_ptr<const std::string> action = nullptr);
+
+    // Appends a child, creating the children list on first use (one
+    // vector-change event).
+    void addChild(const std::shared_ptr<RichTextNode>& child);
 
     Property<std::shared_ptr<const std::string>> text;
     Property<std::shared_ptr<StyleChain>> textStyle;

@@ -139,4 +139,20 @@ void TqGeometry::removeParent(TqGroup* g) {
     }
 }
 
+bool TqGeometry::HasAncestorOrSelf(const TqGeometry* node) const {
+    if (!node) return false;
+    std::vector<const TqGeometry*> pending{this};
+    size_t visited = 0;
+    while (!pending.empty()) {
+        const TqGeometry* g = pending.back();
+        pending.pop_back();
+        if (g == node) return true;
+        if (++visited > 1000000) return true;  // a malformed graph: refuse rather than loop
+        if (g->parent_) pending.push_back(g->parent_);
+        if (g->moreParents_)
+            for (const TqGroup* p : *g->moreParents_) pending.push_back(p);
+    }
+    return false;
+}
+
 } // namespace displaylist

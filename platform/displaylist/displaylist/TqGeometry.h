@@ -81,6 +81,9 @@ public:
 
     // True when some live node carries this id.
     static bool IsNodeIdInUse(int id);
+    // True when `node` is this node or one of the groups holding it, at any
+    // depth (walks the parent links, so it costs the depth, not the size).
+    bool HasAncestorOrSelf(const TqGeometry* node) const;
 
 protected:
     TqGeometry();

@@ -60,7 +60,8 @@ bool TqGroup::AddChild(TqGeometry* node) { return InsertChild(children_.size(), 
 
 bool TqGroup::InsertChild(size_t index, TqGeometry* node) {
     if (!node) return false;
-    if (node == this || (node->AsGroup() && node->AsGroup()->Contains(this))) {
+    // Adding an ancestor (or itself) would make a cycle.
+    if (node == this || (node->AsGroup() && HasAncestorOrSelf(node))) {
         ORVANE_LOG(orvane::CLog::ERRORS, SOURCE, "Refused to add a group into itself");
         return false;
     }

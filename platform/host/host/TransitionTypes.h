@@ -1,0 +1,29 @@
+#pragma once
+
+namespace orvane {
+
+// Kinds of view transitions.
+class TransitionTypes {
+public:
+    enum type {
+        NONE = 0,
+        CONSTRUCTION = 1,        // a view appearing for the first time
+        DATA_SOURCE_CHANGE = 2,  // the data behind a view changed
+        SELECTION = 3,
+        FILTER = 4,
+        PROPERTY_CHANGE = 5,     // an ordinary model change
+        PFD_ARRANGEMENT = 6,     // a change of arrangement (placement of fields)
+        RESIZE = 7,
+        SCROLL = 8,
+        DRILL = 9,
+        CONTINUOUS = 10          // always allowed, not a "transition" for isTransitioning
+    };
+};
+
+// Kinds of transition phases.
+class TransitionPhaseTypes {
+public:
+    enum type { NONE = 0, FADE = 1, MORPH = 2, CONSTRUCTION = 3 };
+};
+
+} // namespace orvane
