@@ -4,6 +4,7 @@
 #include "host/ExpressionBuilder.h"
 #include "host/RowBitmap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -31,43 +32,63 @@ void fillBits(RowBitmap& rows, size_t n, Pred pred) {
     }
 }
 
-// A small open-addressing set of doubles (no NaN, -0 stored as 0).
+// A set of doubles (no NaN; -0 folds into 0) with a collision-free hash: a
+// multiplier and table size are searched so that every value has a slot of
+// its own, and membership is one multiply, one load and one compare, without
+// branches. Empty slots hold a NaN pattern, which no tested value has (NaN
+// rows are decided apart).
 class DoubleSet {
 public:
     explicit DoubleSet(const std::vector<double>& values) {
-        size_t cap = 8;
-        while (cap < values.size() * 4) cap *= 2;
-        keys_.assign(cap, 0);
-        used_.assign(cap, 0);
-        mask_ = cap - 1;
-        for (double v : values) insert(v);
+        std::vector<uint64_t> keys;
+        for (double v : values) keys.push_back(bits(v));
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        static const uint64_t kMultipliers[] = {0x9E3779B97F4A7C15ull, 0xC2B2AE3D27D4EB4Full, 0x165667B19E3779F9ull,
+                                                0xD6E8FEB86659FD93ull, 0xFF51AFD7ED558CCDull, 0xC4CEB9FE1A85EC53ull};
+        for (int bitsUsed = 4; bitsUsed <= 16; ++bitsUsed) {
+            size_t cap = size_t(1) << bitsUsed;
+            if (cap < keys.size() * 2) continue;
+            for (uint64_t m : kMultipliers) {
+                table_.assign(cap, kEmpty);
+                shift_ = 64 - bitsUsed;
+                mult_ = m;
+                bool clash = false;
+                for (uint64_t k : keys) {
+                    uint64_t& slot = table_[slot_of(k)];
+                    if (slot != kEmpty) {
+                        clash = true;
+                        break;
+                    }
+                    slot = k;
+                }
+                if (!clash) return;
+            }
+        }
+        // No collision-free table: a sorted list and binary search.
+        table_.clear();
+        sorted_ = keys;
     }
+    // True when v (not NaN) is in the set.
     bool contains(double v) const {
         uint64_t k = bits(v);
-        for (size_t i = slot(k);; i = (i + 1) & mask_) {
-            if (!used_[i]) return false;
-            if (keys_[i] == k) return true;
-        }
+        if (!table_.empty()) return table_[slot_of(k)] == k;
+        return std::binary_search(sorted_.begin(), sorted_.end(), k);
     }
 
 private:
+    static constexpr uint64_t kEmpty = 0x7ff8dead0000beefull;  // a NaN
     static uint64_t bits(double v) {
         if (v == 0) v = 0;  // folds -0 into 0
         uint64_t b;
         std::memcpy(&b, &v, sizeof b);
         return b;
     }
-    size_t slot(uint64_t k) const { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 40) & mask_; }
-    void insert(double v) {
-        uint64_t k = bits(v);
-        size_t i = slot(k);
-        while (used_[i] && keys_[i] != k) i = (i + 1) & mask_;
-        keys_[i] = k;
-        used_[i] = 1;
-    }
-    std::vector<uint64_t> keys_;
-    std::vector<uint8_t> used_;
-    size_t mask_ = 0;
+    size_t slot_of(uint64_t k) const { return static_cast<size_t>((k * mult_) >> shift_); }
+    std::vector<uint64_t> table_;
+    std::vector<uint64_t> sorted_;
+    uint64_t mult_ = 0;
+    int shift_ = 63;
 };
 
 bool missingOrNull(const std::shared_ptr<DataValue>& v) { return !v || v->isMissing(); }
@@ -246,7 +267,7 @@ void WhereClauseExpression::evaluateValidated(const DataSet& dataSet, RowBitmap&
                 DoubleSet s(set);
                 fillBits(rows, n, [&](size_t i) {
                     double v = x[i];
-                    return v != v ? withMissing : s.contains(v);
+                    return (s.contains(v) & (v == v)) | (withMissing & (v != v));
                 });
             }
             return;
