@@ -1,5 +1,6 @@
 #include "host/CLog.h"
 #include "host/DataSet.h"
+#include "host/DataValueUtils.h"
 #include "host/AbstractEventCallback.h"
 
 #include <gtest/gtest.h>
@@ -263,4 +264,18 @@ TEST(RowStates, StoresOneBitPerRow) {
     rs->setState(rows, 1);
     EXPECT_EQ(rs->getSelectedCount(), rows.size());
     EXPECT_LE(rs->getMemoryUsage(), 10000000 / 8 + 256);
+}
+
+TEST(DataValueUtils, SetsCompareWithoutOrderOrRepetition) {
+    using V = DataValueUtils::Values;
+    V a{DataValue::create(1.0), DataValue::create("x"), DataValue::create(1.0)};
+    V b{DataValue::create("x"), DataValue::create(1.0)};
+    EXPECT_TRUE(DataValueUtils::valueSetsAreEqual(a, b));
+    EXPECT_FALSE(DataValueUtils::valueSetsAreEqual(a, V{DataValue::create("x"), DataValue::createDate(1.0)}));
+    EXPECT_TRUE(DataValueUtils::valueSetsAreEqual(std::shared_ptr<V>(), std::make_shared<V>()));
+    EXPECT_FALSE(DataValueUtils::valueSetsAreEqual(std::shared_ptr<V>(), std::make_shared<V>(a)));
+    EXPECT_TRUE(DataValueUtils::valueSetsAreEqual(V{nullptr, DataValue::createMissing()}, V{DataValue::createMissing(), nullptr}));
+    auto d = DataValueUtils::distinct(a);
+    ASSERT_EQ(d.size(), 2u);
+    EXPECT_EQ(d[0], a[0]);  // the first of equal values
 }

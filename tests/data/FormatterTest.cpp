@@ -52,6 +52,10 @@ TEST(Formatter, UnknownNameFallsBackToBestWithLogLine) {
     EXPECT_EQ(Formatter::create("COMMA12.2x1000")->getName(), "BEST");  // a scale needs a compact name
     EXPECT_EQ(Formatter::create("")->getName(), "BEST");
     EXPECT_FALSE(FormatterFactory::isValidFormatName("DATE9.2.3"));
+    // A name first checked, then used: still the fallback, logged once.
+    EXPECT_FALSE(FormatterFactory::isValidFormatName("LATER7."));
+    EXPECT_EQ(FormatterFactory::getFormatter("LATER7.")->getName(), "BEST");
+    EXPECT_EQ(FormatterFactory::getFormatter("LATER7.")->getName(), "BEST");
 }
 
 TEST(Formatter, NumbersRoundHalfAwayFromZeroOnTheDecimalValue) {
@@ -250,4 +254,11 @@ TEST(Formatter, CharacterFormatsCutAtCharacterBoundaries) {
     EXPECT_EQ(f->formatString("abcdefgh"), "abcde");
     EXPECT_EQ(f->formatString("abcdé"), "abcd");  // é is two bytes: not cut in half
     EXPECT_EQ(Formatter::create("COMMA12.")->formatString("text"), "text");
+}
+
+TEST(Formatter, ExtremeDurationsKeepWithinTheirDigits) {
+    // Hours that cannot be counted in 64 bits with eleven decimals lose decimals, not correctness.
+    EXPECT_EQ(fmt("TIME20.11", 8e14 + 0.5), "222222222222:13:20.50000000000");
+    EXPECT_EQ(fmt("TIME20.11", 1.5), "0:00:01.50000000000");
+    EXPECT_EQ(fmt("TIME8.", -1e300), "********");
 }

@@ -113,6 +113,9 @@ TEST(SortState, ContextsPerAxisAndTheSortMap) {
     EXPECT_TRUE(state->getRelationalSortsForAxis(1).empty());
     state->computeRelationalSortMap(std::shared_ptr<DataSet>());
     EXPECT_FALSE(state->getRelationalSortIndices());
+    // Some rows only, in sorted order; rows outside the data dropped.
+    EXPECT_EQ(SortState::sortRows(*ds, {SortContext::create("x", SortDirection::DESCENDING)}, {2, 1, 9}),
+              (std::vector<unsigned>{2, 1}));
     auto c = SortContext::create();
     c->setDirection(7);
     EXPECT_EQ(c->getDirection(), SortDirection::NONE);

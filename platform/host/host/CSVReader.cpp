@@ -330,6 +330,7 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
                 fresh->setDataUsage(spec->dataUsage);
             fresh->reserve(r.rows);
             c.column = fresh;
+            c.numbers = nullptr;
             demoted = true;
         }
     if (demoted) {

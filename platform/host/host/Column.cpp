@@ -134,7 +134,8 @@ uint32_t Column::internString(std::string_view text) {
 }
 
 const std::vector<uint32_t>& Column::getCollationRanks() const {
-    std::string locale = ResourceManager::getLocalizationContext()->getLocale();
+    auto context = ResourceManager::getLocalizationContext();
+    std::string locale = context ? context->getLocale() : std::string("en_US");
     if (ranksDictionarySize_ == dictionary_.size() && ranksLocale_ == locale && !ranks_.empty()) return ranks_;
     size_t n = dictionary_.size();
     // Sort keys of every distinct string, compared as bytes.

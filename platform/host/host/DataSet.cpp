@@ -116,7 +116,14 @@ bool DataSet::appendRow(const std::vector<std::shared_ptr<DataValue>>& values) {
     size_t row = getRowCount();
     for (size_t i = 0; i < columns_.size(); ++i) {
         Column& c = *columns_[i];
-        c.resize(row);  // a column grown on its own is cut back to the common length
+        if (c.getRowCount() != row) {
+            // A column grown on its own would put this row out of line: it is
+            // cut back to the common length, and that is said.
+            ORVANE_LOG(CLog::ERRORS, kSource,
+                       "appendRow: column " + *c.getName() + " had " + std::to_string(c.getRowCount()) +
+                           " rows, cut to " + std::to_string(row));
+            c.resize(row);
+        }
         if (values[i]) c.appendValue(*values[i]);
         else c.appendMissing();
     }

@@ -208,8 +208,13 @@ struct Hms {
     int m;
     int s;
     int64_t frac;
+    int digits;  // decimal digits in frac (may be fewer than asked for)
 };
 Hms splitSeconds(double t, int d) {
+    // Fewer decimal digits for durations too long to count exactly with them
+    // (a double holds whole numbers exactly up to 2^53).
+    while (d > 0 && t * kPow10[d] >= 9e15) --d;
+    if (!(t < 9e18)) t = 0;
     double p = kPow10[d];
     int64_t units = static_cast<int64_t>(std::floor(t * p + 1e-6));
     int64_t whole = units / static_cast<int64_t>(p);
@@ -218,6 +223,7 @@ Hms splitSeconds(double t, int d) {
     r.s = static_cast<int>(whole % 60);
     r.m = static_cast<int>((whole / 60) % 60);
     r.h = whole / 3600;
+    r.digits = d;
     return r;
 }
 
@@ -828,7 +834,8 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
             o.num(h.s, 2);
             if (d > 0) {
                 o.put('.');
-                o.num(h.frac, d);
+                if (h.digits > 0) o.num(h.frac, h.digits);
+                for (int i = h.digits; i < d; ++i) o.put('0');
             }
         }
     };

@@ -37,19 +37,25 @@ std::shared_ptr<Formatter> FormatterFactory::tryGetFormatter(std::string_view fo
 }
 
 std::shared_ptr<Formatter> FormatterFactory::getFormatter(std::string_view formatName) {
-    if (formatName.empty()) return best();
+    // The fallback is made before the cache is locked: making it locks the cache too.
+    const std::shared_ptr<Formatter>& fallback = best();
+    if (formatName.empty()) return fallback;
+    bool known = false;
     {
         Cache& c = cache();
         std::lock_guard<std::mutex> lock(c.mutex);
         auto it = c.byName.find(std::string(formatName));
-        if (it != c.byName.end() && it->second) return it->second;
-        if (it != c.byName.end()) return best();
+        if (it != c.byName.end()) {
+            if (it->second) return it->second;
+            known = true;  // a name already found not to be a format (and logged)
+        }
     }
+    if (known) return fallback;
     auto f = tryGetFormatter(formatName);
     if (f) return f;
     ORVANE_LOG(CLog::ERRORS, "host/FormatterFactory",
                "unknown format name \"" + std::string(formatName) + "\", using BEST12.");
-    return best();
+    return fallback;
 }
 
 bool FormatterFactory::isValidFormatName(std::string_view formatName) { return tryGetFormatter(formatName) != nullptr; }

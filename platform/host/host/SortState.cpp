@@ -3,6 +3,7 @@
 #include "host/CLog.h"
 #include "host/DataSet.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -120,10 +121,17 @@ void SortState::computeRelationalSortMap(const DataSet& dataSet) {
 
 std::vector<unsigned> SortState::sortRows(const DataSet& dataSet,
                                           const std::vector<std::shared_ptr<SortContext>>& contexts) {
-    size_t n = dataSet.getRowCount();
-    std::vector<unsigned> perm(n);
+    std::vector<unsigned> perm(dataSet.getRowCount());
     std::iota(perm.begin(), perm.end(), 0u);
-    if (n < 2) return perm;
+    return sortRows(dataSet, contexts, std::move(perm));
+}
+
+std::vector<unsigned> SortState::sortRows(const DataSet& dataSet,
+                                          const std::vector<std::shared_ptr<SortContext>>& contexts,
+                                          std::vector<unsigned> perm) {
+    size_t n = dataSet.getRowCount();
+    perm.erase(std::remove_if(perm.begin(), perm.end(), [n](unsigned r) { return r >= n; }), perm.end());
+    if (perm.size() < 2) return perm;
     // Least significant key first: each stable pass keeps the order of the later keys among ties.
     for (auto it = contexts.rbegin(); it != contexts.rend(); ++it) {
         const auto& c = *it;

@@ -42,6 +42,12 @@ public:
     // The stable order of the rows (display row -> data row) by the contexts.
     static std::vector<unsigned> sortRows(const DataSet& dataSet,
                                           const std::vector<std::shared_ptr<SortContext>>& contexts);
+    // The same for some of the rows (for example the rows under one member of
+    // a hierarchy): answers them in sorted order; rows outside the data set
+    // are dropped.
+    static std::vector<unsigned> sortRows(const DataSet& dataSet,
+                                          const std::vector<std::shared_ptr<SortContext>>& contexts,
+                                          std::vector<unsigned> rows);
 
 private:
     std::map<int, std::vector<std::shared_ptr<SortContext>>> axes_;
