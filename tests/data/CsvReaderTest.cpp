@@ -170,3 +170,20 @@ TEST(CSVReader, MetadataFileBesideTheData) {
     EXPECT_NE(bad.error.find("orders.columns.csv:2: usage must be category or measure"), std::string::npos)
         << bad.error;
 }
+
+TEST(CSVReader, ManyWarningsAreCountedAndAFewListed) {
+    std::string text = "d,n\n";
+    for (int i = 0; i < 30; ++i) text += "not a date," + std::to_string(i) + "\n";
+    text += "2024-02-29, +7 \n";
+    CSVReader::Options o;
+    o.columns = {{"d", "", "DATE9.", 0, -1}};
+    auto r = read(text, o);
+    ASSERT_TRUE(r.ok()) << r.error;
+    EXPECT_EQ(r.warningCount, 30u);
+    EXPECT_EQ(r.warnings.size(), CSVReader::MAX_LISTED_WARNINGS);
+    EXPECT_EQ(r.dataSet->getRowCount(), 31u);
+    EXPECT_EQ(*r.dataSet->getColumnWithName("d")->getFormattedValueAtIndex(30), "29FEB2024");
+    auto n = r.dataSet->getColumnWithName("n");
+    EXPECT_TRUE(n->isNumeric());  // spaces and a plus sign around a number are fine
+    EXPECT_EQ(n->getNumberAtIndex(30), 7);
+}

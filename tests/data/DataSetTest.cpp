@@ -1,6 +1,7 @@
 #include "host/CLog.h"
 #include "host/DataSet.h"
 #include "host/DataValueUtils.h"
+#include "host/RowBitmap.h"
 #include "host/AbstractEventCallback.h"
 
 #include <gtest/gtest.h>
@@ -278,4 +279,70 @@ TEST(DataValueUtils, SetsCompareWithoutOrderOrRepetition) {
     auto d = DataValueUtils::distinct(a);
     ASSERT_EQ(d.size(), 2u);
     EXPECT_EQ(d[0], a[0]);  // the first of equal values
+}
+
+TEST(RowBitmap, BitsPastTheSizeStayClear) {
+    RowBitmap b(70);
+    b.set(69);
+    b.set(3);
+    b.set(70);  // outside: ignored
+    EXPECT_EQ(b.count(), 2u);
+    b.resize(130, true);  // new rows set, old ones kept
+    EXPECT_TRUE(b.test(70));
+    EXPECT_TRUE(b.test(129));
+    EXPECT_FALSE(b.test(68));
+    EXPECT_FALSE(b.test(130));
+    EXPECT_EQ(b.count(), 62u);
+    b.invert();
+    EXPECT_EQ(b.count(), 68u);
+    b.resize(65);
+    EXPECT_EQ(b.count(), 64u);
+    b.resize(130);  // growing again does not bring old bits back
+    EXPECT_EQ(b.count(), 64u);
+    EXPECT_FALSE(b.test(66));
+    RowBitmap all(130, true);
+    all.andWith(b);
+    EXPECT_EQ(all, b);
+    EXPECT_FALSE(all.all());
+    all.orWith(RowBitmap(130, true));
+    EXPECT_TRUE(all.all());
+    EXPECT_EQ(RowBitmap(5, true).toIndices(), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_TRUE(RowBitmap(0).none());
+}
+
+TEST(Column, EditsFlagsAndRemoval) {
+    auto ds = sales();
+    auto rs = ds->ensureRowStates();
+    Counter changed;
+    ds->addEventListener(DataSet::CHANGED, changed.callback());
+
+    auto region = ds->getColumnWithName("region");
+    region->appendValue(*DataValue::createAllOthers());
+    EXPECT_EQ(region->getRowCount(), 6u);
+    EXPECT_EQ(ds->getRowCount(), 5u);  // the other columns are shorter
+    EXPECT_TRUE(region->getDataValueAtIndex(5)->isAllOthers());
+    EXPECT_TRUE(ds->getColumnWithName("amount")->setValueAtIndex(0, *DataValue::create(42.0)));
+    EXPECT_FALSE(ds->getColumnWithName("amount")->setValueAtIndex(0, *DataValue::create("many")));
+    EXPECT_EQ(ds->getColumnWithName("amount")->getNumberAtIndex(0), 42);
+    EXPECT_TRUE(ds->getColumnWithName("region")->setValueAtIndex(1, *DataValue::create(7.0)));
+    EXPECT_EQ(*region->getStringAtIndex(1), "7");  // numbers written into text columns as text
+    EXPECT_GE(changed.count, 3);
+
+    CLogCapture log;
+    ASSERT_TRUE(ds->appendRow({DataValue::create("Z"), DataValue::create(1.0), DataValue::createDate(0)}));
+    EXPECT_TRUE(log.contains("region"));  // the lone extra value was cut, and that was said
+    EXPECT_EQ(ds->getRowCount(), 6u);
+    EXPECT_EQ(*region->getStringAtIndex(5), "Z");
+
+    rs->setSelectedIndices({5});
+    auto day = ds->getColumnWithName("day");
+    EXPECT_TRUE(ds->removeColumn("day"));
+    EXPECT_FALSE(ds->removeColumn("day"));
+    EXPECT_FALSE(day->getDataSet());
+    EXPECT_FALSE(ds->getColumnWithName("day"));
+    ds->getColumnWithName("amount")->resize(2);
+    EXPECT_EQ(ds->getRowCount(), 2u);
+    EXPECT_EQ(rs->getRowCount(), 2u);
+    EXPECT_TRUE(rs->getSelectedIndices().empty());
+    EXPECT_TRUE(DataSet::create()->addColumn(day));  // free again
 }

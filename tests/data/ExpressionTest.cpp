@@ -238,3 +238,22 @@ TEST(ExpressionUtil, NamesHomogenizeAndRemove) {
     EXPECT_TRUE(ExpressionUtil::containsVariable(renamed, "c"));
     EXPECT_FALSE(ExpressionUtil::containsVariable(renamed, "b"));
 }
+
+TEST(WhereClause, StringRangesTypedListsAndNameLiterals) {
+    auto ds = data();
+    EXPECT_EQ(rows(ds, "\"region\" < \"F\""), (std::vector<int>{0, 2, 6}));  // the missing "" is not less
+    EXPECT_EQ(rows(ds, "\"region\" >= \"South\""), (std::vector<int>{1, 5, 7}));
+    EXPECT_EQ(rows(ds, "\"region\" between \"N\" and \"West\" exclusive"), (std::vector<int>{4, 7}));
+    EXPECT_EQ(rows(ds, "\"region\" not between \"N\" and \"T\""), (std::vector<int>{0, 1, 2, 5, 6}));
+    EXPECT_EQ(rows(ds, "\"day\" in (\"01MAR2000\"d, \"31DEC1959\"d, .)"), (std::vector<int>{0, 2, 5, 6}));
+    EXPECT_EQ(rows(ds, "region = 'West' and amount is not missing"), (std::vector<int>{5}));
+
+    // A variable in the place of a constant is written "name"n; two variables
+    // have no where-clause.
+    auto e = Expression::parse("\"amount\" = \"day\"n");
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->getOperands()[1]->getType(), Expression::Type::VARIABLE);
+    CLogCapture log;
+    EXPECT_FALSE(e->toWhereClause(ds));
+    EXPECT_TRUE(log.contains("needs a variable and a constant"));
+}

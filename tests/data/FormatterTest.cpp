@@ -262,3 +262,72 @@ TEST(Formatter, ExtremeDurationsKeepWithinTheirDigits) {
     EXPECT_EQ(fmt("TIME20.11", 1.5), "0:00:01.50000000000");
     EXPECT_EQ(fmt("TIME8.", -1e300), "********");
 }
+
+TEST(Formatter, NarrowAndWideForms) {
+    const double d = 14670;                      // Wednesday 1 March 2000
+    const double onePm = 315619200 + 13 * 3600;  // 1 January 1970 13:00
+    EXPECT_EQ(fmt("DATEAMPM10.", onePm), "01JAN70");
+    EXPECT_EQ(fmt("DATEAMPM13.", onePm), "01JAN70:01 PM");
+    EXPECT_EQ(fmt("DATEAMPM22.", onePm), "01JAN1970:01:00:00 PM");
+    EXPECT_EQ(fmt("WORDDATE3.", d), "Mar");
+    EXPECT_EQ(fmt("WORDDATE12.", d), "Mar 1, 2000");
+    EXPECT_EQ(fmt("WEEKDATX15.", d), "Wed, 1 Mar 2000");
+    EXPECT_EQ(fmt("DDMMYY2.", d), "01");
+    EXPECT_EQ(fmt("DDMMYY4.", d), "0103");
+    EXPECT_EQ(fmt("DDMMYY5.", d), "01/03");
+    EXPECT_EQ(fmt("DDMMYY6.", d), "010300");
+    EXPECT_EQ(fmt("DDMMYY8.", d), "01/03/00");
+    EXPECT_EQ(fmt("DDMMYYP10.", d), "01.03.2000");
+    EXPECT_EQ(fmt("MMDDYYN8.", d), "03012000");
+    EXPECT_EQ(fmt("MMDDYYN6.", d), "030100");
+    EXPECT_EQ(fmt("YYMMN6.", d), "200003");
+    EXPECT_EQ(fmt("YYMMN4.", d), "0003");
+    EXPECT_EQ(fmt("JULIAN5.", d), "00061");
+    EXPECT_EQ(fmt("DAY.", d), "1");
+    EXPECT_EQ(fmt("MONNAME1.", d), "M");
+    EXPECT_EQ(fmt("DOWNAME3.", d), "Wed");
+    EXPECT_EQ(fmt("DATE3.", d), "01MAR");  // below the smallest width: the smallest form
+    EXPECT_EQ(fmt("E10.", 98765), "9.877E+04");  // an exact tie rounds away from zero
+    EXPECT_EQ(fmt("E10.", -99995), "-1.000E+05");
+    EXPECT_EQ(fmt("E8.", 0.000123), "1.2E-04");
+    EXPECT_EQ(fmt("$8.", 12.5), "12.5");  // a number through a character format
+    EXPECT_EQ(Formatter::create("DATE99.")->getWidth(), 11);
+    EXPECT_EQ(Formatter::create("COMMA12.40")->getDecimals(), 15);
+}
+
+TEST(Formatter, ReadsClockTimesAndLooseNumbers) {
+    auto ampm = Formatter::create("TIMEAMPM11.");
+    double v = 0;
+    EXPECT_TRUE(ampm->parse("12:00 AM", v));
+    EXPECT_EQ(v, 0);
+    EXPECT_TRUE(ampm->parse("12:30 pm", v));
+    EXPECT_EQ(v, 45000);
+    EXPECT_FALSE(ampm->parse("13:00 PM", v));
+    EXPECT_TRUE(ampm->parse("7:05", v));
+    EXPECT_EQ(v, 25500);
+    EXPECT_TRUE(Formatter::create("TIME8.")->parse("-1:30", v));
+    EXPECT_EQ(v, -5400);
+    EXPECT_FALSE(Formatter::create("TIME8.")->parse("2000-01-01", v));
+
+    auto comma = Formatter::create("COMMA12.2");
+    EXPECT_TRUE(comma->parse("+5", v));
+    EXPECT_EQ(v, 5);
+    EXPECT_TRUE(comma->parse("1.5K", v));
+    EXPECT_EQ(v, 1500);
+    EXPECT_TRUE(comma->parse("(1,234)", v));
+    EXPECT_EQ(v, -1234);
+    EXPECT_TRUE(Formatter::create("COMMAX12.2")->parse("1.234,5", v));
+    EXPECT_EQ(v, 1234.5);
+    EXPECT_FALSE(comma->parse("--5", v));
+    EXPECT_FALSE(comma->parse("$", v));
+    EXPECT_FALSE(comma->parse("1,2.3.4", v));
+    auto dt = Formatter::create("DATETIME19.");
+    EXPECT_TRUE(dt->parse("2000-03-01", v));  // a date alone is midnight
+    EXPECT_EQ(v, 14670.0 * 86400);
+    EXPECT_TRUE(dt->parse("03/01/2000 10:00", v));
+    EXPECT_EQ(v, 14670.0 * 86400 + 36000);
+    EXPECT_TRUE(Formatter::create("DATE9.")->parse("01/03/19", v));  // two-digit years below 20 are 20xx
+    EXPECT_EQ(Formatter::create("YEAR4.")->format(v), "2019");
+    EXPECT_TRUE(Formatter::create("DATE9.")->parse("01/03/45", v));
+    EXPECT_EQ(Formatter::create("YEAR4.")->format(v), "1945");
+}

@@ -281,3 +281,16 @@ TEST(DisplayRules, ContextScopesAllMatchesAndTheDerivedHook) {
     EXPECT_EQ(p.textColor, 0xffffffffu);
     EXPECT_TRUE(p.bold);
 }
+
+TEST(DisplayRules, ConditionsMayReadOtherColumnsAndDates) {
+    auto ds = cells();
+    ds->addColumn(Column::createNumeric("shipped", {14670, 14000, 15000, 14670}, "DATE9."));
+    auto rule = Rule::create();
+    ASSERT_TRUE(rule->addCondition("shipped >= \"01MAR2000\"d and value > 10", CSSParser::parse("8: #abcdef")));
+    std::vector<int> styled;
+    for (int row = 0; row < 4; ++row)
+        if (auto b = rule->evaluate(*ds, 1, row)) styled.push_back(row);
+    EXPECT_EQ(styled, (std::vector<int>{2}));  // row 0 is not above 10, row 1 shipped early, row 3 has no value
+    EXPECT_FALSE(rule->evaluate(*ds, 7, 0));    // no such column
+    EXPECT_EQ(ColorUtilities::interpolate(0x00000000u, 0xff0000ffu, 0.5), 0x80000080u);  // transparency too
+}

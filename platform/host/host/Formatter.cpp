@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <map>
@@ -536,12 +537,43 @@ size_t Formatter::fitNumber(double v, int width, char* buf) const {
 size_t Formatter::formatNumber(double v, char* buf) const {
     if (family_ == Family::Best) return fitNumber(v, width_, buf);
     if (family_ == Family::Scientific) {
-        int p = std::max(0, width_ - 7);
+        // d.ddddE+xx with as many digits as the width holds, the mantissa
+        // rounded half away from zero from three more digits.
+        int p = std::min(std::max(0, width_ - 7), 14);
         char tmp[64];
-        int n = std::snprintf(tmp, sizeof tmp, "%.*E", p, v);
-        if (n <= 0 || n > width_ + 1 || n >= static_cast<int>(sizeof tmp)) return fitNumber(v, width_, buf);
-        std::memcpy(buf, tmp, static_cast<size_t>(n));
-        return static_cast<size_t>(n);
+        int n = std::snprintf(tmp, sizeof tmp, "%.*E", p + 3, std::fabs(v));
+        const char* e = static_cast<const char*>(std::memchr(tmp, 'E', n > 0 ? static_cast<size_t>(n) : 0));
+        if (!e) return fitNumber(v, width_, buf);
+        int exponent = std::atoi(e + 1);
+        char digits[24];
+        int nd = 0;
+        for (const char* q = tmp; q < e; ++q)
+            if (*q != '.') digits[nd++] = *q;
+        bool up = digits[p + 1] >= '5';
+        for (int i = p; up && i >= 0; --i) {
+            if (digits[i] == '9') digits[i] = '0';
+            else {
+                ++digits[i];
+                up = false;
+            }
+        }
+        if (up) {  // 9.99..5 became 10.00..: one more power of ten
+            digits[0] = '1';
+            for (int i = 1; i <= p; ++i) digits[i] = '0';
+            ++exponent;
+        }
+        Out o{buf};
+        if (v < 0) o.put('-');
+        o.put(digits[0]);
+        if (p > 0) {
+            o.put('.');
+            o.str(std::string_view(digits + 1, static_cast<size_t>(p)));
+        }
+        o.put('E');
+        o.put(exponent < 0 ? '-' : '+');
+        o.num(exponent < 0 ? -exponent : exponent, 2);
+        if (o.n > static_cast<size_t>(width_)) return fitNumber(v, width_, buf);
+        return o.n;
     }
     double x = v;
     if (family_ == Family::Percent || family_ == Family::PercentN) x *= 100.0;
@@ -1267,6 +1299,7 @@ bool Formatter::parse(std::string_view text, double& out) const {
         text = trim(text.substr(1));
     }
     if (!text.empty() && text.front() == '$') text = trim(text.substr(1));
+    if (!text.empty() && (text.front() == '-' || text.front() == '+' || text.front() == '(')) return false;
     double factor = 1.0;
     if (!text.empty() && text.back() == '%') {
         factor = 0.01;
