@@ -187,3 +187,12 @@ TEST(CSVReader, ManyWarningsAreCountedAndAFewListed) {
     EXPECT_TRUE(n->isNumeric());  // spaces and a plus sign around a number are fine
     EXPECT_EQ(n->getNumberAtIndex(30), 7);
 }
+
+TEST(CSVReader, EmptyInputIsRefusedCleanly) {
+    EXPECT_FALSE(CSVReader::readString(std::string_view()).ok());
+    std::string dir = test::tempDir();
+    ASSERT_TRUE(FileSystemManager::writeToFile("", dir + "/empty.csv"));
+    auto r = CSVReader::readFile(dir + "/empty.csv");
+    EXPECT_FALSE(r.ok());
+    EXPECT_NE(r.error.find("no header row"), std::string::npos) << r.error;
+}

@@ -6,10 +6,14 @@
 #include "host/FormatterFactory.h"
 
 #include <csv.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utf8.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -71,10 +75,17 @@ struct Reader {
     std::vector<ColumnState> columns;
     bool inHeader = true;
     bool secondPass = false;
+    // Feeding line by line knows the line of every problem; feeding large
+    // blocks is faster and leaves lines to be found afterwards.
+    bool trackLines = false;
     size_t field = 0;
     size_t rows = 0;
     size_t line = 1;
+    size_t expectedRows = 0;  // from the number of line ends: room reserved up front
     std::string error;
+    // Listed warnings whose line is found after the read: (index in
+    // result.warnings, record number with the header as record 0).
+    std::vector<std::pair<size_t, size_t>> warningRecords;
 
     Reader(std::string src, const CSVReader::Options& o, CSVReader::Result& r)
         : source(std::move(src)), options(o), result(r) {}
@@ -84,10 +95,15 @@ struct Reader {
     }
     void warn(size_t col, std::string_view text) {
         ++result.warningCount;
-        if (result.warnings.size() < CSVReader::MAX_LISTED_WARNINGS)
-            result.warnings.push_back(source + ":" + std::to_string(line) + ": \"" + std::string(text) +
-                                      "\" is not a value of format " + columns[col].format->getFullName() +
-                                      " (column " + *columns[col].column->getName() + "), read as missing");
+        if (result.warnings.size() >= CSVReader::MAX_LISTED_WARNINGS) return;
+        std::string what = "\"" + std::string(text) + "\" is not a value of format " + columns[col].format->getFullName() +
+                           " (column " + *columns[col].column->getName() + "), read as missing";
+        if (trackLines) {
+            result.warnings.push_back(source + ":" + std::to_string(line) + ": " + what);
+        } else {
+            warningRecords.emplace_back(result.warnings.size(), rows + 1);
+            result.warnings.push_back(what);
+        }
     }
 
     const CSVReader::ColumnSpec* specFor(const std::string& name) const {
@@ -128,6 +144,7 @@ struct Reader {
                 if (!spec->label.empty()) st.column->setLabel(spec->label);
                 if (spec->dataUsage) st.column->setDataUsage(spec->dataUsage);
             }
+            st.column->reserve(expectedRows);
             st.numbers = &st.column->mutableNumbers();
             columns.push_back(std::move(st));
         }
@@ -213,25 +230,36 @@ struct Reader {
     }
     static void onRecord(int, void* self) { static_cast<Reader*>(self)->endRecord(); }
 
-    // One pass of libcsv over the text, fed line by line so that problems
-    // carry the line where they were found.
+    static bool begin(csv_parser& p, char delimiter) {
+        if (csv_init(&p, CSV_STRICT | CSV_STRICT_FINI) != 0) return false;
+        csv_set_space_func(&p, noSpace);
+        csv_set_delim(&p, static_cast<unsigned char>(delimiter));
+        csv_set_blk_size(&p, 256);
+        return true;
+    }
+
+    // One pass of libcsv over the text: in large blocks, or line by line when
+    // the lines of problems are wanted.
     bool pass(std::string_view text) {
         csv_parser p;
-        if (csv_init(&p, CSV_STRICT | CSV_STRICT_FINI) != 0) {
+        if (!begin(p, options.delimiter)) {
             error = source + ": out of memory";
             return false;
         }
-        csv_set_space_func(&p, noSpace);
-        csv_set_delim(&p, static_cast<unsigned char>(options.delimiter));
-        csv_set_blk_size(&p, 256);
         line = 1;
         field = 0;
         inHeader = true;
         size_t at = 0;
         bool ok = true;
         while (at < text.size() && error.empty()) {
-            const char* nl = static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
-            size_t end = nl ? static_cast<size_t>(nl - text.data()) + 1 : text.size();
+            const char* nl = nullptr;
+            size_t end;
+            if (trackLines) {
+                nl = static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
+                end = nl ? static_cast<size_t>(nl - text.data()) + 1 : text.size();
+            } else {
+                end = std::min(text.size(), at + (size_t(1) << 20));
+            }
             size_t len = end - at;
             if (csv_parse(&p, text.data() + at, len, onField, onRecord, this) != len) {
                 fail(csv_error(&p) == CSV_EPARSE ? "bad quoting (a quote inside an unquoted field, or text after "
@@ -246,6 +274,35 @@ struct Reader {
         if (ok && error.empty() && csv_fini(&p, onField, onRecord, this) != 0) fail("unterminated quoted field");
         csv_free(&p);
         return error.empty();
+    }
+};
+
+// The line on which each record ends, for records 0..last (record 0 is the header).
+struct LineCounter {
+    size_t line = 1;
+    size_t last;
+    std::vector<size_t> lines;
+    static void onField(void*, size_t, void*) {}
+    static void onRecord(int, void* self) {
+        auto* c = static_cast<LineCounter*>(self);
+        c->lines.push_back(c->line);
+    }
+    static std::vector<size_t> count(std::string_view text, char delimiter, size_t last) {
+        LineCounter c;
+        c.last = last;
+        csv_parser p;
+        if (!Reader::begin(p, delimiter)) return {};
+        size_t at = 0;
+        while (at < text.size() && c.lines.size() <= last) {
+            const char* nl = static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
+            size_t end = nl ? static_cast<size_t>(nl - text.data()) + 1 : text.size();
+            if (csv_parse(&p, text.data() + at, end - at, onField, onRecord, &c) != end - at) break;
+            at = end;
+            if (nl) ++c.line;
+        }
+        if (c.lines.size() <= last) csv_fini(&p, onField, onRecord, &c);
+        csv_free(&p);
+        return c.lines;
     }
 };
 
@@ -307,9 +364,24 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
     }
 
     Reader r(sourceName, options, result);
+    for (const char* at = text.data(); !text.empty() && (at = static_cast<const char*>(
+                                            std::memchr(at, '\n', static_cast<size_t>(text.data() + text.size() - at))));
+         ++at)
+        ++r.expectedRows;
     if (!r.pass(text)) {
-        result.error = r.error;
+        // Read again line by line to say on which line the problem is.
+        Result scratch;
+        Reader tracked(sourceName, options, scratch);
+        tracked.trackLines = true;
+        result.error = tracked.pass(text) ? r.error : tracked.error;
         return result;
+    }
+    if (!r.warningRecords.empty()) {
+        std::vector<size_t> lines = LineCounter::count(text, options.delimiter, r.warningRecords.back().second);
+        for (const auto& [index, record] : r.warningRecords) {
+            std::string where = record < lines.size() ? ":" + std::to_string(lines[record]) : std::string();
+            result.warnings[index] = sourceName + where + ": " + result.warnings[index];
+        }
     }
     if (r.inHeader && r.header.empty()) {
         result.error = sourceName + ":1: no header row";
@@ -361,22 +433,47 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
     return result;
 }
 
+namespace {
+// The bytes of a file, read into a buffer that is not zero-filled first. (A
+// memory map would save the copy but ends in SIGBUS when another program
+// shortens the file while it is read.)
+class FileBytes {
+public:
+    explicit FileBytes(const std::string& path) {
+        int fd = ::open(path.c_str(), O_RDONLY);
+        if (fd < 0) return;
+        struct stat st;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            size_t want = static_cast<size_t>(st.st_size);
+            data_ = std::make_unique_for_overwrite<char[]>(want + 1);
+            ok_ = true;
+            while (size_ < want) {
+                ssize_t n = ::read(fd, data_.get() + size_, want - size_);
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) break;
+                size_ += static_cast<size_t>(n);
+            }
+        }
+        ::close(fd);
+    }
+    bool ok() const { return ok_; }
+    std::string_view text() const { return std::string_view(data_.get(), size_); }
+
+private:
+    bool ok_ = false;
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+};
+} // namespace
+
 CSVReader::Result CSVReader::readFile(const std::string& path, const Options& options) {
     Result result;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
+    FileBytes file(path);
+    if (!file.ok()) {
         result.error = path + ": cannot open the file";
         return result;
     }
-    std::string text;
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        long size = std::ftell(f);
-        if (size > 0) text.resize(static_cast<size_t>(size));
-        std::fseek(f, 0, SEEK_SET);
-        size_t got = text.empty() ? 0 : std::fread(text.data(), 1, text.size(), f);
-        text.resize(got);
-    }
-    std::fclose(f);
+    std::string_view text = file.text();
 
     Options opts = options;
     if (opts.columns.empty() && opts.readMetadataFile) {
