@@ -1,5 +1,5 @@
 // orvane inspect [--xml] FILE: reads a model document and prints its tree, or
-// writes it back as a document.
+// writes it back as a document. With --data, a data file (InspectDataCommand).
 #include "Command.h"
 
 #include "host/AbstractProperty.h"
@@ -13,6 +13,8 @@
 #include <iostream>
 
 namespace orvane::tool {
+
+int inspectData(const std::vector<std::string>& args);
 
 namespace {
 
@@ -87,6 +89,8 @@ void printModel(const BaseModel& model, int indent) {
 }
 
 int inspect(const std::vector<std::string>& args) {
+    for (const auto& a : args)
+        if (a == "--data") return inspectData(args);
     bool xml = false;
     std::string file;
     for (const auto& a : args) {
@@ -116,7 +120,9 @@ int inspect(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE", "print the model tree of a model document (or write it back as XML)",
+ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N]",
+                    "print the model tree of a model document (or write it back as XML), or the typed columns "
+                    "and first rows of a data file",
                     &inspect);
 
 } // namespace orvane::tool

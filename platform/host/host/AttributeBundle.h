@@ -39,6 +39,8 @@ public:
     void remove(int id);
 
     bool hasAttribute(int id) const { return find(id) != nullptr; }
+    // True when the bundle sets the attribute itself (the same as hasAttribute).
+    bool isOverridden(int id) const { return hasAttribute(id); }
     const Value* find(int id) const;
     bool empty() const { return values_.empty(); }
     const std::vector<std::pair<int, Value>>& values() const { return values_; }

@@ -15,6 +15,12 @@ void Style::setAttributeBundle(int elementId, const std::shared_ptr<AttributeBun
     changed();
 }
 
+std::shared_ptr<AttributeBundle> Style::getAttributeBundle(const std::string& className) const {
+    if (auto b = getClassBundle(className)) return b;
+    if (!className.empty() && className[0] == '.') return getClassBundle(className.substr(1));
+    return getClassBundle("." + className);
+}
+
 std::shared_ptr<AttributeBundle> Style::getClassBundle(const std::string& className) const {
     auto it = classes_.find(className);
     return it == classes_.end() ? nullptr : it->second;

@@ -19,11 +19,16 @@ public:
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
     std::shared_ptr<AttributeBundle> getAttributeBundle(int elementId) const;
+    // The bundle of a style element by class name, written with or without
+    // its leading "." ("cellRichTextInline" or ".cellRichTextInline"); null when absent.
+    std::shared_ptr<AttributeBundle> getAttributeBundle(const std::string& className) const;
     void setAttributeBundle(int elementId, const std::shared_ptr<AttributeBundle>& bundle);
     std::shared_ptr<AttributeBundle> getClassBundle(const std::string& className) const;
     void setClassBundle(const std::string& className, const std::shared_ptr<AttributeBundle>& bundle);
     // The element's bundle, created empty on first use.
     std::shared_ptr<AttributeBundle> ensureAttributeBundle(int elementId);
+    // Announces STYLE_CHANGED after bundles were edited in place.
+    void notifyChanged() { changed(); }
 
     const std::map<int, std::shared_ptr<AttributeBundle>>& elements() const { return elements_; }
     const std::map<std::string, std::shared_ptr<AttributeBundle>>& classes() const { return classes_; }

@@ -19,6 +19,14 @@ constexpr int FOCUS_SETTING = 41;      // float
 constexpr int TEXT_ALIGN = 49;         // 0 left, 1 centre, 2 right
 constexpr int UNDERLINE = 52;          // int, 1 = underline
 constexpr int TRANSPARENCY = 58;       // float, opacity = 1 - value
+constexpr int BAR_COLOR = 24;          // bar fill of cell visuals
+constexpr int RAMP_END_COLOR = 26;     // heat-map ramp, collected as 27, 28, 26
+constexpr int RAMP_START_COLOR = 27;
+constexpr int RAMP_MIDDLE_COLOR = 28;
+constexpr int RULE_LABEL = 106;        // string: label a display rule shows
+constexpr int RULE_VALUE_TEXT = 107;   // string: value text a display rule shows
+constexpr int RULE_INDICATOR_TYPE = 108;  // int, RuleDisplayIndicatorType
+constexpr int RULE_INDICATOR_ICON = 109;  // string: icon name of a rule indicator
 } // namespace StyleAttribute
 
 // Ids of style elements within a Style.

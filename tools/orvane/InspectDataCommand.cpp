@@ -1,0 +1,172 @@
+// orvane inspect --data FILE.csv [--columns META.csv] [--rows N]: reads a data
+// file as the data layer does and prints its typed columns and first rows.
+#include "Command.h"
+
+#include "host/CSVReader.h"
+#include "host/Column.h"
+#include "host/DataSet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace orvane::tool {
+
+namespace {
+
+// Characters (code points) of UTF-8 text, for aligning columns.
+size_t width(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// At most `max` characters, cut at a character boundary and marked with "...".
+std::string clip(const std::string& s, size_t max) {
+    if (width(s) <= max) return s;
+    std::string out;
+    size_t n = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if ((c & 0xC0) != 0x80 && ++n > max - 3) break;
+        out += s[i];
+    }
+    return out + "...";
+}
+
+std::string oneLine(std::string s) {
+    for (char& c : s)
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+    return s;
+}
+
+void printTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned) {
+    std::vector<size_t> widths;
+    for (const auto& r : rows)
+        for (size_t c = 0; c < r.size(); ++c) {
+            if (widths.size() <= c) widths.push_back(0);
+            widths[c] = std::max(widths[c], width(r[c]));
+        }
+    for (const auto& r : rows) {
+        std::string line;
+        for (size_t c = 0; c < r.size(); ++c) {
+            std::string pad(widths[c] - width(r[c]), ' ');
+            bool right = c < rightAligned.size() && rightAligned[c];
+            line += (c ? "  " : "") + (right ? pad + r[c] : r[c] + pad);
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        std::cout << "  " << line << "\n";
+    }
+}
+
+std::string typeText(const Column& c) {
+    if (c.isCharacter()) return "character";
+    if (!c.getFormatter()) return "numeric";
+    if (c.getFormatter()->formatsDateValues()) return "date";
+    if (c.getFormatter()->formatsDateTimeValues()) return "datetime";
+    if (c.getFormatter()->formatsTimeValues()) return "time";
+    return "numeric";
+}
+
+std::string summary(const Column& c) {
+    size_t n = c.getRowCount();
+    if (c.isCharacter()) {
+        std::vector<bool> used(c.getDictionary().size(), false);
+        for (uint32_t code : c.getCodes()) used[code] = true;
+        size_t distinct = static_cast<size_t>(std::count(used.begin() + 1, used.end(), true));
+        return std::to_string(distinct) + " distinct";
+    }
+    double lo = c.getMinimumNumber(), hi = c.getMaximumNumber();
+    if (std::isnan(lo) || n == 0) return "no values";
+    auto f = c.getEffectiveFormatter();
+    return f->format(lo) + " to " + f->format(hi);
+}
+
+} // namespace
+
+int inspectData(const std::vector<std::string>& args) {
+    std::string file, columns;
+    long rowLimit = 10;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--data") continue;
+        if (a == "--columns" || a == "--rows") {
+            if (i + 1 >= args.size()) return fail("inspect: " + a + " needs a value");
+            const std::string& v = args[++i];
+            if (a == "--columns") {
+                columns = v;
+            } else {
+                auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
+                if (ec != std::errc() || p != v.data() + v.size() || rowLimit < 0)
+                    return fail("inspect: --rows needs a number of rows, not \"" + v + "\"");
+            }
+        } else if (!a.empty() && a[0] == '-') {
+            return fail("inspect: unknown option " + a);
+        } else if (file.empty()) {
+            file = a;
+        } else {
+            return fail("inspect: only one file can be inspected at a time");
+        }
+    }
+    if (file.empty()) return fail("inspect: no file given (usage: orvane inspect --data FILE.csv)");
+
+    CSVReader::Options options;
+    if (!columns.empty()) {
+        std::string error;
+        if (!CSVReader::readColumnSpecs(columns, options.columns, error)) return fail(error);
+    }
+    auto result = CSVReader::readFile(file, options);
+    if (!result.ok()) return fail(result.error);
+    const DataSet& ds = *result.dataSet;
+    std::string meta = !columns.empty() ? columns : result.metadataFile;
+
+    std::cout << file << ": " << ds.getRowCount() << " row" << (ds.getRowCount() == 1 ? "" : "s") << ", "
+              << ds.getColumnCount() << " column" << (ds.getColumnCount() == 1 ? "" : "s");
+    if (!meta.empty()) std::cout << " (column metadata: " << meta << ")";
+    std::cout << "\n\ncolumns:\n";
+    std::vector<std::vector<std::string>> table{{"#", "name", "type", "format", "usage", "label", "missing", "values"}};
+    int index = 0;
+    for (const auto& c : ds.getColumns()) {
+        size_t missing = 0;
+        for (size_t r = 0; r < c->getRowCount(); ++r) missing += c->isMissingAtIndex(r);
+        table.push_back({std::to_string(++index), oneLine(*c->getName()), typeText(*c),
+                         c->getFormatName() ? *c->getFormatName() : std::string("-"),
+                         c->getDataUsage() == Variable::MEASURE ? "measure" : "category",
+                         c->getExplicitLabel() ? oneLine(*c->getExplicitLabel()) : std::string("-"),
+                         std::to_string(missing), summary(*c)});
+    }
+    printTable(table, {true, false, false, false, false, false, true, false});
+
+    size_t shown = std::min(ds.getRowCount(), static_cast<size_t>(rowLimit));
+    if (shown > 0) {
+        std::cout << "\nfirst " << shown << " row" << (shown == 1 ? "" : "s") << " (formatted):\n";
+        std::vector<std::vector<std::string>> rows(1);
+        std::vector<bool> right;
+        for (const auto& c : ds.getColumns()) {
+            rows[0].push_back(clip(oneLine(*c->getName()), 24));
+            right.push_back(c->isNumeric());
+        }
+        for (size_t r = 0; r < shown; ++r) {
+            std::vector<std::string> row;
+            for (const auto& c : ds.getColumns()) {
+                auto t = c->getFormattedValueAtIndex(r);
+                row.push_back(clip(oneLine(t ? *t : std::string()), 24));
+            }
+            rows.push_back(std::move(row));
+        }
+        printTable(rows, right);
+    }
+    if (result.warningCount) {
+        std::cout << "\n" << result.warningCount << " warning" << (result.warningCount == 1 ? "" : "s") << ":\n";
+        for (const auto& w : result.warnings) std::cout << "  " << w << "\n";
+        if (result.warningCount > result.warnings.size())
+            std::cout << "  ... and " << result.warningCount - result.warnings.size() << " more\n";
+    }
+    return 0;
+}
+
+} // namespace orvane::tool
