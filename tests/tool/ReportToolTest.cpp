@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <regex>
+#include <cstdio>
 #include <sstream>
 
 using orvane::test::runTool;
@@ -40,18 +40,23 @@ Listing parseListing(const std::string& out) {
     Listing l;
     std::istringstream in(out);
     std::string line;
-    const std::regex page(R"(^page (\S+) x (\S+)( \(narrow-screen layout\))?$)");
-    const std::regex element(R"(^\s*(/\S*)\s+x=(\S+) y=(\S+) w=(\S+) h=(\S+)\s*(.*)$)");
-    std::smatch m;
     while (std::getline(in, line)) {
-        if (std::regex_match(line, m, page)) {
-            l.width = std::stof(m[1]);
-            l.height = std::stof(m[2]);
-            l.narrow = m[3].matched;
-        } else if (std::regex_match(line, m, element)) {
-            l.at[m[1]] = Rect(std::stof(m[2]), std::stof(m[3]), std::stof(m[4]), std::stof(m[5]));
-            l.what[m[1]] = m[6];
+        float w = 0, h = 0;
+        if (std::sscanf(line.c_str(), "page %f x %f", &w, &h) == 2) {
+            l.width = w;
+            l.height = h;
+            l.narrow = line.find("(narrow-screen layout)") != std::string::npos;
+            continue;
         }
+        // "  /2/0  x=24 y=92 w=325 h=230  stack"
+        std::istringstream fields(line);
+        std::string path, xs, ys, ws, hs;
+        if (!(fields >> path >> xs >> ys >> ws >> hs) || path[0] != '/') continue;
+        auto value = [](const std::string& f) { return std::stof(f.substr(2)); };
+        l.at[path] = Rect(value(xs), value(ys), value(ws), value(hs));
+        std::string rest;
+        std::getline(fields, rest);
+        l.what[path] = rest.substr(std::min(rest.find_first_not_of(' '), rest.size()));
     }
     return l;
 }
