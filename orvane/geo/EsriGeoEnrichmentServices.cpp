@@ -5,6 +5,7 @@
 #include "host/URL.h"
 #include "orvane/geo/EsriJsonReader.h"
 #include "orvane/geo/EsriRequest.h"
+#include "orvane/geo/GeoJsonText.h"
 #include "orvane/properties/EventCallback.h"
 
 #include <unordered_map>
@@ -363,15 +364,9 @@ EsriGeoEnrichmentServices::VariablesAnswer EsriGeoEnrichmentServices::parseCount
 }
 
 std::string EsriGeoEnrichmentServices::writeCategoriesJSON(const Categories& categories) {
-    std::string out = "{\"categories\":[";
-    bool first = true;
-    for (const auto& c : categories) {
-        if (!c) continue;
-        if (!first) out += ',';
-        first = false;
-        c->appendJSON(out);
-    }
-    out += "]}";
+    std::string out = "{\"categories\":";
+    GeoJsonText::appendArray(out, categories);
+    out += '}';
     return out;
 }
 
