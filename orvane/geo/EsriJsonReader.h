@@ -48,6 +48,12 @@ public:
     static float toFloat(double v);
 
 private:
+    // The frame of the typed lookups: an absent member leaves everything as
+    // it is; `take` reads a present one and answers whether it had the right
+    // type, else the problem is "\"key\" is not <wanted>".
+    template <class Take>
+    bool typed(const Value& obj, const char* key, const char* wanted, Take&& take);
+
     rapidjson::Document doc_;
     std::string problem_;
 };
