@@ -28,14 +28,6 @@ std::string lastSegment(const std::string& name) {
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
-// Reads the "error" member of an answer; true when there is one.
-bool readError(EsriJsonReader& r, const Value& root, int& code) {
-    const Value* error = EsriJsonReader::member(root, "error");
-    if (!error) return false;
-    if (error->IsObject()) r.roundedInteger(*error, "code", code);
-    return true;
-}
-
 } // namespace
 
 EsriDirectoryServices::EsriDirectoryServices() = default;
@@ -299,16 +291,8 @@ bool EsriDirectoryServices::isGriddable(int wkid) {
 EsriDirectoryServices::FolderAnswer EsriDirectoryServices::parseFolderAnswer(std::string_view body) {
     FolderAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem, &a.errorCode)) return a;
     const Value& root = r.root();
-    if (readError(r, root, a.errorCode)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* folders = r.array(root, "folders");
     const Value* services = r.array(root, "services");
     if (r.ok() && !folders && !services) r.fail("the answer lists neither \"folders\" nor \"services\"");
@@ -347,16 +331,8 @@ EsriDirectoryServices::FolderAnswer EsriDirectoryServices::parseFolderAnswer(std
 EsriDirectoryServices::MapServiceAnswer EsriDirectoryServices::parseMapServiceAnswer(std::string_view body) {
     MapServiceAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem, &a.errorCode)) return a;
     const Value& root = r.root();
-    if (readError(r, root, a.errorCode)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     if (const Value* info = r.object(root, "documentInfo")) r.string(*info, "Title", a.title);
     r.string(root, "description", a.description);
     r.string(root, "mapName", a.mapName);

@@ -211,16 +211,8 @@ void EsriGeoEnrichmentServices::receiveCountryVariablesResponse(const std::share
 EsriGeoEnrichmentServices::CountryListAnswer EsriGeoEnrichmentServices::parseCountryListAnswer(std::string_view body) {
     CountryListAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* countries = r.array(root, COUNTRIES);
     if (!countries) {
         a.problem = r.ok() ? "the answer has no \"countries\"" : r.problem();
@@ -267,16 +259,8 @@ EsriGeoEnrichmentServices::VariablesAnswer EsriGeoEnrichmentServices::parseCount
     std::string_view body) {
     VariablesAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* collections = r.array(root, DATA_COLLECTIONS);
     if (!collections) {
         a.problem = r.ok() ? "the answer has no \"DataCollections\"" : r.problem();

@@ -308,16 +308,8 @@ EsriGeocodeServices::Answer EsriGeocodeServices::parseGeocodeAnswer(std::string_
 EsriGeocodeServices::Answer EsriGeocodeServices::parseReverseGeocodeAnswer(std::string_view body) {
     Answer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     double x = nan, y = nan;
     std::string address;

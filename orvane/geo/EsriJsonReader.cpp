@@ -23,6 +23,19 @@ bool EsriJsonReader::parse(std::string_view body) {
     return true;
 }
 
+bool EsriJsonReader::parseAnswer(std::string_view body, bool& esriError, std::string& problem, int* errorCode) {
+    if (!parse(body)) {
+        problem = problem_;
+        return false;
+    }
+    const Value* error = member(doc_, "error");
+    if (!error) return true;
+    if (errorCode && error->IsObject()) roundedInteger(*error, "code", *errorCode);
+    esriError = true;
+    problem = "the service answered with an error";
+    return false;
+}
+
 bool EsriJsonReader::fail(const std::string& problem) {
     if (problem_.empty()) problem_ = problem.empty() ? "malformed answer" : problem;
     return false;

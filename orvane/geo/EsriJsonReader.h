@@ -18,6 +18,11 @@ public:
     // Parses the body (iteratively: deep nesting cannot exhaust the stack).
     // False, with a problem text, when it is not JSON or not an object.
     bool parse(std::string_view body);
+    // The start the answer parsers share: parse, then look for the service's
+    // "error" member. False when reading stops there: `problem` says why, and
+    // `esriError` is set for an error answer (whose "code", when there is one,
+    // goes to *errorCode).
+    bool parseAnswer(std::string_view body, bool& esriError, std::string& problem, int* errorCode = nullptr);
 
     const Value& root() const { return doc_; }
     bool ok() const { return problem_.empty(); }
