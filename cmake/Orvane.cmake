@@ -14,6 +14,6 @@ function(orvane_add_test_suite label)
   gtest_discover_tests(test_${label}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     PROPERTIES LABELS ${label}
-               ENVIRONMENT "ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}"
+               ENVIRONMENT "ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     DISCOVERY_TIMEOUT 60)
 endfunction()

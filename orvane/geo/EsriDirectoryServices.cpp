@@ -8,7 +8,6 @@
 #include "orvane/geo/EsriJsonReader.h"
 #include "orvane/geo/EsriRequest.h"
 #include "orvane/geo/ProjCode.h"
-#include "orvane/properties/EventCallback.h"
 
 #include <algorithm>
 
@@ -26,14 +25,6 @@ using Value = EsriJsonReader::Value;
 std::string lastSegment(const std::string& name) {
     size_t slash = name.rfind('/');
     return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
-// Reads the "error" member of an answer; true when there is one.
-bool readError(EsriJsonReader& r, const Value& root, int& code) {
-    const Value* error = EsriJsonReader::member(root, "error");
-    if (!error) return false;
-    if (error->IsObject()) r.roundedInteger(*error, "code", code);
-    return true;
 }
 
 } // namespace
@@ -87,18 +78,14 @@ bool EsriDirectoryServices::request(Pending p) {
         }
         return false;
     }
-    auto self = sharedAs<EsriDirectoryServices>();
-    if (!self) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "the client is not held by a shared pointer; nothing sent");
-        return false;
-    }
     std::string url = p.url + "?f=json";
     if (!token_.empty()) url += "&token=" + URL::encodeComponent(token_);
     auto event = EsriRequest::createGet(url);
-    event->addEventListener(NetworkDataEvent::RESPONSE,
-                            EventCallback<EsriDirectoryServices>::create(
-                                self, p.isFolder ? &EsriDirectoryServices::receiveFolderResponse
-                                                 : &EsriDirectoryServices::receiveServiceResponse));
+    if (!EsriRequest::listen(*this, *event,
+                             p.isFolder ? &EsriDirectoryServices::receiveFolderResponse
+                                        : &EsriDirectoryServices::receiveServiceResponse,
+                             kSource))
+        return false;
     p.event = event;
     pending_[event.get()] = std::move(p);
     ++pendingRequestCount_;
@@ -128,6 +115,10 @@ bool EsriDirectoryServices::reportFailure(const std::string& url, const std::str
     return walk == walk_;
 }
 
+bool EsriDirectoryServices::reportFailure(const NetworkDataEvent& answer) {
+    return reportFailure(answer.getURLString(), EsriRequest::answerText(answer));
+}
+
 void EsriDirectoryServices::finishCurrent() {
     if (pendingRequestCount_ > 0) --pendingRequestCount_;
     if (pendingRequestCount_ == 0 && !failed_) dispatchEvent(PortableEvent::create(QUERY_SERVICES_READY));
@@ -152,21 +143,13 @@ void EsriDirectoryServices::receiveFolderResponse(const std::shared_ptr<Portable
     Pending p;
     if (!take(e, true, p)) return;
     auto event = std::static_pointer_cast<NetworkDataEvent>(e);
-    const std::string url = event->getURLString();
-    if (event->getStatus() != 200) {
-        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
-        return;
-    }
-    FolderAnswer answer = parseFolderAnswer(event->getResponseBody());
-    if (!answer.ok) {
-        ORVANE_LOG(CLog::ERRORS, kSource,
-                   "folder not read (" + url + "): " + answer.problem +
-                       (answer.esriError ? " (code " + std::to_string(answer.errorCode) + ")" : ""));
-        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
+    auto answer = EsriRequest::readAnswer(*event, &parseFolderAnswer, kSource, "folder not read");
+    if (!answer) {
+        if (reportFailure(*event)) finishCurrent();
         return;
     }
     const unsigned walk = walk_;
-    readFolder(p, answer);
+    readFolder(p, *answer);
     if (walk == walk_) finishCurrent();
 }
 
@@ -238,23 +221,15 @@ void EsriDirectoryServices::receiveServiceResponse(const std::shared_ptr<Portabl
     Pending p;
     if (!take(e, false, p)) return;
     auto event = std::static_pointer_cast<NetworkDataEvent>(e);
-    const std::string url = event->getURLString();
-    if (event->getStatus() != 200) {
-        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
-        return;
-    }
-    MapServiceAnswer answer = parseMapServiceAnswer(event->getResponseBody());
-    if (!answer.ok) {
-        ORVANE_LOG(CLog::ERRORS, kSource,
-                   "map service not read (" + url + "): " + answer.problem +
-                       (answer.esriError ? " (code " + std::to_string(answer.errorCode) + ")" : ""));
-        if (reportFailure(url, EsriRequest::answerText(*event))) finishCurrent();
+    auto answer = EsriRequest::readAnswer(*event, &parseMapServiceAnswer, kSource, "map service not read");
+    if (!answer) {
+        if (reportFailure(*event)) finishCurrent();
         return;
     }
     if (auto folder = p.folder.lock()) {
-        auto info = EsriMapServiceInfo::create(p.url, answer.mapName.empty() ? p.displayName : answer.mapName,
-                                               p.displayName, answer.title, answer.description,
-                                               p.url + "/info/thumbnail", isGriddable(answer.wkid));
+        auto info = EsriMapServiceInfo::create(p.url, answer->mapName.empty() ? p.displayName : answer->mapName,
+                                               p.displayName, answer->title, answer->description,
+                                               p.url + "/info/thumbnail", isGriddable(answer->wkid));
         insertOrdered(*folder, info, p.order);
     }
     finishCurrent();
@@ -299,16 +274,8 @@ bool EsriDirectoryServices::isGriddable(int wkid) {
 EsriDirectoryServices::FolderAnswer EsriDirectoryServices::parseFolderAnswer(std::string_view body) {
     FolderAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem, &a.errorCode)) return a;
     const Value& root = r.root();
-    if (readError(r, root, a.errorCode)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* folders = r.array(root, "folders");
     const Value* services = r.array(root, "services");
     if (r.ok() && !folders && !services) r.fail("the answer lists neither \"folders\" nor \"services\"");
@@ -347,16 +314,8 @@ EsriDirectoryServices::FolderAnswer EsriDirectoryServices::parseFolderAnswer(std
 EsriDirectoryServices::MapServiceAnswer EsriDirectoryServices::parseMapServiceAnswer(std::string_view body) {
     MapServiceAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem, &a.errorCode)) return a;
     const Value& root = r.root();
-    if (readError(r, root, a.errorCode)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     if (const Value* info = r.object(root, "documentInfo")) r.string(*info, "Title", a.title);
     r.string(root, "description", a.description);
     r.string(root, "mapName", a.mapName);

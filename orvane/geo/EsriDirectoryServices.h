@@ -104,6 +104,8 @@ private:
     bool take(const std::shared_ptr<PortableEvent>& event, bool isFolder, Pending& out);
     // Reports a failure; false when a listener started a new walk meanwhile.
     bool reportFailure(const std::string& url, const std::string& text);
+    // The same for a failed or unusable answer.
+    bool reportFailure(const NetworkDataEvent& answer);
     void readFolder(const Pending& p, const FolderAnswer& answer);
     void insertOrdered(EsriFolderInfo& folder, const std::shared_ptr<EsriServiceInfo>& child, int order);
     void finishCurrent();

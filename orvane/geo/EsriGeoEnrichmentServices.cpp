@@ -5,7 +5,7 @@
 #include "host/URL.h"
 #include "orvane/geo/EsriJsonReader.h"
 #include "orvane/geo/EsriRequest.h"
-#include "orvane/properties/EventCallback.h"
+#include "orvane/geo/GeoJsonText.h"
 
 #include <unordered_map>
 
@@ -103,8 +103,7 @@ std::shared_ptr<EsriGeoEnrichmentServices> EsriGeoEnrichmentServices::create() {
 }
 
 std::string EsriGeoEnrichmentServices::getServiceRoot() const {
-    if (!serviceRoot_.empty()) return EsriRequest::trimRoot(serviceRoot_);
-    return EsriRequest::trimRoot(NetworkManager::getServiceRoot(SERVICE_NAME, DEFAULT_SERVICE_ROOT));
+    return EsriRequest::serviceRoot(serviceRoot_, SERVICE_NAME, DEFAULT_SERVICE_ROOT);
 }
 
 std::string EsriGeoEnrichmentServices::getVariableType(std::string_view t) {
@@ -122,13 +121,8 @@ std::string EsriGeoEnrichmentServices::getVariableType(std::string_view t) {
 
 std::shared_ptr<NetworkDataEvent> EsriGeoEnrichmentServices::send(
     const std::string& url, std::string body, void (Self::*receive)(const std::shared_ptr<PortableEvent>&)) {
-    auto self = sharedAs<Self>();
-    if (!self) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "the client is not held by a shared pointer; nothing sent");
-        return nullptr;
-    }
     auto event = EsriRequest::createPost(url, std::move(body));
-    event->addEventListener(NetworkDataEvent::RESPONSE, EventCallback<Self>::create(self, receive));
+    if (!EsriRequest::listen(*this, *event, receive, kSource)) return nullptr;
     NetworkManager::processNetworkRequest(event);
     return event;
 }
@@ -162,8 +156,8 @@ bool EsriGeoEnrichmentServices::take(const NetworkDataEvent*& slot, const std::s
     return true;
 }
 
-void EsriGeoEnrichmentServices::fail(int eventType, const std::string& url, const std::string& text) {
-    fail(eventType, kEsriErrorKey, url, text);
+void EsriGeoEnrichmentServices::fail(int eventType, const NetworkDataEvent& answer) {
+    fail(eventType, kEsriErrorKey, answer.getURLString(), EsriRequest::answerText(answer));
 }
 
 void EsriGeoEnrichmentServices::fail(int eventType, const std::string& key, const std::string& url,
@@ -174,52 +168,32 @@ void EsriGeoEnrichmentServices::fail(int eventType, const std::string& key, cons
 void EsriGeoEnrichmentServices::receiveCountryListResponse(const std::shared_ptr<PortableEvent>& e) {
     auto event = std::dynamic_pointer_cast<NetworkDataEvent>(e);
     if (!take(countryRequest_, event)) return;
-    const std::string url = event->getURLString();
-    if (event->getStatus() != 200) {
-        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, EsriRequest::answerText(*event));
+    auto answer = EsriRequest::readAnswer(*event, &parseCountryListAnswer, kSource, "country list failed");
+    if (!answer) {
+        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, *event);
         return;
     }
-    CountryListAnswer answer = parseCountryListAnswer(event->getResponseBody());
-    if (!answer.ok) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "country list failed (" + url + "): " + answer.problem);
-        fail(GEO_ENRICHMENT_COUNTRY_LIST_FAILED, url, EsriRequest::answerText(*event));
-        return;
-    }
-    countries_ = std::move(answer.countries);
+    countries_ = std::move(answer->countries);
     dispatchEvent(PortableEvent::create(GEO_ENRICHMENT_COUNTRY_LIST_READY));
 }
 
 void EsriGeoEnrichmentServices::receiveCountryVariablesResponse(const std::shared_ptr<PortableEvent>& e) {
     auto event = std::dynamic_pointer_cast<NetworkDataEvent>(e);
     if (!take(variablesRequest_, event)) return;
-    const std::string url = event->getURLString();
-    if (event->getStatus() != 200) {
-        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, EsriRequest::answerText(*event));
+    auto answer = EsriRequest::readAnswer(*event, &parseCountryVariablesAnswer, kSource, "country variables failed");
+    if (!answer) {
+        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, *event);
         return;
     }
-    VariablesAnswer answer = parseCountryVariablesAnswer(event->getResponseBody());
-    if (!answer.ok) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "country variables failed (" + url + "): " + answer.problem);
-        fail(GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED, url, EsriRequest::answerText(*event));
-        return;
-    }
-    categories_ = std::move(answer.categories);
+    categories_ = std::move(answer->categories);
     dispatchEvent(PortableEvent::create(GEO_ENRICHMENT_COUNTRY_VARIABLES_READY));
 }
 
 EsriGeoEnrichmentServices::CountryListAnswer EsriGeoEnrichmentServices::parseCountryListAnswer(std::string_view body) {
     CountryListAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* countries = r.array(root, COUNTRIES);
     if (!countries) {
         a.problem = r.ok() ? "the answer has no \"countries\"" : r.problem();
@@ -266,16 +240,8 @@ EsriGeoEnrichmentServices::VariablesAnswer EsriGeoEnrichmentServices::parseCount
     std::string_view body) {
     VariablesAnswer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const Value* collections = r.array(root, DATA_COLLECTIONS);
     if (!collections) {
         a.problem = r.ok() ? "the answer has no \"DataCollections\"" : r.problem();
@@ -363,15 +329,9 @@ EsriGeoEnrichmentServices::VariablesAnswer EsriGeoEnrichmentServices::parseCount
 }
 
 std::string EsriGeoEnrichmentServices::writeCategoriesJSON(const Categories& categories) {
-    std::string out = "{\"categories\":[";
-    bool first = true;
-    for (const auto& c : categories) {
-        if (!c) continue;
-        if (!first) out += ',';
-        first = false;
-        c->appendJSON(out);
-    }
-    out += "]}";
+    std::string out = "{\"categories\":";
+    GeoJsonText::appendArray(out, categories);
+    out += '}';
     return out;
 }
 

@@ -121,7 +121,8 @@ private:
                                            void (EsriGeoEnrichmentServices::*receive)(const std::shared_ptr<PortableEvent>&));
     // True when the answer is the outstanding request of its kind (and clears it).
     static bool take(const NetworkDataEvent*& slot, const std::shared_ptr<NetworkDataEvent>& event);
-    void fail(int eventType, const std::string& url, const std::string& text);
+    // Reports a failed or unusable answer.
+    void fail(int eventType, const NetworkDataEvent& answer);
     void fail(int eventType, const std::string& key, const std::string& url, const std::string& text);
 
     Countries countries_;

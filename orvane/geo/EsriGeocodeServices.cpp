@@ -6,7 +6,6 @@
 #include "orvane/geo/EsriJsonReader.h"
 #include "orvane/geo/EsriRequest.h"
 #include "orvane/geo/GeoJsonText.h"
-#include "orvane/properties/EventCallback.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +75,7 @@ std::shared_ptr<EsriGeocodeServices> EsriGeocodeServices::create(int batchSize) 
 }
 
 std::string EsriGeocodeServices::getServiceRoot() const {
-    if (!serviceRoot_.empty()) return EsriRequest::trimRoot(serviceRoot_);
-    return EsriRequest::trimRoot(NetworkManager::getServiceRoot(SERVICE_NAME, DEFAULT_SERVICE_ROOT));
+    return EsriRequest::serviceRoot(serviceRoot_, SERVICE_NAME, DEFAULT_SERVICE_ROOT);
 }
 
 // ------------------------------------------------------------------ requests
@@ -127,16 +125,12 @@ void EsriGeocodeServices::startRun() {
 }
 
 bool EsriGeocodeServices::send(const std::string& url, std::string body, Kind kind) {
-    auto self = sharedAs<EsriGeocodeServices>();
-    if (!self) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "the client is not held by a shared pointer; nothing sent");
-        return false;
-    }
     auto event = EsriRequest::createPost(url, std::move(body));
-    event->addEventListener(NetworkDataEvent::RESPONSE,
-                            EventCallback<EsriGeocodeServices>::create(
-                                self, kind == Kind::GEOCODE ? &EsriGeocodeServices::receiveGeocodeResponse
-                                                            : &EsriGeocodeServices::receiveReverseGeocodeResponse));
+    if (!EsriRequest::listen(*this, *event,
+                             kind == Kind::GEOCODE ? &EsriGeocodeServices::receiveGeocodeResponse
+                                                   : &EsriGeocodeServices::receiveReverseGeocodeResponse,
+                             kSource))
+        return false;
     pending_[event.get()] = Pending{event, kind};
     ++pendingRequestCount_;
     NetworkManager::processNetworkRequest(event);
@@ -211,25 +205,21 @@ void EsriGeocodeServices::fail(int eventType, const std::string& key, const std:
     EsriRequest::reportWarning(*this, eventType, ESRI_GEOCODE_SERVICES_ERROR, kWarningName, key, url, text);
 }
 
+void EsriGeocodeServices::fail(int eventType, const NetworkDataEvent& answer) {
+    failed_ = true;
+    fail(eventType, kEsriErrorKey, answer.getURLString(), EsriRequest::answerText(answer));
+}
+
 void EsriGeocodeServices::receiveGeocodeResponse(const std::shared_ptr<PortableEvent>& e) {
     auto event = std::dynamic_pointer_cast<NetworkDataEvent>(e);
     if (!event || !takePending(event, Kind::GEOCODE)) return;
-    const std::string url = event->getURLString();
     // A listener may start a new run while a failure is being reported.
     const auto run = results_;
-    if (event->getStatus() != 200) {
-        failed_ = true;
-        fail(GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
+    if (auto answer = EsriRequest::readAnswer(*event, &parseGeocodeAnswer, kSource, "geocoding failed")) {
+        results_->insert(results_->end(), std::make_move_iterator(answer->results.begin()),
+                         std::make_move_iterator(answer->results.end()));
     } else {
-        Answer answer = parseGeocodeAnswer(event->getResponseBody());
-        if (!answer.ok) {
-            ORVANE_LOG(CLog::ERRORS, kSource, "geocoding failed (" + url + "): " + answer.problem);
-            failed_ = true;
-            fail(GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
-        } else {
-            results_->insert(results_->end(), std::make_move_iterator(answer.results.begin()),
-                             std::make_move_iterator(answer.results.end()));
-        }
+        fail(GEOCODE_FAILED, *event);
     }
     if (run == results_ && pendingRequestCount_ == 0 && !failed_) dispatchEvent(PortableEvent::create(GEOCODE_READY));
 }
@@ -237,20 +227,12 @@ void EsriGeocodeServices::receiveGeocodeResponse(const std::shared_ptr<PortableE
 void EsriGeocodeServices::receiveReverseGeocodeResponse(const std::shared_ptr<PortableEvent>& e) {
     auto event = std::dynamic_pointer_cast<NetworkDataEvent>(e);
     if (!event || !takePending(event, Kind::REVERSE)) return;
-    const std::string url = event->getURLString();
-    if (event->getStatus() != 200) {
-        failed_ = true;
-        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
+    auto answer = EsriRequest::readAnswer(*event, &parseReverseGeocodeAnswer, kSource, "reverse geocoding failed");
+    if (!answer) {
+        fail(REVERSE_GEOCODE_FAILED, *event);
         return;
     }
-    Answer answer = parseReverseGeocodeAnswer(event->getResponseBody());
-    if (!answer.ok) {
-        ORVANE_LOG(CLog::ERRORS, kSource, "reverse geocoding failed (" + url + "): " + answer.problem);
-        failed_ = true;
-        fail(REVERSE_GEOCODE_FAILED, kEsriErrorKey, url, EsriRequest::answerText(*event));
-        return;
-    }
-    results_->insert(results_->end(), answer.results.begin(), answer.results.end());
+    results_->insert(results_->end(), answer->results.begin(), answer->results.end());
     dispatchEvent(PortableEvent::create(REVERSE_GEOCODE_READY));
 }
 
@@ -308,16 +290,8 @@ EsriGeocodeServices::Answer EsriGeocodeServices::parseGeocodeAnswer(std::string_
 EsriGeocodeServices::Answer EsriGeocodeServices::parseReverseGeocodeAnswer(std::string_view body) {
     Answer a;
     EsriJsonReader r;
-    if (!r.parse(body)) {
-        a.problem = r.problem();
-        return a;
-    }
+    if (!r.parseAnswer(body, a.esriError, a.problem)) return a;
     const Value& root = r.root();
-    if (EsriJsonReader::member(root, RESPONSE_ERROR)) {
-        a.esriError = true;
-        a.problem = "the service answered with an error";
-        return a;
-    }
     const double nan = std::numeric_limits<double>::quiet_NaN();
     double x = nan, y = nan;
     std::string address;

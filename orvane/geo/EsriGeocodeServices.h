@@ -116,6 +116,8 @@ private:
     // when the answer belongs to an abandoned run.
     bool takePending(const std::shared_ptr<NetworkDataEvent>& event, Kind kind);
     void fail(int eventType, const std::string& key, const std::string& url, const std::string& text);
+    // Marks the run failed and reports a failed or unusable answer.
+    void fail(int eventType, const NetworkDataEvent& answer);
 
     Results results_;
     std::unordered_map<const NetworkDataEvent*, Pending> pending_;

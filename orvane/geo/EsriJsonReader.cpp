@@ -23,6 +23,19 @@ bool EsriJsonReader::parse(std::string_view body) {
     return true;
 }
 
+bool EsriJsonReader::parseAnswer(std::string_view body, bool& esriError, std::string& problem, int* errorCode) {
+    if (!parse(body)) {
+        problem = problem_;
+        return false;
+    }
+    const Value* error = member(doc_, "error");
+    if (!error) return true;
+    if (errorCode && error->IsObject()) roundedInteger(*error, "code", *errorCode);
+    esriError = true;
+    problem = "the service answered with an error";
+    return false;
+}
+
 bool EsriJsonReader::fail(const std::string& problem) {
     if (problem_.empty()) problem_ = problem.empty() ? "malformed answer" : problem;
     return false;
@@ -35,87 +48,86 @@ const EsriJsonReader::Value* EsriJsonReader::member(const Value& obj, const char
     return &it->value;
 }
 
-const EsriJsonReader::Value* EsriJsonReader::object(const Value& obj, const char* key) {
+template <class Take>
+bool EsriJsonReader::typed(const Value& obj, const char* key, const char* wanted, Take&& take) {
     const Value* v = member(obj, key);
-    if (v && !v->IsObject()) {
-        fail(std::string("\"") + key + "\" is not an object");
-        return nullptr;
-    }
-    return v;
+    if (!v || take(*v)) return true;
+    return fail(std::string("\"") + key + "\" is not " + wanted);
+}
+
+const EsriJsonReader::Value* EsriJsonReader::object(const Value& obj, const char* key) {
+    const Value* out = nullptr;
+    typed(obj, key, "an object", [&](const Value& v) {
+        if (v.IsObject()) out = &v;
+        return out != nullptr;
+    });
+    return out;
 }
 
 const EsriJsonReader::Value* EsriJsonReader::array(const Value& obj, const char* key) {
-    const Value* v = member(obj, key);
-    if (v && !v->IsArray()) {
-        fail(std::string("\"") + key + "\" is not an array");
-        return nullptr;
-    }
-    return v;
+    const Value* out = nullptr;
+    typed(obj, key, "an array", [&](const Value& v) {
+        if (v.IsArray()) out = &v;
+        return out != nullptr;
+    });
+    return out;
 }
 
 bool EsriJsonReader::string(const Value& obj, const char* key, std::string& out) {
-    const Value* v = member(obj, key);
-    if (!v) return true;
-    if (!v->IsString()) return fail(std::string("\"") + key + "\" is not a text");
-    out = text(*v);
-    return true;
+    return typed(obj, key, "a text", [&](const Value& v) {
+        if (!v.IsString()) return false;
+        out = text(v);
+        return true;
+    });
 }
 
 bool EsriJsonReader::boolean(const Value& obj, const char* key, bool& out) {
-    const Value* v = member(obj, key);
-    if (!v) return true;
-    if (!v->IsBool()) return fail(std::string("\"") + key + "\" is not true or false");
-    out = v->GetBool();
-    return true;
+    return typed(obj, key, "true or false", [&](const Value& v) {
+        if (!v.IsBool()) return false;
+        out = v.GetBool();
+        return true;
+    });
 }
 
 bool EsriJsonReader::integer(const Value& obj, const char* key, int& out) {
-    const Value* v = member(obj, key);
-    if (!v) return true;
-    if (v->IsInt()) {
-        out = v->GetInt();
-        return true;
-    }
-    if (v->IsNumber()) {
-        double d = v->GetDouble();
-        if (std::isfinite(d) && d == std::floor(d) && d >= INT_MIN && d <= INT_MAX) {
-            out = static_cast<int>(d);
+    return typed(obj, key, "a whole number", [&](const Value& v) {
+        if (v.IsInt()) {
+            out = v.GetInt();
             return true;
         }
-    }
-    return fail(std::string("\"") + key + "\" is not a whole number");
+        if (!v.IsNumber()) return false;
+        double d = v.GetDouble();
+        if (!(std::isfinite(d) && d == std::floor(d) && d >= INT_MIN && d <= INT_MAX)) return false;
+        out = static_cast<int>(d);
+        return true;
+    });
 }
 
 bool EsriJsonReader::roundedInteger(const Value& obj, const char* key, int& out) {
-    const Value* v = member(obj, key);
-    if (!v) return true;
-    if (v->IsInt()) {
-        out = v->GetInt();
-        return true;
-    }
-    if (v->IsNumber()) {
-        double d = v->GetDouble();
-        if (std::isfinite(d)) {
-            d = std::round(d);
-            out = d <= INT_MIN ? INT_MIN : d >= INT_MAX ? INT_MAX : static_cast<int>(d);
+    return typed(obj, key, "a number", [&](const Value& v) {
+        if (v.IsInt()) {
+            out = v.GetInt();
             return true;
         }
-    }
-    return fail(std::string("\"") + key + "\" is not a number");
+        if (!v.IsNumber()) return false;
+        double d = v.GetDouble();
+        if (!std::isfinite(d)) return false;
+        d = std::round(d);
+        out = d <= INT_MIN ? INT_MIN : d >= INT_MAX ? INT_MAX : static_cast<int>(d);
+        return true;
+    });
 }
 
 bool EsriJsonReader::number(const Value& obj, const char* key, double& out) {
-    const Value* v = member(obj, key);
-    if (!v) return true;
-    if (v->IsNumber()) {
-        out = v->GetDouble();
-        return true;
-    }
-    if (v->IsString() && equalsIgnoringCase(*v, "NaN")) {
+    return typed(obj, key, "a number", [&](const Value& v) {
+        if (v.IsNumber()) {
+            out = v.GetDouble();
+            return true;
+        }
+        if (!(v.IsString() && equalsIgnoringCase(v, "NaN"))) return false;
         out = std::numeric_limits<double>::quiet_NaN();
         return true;
-    }
-    return fail(std::string("\"") + key + "\" is not a number");
+    });
 }
 
 bool EsriJsonReader::equalsIgnoringCase(std::string_view a, std::string_view b) {

@@ -18,6 +18,11 @@ public:
     // Parses the body (iteratively: deep nesting cannot exhaust the stack).
     // False, with a problem text, when it is not JSON or not an object.
     bool parse(std::string_view body);
+    // The start the answer parsers share: parse, then look for the service's
+    // "error" member. False when reading stops there: `problem` says why, and
+    // `esriError` is set for an error answer (whose "code", when there is one,
+    // goes to *errorCode).
+    bool parseAnswer(std::string_view body, bool& esriError, std::string& problem, int* errorCode = nullptr);
 
     const Value& root() const { return doc_; }
     bool ok() const { return problem_.empty(); }
@@ -48,6 +53,12 @@ public:
     static float toFloat(double v);
 
 private:
+    // The frame of the typed lookups: an absent member leaves everything as
+    // it is; `take` reads a present one and answers whether it had the right
+    // type, else the problem is "\"key\" is not <wanted>".
+    template <class Take>
+    bool typed(const Value& obj, const char* key, const char* wanted, Take&& take);
+
     rapidjson::Document doc_;
     std::string problem_;
 };

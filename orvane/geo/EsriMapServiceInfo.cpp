@@ -23,12 +23,9 @@ std::shared_ptr<EsriMapServiceInfo> EsriMapServiceInfo::create(std::string url, 
 
 void EsriMapServiceInfo::appendJSON(std::string& out, int) const {
     appendCommonJSON(out);
-    out += ", \"title\": ";
-    GeoJsonText::appendQuoted(out, title_);
-    out += ", \"description\": ";
-    GeoJsonText::appendQuoted(out, description_);
-    out += ", \"thumbnailUrl\": ";
-    GeoJsonText::appendQuoted(out, thumbnailUrl_);
+    out += ", ";
+    GeoJsonText::appendMembers(
+        out, {{"title", title_}, {"description", description_}, {"thumbnailUrl", thumbnailUrl_}}, ", ", ": ");
     out += ", \"griddable\": \"";
     out += griddable_ ? "true" : "false";
     out += "\" }";

@@ -1,5 +1,7 @@
 #include "orvane/geo/EsriRequest.h"
 
+#include "host/CLog.h"
+#include "host/NetworkManager.h"
 #include "host/URL.h"
 #include "host/Warning.h"
 #include "host/WarningEvent.h"
@@ -24,6 +26,11 @@ std::shared_ptr<NetworkDataEvent> EsriRequest::createGet(const std::string& url)
 std::string EsriRequest::trimRoot(std::string root) {
     while (!root.empty() && root.back() == '/') root.pop_back();
     return root;
+}
+
+std::string EsriRequest::serviceRoot(const std::string& own, const char* serviceName, const char* defaultRoot) {
+    if (!own.empty()) return trimRoot(own);
+    return trimRoot(NetworkManager::getServiceRoot(serviceName, defaultRoot));
 }
 
 std::string EsriRequest::encodePath(std::string_view name) {
@@ -59,6 +66,15 @@ void EsriRequest::reportWarning(EventDispatcher& client, int eventType, int warn
                                 const std::string& key, const std::string& url, const std::string& text) {
     auto warning = Warning::create(warningType, name, WARNING_VALUE, ERROR_BUNDLE, key, {url, excerpt(text)});
     client.dispatchEvent(WarningEvent::create(eventType, warning));
+}
+
+void EsriRequest::logNotShared(const char* source) {
+    ORVANE_LOG(CLog::ERRORS, source, "the client is not held by a shared pointer; nothing sent");
+}
+
+void EsriRequest::logUnreadable(const char* source, const char* what, const std::string& url,
+                                const std::string& problem) {
+    ORVANE_LOG(CLog::ERRORS, source, std::string(what) + " (" + url + "): " + problem);
 }
 
 } // namespace orvane

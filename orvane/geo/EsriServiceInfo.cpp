@@ -20,12 +20,8 @@ std::string EsriServiceInfo::getJSON() const {
 }
 
 void EsriServiceInfo::appendCommonJSON(std::string& out) const {
-    out += "{ \"name\": ";
-    GeoJsonText::appendQuoted(out, name_);
-    out += ", \"displayName\": ";
-    GeoJsonText::appendQuoted(out, displayName_);
-    out += ", \"url\": ";
-    GeoJsonText::appendQuoted(out, url_);
+    out += "{ ";
+    GeoJsonText::appendMembers(out, {{"name", name_}, {"displayName", displayName_}, {"url", url_}}, ", ", ": ");
 }
 
 void EsriServiceInfo::appendJSON(std::string& out, int) const {

@@ -26,21 +26,11 @@ std::shared_ptr<GeoEnrichmentCategory> GeoEnrichmentCategory::create(std::string
 }
 
 void GeoEnrichmentCategory::appendJSON(std::string& out) const {
-    out += "{\"name\":";
-    GeoJsonText::appendQuoted(out, name_);
-    out += ",\"label\":";
-    GeoJsonText::appendQuoted(out, label_);
-    out += ",\"description\":";
-    GeoJsonText::appendQuoted(out, description_);
-    out += ",\"dataCollections\":[";
-    bool first = true;
-    for (const auto& c : dataCollections_) {
-        if (!c) continue;
-        if (!first) out += ',';
-        first = false;
-        c->appendJSON(out);
-    }
-    out += "]}";
+    out += '{';
+    GeoJsonText::appendMembers(out, {{"name", name_}, {"label", label_}, {"description", description_}});
+    out += ",\"dataCollections\":";
+    GeoJsonText::appendArray(out, dataCollections_);
+    out += '}';
 }
 
 } // namespace orvane

@@ -28,23 +28,14 @@ std::shared_ptr<GeoEnrichmentDataCollection> GeoEnrichmentDataCollection::create
 }
 
 void GeoEnrichmentDataCollection::appendJSON(std::string& out) const {
-    out += "{\"name\":";
-    GeoJsonText::appendQuoted(out, name_);
-    out += ",\"label\":";
-    GeoJsonText::appendQuoted(out, label_);
-    out += ",\"shortDescription\":";
-    GeoJsonText::appendQuoted(out, shortDescription_);
-    out += ",\"longDescription\":";
-    GeoJsonText::appendQuoted(out, longDescription_);
-    out += ",\"subCategories\":[";
-    bool first = true;
-    for (const auto& c : subCategories_) {
-        if (!c) continue;
-        if (!first) out += ',';
-        first = false;
-        c->appendJSON(out);
-    }
-    out += "]}";
+    out += '{';
+    GeoJsonText::appendMembers(out, {{"name", name_},
+                                     {"label", label_},
+                                     {"shortDescription", shortDescription_},
+                                     {"longDescription", longDescription_}});
+    out += ",\"subCategories\":";
+    GeoJsonText::appendArray(out, subCategories_);
+    out += '}';
 }
 
 } // namespace orvane

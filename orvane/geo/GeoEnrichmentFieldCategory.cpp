@@ -22,17 +22,11 @@ std::shared_ptr<GeoEnrichmentFieldCategory> GeoEnrichmentFieldCategory::create(s
 }
 
 void GeoEnrichmentFieldCategory::appendJSON(std::string& out) const {
-    out += "{\"name\":";
-    GeoJsonText::appendQuoted(out, name_);
-    out += ",\"variables\":[";
-    bool first = true;
-    for (const auto& v : variables_) {
-        if (!v) continue;
-        if (!first) out += ',';
-        first = false;
-        v->appendJSON(out);
-    }
-    out += "]}";
+    out += '{';
+    GeoJsonText::appendMembers(out, {{"name", name_}});
+    out += ",\"variables\":";
+    GeoJsonText::appendArray(out, variables_);
+    out += '}';
 }
 
 } // namespace orvane

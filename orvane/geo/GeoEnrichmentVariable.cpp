@@ -27,14 +27,9 @@ std::shared_ptr<GeoEnrichmentVariable> GeoEnrichmentVariable::create(std::string
 }
 
 void GeoEnrichmentVariable::appendJSON(std::string& out) const {
-    out += "{\"name\":";
-    GeoJsonText::appendQuoted(out, name_);
-    out += ",\"label\":";
-    GeoJsonText::appendQuoted(out, label_);
-    out += ",\"description\":";
-    GeoJsonText::appendQuoted(out, description_);
-    out += ",\"type\":";
-    GeoJsonText::appendQuoted(out, type_);
+    out += '{';
+    GeoJsonText::appendMembers(
+        out, {{"name", name_}, {"label", label_}, {"description", description_}, {"type", type_}});
     out += ",\"popularity\":";
     out += std::to_string(popularity_);
     out += '}';

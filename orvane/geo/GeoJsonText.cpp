@@ -84,4 +84,19 @@ void GeoJsonText::appendQuoted(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void GeoJsonText::appendMembers(std::string& out,
+                                std::initializer_list<std::pair<std::string_view, std::string_view>> members,
+                                std::string_view comma, std::string_view colon) {
+    bool first = true;
+    for (const auto& [key, value] : members) {
+        if (!first) out += comma;
+        first = false;
+        out += '"';
+        out += key;
+        out += '"';
+        out += colon;
+        appendQuoted(out, value);
+    }
+}
+
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "host/CLog.h"
 #include "orvane/layout/LayoutConstraint.h"
+#include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutPass.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/view/GroupPreferredSizeRequestEvent.h"
@@ -45,12 +46,15 @@ float LayoutUtilities::pixels(const Dimension* d, float reference, const char* w
     return v;
 }
 
-std::optional<float> LayoutUtilities::size(const std::shared_ptr<Dimension>& d, float reference, const char* what) {
-    if (!d) return std::nullopt;
-    float v = d->getScalarValueForUnit(DimensionUnit::PIXELS, reference, 1.0f);
+namespace {
+// The pixel value of a Dimension that is there: a value that is not finite
+// gives `nonFinite`, a negative one 0 (both logged).
+std::optional<float> checkedSize(const Dimension& d, float reference, const char* what,
+                                 std::optional<float> nonFinite) {
+    float v = d.getScalarValueForUnit(DimensionUnit::PIXELS, reference, 1.0f);
     if (!std::isfinite(v)) {
         report(what, "non-finite");
-        return std::nullopt;
+        return nonFinite;
     }
     if (v < 0.0f) {
         report(what, "negative");
@@ -58,19 +62,16 @@ std::optional<float> LayoutUtilities::size(const std::shared_ptr<Dimension>& d, 
     }
     return v;
 }
+} // namespace
+
+std::optional<float> LayoutUtilities::size(const std::shared_ptr<Dimension>& d, float reference, const char* what) {
+    if (!d) return std::nullopt;
+    return checkedSize(*d, reference, what, std::nullopt);
+}
 
 std::optional<float> LayoutUtilities::offset(const std::shared_ptr<Dimension>& d, float reference, const char* what) {
     if (!d) return std::nullopt;
-    float v = d->getScalarValueForUnit(DimensionUnit::PIXELS, reference, 1.0f);
-    if (!std::isfinite(v)) {
-        report(what, "non-finite");
-        return 0.0f;
-    }
-    if (v < 0.0f) {
-        report(what, "negative");
-        return 0.0f;
-    }
-    return v;
+    return checkedSize(*d, reference, what, 0.0f);
 }
 
 float LayoutUtilities::nonNegative(float v, const char* what) {
@@ -128,6 +129,41 @@ std::vector<std::shared_ptr<LayoutProxy>> LayoutUtilities::childrenOf(const Layo
     for (const auto& c : v->items())
         if (c) out.push_back(c);
     return out;
+}
+
+std::vector<std::shared_ptr<LayoutProxy>> LayoutUtilities::enabledChildrenOf(const LayoutProxy& proxy) {
+    std::vector<std::shared_ptr<LayoutProxy>> out;
+    for (auto& c : childrenOf(proxy))
+        if (!c->isDisabled.get()) out.push_back(std::move(c));
+    return out;
+}
+
+std::vector<float> LayoutUtilities::shareRemaining(const std::vector<float>& wanted, float available) {
+    const size_t n = wanted.size();
+    std::vector<float> primary(n, 0.0f);
+    std::vector<bool> fixed(n, false);
+    float fixedTotal = 0.0f;
+    size_t flexible = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (wanted[i] > 0.0f) {
+            fixed[i] = true;
+            primary[i] = wanted[i];
+            fixedTotal += wanted[i];
+        } else {
+            ++flexible;
+        }
+    }
+    if (flexible > 0) {
+        float share = (available - fixedTotal) / static_cast<float>(flexible);
+        for (size_t i = 0; i < n; ++i)
+            if (!fixed[i]) primary[i] = share;
+    }
+    return primary;
+}
+
+Point LayoutUtilities::tiledOrigin(const LayoutContext& context, const Rect& bounds, float header) {
+    if (context.positionTiledContentRelativeToRoot.get()) return bounds.origin();
+    return {0.0f, header};
 }
 
 bool LayoutUtilities::checkTree(const LayoutProxy& root, const char* operation) {

@@ -64,6 +64,17 @@ public:
     // are none). Strategies work on such a copy, so that a listener changing
     // the vector during a pass cannot invalidate the walk.
     static std::vector<std::shared_ptr<LayoutProxy>> childrenOf(const LayoutProxy& proxy);
+    // childrenOf without the disabled children: the ones a strategy places.
+    static std::vector<std::shared_ptr<LayoutProxy>> enabledChildrenOf(const LayoutProxy& proxy);
+
+    // Primary sizes of children placed one after another along `available`
+    // pixels: a child with a wanted size (> 0) keeps it, the others share what
+    // the wanted sizes leave equally (possibly a negative share).
+    static std::vector<float> shareRemaining(const std::vector<float>& wanted, float available);
+    // Where tiled content starts in a container with bounds `bounds`: below
+    // its header at (0, header), or at the container's own position when the
+    // context's positionTiledContentRelativeToRoot is set.
+    static Point tiledOrigin(const LayoutContext& context, const Rect& bounds, float header);
 
     // Checks the subtree below `root` before a pass or a recursive walk: a
     // proxy that is its own descendant (a cycle), a proxy reached twice (which

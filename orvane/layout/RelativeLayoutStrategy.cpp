@@ -37,9 +37,7 @@ std::shared_ptr<RelativeLayoutStrategy> RelativeLayoutStrategy::create() {
 }
 
 std::vector<std::shared_ptr<LayoutProxy>> RelativeLayoutStrategy::childrenInStackingOrder(const LayoutProxy& container) {
-    std::vector<std::shared_ptr<LayoutProxy>> kids;
-    for (auto& c : LayoutUtilities::childrenOf(container))
-        if (!c->isDisabled.get()) kids.push_back(std::move(c));
+    const auto kids = LayoutUtilities::enabledChildrenOf(container);
     std::vector<int> z(kids.size(), 0);
     std::vector<size_t> order(kids.size());
     for (size_t i = 0; i < kids.size(); ++i) {

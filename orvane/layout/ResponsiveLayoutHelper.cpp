@@ -369,9 +369,7 @@ float ResponsiveLayoutHelper::contentExtent(const LayoutContext& ctx, const Layo
             // The rows the reflow will make at this width (it uses the whole
             // width), all as high as the tallest row needs: the rows share
             // the container's height equally.
-            std::vector<std::shared_ptr<LayoutProxy>> tiles;
-            for (auto& k : LayoutUtilities::childrenOf(proxy))
-                if (!k->isDisabled.get()) tiles.push_back(std::move(k));
+            const auto tiles = LayoutUtilities::enabledChildrenOf(proxy);
             const auto rows = TiledReflowLayoutStrategy::planRows(tiles, ctx, TiledReflowLayoutStrategy::rowLimit(s.get()),
                                                                   other);
             float rowHeight = 0.0f;

@@ -47,30 +47,12 @@ void SlideLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy, cons
     const float gap = LayoutUtilities::nonNegative(context->tileGap.get(), "tileGap");
     const float innerHeight = b.height - header;
 
-    std::vector<std::shared_ptr<LayoutProxy>> kids;
-    for (auto& c : LayoutUtilities::childrenOf(*proxy))
-        if (!c->isDisabled.get()) kids.push_back(std::move(c));
+    const auto kids = LayoutUtilities::enabledChildrenOf(*proxy);
     const size_t n = kids.size();
     if (n > 0) {
-        std::vector<float> primary(n, 0.0f);
-        std::vector<bool> fixed(n, false);
-        float fixedTotal = 0.0f;
-        size_t flexible = 0;
-        for (size_t i = 0; i < n; ++i) {
-            float s = computeProxySize(kids[i], context, b);
-            if (s > 0.0f) {
-                fixed[i] = true;
-                primary[i] = s;
-                fixedTotal += s;
-            } else {
-                ++flexible;
-            }
-        }
-        if (flexible > 0) {
-            float share = ((vertical ? innerHeight : b.width) - fixedTotal) / static_cast<float>(flexible);
-            for (size_t i = 0; i < n; ++i)
-                if (!fixed[i]) primary[i] = share;
-        }
+        std::vector<float> wanted(n);
+        for (size_t i = 0; i < n; ++i) wanted[i] = computeProxySize(kids[i], context, b);
+        const std::vector<float> primary = LayoutUtilities::shareRemaining(wanted, vertical ? innerHeight : b.width);
         const float fn = static_cast<float>(n);
         const float reduction = n == 1 ? 2.0f * inset / fn : 2.0f * inset / fn + (fn - 1.0f) * gap / fn;
         float p = inset;

@@ -95,30 +95,12 @@ void TiledLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy, cons
     const float innerHeight = b.height - header;
     const float available = vertical ? innerHeight : b.width;
 
-    std::vector<std::shared_ptr<LayoutProxy>> kids;
-    for (auto& c : LayoutUtilities::childrenOf(*proxy))
-        if (!c->isDisabled.get()) kids.push_back(std::move(c));
+    const auto kids = LayoutUtilities::enabledChildrenOf(*proxy);
     const size_t n = kids.size();
     if (n > 0) {
-        std::vector<float> primary(n, 0.0f);
-        std::vector<bool> fixed(n, false);
-        float fixedTotal = 0.0f;
-        size_t flexible = 0;
-        for (size_t i = 0; i < n; ++i) {
-            float s = computeProxySize(kids[i], context, b);
-            if (s > 0.0f) {
-                fixed[i] = true;
-                primary[i] = s;
-                fixedTotal += s;
-            } else {
-                ++flexible;
-            }
-        }
-        if (flexible > 0) {
-            float share = (available - fixedTotal) / static_cast<float>(flexible);
-            for (size_t i = 0; i < n; ++i)
-                if (!fixed[i]) primary[i] = share;
-        }
+        std::vector<float> wanted(n);
+        for (size_t i = 0; i < n; ++i) wanted[i] = computeProxySize(kids[i], context, b);
+        std::vector<float> primary = LayoutUtilities::shareRemaining(wanted, available);
         if (n > 1) {
             const float fn = static_cast<float>(n);
             const float reduction = (fn - 1.0f) * gap / fn;
@@ -148,15 +130,10 @@ void TiledLayoutStrategy::layout(const std::shared_ptr<LayoutProxy>& proxy, cons
         }
 
         // Positions.
-        float ox = 0.0f;
-        float oy = header;
-        if (context->positionTiledContentRelativeToRoot.get()) {
-            ox = b.x;
-            oy = b.y;
-        }
+        const Point o = LayoutUtilities::tiledOrigin(*context, b, header);
         float p = 0.0f;
         for (size_t i = 0; i < n; ++i) {
-            Rect r = vertical ? Rect(ox, oy + p, b.width, primary[i]) : Rect(ox + p, oy, primary[i], innerHeight);
+            Rect r = vertical ? Rect(o.x, o.y + p, b.width, primary[i]) : Rect(o.x + p, o.y, primary[i], innerHeight);
             kids[i]->setBoundsInPixels(r);
             p += primary[i] + gap;
         }

@@ -105,9 +105,7 @@ void TiledReflowLayoutStrategy::flowLayout(const std::shared_ptr<LayoutProxy>& p
                                            const Rect& bounds) {
     if (!proxy || !context) return;
     const Rect b = LayoutUtilities::finiteRect(bounds, "a layout container");
-    std::vector<std::shared_ptr<LayoutProxy>> tiles;
-    for (auto& c : LayoutUtilities::childrenOf(*proxy))
-        if (!c->isDisabled.get()) tiles.push_back(std::move(c));
+    const auto tiles = LayoutUtilities::enabledChildrenOf(*proxy);
     if (tiles.empty()) return;
 
     auto constraint = proxy->getConstraint();
@@ -118,19 +116,14 @@ void TiledReflowLayoutStrategy::flowLayout(const std::shared_ptr<LayoutProxy>& p
 
     const float rowCount = static_cast<float>(rows.size());
     const float rowShare = (innerHeight - (rowCount - 1.0f) * gap) / rowCount;
-    float ox = 0.0f;
-    float oy = header;
-    if (context->positionTiledContentRelativeToRoot.get()) {
-        ox = b.x;
-        oy = b.y;
-    }
+    const Point o = LayoutUtilities::tiledOrigin(*context, b, header);
     float rowY = 0.0f;
     for (const auto& row : rows) {
         const float rowHeight = std::max(row.minimumHeight, rowShare);
         float x = 0.0f;
         for (size_t i = row.first; i < row.end; ++i) {
             float w = row.widths[i - row.first];
-            tiles[i]->setBoundsInPixels(Rect(ox + x, oy + rowY, w, rowHeight));
+            tiles[i]->setBoundsInPixels(Rect(o.x + x, o.y + rowY, w, rowHeight));
             x += w + gap;
         }
         rowY += rowHeight + gap;

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration AccessibilityDetailType: names in upper case, document form in lower case.
 class AccessibilityDetailType : public Enumeration<AccessibilityDetailType> {
 public:
-    enum type { NONE = 0, DATA_ELEMENTS = 1, GRAPH_AXES = 2, CROSSTAB_ROW_HEADER = 3, CROSSTAB_COLUMN_HEADER = 4, CROSSTAB_ROW_AXIS_LABEL_HEADER = 5, CROSSTAB_COLUMN_AXIS_LABEL_HEADER = 6 };
+    enum type : int { NONE = 0, DATA_ELEMENTS = 1, GRAPH_AXES = 2, CROSSTAB_ROW_HEADER = 3, CROSSTAB_COLUMN_HEADER = 4, CROSSTAB_ROW_AXIS_LABEL_HEADER = 5, CROSSTAB_COLUMN_AXIS_LABEL_HEADER = 6 };
     static constexpr int COUNT = 7;
     static const EnumerationTable& table();
 };

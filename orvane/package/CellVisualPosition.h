@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration CellVisualPosition: names in upper case, document form in lower case.
 class CellVisualPosition : public Enumeration<CellVisualPosition> {
 public:
-    enum type { LEFT = 0, RIGHT = 1, REPLACE = 2, UNKNOWN = 3 };
+    enum type : int { LEFT = 0, RIGHT = 1, REPLACE = 2, UNKNOWN = 3 };
     static constexpr int VALUE_TYPE = -2003;
     static constexpr int COUNT = 4;
     static const EnumerationTable& table();

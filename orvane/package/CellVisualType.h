@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration CellVisualType: names in upper case, document form in lower case.
 class CellVisualType : public Enumeration<CellVisualType> {
 public:
-    enum type { NONE = 0, BAR = 1, HEATMAP = 2, RICHTEXT = 3 };
+    enum type : int { NONE = 0, BAR = 1, HEATMAP = 2, RICHTEXT = 3 };
     static constexpr int VALUE_TYPE = -2004;
     static constexpr int COUNT = 4;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration ColumnContentType: names in upper case, document form in lower case.
 class ColumnContentType : public Enumeration<ColumnContentType> {
 public:
-    enum type { ICON = 0, TEXT = 1 };
+    enum type : int { ICON = 0, TEXT = 1 };
     static constexpr int VALUE_TYPE = -2005;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration CompactFormatPrecision: names in upper case, document form in lower case.
 class CompactFormatPrecision : public Enumeration<CompactFormatPrecision> {
 public:
-    enum type { AUTO = 0, NUMBER = 1 };
+    enum type : int { AUTO = 0, NUMBER = 1 };
     static constexpr int VALUE_TYPE = -2006;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration CompactFormatScale: names in upper case, document form in lower case.
 class CompactFormatScale : public Enumeration<CompactFormatScale> {
 public:
-    enum type { VALUE = 0, NUMBER = 1 };
+    enum type : int { VALUE = 0, NUMBER = 1 };
     static constexpr int VALUE_TYPE = -2007;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration FlexibilityType: names in upper case, document form in lower case.
 class FlexibilityType : public Enumeration<FlexibilityType> {
 public:
-    enum type { FIXED = 0, GROWABLE = 1, SHRINKABLE = 2, FLEXIBLE = 3 };
+    enum type : int { FIXED = 0, GROWABLE = 1, SHRINKABLE = 2, FLEXIBLE = 3 };
     static constexpr int VALUE_TYPE = -2009;
     static constexpr int COUNT = 4;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration LayoutOrientation: names in upper case, document form in lower case.
 class LayoutOrientation : public Enumeration<LayoutOrientation> {
 public:
-    enum type { HORIZONTAL = 0, VERTICAL = 1 };
+    enum type : int { HORIZONTAL = 0, VERTICAL = 1 };
     static constexpr int VALUE_TYPE = -2010;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration NodeType: names in upper case, document form in lower case.
 class NodeType : public Enumeration<NodeType> {
 public:
-    enum type { NONE = 0, TOTAL = 1, SUBTOTAL = 2, GRAND_TOTAL = 3 };
+    enum type : int { NONE = 0, TOTAL = 1, SUBTOTAL = 2, GRAND_TOTAL = 3 };
     static constexpr int COUNT = 4;
     static const EnumerationTable& table();
 };

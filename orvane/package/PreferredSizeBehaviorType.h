@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration PreferredSizeBehaviorType: names in upper case, document form in lower case.
 class PreferredSizeBehaviorType : public Enumeration<PreferredSizeBehaviorType> {
 public:
-    enum type { IGNORE = 0, HONOR = 1 };
+    enum type : int { IGNORE = 0, HONOR = 1 };
     static constexpr int VALUE_TYPE = -2014;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration PromptSelectionMode: names in upper case, document form in lower case.
 class PromptSelectionMode : public Enumeration<PromptSelectionMode> {
 public:
-    enum type { DISCRETE = 0, RANGE = 1 };
+    enum type : int { DISCRETE = 0, RANGE = 1 };
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();
 };

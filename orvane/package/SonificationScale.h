@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration SonificationScale: names in upper case, document form in lower case.
 class SonificationScale : public Enumeration<SonificationScale> {
 public:
-    enum type { PENTATONIC = 0 };
+    enum type : int { PENTATONIC = 0 };
     static constexpr int COUNT = 1;
     static const EnumerationTable& table();
 };

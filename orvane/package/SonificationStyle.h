@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration SonificationStyle: names in upper case, document form in lower case.
 class SonificationStyle : public Enumeration<SonificationStyle> {
 public:
-    enum type { PIANO = 0 };
+    enum type : int { PIANO = 0 };
     static constexpr int COUNT = 1;
     static const EnumerationTable& table();
 };

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration TableSelectionType: names in upper case, document form in lower case.
 class TableSelectionType : public Enumeration<TableSelectionType> {
 public:
-    enum type { MEASURE_GROUP = 0, CELL = 1, ROW = 2 };
+    enum type : int { MEASURE_GROUP = 0, CELL = 1, ROW = 2 };
     static constexpr int VALUE_TYPE = -2020;
     static constexpr int COUNT = 3;
     static const EnumerationTable& table();

@@ -6,7 +6,7 @@ namespace orvane {
 // Enumeration TotalsPosition: names in upper case, document form in lower case.
 class TotalsPosition : public Enumeration<TotalsPosition> {
 public:
-    enum type { BOTTOM = 0, TOP = 1 };
+    enum type : int { BOTTOM = 0, TOP = 1 };
     static constexpr int VALUE_TYPE = -2021;
     static constexpr int COUNT = 2;
     static const EnumerationTable& table();

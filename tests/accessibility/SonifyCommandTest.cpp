@@ -136,8 +136,8 @@ TEST_F(SonifyCommand, PrintsTheKeyAndSoundFileOfEachValue) {
 }
 
 TEST_F(SonifyCommand, RendersACsvColumnAsOnePlayableFile) {
-    // Rows: the minimum, a missing value, the maximum, an empty cell, a short row.
-    std::string csv = writeCsv("id,value,label\n1,0,a\n2,NA,b\n3,36,c\n4,,d\n5\n");
+    // Rows: the minimum, a missing value, the maximum, an empty cell, a ".".
+    std::string csv = writeCsv("id,value,label\n1,0,a\n2,NA,b\n3,36,c\n4,,d\n5,.,e\n");
     std::string dir = test::tempDir();
     ToolRun r = orvaneTool("sonify " + csv + " --column value -o " + dir + "/series.wav");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -193,8 +193,9 @@ TEST_F(SonifyCommand, RefusesBadInputWithoutLeavingFilesBehind) {
     const Case cases[] = {
         {"sonify " + csv + " --column nope -o " + out, "no column \"nope\""},
         {"sonify " + csv + " --column b -o " + out, "row 3: \"x\" in column \"b\" is not a number"},
-        {"sonify " + dir + "/absent.csv --column a -o " + out, "cannot read " + dir + "/absent.csv"},
-        {"sonify " + dir + " --column a -o " + out, "cannot read"},
+        {"sonify " + dir + "/absent.csv --column a -o " + out, dir + "/absent.csv: cannot open the file"},
+        {"sonify " + dir + " --column a -o " + out, "cannot open the file"},
+        {"sonify " + writeCsv("a,b\n1,2\n3\n") + " --column a -o " + out, ":3: row has 1 field, expected 2"},
         {"sonify " + csv + " --column a -o " + out + ".ogg", "must end in .wav or .mp3"},
         {"sonify " + csv + " -o " + out, "--column NAME is needed"},
         {"sonify --min 5 --max 1 3", "--min must not be greater than --max"},

@@ -1,5 +1,6 @@
 #pragma once
 #include "host/Formatter.h"
+#include "orvane/axis/TimeInterval.h"
 
 #include <memory>
 #include <string>
@@ -18,5 +19,13 @@ public:
     static std::shared_ptr<const Formatter> time(const std::string& name) { return make(name, Kind::Time); }
     static std::shared_ptr<const Formatter> numeric(const std::string& name) { return make(name, Kind::Numeric); }
 };
+
+// An interval parsed from its name (e.g. "MONTH3"), over values of valueKind.
+inline TimeInterval interval(const char* name, int valueKind) {
+    TimeInterval t;
+    t.setFromName(name);
+    t.valueKind = valueKind;
+    return t;
+}
 
 } // namespace orvane::test

@@ -1,6 +1,7 @@
 #include "orvane/axis/CalendarArithmetic.h"
 #include "orvane/axis/ZxAxis.h"
 
+#include "AxisTestSupport.h"
 #include "common/TestSupport.h"
 #include "host/CLog.h"
 
@@ -12,14 +13,9 @@
 
 using namespace orvane;
 using C = IntervalConstants;
+using test::interval;
 
 namespace {
-TimeInterval interval(const char* name, int valueKind) {
-    TimeInterval t;
-    t.setFromName(name);
-    t.valueKind = valueKind;
-    return t;
-}
 double step(const char* name, int kind, double start, double steps) {
     return ZxAxis::getBeginingOfNextPeriodAfterStartValue(interval(name, kind), start, steps);
 }

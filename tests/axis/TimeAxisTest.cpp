@@ -10,15 +10,10 @@
 
 using namespace orvane;
 using test::FixedFormatter;
+using test::interval;
 using C = IntervalConstants;
 
 namespace {
-TimeInterval interval(const char* name, int valueKind) {
-    TimeInterval t;
-    t.setFromName(name);
-    t.valueKind = valueKind;
-    return t;
-}
 int64_t day(int m, int d, int y) { return ZxAxis::ziddmdy(m, d, y); }
 } // namespace
 

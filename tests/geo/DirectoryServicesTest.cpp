@@ -146,8 +146,7 @@ TEST_F(DirectoryTest, JsonOfTheTreeIsValidAndKeepsItsLayout) {
     ASSERT_TRUE(pump());
     std::string json = client->getQueryResults()->getJSON();
     rapidjson::Document d;
-    d.Parse<rapidjson::kParseValidateEncodingFlag>(json.c_str(), json.size());
-    ASSERT_FALSE(d.HasParseError()) << json;
+    ASSERT_TRUE(test::parseJson(json, d));
     EXPECT_EQ(d["folders"].Size(), 2u);
     EXPECT_EQ(d["services"].Size(), 2u);
     const auto& dark = d["folders"][0]["services"][0];

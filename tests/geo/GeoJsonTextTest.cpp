@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 using namespace orvane;
 
@@ -50,4 +52,34 @@ TEST(GeoJsonText, InvalidUtf8BecomesReplacementCharacters) {
         ASSERT_TRUE(parsesAs(GeoJsonText::escape(input), back));
         EXPECT_EQ(back, expected);
     }
+}
+
+TEST(GeoJsonText, MembersAndArraysOfModels) {
+    std::string out = "{";
+    GeoJsonText::appendMembers(out, {{"name", "a\"b"}, {"label", ""}});
+    out += '}';
+    EXPECT_EQ(out, "{\"name\":\"a\\\"b\",\"label\":\"\"}");
+    out.clear();
+    GeoJsonText::appendMembers(out, {{"a", "1"}, {"b", "2"}}, ", ", ": ");
+    EXPECT_EQ(out, "\"a\": \"1\", \"b\": \"2\"");
+    out.clear();
+    GeoJsonText::appendMembers(out, {});
+    EXPECT_EQ(out, "");
+
+    // Null items are left out, commas only between the items written.
+    struct Item {
+        int n;
+        void appendJSON(std::string& o) const { o += std::to_string(n); }
+    };
+    std::vector<std::unique_ptr<Item>> items;
+    items.push_back(nullptr);
+    items.push_back(std::make_unique<Item>(Item{1}));
+    items.push_back(nullptr);
+    items.push_back(std::make_unique<Item>(Item{2}));
+    out.clear();
+    GeoJsonText::appendArray(out, items);
+    EXPECT_EQ(out, "[1,2]");
+    out.clear();
+    GeoJsonText::appendArray(out, std::vector<std::unique_ptr<Item>>(2));
+    EXPECT_EQ(out, "[]");
 }

@@ -10,8 +10,10 @@
 #include "host/WarningEvent.h"
 
 #include <gtest/gtest.h>
+#include <rapidjson/document.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace orvane::test {
@@ -47,6 +49,14 @@ protected:
 private:
     NetworkManager::Configuration saved_;
 };
+
+// Parses a text a client wrote into d, requiring valid JSON in valid UTF-8;
+// a failure shows the text.
+inline ::testing::AssertionResult parseJson(const std::string& json, rapidjson::Document& d) {
+    d.Parse<rapidjson::kParseValidateEncodingFlag>(json.c_str(), json.size());
+    if (d.HasParseError()) return ::testing::AssertionFailure() << "not valid JSON: " << json;
+    return ::testing::AssertionSuccess();
+}
 
 // Records the events a dispatcher sends, with their warnings.
 class EventRecorder {

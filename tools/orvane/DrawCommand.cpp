@@ -350,18 +350,19 @@ int draw(const std::vector<std::string>& args) {
         float h = DrawingReader::number(doc, "height", "drawing");
         if (!(w > 0.0f) || !(h > 0.0f)) throw DrawError("drawing: \"width\" and \"height\" must be positive");
         renderer->setViewport(0.0f, 0.0f, w, h);
-        auto bg = doc.FindMember("background");
-        if (bg != doc.MemberEnd() && bg->value.IsString() && std::string(bg->value.GetString()) == "transparent") {
+        const Value& top = doc;  // const iterators compare without ambiguity in C++20
+        auto bg = top.FindMember("background");
+        if (bg != top.MemberEnd() && bg->value.IsString() && std::string(bg->value.GetString()) == "transparent") {
             renderer->configure(true, 0xffffff);
         } else {
-            uint32_t c = bg == doc.MemberEnd() ? 0xffffffu : DrawingReader::color(bg->value, "drawing.background");
+            uint32_t c = bg == top.MemberEnd() ? 0xffffffu : DrawingReader::color(bg->value, "drawing.background");
             renderer->configure(transparent || c == TQ_COLOR_NONE, c == TQ_COLOR_NONE ? 0xffffffu : c);
         }
         DrawingReader reader(*editor, std::filesystem::path(input).parent_path().string());
-        auto nodes = doc.FindMember("nodes");
-        if (nodes != doc.MemberEnd()) reader.nodes(nodes->value, "nodes");
-        auto focus = doc.FindMember("focus");
-        if (focus != doc.MemberEnd()) {
+        auto nodes = top.FindMember("nodes");
+        if (nodes != top.MemberEnd()) reader.nodes(nodes->value, "nodes");
+        auto focus = top.FindMember("focus");
+        if (focus != top.MemberEnd()) {
             const Value& f = focus->value;
             if (!f.IsObject()) throw DrawError("focus: must be an object");
             editor->setFocusRectAttributes(DrawingReader::optColor(f, "color", "focus").value_or(0x202020),

@@ -8,11 +8,14 @@
 //       sounds; missing values get the missing-value sound, values outside
 //       the range the edge sound.
 #include "Command.h"
-#include "CsvColumnReader.h"
 
 #include "audio/Mp3Decoder.h"
 #include "audio/Mp3Encoder.h"
 #include "audio/WavWriter.h"
+#include "host/CSVReader.h"
+#include "host/PropertyTextCodec.h"
+#include "host/Column.h"
+#include "host/DataSet.h"
 #include "orvane/accessibility/SonificationTone.h"
 #include "orvane/accessibility/SonificationToneMapper.h"
 
@@ -24,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -197,6 +201,40 @@ private:
     bool opened_ = false, committed_ = false;
 };
 
+// The values of one numeric column of a CSV file, NaN for missing values.
+bool readColumn(const std::string& path, const std::string& name, std::vector<double>& values, std::string& error) {
+    CSVReader::Result data = CSVReader::readFile(path);
+    if (!data.ok()) {
+        error = data.error;
+        return false;
+    }
+    auto column = data.dataSet->getColumnWithName(name);
+    if (!column) {
+        error = "no column \"" + name + "\" in " + path;
+        return false;
+    }
+    const size_t rows = column->getRowCount();
+    if (!column->isNumeric()) {
+        // Name the first cell that kept the column from being numeric.
+        for (size_t r = 0; r < rows; ++r) {
+            if (column->isMissingAtIndex(r)) continue;
+            auto text = column->getStringAtIndex(r);
+            double v;
+            if (text && !PropertyTextCodec::parseDouble(*text, v)) {
+                error = "row " + std::to_string(r + 2) + ": \"" + *text + "\" in column \"" + name +
+                        "\" is not a number";
+                return false;
+            }
+        }
+        error = "column \"" + name + "\" is not numeric";
+        return false;
+    }
+    values.resize(rows);
+    for (size_t r = 0; r < rows; ++r)
+        values[r] = column->isMissingAtIndex(r) ? std::numeric_limits<double>::quiet_NaN() : column->getNumberAtIndex(r);
+    return true;
+}
+
 int renderColumn(Options& o) {
     if (o.column.empty()) return fail("sonify: --column NAME is needed with a CSV file");
     if (o.output.empty()) return fail("sonify: -o OUT.wav or -o OUT.mp3 is needed with a CSV file");
@@ -206,7 +244,7 @@ int renderColumn(Options& o) {
 
     std::vector<double> values;
     std::string error;
-    if (!CsvColumnReader::read(o.file, o.column, values, error)) return fail("sonify: " + error);
+    if (!readColumn(o.file, o.column, values, error)) return fail("sonify: " + error);
     if (values.empty()) return fail("sonify: column \"" + o.column + "\" of " + o.file + " has no values");
     if (values.size() > kMaxValues)
         return fail("sonify: column \"" + o.column + "\" has " + std::to_string(values.size()) +

@@ -57,7 +57,9 @@ void TqArc::Draw(TqCanvas& canvas) const {
     if (rx_ <= 0.0f || ry_ <= 0.0f || sweep_ == 0.0f) return;
     cairo_t* cr = canvas.cairo();
     double a0 = start_ * DEG, a1 = (start_ + sweep_) * DEG;
-    auto path = [&](bool pie) {
+    // The fill is a pie slice closed through the centre; the stroke follows the arc only.
+    auto path = [&](bool forOutline) {
+        const bool pie = !forOutline;
         cairo_new_path(cr);
         cairo_save(cr);
         cairo_translate(cr, center_.x, center_.y);
@@ -68,17 +70,7 @@ void TqArc::Draw(TqCanvas& canvas) const {
         if (pie) cairo_close_path(cr);
         cairo_restore(cr);
     };
-    if (fill_ != TQ_COLOR_NONE) {
-        path(true);
-        canvas.setColor(fill_);
-        cairo_fill(cr);
-    }
-    if (hasStroke()) {
-        path(false);
-        canvas.setColor(color_);
-        canvas.setStroke(width_, lineStyle_, 1.0f);
-        cairo_stroke(cr);
-    }
+    canvas.paintShape(path, fill_, hasStroke(), color_, width_, lineStyle_, 1.0f);
 }
 
 void TqArc::WriteSVG(TqSvgWriter& svg) const {

@@ -113,6 +113,17 @@ void TqCanvas::fillRect(const Rect& r, uint32_t rgb, float opacity) {
     cairo_fill(cr_);
 }
 
+void TqCanvas::fillPath(uint32_t rgb) {
+    setColor(rgb);
+    cairo_fill(cr_);
+}
+
+void TqCanvas::strokePath(uint32_t rgb, float width, int lineStyle, float dashFactor) {
+    setColor(rgb);
+    setStroke(width, lineStyle, dashFactor);
+    cairo_stroke(cr_);
+}
+
 void TqCanvas::strokeRect(const Rect& r, uint32_t rgb, float width, int lineStyle, float dashFactor) {
     if (rgb == TQ_COLOR_NONE || !(width > 0.0f)) return;
     setColor(rgb);

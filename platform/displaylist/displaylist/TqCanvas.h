@@ -41,6 +41,25 @@ public:
     void popClip();
 
     void fillRect(const Rect& r, uint32_t rgb, float opacity = 1.0f);
+    // Fill / stroke of the current path (which they consume).
+    void fillPath(uint32_t rgb);
+    void strokePath(uint32_t rgb, float width, int lineStyle, float dashFactor);
+    // Paints a shape whose path `path(bool forOutline)` builds as the current
+    // path: filled with `fill` unless that is TQ_COLOR_NONE, then, when
+    // `outline` is set, stroked with the outline's colour and stroke. The
+    // path is built again for each of the two.
+    template <class Path>
+    void paintShape(Path&& path, uint32_t fill, bool outline, uint32_t outlineColor, float width, int lineStyle,
+                    float dashFactor) {
+        if (fill != TQ_COLOR_NONE) {
+            path(false);
+            fillPath(fill);
+        }
+        if (outline) {
+            path(true);
+            strokePath(outlineColor, width, lineStyle, dashFactor);
+        }
+    }
     void strokeRect(const Rect& r, uint32_t rgb, float width, int lineStyle, float dashFactor);
     // Draws `text` on one line starting at x on the baseline; with underline,
     // a bar of the font's underline thickness below it.

@@ -35,7 +35,7 @@ Rect TqEllipse::GetBounds() const {
 void TqEllipse::Draw(TqCanvas& canvas) const {
     if (rx_ <= 0.0f || ry_ <= 0.0f) return;
     cairo_t* cr = canvas.cairo();
-    auto path = [&] {
+    auto path = [&](bool) {
         cairo_new_path(cr);
         cairo_save(cr);
         cairo_translate(cr, center_.x, center_.y);
@@ -43,17 +43,7 @@ void TqEllipse::Draw(TqCanvas& canvas) const {
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_restore(cr);
     };
-    if (fill_ != TQ_COLOR_NONE) {
-        path();
-        canvas.setColor(fill_);
-        cairo_fill(cr);
-    }
-    if (hasOutline()) {
-        path();
-        canvas.setColor(outlineColor_);
-        canvas.setStroke(outlineWidth_, lineStyle_, 1.0f);
-        cairo_stroke(cr);
-    }
+    canvas.paintShape(path, fill_, hasOutline(), outlineColor_, outlineWidth_, lineStyle_, 1.0f);
 }
 
 void TqEllipse::WriteSVG(TqSvgWriter& svg) const {

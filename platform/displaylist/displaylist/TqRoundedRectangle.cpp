@@ -31,7 +31,7 @@ void TqRoundedRectangle::Draw(TqCanvas& canvas) const {
     }
     cairo_t* cr = canvas.cairo();
     const Rect& b = rect_;
-    auto path = [&] {
+    auto path = [&](bool) {
         cairo_new_path(cr);
         cairo_arc(cr, b.maxX() - r, b.y + r, r, -M_PI / 2, 0);
         cairo_arc(cr, b.maxX() - r, b.maxY() - r, r, 0, M_PI / 2);
@@ -39,17 +39,7 @@ void TqRoundedRectangle::Draw(TqCanvas& canvas) const {
         cairo_arc(cr, b.x + r, b.y + r, r, M_PI, 3 * M_PI / 2);
         cairo_close_path(cr);
     };
-    if (fill_ != TQ_COLOR_NONE) {
-        path();
-        canvas.setColor(fill_);
-        cairo_fill(cr);
-    }
-    if (hasOutline()) {
-        path();
-        canvas.setColor(outlineColor_);
-        canvas.setStroke(outlineWidth_, lineStyle_, dashFactor_);
-        cairo_stroke(cr);
-    }
+    canvas.paintShape(path, fill_, hasOutline(), outlineColor_, outlineWidth_, lineStyle_, dashFactor_);
 }
 
 void TqRoundedRectangle::WriteSVG(TqSvgWriter& svg) const {

@@ -127,6 +127,18 @@ bool TqText::needsClip() const {
     return last.top + last.height() > c.layout.height + 1e-3f;
 }
 
+template <class Emit>
+void TqText::forEachSegment(const Cache& c, Emit&& emit) const {
+    for (const orvane::TextLine& line : c.layout.lines) {
+        float x = lineX(line, c.box);
+        float baseline = c.box.maxY() - line.baseline();
+        for (uint32_t i = 0; i < line.segmentCount; ++i) {
+            const orvane::TextSegment& s = c.layout.segments[line.firstSegment + i];
+            emit(std::string_view(text_).substr(s.begin, s.end - s.begin), x + s.x, baseline);
+        }
+    }
+}
+
 void TqText::Draw(TqCanvas& canvas) const {
     if (text_.empty()) return;
     const Cache& c = cache();
@@ -134,15 +146,9 @@ void TqText::Draw(TqCanvas& canvas) const {
     if (backgroundEnabled_ && background_ != TQ_COLOR_NONE) canvas.fillRect(c.box, background_);
     bool clip = needsClip();
     if (clip) canvas.pushClip(c.box);
-    for (const orvane::TextLine& line : c.layout.lines) {
-        float x = lineX(line, c.box);
-        float baseline = c.box.maxY() - line.baseline();
-        for (uint32_t i = 0; i < line.segmentCount; ++i) {
-            const orvane::TextSegment& s = c.layout.segments[line.firstSegment + i];
-            canvas.drawGlyphs(c.font, std::string_view(text_).substr(s.begin, s.end - s.begin), x + s.x, baseline,
-                              color_, underline_);
-        }
-    }
+    forEachSegment(c, [&](std::string_view piece, float x, float baseline) {
+        canvas.drawGlyphs(c.font, piece, x, baseline, color_, underline_);
+    });
     if (clip) canvas.popClip();
 }
 
@@ -158,15 +164,9 @@ void TqText::WriteSVG(TqSvgWriter& svg) const {
     }
     bool clip = needsClip();
     if (clip) svg.beginClip(c.box);
-    for (const orvane::TextLine& line : c.layout.lines) {
-        float x = lineX(line, c.box);
-        float baseline = c.box.maxY() - line.baseline();
-        for (uint32_t i = 0; i < line.segmentCount; ++i) {
-            const orvane::TextSegment& s = c.layout.segments[line.firstSegment + i];
-            svg.text(c.font, fontName_, std::string_view(text_).substr(s.begin, s.end - s.begin), x + s.x, baseline,
-                     color_, underline_);
-        }
-    }
+    forEachSegment(c, [&](std::string_view piece, float x, float baseline) {
+        svg.text(c.font, fontName_, piece, x, baseline, color_, underline_);
+    });
     if (clip) svg.endClip();
 }
 

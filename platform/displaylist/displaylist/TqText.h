@@ -90,6 +90,10 @@ private:
     const Cache& cache() const;
     float lineX(const orvane::TextLine& line, const Rect& box) const;
     bool needsClip() const;
+    // Calls emit(text, x, baseline) for every segment of the laid-out lines,
+    // at its place in the box.
+    template <class Emit>
+    void forEachSegment(const Cache& c, Emit&& emit) const;
 
     std::string text_;
     Point position_;

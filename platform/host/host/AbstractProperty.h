@@ -85,10 +85,11 @@ protected:
     void setCachePending(bool p) { cachePending_ = p; }
 
 private:
-    PropertyOwner* owner_;
-    const PropertyDefinition* definition_;
+    // The flags first: they can share the tail padding of the dispatcher base.
     bool hasValue_ = false;
     bool cachePending_ = false;
+    PropertyOwner* owner_;
+    const PropertyDefinition* definition_;
 };
 
 } // namespace orvane

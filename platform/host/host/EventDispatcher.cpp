@@ -71,27 +71,28 @@ std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
 
 EventDispatcher::~EventDispatcher() {
     // Unlink both directions so that no dangling pointer survives this object.
-    if (!links_) return;
-    for (size_t i = 0, n = links_->parents.size(); i < n; ++i)
-        if (EventDispatcher* p = links_->parents[i]; p->links_) p->links_->children.eraseOne(this);
-    for (size_t i = 0, n = links_->children.size(); i < n; ++i)
-        if (EventDispatcher* c = links_->children[i]; c->links_) c->links_->parents.eraseOne(this);
+    if (!linksOrNull()) return;
+    for (size_t i = 0, n = linksOrNull()->parents.size(); i < n; ++i)
+        if (EventDispatcher* p = linksOrNull()->parents[i]; p->linksOrNull()) p->linksOrNull()->children.eraseOne(this);
+    for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
+        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
 }
 
 EventDispatcher::TypeListeners* EventDispatcher::findListeners(int type) const {
-    if (!listeners_) return nullptr;
-    for (auto& tl : *listeners_)
+    auto* all = listenersOrNull();
+    if (!all) return nullptr;
+    for (auto& tl : *all)
         if (tl.type == type) return &tl;
     return nullptr;
 }
 
 void EventDispatcher::addEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback) {
     if (!callback) return;
-    if (!listeners_) listeners_ = std::make_unique<std::vector<TypeListeners>>();
+    auto& all = extra().listeners;
     TypeListeners* tl = findListeners(type);
     if (!tl) {
-        listeners_->push_back({type, {}});
-        tl = &listeners_->back();
+        all.push_back({type, {}});
+        tl = &all.back();
     }
     tl->callbacks.push_back(callback);
 }
@@ -109,7 +110,9 @@ void EventDispatcher::removeEventListener(int type, const std::shared_ptr<Abstra
     }
 }
 
-void EventDispatcher::removeAllEventListeners() { listeners_.reset(); }
+void EventDispatcher::removeAllEventListeners() {
+    if (extra_) extra_->listeners.clear();
+}
 
 bool EventDispatcher::hasEventListener(int type) const {
     TypeListeners* tl = findListeners(type);
@@ -137,10 +140,10 @@ bool EventDispatcher::wouldDeliver(int type) const {
             if (top == 64) return true;
             stack[top++] = ip;
         }
-        if (d->links_) {
-            for (size_t i = 0, n = d->links_->parents.size(); i < n; ++i) {
+        if (d->linksOrNull()) {
+            for (size_t i = 0, n = d->linksOrNull()->parents.size(); i < n; ++i) {
                 if (top == 64) return true;
-                stack[top++] = d->links_->parents[i];
+                stack[top++] = d->linksOrNull()->parents[i];
             }
         }
     }
@@ -149,27 +152,25 @@ bool EventDispatcher::wouldDeliver(int type) const {
 
 void EventDispatcher::addForwardTarget(EventDispatcher* parent) {
     if (!parent || parent == this) return;
-    if (!links_) links_ = std::make_unique<Links>();
-    if (!parent->links_) parent->links_ = std::make_unique<Links>();
-    links_->parents.push_back(parent);
-    parent->links_->children.push_back(this);
+    extra().links.parents.push_back(parent);
+    parent->extra().links.children.push_back(this);
 }
 
 void EventDispatcher::removeForwardTarget(EventDispatcher* parent) {
-    if (!links_ || !parent) return;
-    if (!links_->parents.eraseOne(parent)) return;
-    if (parent->links_) parent->links_->children.eraseOne(this);
+    if (!linksOrNull() || !parent) return;
+    if (!linksOrNull()->parents.eraseOne(parent)) return;
+    if (parent->linksOrNull()) parent->linksOrNull()->children.eraseOne(this);
 }
 
 void EventDispatcher::removeAllForwardSources() {
-    if (!links_) return;
-    for (size_t i = 0, n = links_->children.size(); i < n; ++i)
-        if (EventDispatcher* c = links_->children[i]; c->links_) c->links_->parents.eraseOne(this);
-    links_->children.clear();
+    if (!linksOrNull()) return;
+    for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
+        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+    linksOrNull()->children.clear();
 }
 
 bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
-    return links_ && links_->parents.contains(parent);
+    return linksOrNull() && linksOrNull()->parents.contains(parent);
 }
 
 void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -219,20 +220,20 @@ void EventDispatcher::deliverToListeners(const std::shared_ptr<PortableEvent>& e
 }
 
 void EventDispatcher::forwardToParents(const std::shared_ptr<PortableEvent>& event) {
-    if (!links_ || links_->parents.empty()) return;
+    if (!linksOrNull() || linksOrNull()->parents.empty()) return;
     const int depth = event->forwardDepth();
     if (depth >= kMaxForwardDepth) {
         ORVANE_LOG(CLog::ERRORS, "host/EventDispatcher", "event forwarding stopped: the ownership graph has a cycle");
         return;
     }
     event->setForwardDepth(depth + 1);
-    if (links_->parents.size() == 1) {
-        links_->parents[0]->receiveForwardedEvent(event);
+    if (linksOrNull()->parents.size() == 1) {
+        linksOrNull()->parents[0]->receiveForwardedEvent(event);
     } else {
-        std::vector<EventDispatcher*> snap = links_->parents.toVector();
+        std::vector<EventDispatcher*> snap = linksOrNull()->parents.toVector();
         for (EventDispatcher* p : snap) {
             // A listener may have unlinked it meanwhile.
-            if (links_ && links_->parents.contains(p)) p->receiveForwardedEvent(event);
+            if (linksOrNull() && linksOrNull()->parents.contains(p)) p->receiveForwardedEvent(event);
         }
     }
     event->setForwardDepth(depth);

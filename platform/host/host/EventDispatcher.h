@@ -57,7 +57,7 @@ public:
     bool hasForwardTarget(const EventDispatcher* parent) const;
     // Unlinks every dispatcher that forwards to this one.
     void removeAllForwardSources();
-    size_t getForwardTargetCount() const { return links_ ? links_->parents.size() : 0; }
+    size_t getForwardTargetCount() const { return extra_ ? extra_->links.parents.size() : 0; }
 
     // Entry point for an event forwarded from a child; dispatches it here.
     virtual void receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event);
@@ -96,8 +96,19 @@ private:
         DispatcherList parents;
         DispatcherList children;  // dispatchers forwarding to this one
     };
-    std::unique_ptr<std::vector<TypeListeners>> listeners_;
-    std::unique_ptr<Links> links_;
+    // Listeners and forwarding links, allocated together on first use: most
+    // dispatchers (most properties) never have either.
+    struct Extra {
+        std::vector<TypeListeners> listeners;
+        Links links;
+    };
+    std::unique_ptr<Extra> extra_;
+    Extra& extra() {
+        if (!extra_) extra_ = std::make_unique<Extra>();
+        return *extra_;
+    }
+    std::vector<TypeListeners>* listenersOrNull() const { return extra_ ? &extra_->listeners : nullptr; }
+    Links* linksOrNull() const { return extra_ ? &extra_->links : nullptr; }
     bool dispatchEnabled_ = true;
     bool cachingEnabled_ = false;
 

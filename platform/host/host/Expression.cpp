@@ -42,16 +42,6 @@ const char* opText(Expression::Operator op) {
     return "=";
 }
 
-Expression::Operator flip(Expression::Operator op) {
-    switch (op) {
-    case Expression::Operator::LT: return Expression::Operator::GT;
-    case Expression::Operator::LE: return Expression::Operator::GE;
-    case Expression::Operator::GT: return Expression::Operator::LT;
-    case Expression::Operator::GE: return Expression::Operator::LE;
-    default: return op;
-    }
-}
-
 // A whole number of days (or seconds) inside the years 0..9999, which the
 // date formats write and read back exactly.
 bool writableDay(double day) {
@@ -198,6 +188,16 @@ bool Expression::equals(const Expression& o) const {
 
 // ---------------------------------------------------------------- evaluation
 
+Expression::Operator Expression::flipped(Operator op) {
+    switch (op) {
+    case Operator::LT: return Operator::GT;
+    case Operator::LE: return Operator::GE;
+    case Operator::GT: return Operator::LT;
+    case Operator::GE: return Operator::LE;
+    default: return op;
+    }
+}
+
 bool Expression::compareValues(const DataValue& a, Operator op, const DataValue& b) {
     bool am = a.isMissing(), bm = b.isMissing();
     if (am || bm) {
@@ -239,7 +239,7 @@ bool Expression::evaluate(const ValueLookup& lookup) const {
         if (!a || !b) return false;
         // The row's value goes first so that "missing matches only eq missing" reads from its side.
         if (operands_[0]->type_ == Type::CONSTANT && operands_[1]->type_ == Type::VARIABLE)
-            return compareValues(*b, flip(op_), *a);
+            return compareValues(*b, flipped(op_), *a);
         return compareValues(*a, op_, *b);
     }
     case Type::BETWEEN: {
@@ -333,7 +333,7 @@ struct Converter {
             Expression::Operator op = e.getOperator();
             if (var->getType() == Expression::Type::CONSTANT && con->getType() == Expression::Type::VARIABLE) {
                 std::swap(var, con);
-                op = flip(op);
+                op = Expression::flipped(op);
             }
             if (var->getType() != Expression::Type::VARIABLE || con->getType() != Expression::Type::CONSTANT) {
                 failure = "a comparison needs a variable and a constant: " + e.toString();

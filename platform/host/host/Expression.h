@@ -94,6 +94,9 @@ public:
     // Comparison of two values under the expression semantics above: true
     // when `a op b` holds.
     static bool compareValues(const DataValue& a, Operator op, const DataValue& b);
+    // The operator that compares the same way with the operands swapped
+    // (a < b is b > a); EQ and NE stay as they are.
+    static Operator flipped(Operator op);
 
 protected:
     friend class ExpressionBuilder;

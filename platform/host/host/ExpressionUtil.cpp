@@ -33,16 +33,6 @@ ExprPtr rebuild(const Expression& e, const std::vector<ExprPtr>& ops) {
     default: return nullptr;
     }
 }
-
-Expression::Operator flip(Expression::Operator op) {
-    switch (op) {
-    case Expression::Operator::LT: return Expression::Operator::GT;
-    case Expression::Operator::LE: return Expression::Operator::GE;
-    case Expression::Operator::GT: return Expression::Operator::LT;
-    case Expression::Operator::GE: return Expression::Operator::LE;
-    default: return op;
-    }
-}
 } // namespace
 
 std::vector<std::string> ExpressionUtil::extractAllVariableNames(const ExprPtr& expression) {
@@ -57,7 +47,8 @@ ExprPtr ExpressionUtil::homogenize(const ExprPtr& e) {
     case T::COMPARE: {
         if (!e->isValid()) return nullptr;
         const auto& ops = e->getOperands();
-        if (ops[0]->getType() == T::CONSTANT) return B::compare(ops[1], flip(e->getOperator()), ops[0]);
+        if (ops[0]->getType() == T::CONSTANT)
+            return B::compare(ops[1], Expression::flipped(e->getOperator()), ops[0]);
         return e;
     }
     case T::BETWEEN:

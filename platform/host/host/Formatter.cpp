@@ -235,6 +235,43 @@ const char* roman(int q) {
 
 void year2(Out& o, int64_t y) { o.num(((y % 100) + 100) % 100, 2); }
 void year4(Out& o, int64_t y) { o.num(y, 4); }
+void year(Out& o, int64_t y, bool fourDigits) {
+    if (fourDigits) year4(o, y);
+    else year2(o, y);
+}
+
+// Grouping character (0: none), decimal point, currency sign and percent
+// scaling of the numeric families.
+struct NumberStyle {
+    char group = 0;
+    char point = '.';
+    const char* currency = "";
+    bool percent = false;
+};
+NumberStyle numberStyle(Formatter::Family f) {
+    using F = Formatter::Family;
+    NumberStyle s;
+    switch (f) {
+    case F::Comma:
+    case F::NegParen: s.group = ','; break;
+    case F::CommaX:
+        s.group = '.';
+        s.point = ',';
+        break;
+    case F::Dollar:
+        s.group = ',';
+        s.currency = "$";
+        break;
+    case F::DollarX:
+        s.group = '.';
+        s.point = ',';
+        s.currency = "$";
+        break;
+    default: break;
+    }
+    s.percent = f == F::Percent || f == F::PercentN;
+    return s;
+}
 
 } // namespace
 
@@ -575,40 +612,17 @@ size_t Formatter::formatNumber(double v, char* buf) const {
         if (o.n > static_cast<size_t>(width_)) return fitNumber(v, width_, buf);
         return o.n;
     }
-    double x = v;
-    if (family_ == Family::Percent || family_ == Family::PercentN) x *= 100.0;
-    double a = std::fabs(x);
+    const NumberStyle style = numberStyle(family_);
+    const double x = style.percent ? v * 100.0 : v;
+    const double a = std::fabs(x);
     if (a >= 1e33) return fitNumber(x, width_, buf);
 
-    char group = 0, point = '.';
-    const char* currency = "";
-    switch (family_) {
-    case Family::Comma:
-    case Family::NegParen:
-        group = ',';
-        break;
-    case Family::CommaX:
-        group = '.';
-        point = ',';
-        break;
-    case Family::Dollar:
-        group = ',';
-        currency = "$";
-        break;
-    case Family::DollarX:
-        group = '.';
-        point = ',';
-        currency = "$";
-        break;
-    default: break;
-    }
     bool parens = family_ == Family::NegParen || family_ == Family::Percent;
-    bool percent = family_ == Family::Percent || family_ == Family::PercentN;
 
     auto compose = [&](int d, char g, const char* cur, char* out) -> size_t {
         char digits[96];
         bool zero;
-        size_t nd = writeFixedAbs(a, d, g, point, digits, zero);
+        size_t nd = writeFixedAbs(a, d, g, style.point, digits, zero);
         bool neg = x < 0 && !zero;
         size_t n = 0;
         if (neg) out[n++] = parens ? '(' : '-';
@@ -619,22 +633,22 @@ size_t Formatter::formatNumber(double v, char* buf) const {
         }
         std::memcpy(out + n, digits, nd);
         n += nd;
-        if (percent) out[n++] = '%';
+        if (style.percent) out[n++] = '%';
         if (neg && parens) out[n++] = ')';
         return n;
     };
 
     size_t width = static_cast<size_t>(width_);
     for (int d = decimals_;; --d) {
-        size_t n = compose(d, group, currency, buf);
+        size_t n = compose(d, style.group, style.currency, buf);
         if (n <= width) return n;
         if (d == 0) break;
     }
-    if (group || *currency) {
+    if (style.group || *style.currency) {
         size_t n = compose(0, 0, "", buf);
         if (n <= width) return n;
     }
-    if (percent) {
+    if (style.percent) {
         if (width_ < 2) return stars(width_, buf);
         size_t n = fitNumber(x, width_ - 1, buf);
         if (buf[0] == '*') return stars(width_, buf);
@@ -645,31 +659,10 @@ size_t Formatter::formatNumber(double v, char* buf) const {
 }
 
 size_t Formatter::formatCompact(double v, char* buf) const {
-    double x = v;
-    bool percent = numericBase_ == Family::Percent || numericBase_ == Family::PercentN;
-    if (percent) x *= 100.0;
-    double a = std::fabs(x);
+    const NumberStyle style = numberStyle(numericBase_);
+    const double x = style.percent ? v * 100.0 : v;
+    const double a = std::fabs(x);
     if (a >= 1e33) return fitNumber(x, width_, buf);
-    char group = 0, point = '.';
-    const char* currency = "";
-    switch (numericBase_) {
-    case Family::Comma:
-    case Family::NegParen: group = ','; break;
-    case Family::CommaX:
-        group = '.';
-        point = ',';
-        break;
-    case Family::Dollar:
-        group = ',';
-        currency = "$";
-        break;
-    case Family::DollarX:
-        group = '.';
-        point = ',';
-        currency = "$";
-        break;
-    default: break;
-    }
     static const struct {
         double div;
         char suffix;
@@ -699,23 +692,23 @@ size_t Formatter::formatCompact(double v, char* buf) const {
         }
         char digits[96];
         bool zero;
-        size_t nd = writeFixedAbs(a / div, d, group, point, digits, zero);
+        size_t nd = writeFixedAbs(a / div, d, style.group, style.point, digits, zero);
         if (scale_ <= 0) {
             // Automatic scaling shows significant decimals only: 1.0K is 1K.
-            const char* dot = static_cast<const char*>(std::memchr(digits, point, nd));
+            const char* dot = static_cast<const char*>(std::memchr(digits, style.point, nd));
             if (dot) {
                 while (nd > 0 && digits[nd - 1] == '0') --nd;
-                if (nd > 0 && digits[nd - 1] == point) --nd;
+                if (nd > 0 && digits[nd - 1] == style.point) --nd;
             }
         }
         bool neg = x < 0 && !zero;
         size_t n = 0;
         if (neg) buf[n++] = '-';
-        for (const char* c = currency; *c; ++c) buf[n++] = *c;
+        for (const char* c = style.currency; *c; ++c) buf[n++] = *c;
         std::memcpy(buf + n, digits, nd);
         n += nd;
         if (suffix) buf[n++] = suffix;
-        if (percent) buf[n++] = '%';
+        if (style.percent) buf[n++] = '%';
         if (n <= static_cast<size_t>(width_)) return n;
         if (d == 0) break;
     }
@@ -743,42 +736,28 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
         return t < 0 ? 0.0 : t;
     };
 
+    // ddMMM, ddMMMyy, ddMMMyyyy or dd-MMM-yyyy, the longest the width holds.
     auto writeDate = [&](int64_t day, int width) {
         auto c = CalendarUtilities::civilFromDays(day);
-        if (width < 7) {
-            o.num(c.day, 2);
-            o.str(CalendarUtilities::monthAbbreviation(c.month));
-        } else if (width < 9) {
-            o.num(c.day, 2);
-            o.str(CalendarUtilities::monthAbbreviation(c.month));
-            year2(o, c.year);
-        } else if (width < 11) {
-            o.num(c.day, 2);
-            o.str(CalendarUtilities::monthAbbreviation(c.month));
-            year4(o, c.year);
-        } else {
-            o.num(c.day, 2);
-            o.put('-');
-            o.str(CalendarUtilities::monthAbbreviation(c.month));
-            o.put('-');
-            year4(o, c.year);
-        }
+        const bool dashes = width >= 11;
+        o.num(c.day, 2);
+        if (dashes) o.put('-');
+        o.str(CalendarUtilities::monthAbbreviation(c.month));
+        if (dashes) o.put('-');
+        if (width >= 7) year(o, c.year, width >= 9);
     };
     auto writeMonYY = [&](int64_t day, int width) {
         auto c = CalendarUtilities::civilFromDays(day);
         o.str(CalendarUtilities::monthAbbreviation(c.month));
-        if (width < 7) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, width >= 7);
     };
     auto writeYear = [&](int64_t day, int width) {
         auto c = CalendarUtilities::civilFromDays(day);
-        if (width < 4) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, width >= 4);
     };
     auto writeYYQ = [&](int64_t day, int width, int fourDigitsFrom, const char* mark, bool romanQ) {
         auto c = CalendarUtilities::civilFromDays(day);
-        if (width < fourDigitsFrom) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, width >= fourDigitsFrom);
         o.str(mark);
         int q = (c.month - 1) / 3 + 1;
         if (romanQ) o.str(roman(q));
@@ -816,10 +795,7 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
         char sep = separator_ == 'N' ? 0 : separator_;
         bool fourDigits = sep ? w >= 10 : w >= 8;
         bool withSep = sep && w >= 8;
-        auto yy = [&] {
-            if (fourDigits) year4(o, c.year);
-            else year2(o, c.year);
-        };
+        auto yy = [&] { year(o, c.year, fourDigits); };
         if (w < 4) {
             if (order == 2) year2(o, c.year);
             else o.num(order == 0 ? c.day : c.month, 2);
@@ -872,6 +848,23 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
         }
     };
 
+    // The 12-hour clock: hours (at least hourDigits digits), then the minutes
+    // and seconds asked for, then " AM" or " PM".
+    auto writeAmPm = [&](double tod, int hourDigits, bool minutes, bool seconds) {
+        Hms h = splitSeconds(tod, 0);
+        int hour = static_cast<int>(h.h % 24);
+        o.num(hour % 12 == 0 ? 12 : hour % 12, hourDigits);
+        if (minutes) {
+            o.put(':');
+            o.num(h.m, 2);
+        }
+        if (seconds) {
+            o.put(':');
+            o.num(h.s, 2);
+        }
+        o.str(hour < 12 ? " AM" : " PM");
+    };
+
     switch (family_) {
     case Family::Date: writeDate(dayOf(v), w); break;
     case Family::DtDate: writeDate(dayOf(v), w); break;
@@ -890,20 +883,7 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
         writeDate(day, w >= 22 ? 9 : 7);
         if (w >= 13) {
             o.put(':');
-            double tod = timeOfDay(v);
-            Hms h = splitSeconds(tod, 0);
-            int hour = static_cast<int>(h.h % 24);
-            int h12 = hour % 12 == 0 ? 12 : hour % 12;
-            o.num(h12, 2);
-            if (w >= 16) {
-                o.put(':');
-                o.num(h.m, 2);
-            }
-            if (w >= 19) {
-                o.put(':');
-                o.num(h.s, 2);
-            }
-            o.str(hour < 12 ? " AM" : " PM");
+            writeAmPm(timeOfDay(v), 2, w >= 16, w >= 19);
         }
         break;
     }
@@ -920,23 +900,7 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
     case Family::WeekDate: weekDate(dayOf(v), false); break;
     case Family::Time: writeClock(v, w, false, w >= 9 ? std::min(decimals_, w - 9) : 0); break;
     case Family::Tod: writeClock(timeOfDay(v), w, true, w >= 9 ? std::min(decimals_, w - 9) : 0); break;
-    case Family::TimeAmPm: {
-        double tod = timeOfDay(v);
-        Hms h = splitSeconds(tod, 0);
-        int hour = static_cast<int>(h.h % 24);
-        int h12 = hour % 12 == 0 ? 12 : hour % 12;
-        o.num(h12);
-        if (w >= 8) {
-            o.put(':');
-            o.num(h.m, 2);
-        }
-        if (w >= 11) {
-            o.put(':');
-            o.num(h.s, 2);
-        }
-        o.str(hour < 12 ? " AM" : " PM");
-        break;
-    }
+    case Family::TimeAmPm: writeAmPm(timeOfDay(v), 1, w >= 8, w >= 11); break;
     case Family::HHMM: {
         // Rounded to the nearest minute.
         double mins = std::floor(std::fabs(v) / 60.0 + 0.5);
@@ -967,8 +931,7 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
         auto c = CalendarUtilities::civilFromDays(dayOf(v));
         o.num(c.month, 2);
         o.put('M');
-        if (w < 7) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, w >= 7);
         break;
     }
     case Family::MonName: {
@@ -981,16 +944,14 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
     case Family::QtrR: o.str(roman((CalendarUtilities::civilFromDays(dayOf(v)).month - 1) / 3 + 1)); break;
     case Family::YYMon: {
         auto c = CalendarUtilities::civilFromDays(dayOf(v));
-        if (w < 7) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, w >= 7);
         o.str(CalendarUtilities::monthAbbreviation(c.month));
         break;
     }
     case Family::YYMM: {
         auto c = CalendarUtilities::civilFromDays(dayOf(v));
         bool withM = separator_ != 'N';
-        if (w < (withM ? 7 : 6)) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, w >= (withM ? 7 : 6));
         if (withM) o.put('M');
         o.num(c.month, 2);
         break;
@@ -1016,8 +977,7 @@ size_t Formatter::formatTemporal(double v, char* buf) const {
     case Family::Julian: {
         int64_t day = dayOf(v);
         auto c = CalendarUtilities::civilFromDays(day);
-        if (w < 7) year2(o, c.year);
-        else year4(o, c.year);
+        year(o, c.year, w >= 7);
         o.num(CalendarUtilities::dayOfYear(day), 3);
         break;
     }
@@ -1126,6 +1086,21 @@ bool Formatter::parseTemporal(std::string_view text, double& out) const {
         else out = static_cast<double>(day) * 86400.0 + clock;
         return true;
     };
+    // A date read up to where t stands: taken, and the whole text must be read.
+    auto acceptDate = [&](const Scanner& t, int64_t d) {
+        day = d;
+        haveDate = true;
+        sc = t;
+        return finish();
+    };
+    // The clock that may follow a date after 'T', ' ' or ':'; false when one
+    // is begun but is not a clock.
+    auto clockAfterDate = [&](Scanner& t) {
+        if (!(t.eat('T') || t.eat(' ') || t.eat(':'))) return true;
+        if (!parseClock(t, clock)) return false;
+        haveClock = true;
+        return true;
+    };
 
     // Time of day alone.
     if (kind_ == Kind::Time) {
@@ -1150,48 +1125,28 @@ bool Formatter::parseTemporal(std::string_view text, double& out) const {
                 if (t.digits(m, 1, 2) && t.lastDigitCount(ms) <= 2) {
                     if (t.eat('-')) {
                         if (t.digits(d, 1, 2) && validDate(y, m, d)) {
-                            day = CalendarUtilities::daysFromCivil(y, static_cast<int>(m), static_cast<int>(d));
-                            haveDate = true;
-                            if (t.eat('T') || t.eat(' ') || t.eat(':')) {
-                                if (!parseClock(t, clock)) return false;
-                                haveClock = true;
-                                t.eat('Z');
-                            }
-                            sc = t;
-                            return finish();
+                            if (!clockAfterDate(t)) return false;
+                            if (haveClock) t.eat('Z');
+                            return acceptDate(
+                                t, CalendarUtilities::daysFromCivil(y, static_cast<int>(m), static_cast<int>(d)));
                         }
                     } else if (t.done() && m >= 1 && m <= 12) {
-                        day = CalendarUtilities::daysFromCivil(y, static_cast<int>(m), 1);
-                        haveDate = true;
-                        sc = t;
-                        return finish();
+                        return acceptDate(t, CalendarUtilities::daysFromCivil(y, static_cast<int>(m), 1));
                     }
                 }
             } else if (t.peek() == 'Q' || t.peek() == 'q' || t.peek() == ':') {
                 ++t.i;
                 int64_t q;
-                if (t.digits(q, 1, 1) && q >= 1 && q <= 4 && t.done()) {
-                    day = CalendarUtilities::daysFromCivil(y, static_cast<int>((q - 1) * 3 + 1), 1);
-                    haveDate = true;
-                    sc = t;
-                    return finish();
-                }
+                if (t.digits(q, 1, 1) && q >= 1 && q <= 4 && t.done())
+                    return acceptDate(t, CalendarUtilities::daysFromCivil(y, static_cast<int>((q - 1) * 3 + 1), 1));
             } else if (t.done() && (family_ == Family::Year || family_ == Family::DtYear)) {
-                day = CalendarUtilities::daysFromCivil(y, 1, 1);
-                haveDate = true;
-                sc = t;
-                return finish();
+                return acceptDate(t, CalendarUtilities::daysFromCivil(y, 1, 1));
             } else if (std::isalpha(static_cast<unsigned char>(t.peek()))) {
                 // yyyyMMM (YYMON)
                 std::string_view mon;
                 t.letters(mon);
                 int m = CalendarUtilities::monthFromName(mon);
-                if (m && t.done()) {
-                    day = CalendarUtilities::daysFromCivil(y, m, 1);
-                    haveDate = true;
-                    sc = t;
-                    return finish();
-                }
+                if (m && t.done()) return acceptDate(t, CalendarUtilities::daysFromCivil(y, m, 1));
             }
         }
     }
@@ -1212,14 +1167,8 @@ bool Formatter::parseTemporal(std::string_view text, double& out) const {
                 y = expandYear(y, t.i - ys);
                 if (!hasDay) d = 1;
                 if (validDate(y, m, d)) {
-                    day = CalendarUtilities::daysFromCivil(y, m, static_cast<int>(d));
-                    haveDate = true;
-                    if (t.eat(':') || t.eat(' ') || t.eat('T')) {
-                        if (!parseClock(t, clock)) return false;
-                        haveClock = true;
-                    }
-                    sc = t;
-                    return finish();
+                    if (!clockAfterDate(t)) return false;
+                    return acceptDate(t, CalendarUtilities::daysFromCivil(y, m, static_cast<int>(d)));
                 }
             }
         }
@@ -1256,14 +1205,9 @@ bool Formatter::parseTemporal(std::string_view text, double& out) const {
                             y = expandYear(c, nc);
                         }
                         if (validDate(y, m, d)) {
-                            day = CalendarUtilities::daysFromCivil(y, static_cast<int>(m), static_cast<int>(d));
-                            haveDate = true;
-                            if (t.eat(' ') || t.eat('T') || t.eat(':')) {
-                                if (!parseClock(t, clock)) return false;
-                                haveClock = true;
-                            }
-                            sc = t;
-                            return finish();
+                            if (!clockAfterDate(t)) return false;
+                            return acceptDate(
+                                t, CalendarUtilities::daysFromCivil(y, static_cast<int>(m), static_cast<int>(d)));
                         }
                     }
                 }

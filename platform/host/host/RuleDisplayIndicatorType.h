@@ -12,7 +12,7 @@ class AttributeBundle;
 // text style.
 class RuleDisplayIndicatorType {
 public:
-    enum type { NONE = 0, ICON = 1, SWATCH = 2, SAMPLE_TEXT = 3 };
+    enum type : int { NONE = 0, ICON = 1, SWATCH = 2, SAMPLE_TEXT = 3 };
 
     static bool isValueValid(std::string_view name);
     static type getValueFromString(std::string_view name, type defaultValue = NONE);

@@ -8,7 +8,7 @@ namespace orvane {
 // The host's sort-direction enumeration (value-type code -1074).
 class SortDirection {
 public:
-    enum type { NONE = 0, ASCENDING = 1, DESCENDING = 2 };
+    enum type : int { NONE = 0, ASCENDING = 1, DESCENDING = 2 };
     static constexpr int VALUE_TYPE = -1074;
 
     static bool isValueValid(std::string_view name);

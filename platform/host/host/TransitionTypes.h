@@ -5,7 +5,7 @@ namespace orvane {
 // Kinds of view transitions.
 class TransitionTypes {
 public:
-    enum type {
+    enum type : int {
         NONE = 0,
         CONSTRUCTION = 1,        // a view appearing for the first time
         DATA_SOURCE_CHANGE = 2,  // the data behind a view changed
@@ -23,7 +23,7 @@ public:
 // Kinds of transition phases.
 class TransitionPhaseTypes {
 public:
-    enum type { NONE = 0, FADE = 1, MORPH = 2, CONSTRUCTION = 3 };
+    enum type : int { NONE = 0, FADE = 1, MORPH = 2, CONSTRUCTION = 3 };
 };
 
 } // namespace orvane

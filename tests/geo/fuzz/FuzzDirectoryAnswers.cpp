@@ -1,31 +1,24 @@
 // libFuzzer target: the folder and map-service answer parsers of the
 // directory client, the URLs it would build from the names, and the JSON
 // text of the tree it would make.
+#include "FuzzSupport.h"
 #include "orvane/geo/EsriDirectoryServices.h"
 #include "orvane/geo/EsriRequest.h"
 
-#include <rapidjson/document.h>
-
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 using namespace orvane;
-
-namespace {
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-} // namespace
+using fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
     auto folder = EsriDirectoryServices::parseFolderAnswer(text);
-    check(folder.ok == folder.problem.empty());
+    fuzz::checkAnswerState(folder);
     check(folder.ok || (folder.folders.empty() && folder.services.empty()));
     auto service = EsriDirectoryServices::parseMapServiceAnswer(text);
-    check(service.ok == service.problem.empty());
+    fuzz::checkAnswerState(service);
 
     auto root = EsriFolderInfo::create("http://h/arcgis/rest/services", "services", "services");
     for (const auto& name : folder.folders) {
@@ -37,10 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& [name, type] : folder.services)
         root->addChild(EsriMapServiceInfo::create("http://h/" + EsriRequest::encodePath(name) + "/MapServer", type, name,
                                                   service.title, service.description, "t", service.wkid > 0));
-    std::string json = root->getJSON();
-    rapidjson::Document d;
-    d.Parse<rapidjson::kParseValidateEncodingFlag>(json.c_str(), json.size());
-    check(!d.HasParseError() && d.IsObject());
+    auto d = fuzz::parseObject(root->getJSON());
     check(d["folders"].Size() == folder.folders.size() && d["services"].Size() == folder.services.size());
     return 0;
 }
