@@ -1,6 +1,7 @@
 #!/bin/sh
-# The main job: installs what is needed, builds, and runs the `orvane` tool on
-# the bundled example (extra arguments go to the tool instead).
+# The main job: installs what is needed, builds, and renders the bundled
+# example report with the `orvane` tool into out/report.svg and out/report.png
+# (extra arguments go to the tool instead).
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -8,5 +9,4 @@ scripts/build.sh build
 if [ $# -gt 0 ]; then
   exec build/bin/orvane "$@"
 fi
-mkdir -p out
-build/bin/orvane inspect examples/layout.xml
+build/bin/orvane render

@@ -9,6 +9,7 @@
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/SlideLayoutStrategy.h"
 #include "orvane/layout/TiledLayoutStrategy.h"
+#include "orvane/layout/TiledReflowLayoutStrategy.h"
 #include "orvane/package/FlexibilityType.h"
 #include "orvane/package/LayoutStrategyType.h"
 #include "orvane/package/PreferredSizeBehaviorType.h"
@@ -148,7 +149,10 @@ Minimums contentMinimums(const LayoutContext& ctx, const LayoutProxy& proxy, flo
         case LayoutStrategyType::LS_TILED_REFLOW:
         case LayoutStrategyType::LS_SLIDE: {
             float insets = type == LayoutStrategyType::LS_SLIDE ? 2.0f * inset : 0.0f;
-            m = (along ? sum[a] + static_cast<float>(count - 1) * gap : largest[a]) + insets;
+            // Tiles that may re-flow into rows need only the widest tile.
+            const bool flows = a == 0 && (type == LayoutStrategyType::LS_TILED_REFLOW ||
+                                          (type == LayoutStrategyType::LS_TILED && ctx.enableTileReflow.get()));
+            m = (along && !flows ? sum[a] + static_cast<float>(count - 1) * gap : largest[a]) + insets;
             break;
         }
         case LayoutStrategyType::LS_STACK: m = largest[a] + 2.0f * inset; break;
@@ -361,7 +365,23 @@ float ResponsiveLayoutHelper::contentExtent(const LayoutContext& ctx, const Layo
         const int type = s->getStrategyType();
         const bool responsive = dynamic_cast<const ResponsiveLayoutStrategy*>(s.get()) != nullptr;
         const bool along = vertical == isVerticalOrientation(*s);
-        if (responsive && !along) {
+        if (vertical && TiledReflowLayoutStrategy::reflows(s.get(), ctx, other)) {
+            // The rows the reflow will make at this width (it uses the whole
+            // width), all as high as the tallest row needs: the rows share
+            // the container's height equally.
+            const auto tiles = LayoutUtilities::enabledChildrenOf(proxy);
+            const auto rows = TiledReflowLayoutStrategy::planRows(tiles, ctx, TiledReflowLayoutStrategy::rowLimit(s.get()),
+                                                                  other);
+            float rowHeight = 0.0f;
+            for (const auto& row : rows) {
+                float need = row.minimumHeight;
+                for (size_t i = row.first; i < row.end; ++i)
+                    need = std::max(need, preferredExtent(ctx, *tiles[i], true, row.widths[i - row.first], -1.0f));
+                rowHeight = std::max(rowHeight, need);
+            }
+            const float gap = LayoutUtilities::nonNegative(ctx.tileGap.get(), "tileGap");
+            if (!rows.empty()) total = static_cast<float>(rows.size()) * rowHeight + static_cast<float>(rows.size() - 1) * gap;
+        } else if (responsive && !along) {
             // Lines stack along the asked axis: break them at the minimums.
             const bool primaryVertical = !vertical;
             const size_t per = weightCount(proxy);
@@ -398,8 +418,10 @@ float ResponsiveLayoutHelper::contentExtent(const LayoutContext& ctx, const Layo
             float insets = type == LayoutStrategyType::LS_STACK
                                ? 2.0f * LayoutUtilities::nonNegative(ctx.containerInset.get(), "containerInset")
                                : 0.0f;
+            // Stacked children lie inside the insets on both axes.
+            const float across = std::max(0.0f, inner - insets);
             for (const auto& k : kids) {
-                float e = preferredExtent(ctx, *k, vertical, inner, -1.0f);
+                float e = preferredExtent(ctx, *k, vertical, across, -1.0f);
                 if (type == LayoutStrategyType::LS_RELATIVE) {
                     auto kc = k->getConstraint();
                     if (kc)

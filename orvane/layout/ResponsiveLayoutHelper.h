@@ -34,7 +34,9 @@ class ResponsiveLayoutStrategy;
 //   lines' largest minimums, lines holding as many children as it has weights
 //   (all in one line without weights); for tiled and slide children the sum
 //   along their orientation (with gaps, and insets for slides) and the largest
-//   across; for stack and relative children the largest. When `reserve` is
+//   across, except that the width of tiles that may re-flow (a reflow
+//   strategy, or a tiled one when the context enables tile reflow) is the
+//   widest tile's; for stack and relative children the largest. When `reserve` is
 //   false or the context's reserveSpaceForMinimum is off, the minimum is
 //   capped at the space still available.
 // - Preferred primary size (getPreferredSize): with weights in use, the
@@ -60,7 +62,13 @@ class ResponsiveLayoutStrategy;
 //   primary size less its additional space, each line as high as its tallest
 //   child's preferred size; along the axis its children follow each other,
 //   their sum; tiled and slide children add up along their orientation, stack
-//   and relative children take the largest; plus its additional space.
+//   and relative children take the largest (stacked children are asked at
+//   the size inside the context's containerInset); tiles that will re-flow at
+//   the given width (TiledReflowLayoutStrategy::reflows) are measured by the
+//   rows the reflow makes, every row as high as the tallest row needs (its
+//   tiles' preferred heights at their row widths, at least their reflow
+//   minimum heights), because the rows share the height equally; plus its
+//   additional space.
 //   getGrowContainerPreferredSize is the same measure along the primary axis.
 //
 // Rules of the secondary axis

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -49,6 +50,28 @@ public:
     // bounds) with at most `count` tiles per row (0: no limit).
     void flowLayout(const std::shared_ptr<LayoutProxy>& proxy, const std::shared_ptr<LayoutContext>& context, int count,
                     const Rect& bounds);
+
+    // One row of a flow: the tiles [first, end) of the enabled children,
+    // their whole-pixel widths, and the tallest minimum height among them.
+    struct Row {
+        size_t first = 0;
+        size_t end = 0;
+        std::vector<float> widths;
+        float minimumHeight = 0.0f;
+    };
+    // The rows flowLayout makes of `tiles` (the container's enabled children)
+    // in a container `width` wide, by the rules above.
+    static std::vector<Row> planRows(const std::vector<std::shared_ptr<LayoutProxy>>& tiles, const LayoutContext& context,
+                                     int count, float width);
+    // The tiles-per-row limit of a container's strategy: 1 for a VERTICAL
+    // tiled strategy (one tile per row), else 0 (no limit).
+    static int rowLimit(const LayoutStrategy* strategy);
+    // Whether laying out `proxy` at `width` re-flows its tiles: a reflow
+    // strategy always does; a tiled one when the context enables tile reflow
+    // and the width is below its designWidth (the rule of LayoutProxy::layout).
+    // Measures of a container use it, so that they describe the rows a pass
+    // will make.
+    static bool reflows(const LayoutStrategy* strategy, const LayoutContext& context, float width);
 };
 
 } // namespace orvane

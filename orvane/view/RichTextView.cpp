@@ -6,6 +6,8 @@
 #include "displaylist/TqRectangle.h"
 #include "displaylist/TqRichText.h"
 #include "displaylist/TqTextObject.h"
+#include "host/AttributeBundle.h"
+#include "host/CSSParser.h"
 #include "host/ResourceManager.h"
 #include "host/StyleAttribute.h"
 #include "orvane/package/Div.h"
@@ -153,34 +155,58 @@ int RichTextView::selectAtLocation(const Point& point, bool) {
 }
 
 namespace {
-// Runs of a span: its own content, then its nested spans (depth first); the
-// style of the innermost span with a style applies. Styles here are CSS text
-// in the span; the host's style-chain reader turns a class or style into
-// attributes when it knows one, otherwise runs keep the default style.
-void collectRuns(const std::shared_ptr<Span>& span, const std::shared_ptr<RichTextNode>& paragraph) {
-    if (!span) return;
-    if (auto c = span->content.get(); c && !c->empty()) paragraph->addChild(RichTextNode::create(*c));
-    if (auto spans = span->spans.get())
-        for (const auto& s : spans->items()) collectRuns(s, paragraph);
-}
-} // namespace
+using Bundles = std::vector<std::shared_ptr<AttributeBundle>>;
 
-std::shared_ptr<RichTextNode> RichTextView::richTextFromDiv(const std::shared_ptr<Div>& div) {
+// The style a div or span sets on top of the styles around it: its inline
+// style (CSS declarations) first, so that it wins, then the enclosing ones.
+// Declarations that cannot be read are left out; style classes name rules of
+// a style sheet this conversion does not have, so they add nothing.
+Bundles withStyle(const std::shared_ptr<const std::string>& css, const Bundles& outer) {
+    if (!css || css->empty()) return outer;
+    auto bundle = CSSParser::parse(*css);
+    if (!bundle || bundle->empty()) return outer;
+    Bundles out;
+    out.reserve(outer.size() + 1);
+    out.push_back(std::move(bundle));
+    out.insert(out.end(), outer.begin(), outer.end());
+    return out;
+}
+
+// Runs of a span: its own content, then its nested spans (depth first). Each
+// run is styled by its span and the spans and divs around it, attribute by
+// attribute, the innermost first.
+void collectRuns(const std::shared_ptr<Span>& span, const std::shared_ptr<RichTextNode>& paragraph,
+                 const Bundles& outer) {
+    if (!span) return;
+    const Bundles styles = withStyle(span->style.get(), outer);
+    if (auto c = span->content.get(); c && !c->empty())
+        paragraph->addChild(RichTextNode::create(*c, styles.empty() ? nullptr : StyleChain::create(styles)));
+    if (auto spans = span->spans.get())
+        for (const auto& s : spans->items()) collectRuns(s, paragraph, styles);
+}
+
+std::shared_ptr<RichTextNode> convertDiv(const std::shared_ptr<Div>& div, const Bundles& outer) {
     auto root = RichTextNode::create();
     if (!div) return root;
+    const Bundles styles = withStyle(div->style.get(), outer);
     // The div's own spans form the first paragraph; each nested div another.
     if (auto spans = div->spans.get(); spans && !spans->empty()) {
         auto paragraph = RichTextNode::create();
-        for (const auto& s : spans->items()) collectRuns(s, paragraph);
+        for (const auto& s : spans->items()) collectRuns(s, paragraph, styles);
         root->addChild(paragraph);
     }
     if (auto divs = div->divs.get())
         for (const auto& d : divs->items()) {
-            auto inner = richTextFromDiv(d);
+            auto inner = convertDiv(d, styles);
             if (auto paras = inner->children.get())
                 for (const auto& p : paras->items()) root->addChild(p);
         }
     return root;
+}
+} // namespace
+
+std::shared_ptr<RichTextNode> RichTextView::richTextFromDiv(const std::shared_ptr<Div>& div) {
+    return convertDiv(div, {});
 }
 
 } // namespace orvane

@@ -25,7 +25,9 @@ public:
     RichTextView();
     static std::shared_ptr<RichTextView> create() { return std::make_shared<RichTextView>(); }
     // A view over a div/span tree: each top-level span or div is a paragraph,
-    // nested spans its runs.
+    // nested spans its runs. Inline styles (CSS declarations in `style`) of
+    // the spans and divs around a run make its text style, the innermost
+    // first.
     static std::shared_ptr<RichTextNode> richTextFromDiv(const std::shared_ptr<Div>& div);
 
     void layout() override;

@@ -20,7 +20,9 @@ std::string slurp(const std::string& path) {
 }
 } // namespace
 
-ToolResult runTool(const std::vector<std::string>& args) {
+ToolResult runTool(const std::vector<std::string>& args) { return runTool(args, std::string()); }
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir) {
     ToolResult r;
     std::string dir = tempDir();
     std::string outPath = dir + "/stdout", errPath = dir + "/stderr";
@@ -31,6 +33,7 @@ ToolResult runTool(const std::vector<std::string>& args) {
         int e = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(o, 1);
         ::dup2(e, 2);
+        if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(126);
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(exe.c_str()));
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));

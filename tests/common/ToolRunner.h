@@ -13,5 +13,7 @@ struct ToolResult {
 
 // Runs build/bin/orvane with the arguments (no shell involved).
 ToolResult runTool(const std::vector<std::string>& args);
+// The same in another working folder (for commands that write beside it).
+ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir);
 
 } // namespace orvane::test

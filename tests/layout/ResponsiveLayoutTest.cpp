@@ -4,6 +4,7 @@
 #include "orvane/layout/ResponsiveLayoutHelper.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/StackLayoutStrategy.h"
+#include "orvane/layout/TiledLayoutStrategy.h"
 #include "orvane/package/FlexibilityType.h"
 #include "orvane/view/GroupPreferredSizeRequestEvent.h"
 #include "orvane/view/PreferredSizeRequestEvent.h"
@@ -369,6 +370,67 @@ TEST(ResponsiveLayout, ContainersAreMeasuredFromTheirChildren) {
     constraintOf(inner)->minimumWidth.set(450.0f);
     root->layout(ctx);
     EXPECT_EQ(linesOf(root), std::vector<int>({1, 1}));
+}
+
+// Answers every height request with what a text wrapping at 390 pixels would
+// need: one line when wider, five when narrower.
+void answerWrappingHeights(const std::shared_ptr<LayoutProxy>& root, std::vector<float>* asked = nullptr) {
+    for (int type : {PreferredSizeRequestEvent::HEIGHT_REQUEST, PreferredSizeRequestEvent::PREFERRED_HEIGHT_REQUEST})
+        root->addEventListener(type, FunctionEventCallback::create([asked](const std::shared_ptr<PortableEvent>& e) {
+                                   auto r = std::static_pointer_cast<PreferredSizeRequestEvent>(e);
+                                   if (asked) asked->push_back(r->getConstrainedSize());
+                                   r->setResult(r->getConstrainedSize() >= 390.0f ? 20.0f : 100.0f);
+                               }));
+}
+
+TEST(ResponsiveLayout, StackedChildrenAreMeasuredInsideTheInsets) {
+    // A stack 396 wide gives its child 388 (inset 4 each side): the content
+    // is asked at that width and the line is as high as it then needs.
+    auto content = leaf();
+    auto stack = container(Rect(), StackLayoutStrategy::create(), {content});
+    auto root = container(Rect(0, 0, 396, 600), responsive(), {stack});
+    constraintOf(root)->responsiveWeights.set(floats({1}));
+    std::vector<float> asked;
+    answerWrappingHeights(root, &asked);
+    root->layout(LayoutContext::create());
+    ASSERT_FALSE(asked.empty());
+    EXPECT_FLOAT_EQ(asked.front(), 388.0f);
+    EXPECT_RECT(stack->getBoundsInPixels(), 0, 0, 396, 108);
+    EXPECT_RECT(content->getBoundsInPixels(), 4, 4, 388, 100);
+}
+
+TEST(ResponsiveLayout, TiledAreasThatReflowAreMeasuredByTheirRows) {
+    // Four tiles of at least 200 in a 600-wide page re-flow into two rows of
+    // two: the tiled area must be measured that way, in width (the widest
+    // tile, not the sum) and in height (two rows and a gap), so that it fits
+    // the page and nothing below it is overlapped.
+    auto tiles = leaves(4);
+    for (auto& t : tiles) constraintOf(t)->minimumWidth.set(200.0f);
+    auto area = container(Rect(), TiledLayoutStrategy::create(), tiles);
+    auto below = leaf();
+    constraintOf(below)->height.set(px(30));
+    auto root = container(Rect(0, 0, 600, 1000), responsive(), {area, below});
+    constraintOf(root)->responsiveWeights.set(floats({1}));
+    answerWrappingHeights(root);  // tiles 300 wide: 100 high
+    auto ctx = LayoutContext::create();
+    ctx->enableTileReflow.set(true);
+    root->layout(ctx);
+    EXPECT_RECT(area->getBoundsInPixels(), 0, 0, 600, 208);
+    EXPECT_RECT(tiles[0]->getBoundsInPixels(), 0, 0, 296, 100);
+    EXPECT_RECT(tiles[3]->getBoundsInPixels(), 304, 108, 296, 100);
+    EXPECT_FLOAT_EQ(below->getBoundsInPixels().y, 208.0f);
+
+    // Wide enough for one row; at or above the design width the tiles are
+    // placed side by side and measured so.
+    root->setBoundsInPixels(Rect(0, 0, 1200, 1000));
+    root->layout(ctx);
+    EXPECT_RECT(area->getBoundsInPixels(), 0, 0, 1200, 20);
+    EXPECT_FLOAT_EQ(tiles[3]->getBoundsInPixels().y, 0.0f);
+    // Without reflow the tiles keep their sum as the area's minimum width.
+    ctx->enableTileReflow.set(false);
+    root->setBoundsInPixels(Rect(0, 0, 600, 1000));
+    root->layout(ctx);
+    EXPECT_FLOAT_EQ(area->getBoundsInPixels().width, 824.0f);
 }
 
 TEST(ResponsiveLayout, ScrollBarSpaceIsReservedWhenLinesOverflow) {

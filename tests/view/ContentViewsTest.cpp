@@ -13,11 +13,14 @@
 #include "orvane/image/ImageUtilities.h"
 #include "orvane/image/ImageView.h"
 #include "orvane/image/RasterImage.h"
+#include "orvane/package/Div.h"
+#include "orvane/package/OrvaneUIDeserializer.h"
 #include "orvane/view/BoxContainerView.h"
 #include "orvane/view/GestureHandlerEvent.h"
 #include "orvane/view/LabelView.h"
 #include "orvane/view/RichTextView.h"
 #include "orvane/view/ScrollView.h"
+#include "orvane/view/TextStyle.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +118,52 @@ TEST(RichTextView, TapsSelectActionsByNumber) {
     EXPECT_EQ(tapAt(ch * 2), -1);   // plain text: nothing
     EXPECT_EQ(tapAt(399), -1);      // beyond the text
     EXPECT_FALSE(RichTextView::create()->getSelectedAction());
+}
+
+TEST(RichTextView, DivMarkupKeepsItsInlineStyles) {
+    auto reader = OrvaneUIDeserializer::create();
+    auto div = std::dynamic_pointer_cast<Div>(reader->deserialize(
+        "<div style=\"font-size: 14pt; color: #102030\">plain <span style=\"font-weight: bold\">bold "
+        "<span style=\"color: #ff0000\">red</span></span><span class=\"x\" style=\"nonsense\">kept</span>"
+        "<div style=\"font-size: 9pt; font-style: italic\">small</div><div>inherits</div></div>"));
+    ASSERT_TRUE(div) << reader->getLastError().toString();
+    auto rich = RichTextView::richTextFromDiv(div);
+    auto paras = rich->children.get();
+    ASSERT_TRUE(paras);
+    ASSERT_EQ(paras->size(), 3u);
+    auto runs = (*paras)[0]->children.get();
+    ASSERT_TRUE(runs);
+    ASSERT_EQ(runs->size(), 4u);
+    auto style = [](const std::shared_ptr<RichTextNode>& run) { return TextStyle::from(run->textStyle.get()); };
+    auto text = [](const std::shared_ptr<RichTextNode>& run) { return *run->text.get(); };
+    // Each attribute comes from the innermost div or span that sets it.
+    EXPECT_EQ(text((*runs)[0]), "plain ");
+    EXPECT_FLOAT_EQ(style((*runs)[0]).fontSize, 14.0f);
+    EXPECT_FALSE(style((*runs)[0]).bold);
+    EXPECT_EQ(style((*runs)[0]).color, 0x102030u);
+    EXPECT_TRUE(style((*runs)[1]).bold);
+    EXPECT_EQ(style((*runs)[1]).color, 0x102030u);
+    EXPECT_EQ(text((*runs)[2]), "red");
+    EXPECT_TRUE(style((*runs)[2]).bold);
+    EXPECT_EQ(style((*runs)[2]).color, 0xff0000u);
+    EXPECT_FLOAT_EQ(style((*runs)[2]).fontSize, 14.0f);
+    // A style that cannot be read (and a class) adds nothing.
+    EXPECT_EQ(text((*runs)[3]), "kept");
+    EXPECT_FALSE(style((*runs)[3]).bold);
+    EXPECT_FLOAT_EQ(style((*runs)[3]).fontSize, 14.0f);
+    // Nested divs are paragraphs with their own styles over the outer ones.
+    auto small = (*(*paras)[1]->children.get())[0];
+    EXPECT_FLOAT_EQ(style(small).fontSize, 9.0f);
+    EXPECT_TRUE(style(small).italic);
+    EXPECT_EQ(style(small).color, 0x102030u);
+    auto inherits = (*(*paras)[2]->children.get())[0];
+    EXPECT_FLOAT_EQ(style(inherits).fontSize, 14.0f);
+    EXPECT_FALSE(style(inherits).italic);
+    // Markup without styles keeps the default style.
+    auto bare = std::dynamic_pointer_cast<Div>(reader->deserialize("<div>text</div>"));
+    ASSERT_TRUE(bare);
+    auto bareRun = (*(*RichTextView::richTextFromDiv(bare)->children.get())[0]->children.get())[0];
+    EXPECT_FALSE(bareRun->textStyle.get());
 }
 
 TEST(BoxContainerView, TitleIsHiddenWithoutContentAndPlacedAtTheTopWithIt) {

@@ -1,12 +1,19 @@
 // orvane render: the smallest real host. Reads a document, builds the view
 // tree on a renderer of the page size, renders frames as a host's frame loop
-// would, feeds taps, and writes the picture.
+// would, feeds taps, and writes the picture. A document whose root is a
+// LayoutProxy tree is a report page (ReportDocument, ReportPage): the tool
+// creates the views its <content> elements name, answers the layout's size
+// requests, lays the page out and gives the views their frames. Without a
+// FILE it renders the bundled example report.
 #include "Command.h"
+#include "ReportDocument.h"
+#include "ReportPage.h"
 
 #include "displaylist/DisplayListRenderer.h"
 #include "host/FileSystemManager.h"
 #include "host/PropertyTextCodec.h"
 #include "host/TextEngine.h"
+#include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
 #include "orvane/view/GestureHandlerEvent.h"
@@ -14,6 +21,7 @@
 #include "orvane/view/RichTextView.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -24,9 +32,10 @@ namespace {
 struct Options {
     std::string file;
     std::string output;
-    float width = 600.0f;
-    float height = 400.0f;
+    float width = 0.0f;   // 0: the default of the kind of document
+    float height = 0.0f;  // 0: the default; for reports, as tall as the content
     bool fixedMetrics = false;
+    bool printLayout = false;
     std::vector<Point> taps;  // image coordinates: origin top left, y down
 };
 
@@ -75,6 +84,8 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             o.taps.push_back(p);
         } else if (a == "--fixed-metrics") {
             o.fixedMetrics = true;
+        } else if (a == "--print-layout") {
+            o.printLayout = true;
         } else if (!a.empty() && a[0] == '-') {
             error = "unknown option " + a;
             return std::nullopt;
@@ -107,24 +118,57 @@ bool writePicture(const std::shared_ptr<displaylist::DisplayListRenderer>& rende
     return false;
 }
 
-int render(const std::vector<std::string>& args) {
-    std::string error;
-    auto opts = parseArgs(args, error);
-    if (!opts) return fail("render: " + error);
-    if (opts->file.empty()) return fail("render: no document given (usage: orvane render FILE [-o out.svg|out.png])");
-    std::optional<TextEngine::ScopedBackend> fixed;
-    if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
+// The bundled example report: beside the sources, else under the current folder.
+std::string bundledReport() {
+    const std::string relative = "report/report.xml";
+#ifdef ORVANE_EXAMPLES_DIR
+    std::string built = std::string(ORVANE_EXAMPLES_DIR) + "/" + relative;
+    if (std::filesystem::exists(built)) return built;
+#endif
+    return "examples/" + relative;
+}
 
-    auto reader = OrvaneUIDeserializer::create();
-    auto model = reader->deserializeFile(opts->file);
-    if (!model) return fail(reader->getLastError().toString());
+// Feeds the taps to the root view and reports what each did.
+void feedTaps(const Options& opts, const std::shared_ptr<BaseView>& root,
+              const std::vector<std::shared_ptr<RichTextView>>& texts, float H) {
+    for (const Point& p : opts.taps) {
+        std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
+        root->handleGesture(std::make_shared<Tap>(Point{p.x, H - p.y}));
+        bool any = false;
+        for (const auto& view : texts) {
+            if (auto action = view->getSelectedAction()) {
+                std::cout << "  selected action " << view->getSelectedActionIndex() << ": " << *action << "\n";
+                any = true;
+            }
+        }
+        if (!any) std::cout << "  no action selected\n";
+        root->render();
+    }
+}
 
-    std::shared_ptr<RichTextNode> text = std::dynamic_pointer_cast<RichTextNode>(model);
-    if (!text)
-        if (auto div = std::dynamic_pointer_cast<Div>(model)) text = RichTextView::richTextFromDiv(div);
-    if (!text) return fail("render: " + opts->file + ": the document's root is not rich text (RichTextNode or div)");
+void reportRouting(const std::shared_ptr<BaseView>& root) {
+    root->addEventListener(GestureHandlerEvent::SUCCESS, FunctionEventCallback::create([](auto&) {
+                               std::cout << "  routing outcome: SUCCESS (a handler consumed the gesture)\n";
+                           }));
+    root->addEventListener(GestureHandlerEvent::FAILURE, FunctionEventCallback::create([](auto&) {
+                               std::cout << "  routing outcome: FAILURE (no handler consumed the gesture)\n";
+                           }));
+}
 
-    const float W = opts->width, H = opts->height;
+bool writePictures(const std::shared_ptr<displaylist::DisplayListRenderer>& renderer,
+                   const std::vector<std::string>& outputs, float W, float H, std::string& error) {
+    for (const auto& path : outputs) {
+        if (!writePicture(renderer, path, error)) return false;
+        std::cout << "wrote " << path << " (" << W << " x " << H << ")\n";
+    }
+    return true;
+}
+
+// A rich-text document on a page: one text view inside a margin.
+int renderRichText(const Options& opts, const std::shared_ptr<RichTextNode>& text,
+                   const std::vector<std::string>& outputs) {
+    const float W = opts.width > 0.0f ? opts.width : 600.0f;
+    const float H = opts.height > 0.0f ? opts.height : 400.0f;
     auto root = BaseView::create();
     auto renderer = displaylist::DisplayListRenderer::create(false);
     root->setDisplayListRenderer(renderer);
@@ -136,35 +180,91 @@ int render(const std::vector<std::string>& args) {
     float h = std::min(pref.height, H - 2 * margin);
     view->setFrame({margin, H - margin - h, W - 2 * margin, h});
     root->addSubview(view);
-
-    root->addEventListener(GestureHandlerEvent::SUCCESS, FunctionEventCallback::create([](auto&) {
-                               std::cout << "  routing outcome: SUCCESS (a handler consumed the gesture)\n";
-                           }));
-    root->addEventListener(GestureHandlerEvent::FAILURE, FunctionEventCallback::create([](auto&) {
-                               std::cout << "  routing outcome: FAILURE (no handler consumed the gesture)\n";
-                           }));
+    reportRouting(root);
     root->render();
-    for (const Point& p : opts->taps) {
-        std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
-        root->handleGesture(std::make_shared<Tap>(Point{p.x, H - p.y}));
-        auto action = view->getSelectedAction();
-        if (action)
-            std::cout << "  selected action " << view->getSelectedActionIndex() << ": " << *action << "\n";
-        else
-            std::cout << "  no action selected\n";
-        root->render();
-    }
+    feedTaps(opts, root, {view}, H);
     root->render();
-    if (!opts->output.empty()) {
-        if (!writePicture(renderer, opts->output, error)) return fail("render: " + error);
-        std::cout << "wrote " << opts->output << " (" << W << " x " << H << ")\n";
-    }
+    std::string error;
+    if (!writePictures(renderer, outputs, W, H, error)) return fail("render: " + error);
     return 0;
+}
+
+// A report page: a layout tree whose proxies hold <content> elements.
+int renderReport(const Options& opts, const std::shared_ptr<LayoutProxy>& layout,
+                 std::vector<ReportContent> contents, const std::vector<std::string>& outputs) {
+    std::vector<std::string> errors;
+    auto page = ReportPage::create(layout, std::move(contents), opts.file, errors);
+    if (!page) {
+        for (size_t i = 0; i + 1 < errors.size(); ++i) std::cerr << "orvane: " << errors[i] << "\n";
+        return fail(errors.empty() ? "render: the report cannot be laid out" : errors.back());
+    }
+    page->layout(opts.width > 0.0f ? opts.width : ReportPage::DESIGN_WIDTH, opts.height);
+    const float W = page->getWidth(), H = page->getHeight();
+    auto root = page->getRootView();
+    auto renderer = displaylist::DisplayListRenderer::create(false);
+    root->setDisplayListRenderer(renderer);
+    root->setFrame({0, 0, W, H});
+    if (opts.printLayout) page->printLayout(std::cout);
+    reportRouting(root);
+    root->render();
+    feedTaps(opts, root, page->getRichTextViews(), H);
+    root->render();
+    std::string error;
+    if (!writePictures(renderer, outputs, W, H, error)) return fail("render: " + error);
+    return 0;
+}
+
+int render(const std::vector<std::string>& args) {
+    std::string error;
+    auto opts = parseArgs(args, error);
+    if (!opts) return fail("render: " + error);
+    std::vector<std::string> outputs;
+    if (!opts->output.empty()) outputs.push_back(opts->output);
+    if (opts->file.empty()) {
+        // The bundled report, written as SVG and PNG unless -o says otherwise.
+        opts->file = bundledReport();
+        if (outputs.empty()) {
+            std::error_code ec;
+            std::filesystem::create_directories("out", ec);
+            if (ec) return fail("render: cannot create the folder out: " + ec.message());
+            outputs = {"out/report.svg", "out/report.png"};
+        }
+    }
+    std::optional<TextEngine::ScopedBackend> fixed;
+    if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
+
+    std::string text;
+    if (!FileSystemManager::readFile(opts->file, text)) return fail(opts->file + ":0:0: cannot read the file");
+    // The tool's <content> elements come out first; the rest is a plain
+    // model document.
+    ReportDocument doc = ReportDocument::read(opts->file, text);
+    if (!doc.errors.empty()) {
+        for (size_t i = 0; i + 1 < doc.errors.size(); ++i) std::cerr << "orvane: " << doc.errors[i] << "\n";
+        return fail(doc.errors.back());
+    }
+    auto reader = OrvaneUIDeserializer::create();
+    reader->setSourceName(opts->file);
+    auto model = reader->deserialize(doc.layoutText);
+    if (!model) return fail(reader->getLastError().toString());
+
+    if (auto layout = std::dynamic_pointer_cast<LayoutProxy>(model))
+        return renderReport(*opts, layout, std::move(doc.contents), outputs);
+    std::shared_ptr<RichTextNode> richText = std::dynamic_pointer_cast<RichTextNode>(model);
+    if (!richText)
+        if (auto div = std::dynamic_pointer_cast<Div>(model)) richText = RichTextView::richTextFromDiv(div);
+    if (!richText)
+        return fail("render: " + opts->file +
+                    ": the document's root is neither a layout tree (LayoutProxy) nor rich text (RichTextNode or div)");
+    if (opts->printLayout) return fail("render: --print-layout needs a report (a LayoutProxy tree)");
+    return renderRichText(*opts, richText, outputs);
 }
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("render", "FILE [-o out.svg|out.png] [--width W] [--height H] [--tap X,Y]... [--fixed-metrics]",
-                    "render a rich-text document (taps in picture pixels from the top left)", &render);
+ORVANE_TOOL_COMMAND("render",
+                    "[FILE] [-o out.svg|out.png] [--width W] [--height H] [--print-layout] [--tap X,Y]... "
+                    "[--fixed-metrics]",
+                    "render a report page or rich text (no FILE: the bundled report to out/report.svg and .png)",
+                    &render);
 
 } // namespace orvane::tool

@@ -1,0 +1,65 @@
+#pragma once
+#include "host/AttributeBundle.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+class Image;
+class RichTextNode;
+}
+
+namespace orvane::tool {
+
+// What one layout proxy of a report shows: the tool-only <content> element of
+// the report format (see the README, "Report pages"). A <content> element sits
+// directly inside a <LayoutProxy> element; it may carry a panel (a box with a
+// border and a background drawn over the proxy's bounds) and, on a leaf
+// proxy, one item: a label, an image or rich text.
+struct ReportContent {
+    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT };
+
+    int line = 0;    // of the <content> element
+    int column = 0;
+    // Position of the holding proxy in the layout tree: the child index at
+    // each level below the root proxy (empty: the root itself).
+    std::vector<size_t> path;
+
+    Kind kind = Kind::PANEL;
+    std::shared_ptr<AttributeBundle> panel;  // null: no panel
+    // Label and rich text: the style given on the item (null: none).
+    std::shared_ptr<AttributeBundle> style;
+    // Label: the text (white space collapsed), vertical alignment (0 top,
+    // 1 middle, 2 bottom) and word wrapping.
+    std::string text;
+    int verticalAlignment = 0;
+    bool wrap = true;
+    // Image: the file, resolved against the report's folder, and its pixels.
+    std::string imagePath;
+    std::shared_ptr<Image> image;
+    // Rich text: the converted markup.
+    std::shared_ptr<RichTextNode> richText;
+
+    static const char* kindName(Kind kind);
+};
+
+// The result of reading a report file's <content> elements.
+struct ReportDocument {
+    // The document with every <content> element blanked out (line breaks are
+    // kept, so line numbers in later messages still match the file): a plain
+    // model document for the model reader.
+    std::string layoutText;
+    std::vector<ReportContent> contents;
+    // "file:line:column: problem" lines; empty when the contents are sound.
+    std::vector<std::string> errors;
+
+    // Reads `text` (the file `path`; relative paths in it are resolved
+    // against the file's folder). Markup that is not well-formed gives one
+    // error, "file:line:column: malformed markup: ...", and the text back
+    // unchanged.
+    static ReportDocument read(const std::string& path, const std::string& text);
+};
+
+} // namespace orvane::tool
