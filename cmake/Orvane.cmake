@@ -2,7 +2,10 @@
 
 # orvane_add_test_suite(<label> [LIBS ...])
 # Builds one GoogleTest executable from tests/<label>/*.cpp and registers every
-# test case with CTest under the label <label>.
+# test case with CTest under the label <label>. The tests know the source and
+# build folders from compile definitions (tests/common/TestSupport.h); the one
+# environment variable set here (a list would be split by test discovery) points
+# leak checking at the suppressions of third-party caches.
 function(orvane_add_test_suite label)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${label}/*.cpp)
@@ -14,6 +17,6 @@ function(orvane_add_test_suite label)
   gtest_discover_tests(test_${label}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     PROPERTIES LABELS ${label}
-               ENVIRONMENT "ORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};ORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+               ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     DISCOVERY_TIMEOUT 60)
 endfunction()
