@@ -35,6 +35,10 @@ TEST(TicksCommand, NumericLogarithmicAndIntegerRanges) {
     EXPECT_NE(r.out.find("majors (3): 10 100 1000"), std::string::npos) << r.out;
     r = runTool("ticks 0 1000 --integer --max-ticks 3");
     EXPECT_NE(r.out.find("ticks (3): 0 500 1000"), std::string::npos) << r.out;
+    // The range spans more than the largest double: the ticks stay finite.
+    r = runTool("ticks -1e308 1e308");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.find("inf"), std::string::npos) << r.out;
     r = runTool("ticks 0 100 --format COMMA8.1");
     EXPECT_NE(r.out.find("labels (COMMA8.1): 0.0 20.0 40.0"), std::string::npos) << r.out;
 }
@@ -58,7 +62,8 @@ TEST(TicksCommand, RejectsBadArguments) {
     for (const char* args : {"ticks", "ticks 1", "ticks x 3", "ticks 1 2 --bogus", "ticks 1 2 --max-ticks",
                              "ticks 1 2 --max-ticks 2.5", "ticks 31FEB2020 01MAR2020", "ticks 25:00 26:00",
                              "ticks 01JAN2020 01FEB2020 --format COMMA8.", "ticks 01JAN2020 01JAN20001",
-                             "ticks 1 2 --log ten", "ticks 01JAN2020 01FEB2020 --integer"}) {
+                             "ticks 1 2 --log ten", "ticks 01JAN2020 01FEB2020 --integer", "ticks nan 5",
+                             "ticks 1 inf", "ticks -inf 0 --log 10"}) {
         ToolRun r = runTool(args);
         EXPECT_EQ(r.status, 1) << args << "\n" << r.out;
         EXPECT_EQ(r.out.rfind("orvane: ticks", 0), 0u) << args << "\n" << r.out;

@@ -211,6 +211,8 @@ int ticks(const std::vector<std::string>& args) {
         return p.days * 86400 + p.seconds;
     };
     double lo = toValue(pa), hi = toValue(pb);
+    if (!std::isfinite(lo) || !std::isfinite(hi))
+        return fail("ticks: the ends of the range must be finite numbers");
     bool textual = pa.kind != TextKind::Number || pb.kind != TextKind::Number;
     if (textual && (!formatter || !formatter->isTemporal()))
         return fail("ticks: dates and times need a date, date-time or time format, not " + formatName);
@@ -247,7 +249,8 @@ int ticks(const std::vector<std::string>& args) {
         std::cout << "numeric axis " << number(lo) << " .. " << number(hi) << ", max ticks " << maxTicks << "\n";
         std::cout << "first " << number(t.first) << ", step " << number(t.step) << ", count " << number(t.count)
                   << "\n";
-        for (double k = 0; k < t.count && k < 1000; ++k) values.push_back(t.first + k * t.step);
+        // fma: k * step may overflow where first + k * step does not (ranges near the largest double).
+        for (double k = 0; k < t.count && k < 1000; ++k) values.push_back(std::fma(k, t.step, t.first));
     }
     printList("ticks", values);
     if (formatter) {
