@@ -5,7 +5,7 @@
 #include "orvane/axis/TimeInterval.h"
 #include "orvane/axis/ZxAxis.h"
 
-#include "host/Formatter.h"
+#include "orvane/host/format/Formatter.h"
 
 #include <benchmark/benchmark.h>
 

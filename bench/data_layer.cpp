@@ -5,14 +5,14 @@
 //   bench_data_layer [benchmark flags]        uses $ORVANE_BENCH_CSV or writes
 //                                              a 1,000,000-row file in /tmp
 //   bench_data_layer --generate FILE [ROWS]   writes the benchmark file only
-#include "host/CSVReader.h"
-#include "host/DataSet.h"
-#include "host/Expression.h"
-#include "host/AbstractWhereClauseExpression.h"
-#include "host/FormatterFactory.h"
-#include "host/RowBitmap.h"
-#include "host/RowStates.h"
-#include "host/SortState.h"
+#include "orvane/host/data/CSVReader.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/Expression.h"
+#include "orvane/host/data/AbstractWhereClauseExpression.h"
+#include "orvane/host/format/FormatterFactory.h"
+#include "orvane/host/data/RowBitmap.h"
+#include "orvane/host/data/RowStates.h"
+#include "orvane/host/data/SortState.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // Display-list costs: recording and serialising a large list, picking with a
 // small aperture in large and small lists, and warm text measurement.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqGroup.h"
-#include "displaylist/TqRectangle.h"
-#include "displaylist/TqText.h"
-#include "host/FontTool.h"
-#include "host/TextEngine.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/text/FontTool.h"
+#include "orvane/host/text/TextEngine.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // Property sets and model-document reading.
-#include "host/AbstractDeserializer.h"
+#include "orvane/host/document/AbstractDeserializer.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"

@@ -2,7 +2,7 @@
 // answers at once: the total time, and the part spent in the library
 // (building request bodies, parsing answers, dispatching events) against the
 // part spent waiting for the network and the server.
-#include "host/NetworkManager.h"
+#include "orvane/host/net/NetworkManager.h"
 #include "orvane/geo/EsriGeocodeServices.h"
 
 #if ORVANE_GEO_TEST_SERVER

@@ -3,7 +3,7 @@
 // (10,101 proxies). Reports the time per proxy of a full pass and the time of
 // a relayout after one leaf's constraint changed. bench/compare_yoga runs the
 // same tree through Yoga for comparison.
-#include "host/Dimension.h"
+#include "orvane/host/style/Dimension.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"

@@ -1,6 +1,6 @@
 // Cost of building tone mappers (36 sound files resolved each time) and of
 // mapping values, with the sound files already in the cache folder.
-#include "host/FileSystemManager.h"
+#include "orvane/host/io/FileSystemManager.h"
 #include "orvane/accessibility/SonificationTone.h"
 #include "orvane/accessibility/SonificationToneMapper.h"
 #include "orvane/package/OrvaneUIPackage.h"

@@ -1,7 +1,7 @@
 // Rendering and gesture routing over view trees.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqRectangle.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqRectangle.h"
 #include "orvane/view/BaseView.h"
 #include "orvane/view/GestureHandler.h"
 

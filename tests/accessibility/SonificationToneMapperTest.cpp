@@ -1,5 +1,5 @@
 #include "common/TestSupport.h"
-#include "host/FileSystemManager.h"
+#include "orvane/host/io/FileSystemManager.h"
 #include "orvane/accessibility/SonificationController.h"
 #include "orvane/accessibility/SonificationTone.h"
 #include "orvane/accessibility/SonificationToneMapper.h"

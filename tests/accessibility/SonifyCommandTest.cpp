@@ -1,7 +1,7 @@
 #include "AudioAnalysis.h"
 #include "audio/Mp3Decoder.h"
 #include "common/TestSupport.h"
-#include "host/FileSystemManager.h"
+#include "orvane/host/io/FileSystemManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "AudioAnalysis.h"
 #include "audio/Mp3Decoder.h"
 #include "common/TestSupport.h"
-#include "host/CLog.h"
-#include "host/FileSystemManager.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/io/FileSystemManager.h"
 #include "orvane/package/OrvaneUIPackage.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "orvane/axis/ZxAxis.h"
 
 #include "AxisTestSupport.h"
-#include "host/CLog.h"
+#include "orvane/host/core/CLog.h"
 
 #include <gtest/gtest.h>
 

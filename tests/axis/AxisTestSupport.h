@@ -1,5 +1,5 @@
 #pragma once
-#include "host/Formatter.h"
+#include "orvane/host/format/Formatter.h"
 #include "orvane/axis/TimeInterval.h"
 
 #include <memory>

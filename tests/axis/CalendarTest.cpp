@@ -3,7 +3,7 @@
 
 #include "AxisTestSupport.h"
 #include "common/TestSupport.h"
-#include "host/CLog.h"
+#include "orvane/host/core/CLog.h"
 
 #include <gtest/gtest.h>
 

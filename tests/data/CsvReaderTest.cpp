@@ -1,6 +1,6 @@
-#include "host/CSVReader.h"
-#include "host/DataSet.h"
-#include "host/FileSystemManager.h"
+#include "orvane/host/data/CSVReader.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/io/FileSystemManager.h"
 #include "common/TestSupport.h"
 
 #include <gtest/gtest.h>

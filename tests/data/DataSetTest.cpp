@@ -1,8 +1,8 @@
-#include "host/CLog.h"
-#include "host/DataSet.h"
-#include "host/DataValueUtils.h"
-#include "host/RowBitmap.h"
-#include "host/AbstractEventCallback.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/DataValueUtils.h"
+#include "orvane/host/data/RowBitmap.h"
+#include "orvane/host/core/AbstractEventCallback.h"
 
 #include <gtest/gtest.h>
 

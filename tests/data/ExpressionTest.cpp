@@ -1,11 +1,11 @@
-#include "host/CLog.h"
-#include "host/CompoundBooleanExpression.h"
-#include "host/CompoundWhereClauseExpression.h"
-#include "host/DataSet.h"
-#include "host/ExpressionBuilder.h"
-#include "host/ExpressionUtil.h"
-#include "host/RowBitmap.h"
-#include "host/WhereClauseExpression.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/CompoundBooleanExpression.h"
+#include "orvane/host/data/CompoundWhereClauseExpression.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/ExpressionBuilder.h"
+#include "orvane/host/data/ExpressionUtil.h"
+#include "orvane/host/data/RowBitmap.h"
+#include "orvane/host/data/WhereClauseExpression.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "host/CLog.h"
-#include "host/DataValue.h"
-#include "host/Formatter.h"
-#include "host/FormatterFactory.h"
-#include "host/NumericFormatUtil.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/DataValue.h"
+#include "orvane/host/format/Formatter.h"
+#include "orvane/host/format/FormatterFactory.h"
+#include "orvane/host/format/NumericFormatUtil.h"
 
 #include <gtest/gtest.h>
 

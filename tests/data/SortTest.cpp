@@ -1,8 +1,8 @@
-#include "host/CLog.h"
-#include "host/DataSet.h"
-#include "host/LocalizationContext.h"
-#include "host/ResourceManager.h"
-#include "host/SortState.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/io/LocalizationContext.h"
+#include "orvane/host/io/ResourceManager.h"
+#include "orvane/host/data/SortState.h"
 
 #include <gtest/gtest.h>
 

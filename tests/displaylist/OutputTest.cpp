@@ -1,17 +1,17 @@
 // SVG and PNG output of the renderer, and the orvane draw command's golden
 // pictures.
 #include "common/TestSupport.h"
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqEllipse.h"
-#include "displaylist/TqGroup.h"
-#include "displaylist/TqImageRectangle.h"
-#include "displaylist/TqRectangle.h"
-#include "displaylist/TqText.h"
-#include "host/CLog.h"
-#include "host/FileSystemManager.h"
-#include "host/Image.h"
-#include "host/TextEngine.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqEllipse.h"
+#include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqImageRectangle.h"
+#include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/Image.h"
+#include "orvane/host/text/TextEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Picking: apertures and polygons in root coordinates through group
 // transforms, front-most first, rich-text detail indices, and the spatial
 // index of large groups agreeing with a plain scan.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqEllipse.h"
-#include "displaylist/TqGroup.h"
-#include "displaylist/TqLine.h"
-#include "displaylist/TqPickQuery.h"
-#include "displaylist/TqRectangle.h"
-#include "displaylist/TqRichText.h"
-#include "displaylist/TqText.h"
-#include "host/CLog.h"
-#include "host/TextEngine.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqEllipse.h"
+#include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqLine.h"
+#include "orvane/displaylist/TqPickQuery.h"
+#include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqRichText.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/text/TextEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Scrolling state: the 2-D controller's translation and pan limits, and the
 // scroll bars kept consistent with it.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqController2D.h"
-#include "displaylist/TqRef.h"
-#include "displaylist/TqScrollBarController.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqController2D.h"
+#include "orvane/displaylist/TqRef.h"
+#include "orvane/displaylist/TqScrollBarController.h"
 
 #include <gtest/gtest.h>
 

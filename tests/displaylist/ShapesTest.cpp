@@ -1,17 +1,17 @@
 // Node kinds beyond rectangles: arcs, rounded rectangles, clipping groups,
 // text alignment, clipping and decoration, and tolerant UTF-8 input.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqArc.h"
-#include "displaylist/TqGroup.h"
-#include "displaylist/TqRectangle.h"
-#include "displaylist/TqRichText.h"
-#include "displaylist/TqRoundedRectangle.h"
-#include "displaylist/TqText.h"
-#include "host/CLog.h"
-#include "host/Image.h"
-#include "host/TextEngine.h"
-#include "host/Utf8.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqArc.h"
+#include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqRichText.h"
+#include "orvane/displaylist/TqRoundedRectangle.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/io/Image.h"
+#include "orvane/host/text/TextEngine.h"
+#include "orvane/host/core/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,19 @@
 // The shared text engine: exact layout with the fixed-metric backend, real
 // fonts through fontconfig and FreeType, and FontTool measuring what the text
 // nodes draw.
-#include "displaylist/DisplayListEditor.h"
-#include "displaylist/DisplayListRenderer.h"
-#include "displaylist/TqRichText.h"
-#include "displaylist/TqText.h"
-#include "host/AttributeBundle.h"
-#include "host/CLog.h"
-#include "host/Dimension.h"
-#include "host/FontTool.h"
-#include "host/ResourceManager.h"
-#include "host/StyleAttribute.h"
-#include "host/StyleChain.h"
-#include "host/TextEngine.h"
-#include "host/TextLayout.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqRichText.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/style/AttributeBundle.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/style/Dimension.h"
+#include "orvane/host/text/FontTool.h"
+#include "orvane/host/io/ResourceManager.h"
+#include "orvane/host/style/StyleAttribute.h"
+#include "orvane/host/style/StyleChain.h"
+#include "orvane/host/text/TextEngine.h"
+#include "orvane/host/text/TextLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "host/EventDispatcher.h"
-#include "host/Focusable.h"
+#include "orvane/host/core/EventDispatcher.h"
+#include "orvane/host/input/Focusable.h"
 #include "orvane/properties/EventCallback.h"
 #include "orvane/properties/KeyListenerCallback.h"
 

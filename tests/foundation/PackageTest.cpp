@@ -1,5 +1,5 @@
-#include "host/Feature.h"
-#include "host/SuperModelDatabase.h"
+#include "orvane/host/core/Feature.h"
+#include "orvane/host/core/SuperModelDatabase.h"
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/layout/LayoutConstraint.h"

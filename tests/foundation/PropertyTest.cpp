@@ -1,4 +1,4 @@
-#include "host/Dimension.h"
+#include "orvane/host/style/Dimension.h"
 #include "orvane/datagrid/CompactFormatOptions.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"

@@ -1,7 +1,7 @@
-#include "host/CLog.h"
-#include "host/FileSystemManager.h"
-#include "host/Image.h"
-#include "host/ResourceManager.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/Image.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "common/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 // a client dispatches.
 #include "GeoTestServer.h"
 
-#include "host/EventDispatcher.h"
-#include "host/NetworkManager.h"
-#include "host/Warning.h"
-#include "host/WarningEvent.h"
+#include "orvane/host/core/EventDispatcher.h"
+#include "orvane/host/net/NetworkManager.h"
+#include "orvane/host/net/Warning.h"
+#include "orvane/host/net/WarningEvent.h"
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>

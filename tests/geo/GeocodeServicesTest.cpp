@@ -1,7 +1,7 @@
 // EsriGeocodeServices against the loopback stand-in of the geocoding service.
 #include "GeoTestFixture.h"
 
-#include "host/URL.h"
+#include "orvane/host/net/URL.h"
 #include "orvane/geo/EsriGeocodeServices.h"
 
 #include <gtest/gtest.h>

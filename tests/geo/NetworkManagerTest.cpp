@@ -2,9 +2,9 @@
 // delivery on the pump, exact bodies, failures as responses, limits.
 #include "GeoTestFixture.h"
 
-#include "host/NetworkDataEvent.h"
-#include "host/NetworkManager.h"
-#include "host/URL.h"
+#include "orvane/host/net/NetworkDataEvent.h"
+#include "orvane/host/net/NetworkManager.h"
+#include "orvane/host/net/URL.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The projection tables checked against PROJ, and the host projections built on it.
-#include "host/MapUtilities.h"
-#include "host/Projection.h"
+#include "orvane/host/geo/MapUtilities.h"
+#include "orvane/host/geo/Projection.h"
 #include "orvane/geo/Datum.h"
 #include "orvane/geo/Ellipsoid.h"
 #include "orvane/geo/ProjCode.h"

@@ -1,6 +1,6 @@
 #include "LayoutTestSupport.h"
 
-#include "host/CLog.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/layout/LayoutUtilities.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/StackLayoutStrategy.h"

@@ -1,6 +1,6 @@
 #pragma once
-#include "host/Dimension.h"
-#include "host/GeometryUtilities.h"
+#include "orvane/host/style/Dimension.h"
+#include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"

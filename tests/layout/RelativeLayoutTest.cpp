@@ -1,6 +1,6 @@
 #include "LayoutTestSupport.h"
 
-#include "host/CLog.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/layout/RelativeLayoutStrategy.h"
 #include "orvane/layout/StackLayoutStrategy.h"
 #include "orvane/view/GroupPreferredSizeRequestEvent.h"

@@ -1,6 +1,6 @@
 #include "LayoutTestSupport.h"
 
-#include "host/CLog.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/layout/SlideLayoutStrategy.h"
 #include "orvane/layout/TiledLayoutStrategy.h"
 #include "orvane/layout/TiledReflowLayoutStrategy.h"

@@ -1,6 +1,6 @@
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"
-#include "host/FileSystemManager.h"
+#include "orvane/host/io/FileSystemManager.h"
 
 #include <gtest/gtest.h>
 

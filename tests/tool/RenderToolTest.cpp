@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"
-#include "host/FileSystemManager.h"
-#include "host/Image.h"
+#include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/Image.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"
-#include "host/FileSystemManager.h"
-#include "host/Image.h"
-#include "host/TextEngine.h"
+#include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/Image.h"
+#include "orvane/host/text/TextEngine.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/layout/RelativeLayoutStrategy.h"

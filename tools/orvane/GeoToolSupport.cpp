@@ -1,8 +1,8 @@
 #include "GeoToolSupport.h"
 
 #include "Command.h"
-#include "host/NetworkManager.h"
-#include "host/WarningEvent.h"
+#include "orvane/host/net/NetworkManager.h"
+#include "orvane/host/net/WarningEvent.h"
 
 #include <algorithm>
 #include <cctype>

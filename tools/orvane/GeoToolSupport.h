@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the geo service commands: options, waiting for answers, and
 // showing failures.
-#include "host/EventDispatcher.h"
+#include "orvane/host/core/EventDispatcher.h"
 
 #include <map>
 #include <memory>

@@ -2,11 +2,11 @@
 // writes it back as a document. With --data, a data file (InspectDataCommand).
 #include "Command.h"
 
-#include "host/AbstractProperty.h"
-#include "host/BaseModel.h"
-#include "host/ModelSerializer.h"
-#include "host/PropertyTextCodec.h"
-#include "host/SuperModelDatabase.h"
+#include "orvane/host/core/AbstractProperty.h"
+#include "orvane/host/core/BaseModel.h"
+#include "orvane/host/document/ModelSerializer.h"
+#include "orvane/host/document/PropertyTextCodec.h"
+#include "orvane/host/core/SuperModelDatabase.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
 
 #include <cstdio>

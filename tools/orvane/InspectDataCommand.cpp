@@ -2,9 +2,9 @@
 // file as the data layer does and prints its typed columns and first rows.
 #include "Command.h"
 
-#include "host/CSVReader.h"
-#include "host/Column.h"
-#include "host/DataSet.h"
+#include "orvane/host/data/CSVReader.h"
+#include "orvane/host/data/Column.h"
+#include "orvane/host/data/DataSet.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,8 +4,8 @@
 // the rest is read by the model reader unchanged.
 #include "ReportDocument.h"
 
-#include "host/CSSParser.h"
-#include "host/Image.h"
+#include "orvane/host/style/CSSParser.h"
+#include "orvane/host/io/Image.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
 #include "orvane/view/RichTextNode.h"

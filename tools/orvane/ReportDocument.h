@@ -1,5 +1,5 @@
 #pragma once
-#include "host/AttributeBundle.h"
+#include "orvane/host/style/AttributeBundle.h"
 
 #include <cstddef>
 #include <memory>

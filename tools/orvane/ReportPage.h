@@ -1,7 +1,7 @@
 #pragma once
 #include "ReportDocument.h"
 
-#include "host/GeometryUtilities.h"
+#include "orvane/host/core/GeometryUtilities.h"
 
 #include <deque>
 #include <iosfwd>

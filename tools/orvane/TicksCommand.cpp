@@ -4,7 +4,7 @@
 // 01JAN2020:12:30:00 and times like 12:30 or 12:30:15; numbers as numbers.
 #include "Command.h"
 
-#include "host/Formatter.h"
+#include "orvane/host/format/Formatter.h"
 #include "orvane/axis/ZxAxis.h"
 
 #include <cctype>

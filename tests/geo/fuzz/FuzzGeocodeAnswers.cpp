@@ -1,7 +1,7 @@
 // libFuzzer target: the answer parsers of the geocoding client, and the
 // request body it builds from arbitrary address text.
 #include "FuzzSupport.h"
-#include "host/URL.h"
+#include "orvane/host/net/URL.h"
 #include "orvane/geo/EsriGeocodeServices.h"
 
 #include <cstdint>

@@ -1,0 +1,12 @@
+#include "orvane/displaylist/DisplayListRendererFactory.h"
+
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/OpenGLES2DisplayListPackage.h"
+
+namespace displaylist {
+
+std::shared_ptr<DisplayListRenderer> DisplayListRendererFactory::createRenderer() {
+    return DisplayListRenderer::create(false);
+}
+
+} // namespace displaylist

@@ -1,0 +1,244 @@
+#include "orvane/host/core/EventDispatcher.h"
+
+#include "orvane/host/core/CLog.h"
+
+#include <algorithm>
+#include <array>
+
+namespace orvane {
+
+namespace {
+constexpr int kMaxForwardDepth = 256;
+
+} // namespace
+
+void EventDispatcher::DispatcherList::push_back(EventDispatcher* d) {
+    if (heap_) {
+        heap_->push_back(d);
+    } else if (count_ < 2) {
+        inline_[count_++] = d;
+    } else {
+        heap_ = new std::vector<EventDispatcher*>{inline_[0], inline_[1], d};
+        count_ = 0;
+    }
+}
+
+// Removes one occurrence, searching from the back: links are mostly removed
+// in reverse order of creation.
+bool EventDispatcher::DispatcherList::eraseOne(EventDispatcher* d) {
+    if (heap_) {
+        for (size_t i = heap_->size(); i-- > 0;) {
+            if ((*heap_)[i] == d) {
+                heap_->erase(heap_->begin() + static_cast<std::ptrdiff_t>(i));
+                return true;
+            }
+        }
+        return false;
+    }
+    for (size_t i = count_; i-- > 0;) {
+        if (inline_[i] == d) {
+            if (i == 0 && count_ == 2) inline_[0] = inline_[1];
+            inline_[--count_] = nullptr;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EventDispatcher::DispatcherList::contains(const EventDispatcher* d) const {
+    for (size_t i = 0, n = size(); i < n; ++i)
+        if ((*this)[i] == d) return true;
+    return false;
+}
+
+void EventDispatcher::DispatcherList::clear() {
+    delete heap_;
+    heap_ = nullptr;
+    count_ = 0;
+    inline_[0] = inline_[1] = nullptr;
+}
+
+std::vector<EventDispatcher*> EventDispatcher::DispatcherList::toVector() const {
+    std::vector<EventDispatcher*> v;
+    for (size_t i = 0, n = size(); i < n; ++i) v.push_back((*this)[i]);
+    return v;
+}
+
+std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
+    if (!currentSource_) return nullptr;
+    return currentSource_->sharedAs<EventDispatcher>();
+}
+
+EventDispatcher::~EventDispatcher() {
+    // Unlink both directions so that no dangling pointer survives this object.
+    if (!linksOrNull()) return;
+    for (size_t i = 0, n = linksOrNull()->parents.size(); i < n; ++i)
+        if (EventDispatcher* p = linksOrNull()->parents[i]; p->linksOrNull()) p->linksOrNull()->children.eraseOne(this);
+    for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
+        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+}
+
+EventDispatcher::TypeListeners* EventDispatcher::findListeners(int type) const {
+    auto* all = listenersOrNull();
+    if (!all) return nullptr;
+    for (auto& tl : *all)
+        if (tl.type == type) return &tl;
+    return nullptr;
+}
+
+void EventDispatcher::addEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback) {
+    if (!callback) return;
+    auto& all = extra().listeners;
+    TypeListeners* tl = findListeners(type);
+    if (!tl) {
+        all.push_back({type, {}});
+        tl = &all.back();
+    }
+    tl->callbacks.push_back(callback);
+}
+
+void EventDispatcher::removeEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback) {
+    if (!callback) return;
+    TypeListeners* tl = findListeners(type);
+    if (!tl) return;
+    auto& v = tl->callbacks;
+    for (auto it = v.begin(); it != v.end(); ++it) {
+        if (*it == callback || (**it == *callback)) {
+            v.erase(it);
+            return;
+        }
+    }
+}
+
+void EventDispatcher::removeAllEventListeners() {
+    if (extra_) extra_->listeners.clear();
+}
+
+bool EventDispatcher::hasEventListener(int type) const {
+    TypeListeners* tl = findListeners(type);
+    return tl && !tl->callbacks.empty();
+}
+
+size_t EventDispatcher::getEventListenerCount(int type) const {
+    TypeListeners* tl = findListeners(type);
+    return tl ? tl->callbacks.size() : 0;
+}
+
+bool EventDispatcher::wouldDeliver(int type) const {
+    // Depth-first walk over the forwarding parents. Trees are small and acyclic
+    // when well formed; the bounds make a malformed graph answer "yes".
+    const EventDispatcher* stack[64];
+    int top = 0;
+    stack[top++] = this;
+    int visited = 0;
+    while (top > 0) {
+        const EventDispatcher* d = stack[--top];
+        if (!d->dispatchEnabled_) continue;
+        if (d->hasEventListener(type)) return true;
+        if (++visited > 4096) return true;
+        if (EventDispatcher* ip = d->implicitParent()) {
+            if (top == 64) return true;
+            stack[top++] = ip;
+        }
+        if (d->linksOrNull()) {
+            for (size_t i = 0, n = d->linksOrNull()->parents.size(); i < n; ++i) {
+                if (top == 64) return true;
+                stack[top++] = d->linksOrNull()->parents[i];
+            }
+        }
+    }
+    return false;
+}
+
+void EventDispatcher::addForwardTarget(EventDispatcher* parent) {
+    if (!parent || parent == this) return;
+    extra().links.parents.push_back(parent);
+    parent->extra().links.children.push_back(this);
+}
+
+void EventDispatcher::removeForwardTarget(EventDispatcher* parent) {
+    if (!linksOrNull() || !parent) return;
+    if (!linksOrNull()->parents.eraseOne(parent)) return;
+    if (parent->linksOrNull()) parent->linksOrNull()->children.eraseOne(this);
+}
+
+void EventDispatcher::removeAllForwardSources() {
+    if (!linksOrNull()) return;
+    for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
+        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+    linksOrNull()->children.clear();
+}
+
+bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
+    return linksOrNull() && linksOrNull()->parents.contains(parent);
+}
+
+void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
+    if (!event || !dispatchEnabled_) return;
+    // A listener may drop the last outside reference to this dispatcher.
+    auto keepAlive = weak_from_this().lock();
+    if (!event->getOriginalSource()) event->setOriginalSource(this);
+    EventDispatcher* previous = event->getCurrentSource();
+    event->setCurrentSource(this);
+    deliverToListeners(event);
+    forwardToParents(event);
+    event->setCurrentSource(previous ? previous : this);
+}
+
+void EventDispatcher::deliverToListeners(const std::shared_ptr<PortableEvent>& event) {
+    TypeListeners* tl = findListeners(event->getType());
+    if (!tl || tl->callbacks.empty()) return;
+    // Snapshot, without a heap allocation in the common small case.
+    const size_t n = tl->callbacks.size();
+    std::array<std::shared_ptr<AbstractEventCallback>, 8> small;
+    std::vector<std::shared_ptr<AbstractEventCallback>> large;
+    std::shared_ptr<AbstractEventCallback>* snap;
+    if (n <= small.size()) {
+        std::copy(tl->callbacks.begin(), tl->callbacks.end(), small.begin());
+        snap = small.data();
+    } else {
+        large = tl->callbacks;
+        snap = large.data();
+    }
+    const int type = event->getType();
+    bool sawExpired = false;
+    for (size_t i = 0; i < n; ++i) {
+        auto& cb = snap[i];
+        if (cb->isExpired()) {
+            sawExpired = true;
+            continue;
+        }
+        (*cb)(event);
+        event->setCurrentSource(this);
+    }
+    if (sawExpired) {
+        if (TypeListeners* now = findListeners(type)) {
+            auto& v = now->callbacks;
+            v.erase(std::remove_if(v.begin(), v.end(), [](const auto& c) { return c->isExpired(); }), v.end());
+        }
+    }
+}
+
+void EventDispatcher::forwardToParents(const std::shared_ptr<PortableEvent>& event) {
+    if (!linksOrNull() || linksOrNull()->parents.empty()) return;
+    const int depth = event->forwardDepth();
+    if (depth >= kMaxForwardDepth) {
+        ORVANE_LOG(CLog::ERRORS, "host/EventDispatcher", "event forwarding stopped: the ownership graph has a cycle");
+        return;
+    }
+    event->setForwardDepth(depth + 1);
+    if (linksOrNull()->parents.size() == 1) {
+        linksOrNull()->parents[0]->receiveForwardedEvent(event);
+    } else {
+        std::vector<EventDispatcher*> snap = linksOrNull()->parents.toVector();
+        for (EventDispatcher* p : snap) {
+            // A listener may have unlinked it meanwhile.
+            if (linksOrNull() && linksOrNull()->parents.contains(p)) p->receiveForwardedEvent(event);
+        }
+    }
+    event->setForwardDepth(depth);
+}
+
+void EventDispatcher::receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event) { dispatchEvent(event); }
+
+} // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+#include "orvane/host/geo/Projection.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+// Map helpers of the host.
+class MapUtilities {
+public:
+    // The projection for a spatial-reference code (see Proj4::Projection::create),
+    // cached per code; null when unknown.
+    static std::shared_ptr<Proj4::Projection> getProjection(const std::string& code);
+};
+
+} // namespace orvane

@@ -1,0 +1,26 @@
+#pragma once
+#include "orvane/host/text/FontFace.h"
+
+namespace orvane {
+
+// A face read from a font file with FreeType. Metrics and advances are the
+// unhinted design values scaled to the em, so that they scale linearly with
+// the pixel size and agree with the glyph positions used for drawing.
+class FreeTypeFontFace : public FontFace {
+public:
+    // Takes ownership of `ftFace` (an FT_Face).
+    FreeTypeFontFace(void* ftFace, std::string requestedFamily, std::string family, std::string file, bool bold,
+                     bool italic);
+    ~FreeTypeFontFace() override;
+
+    void* getDrawingFace() const override { return face_; }
+
+protected:
+    Glyph loadGlyph(char32_t cp) const override;
+
+private:
+    void* face_;
+    float unitsPerEm_;
+};
+
+} // namespace orvane

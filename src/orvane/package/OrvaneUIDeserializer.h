@@ -1,0 +1,15 @@
+#pragma once
+#include "orvane/host/document/AbstractDeserializer.h"
+
+#include <memory>
+
+namespace orvane {
+
+// Reads library documents (rich-text div/span markup and model documents).
+class OrvaneUIDeserializer : public AbstractDeserializer {
+public:
+    using AbstractDeserializer::AbstractDeserializer;
+    static std::shared_ptr<OrvaneUIDeserializer> create();
+};
+
+} // namespace orvane

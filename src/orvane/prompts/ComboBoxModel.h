@@ -1,0 +1,24 @@
+#pragma once
+#include "orvane/prompts/PromptModel.h"
+#include "orvane/host/data/DataValue.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class ComboBoxModel : public PromptModel {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10007;
+    ComboBoxModel();
+    ~ComboBoxModel() override;
+    static std::shared_ptr<ComboBoxModel> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<std::shared_ptr<DataValue>> currentValue;
+    Property<std::shared_ptr<const std::string>> formattedMeasure;
+    Property<std::shared_ptr<const std::string>> label;
+};
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+#include "orvane/prompts/PromptModel.h"
+#include "orvane/host/data/DataValue.h"
+#include "orvane/host/style/StyleChain.h"
+#include "orvane/properties/MonitoredVector.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class PromptButtonBarModel : public PromptModel {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10058;
+    PromptButtonBarModel();
+    ~PromptButtonBarModel() override;
+    static std::shared_ptr<PromptButtonBarModel> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<unsigned int> numberOfItems;
+    Property<int> selectedIndex;
+    Property<std::shared_ptr<MonitoredVector<std::shared_ptr<DataValue>>>> values;
+    Property<std::shared_ptr<MonitoredVector<std::shared_ptr<const std::string>>>> formattedMeasures;
+    Property<std::shared_ptr<StyleChain>> selectedStyleChain;
+    Property<bool> isHorizonal;
+};
+
+} // namespace orvane

@@ -1,0 +1,22 @@
+#pragma once
+#include "orvane/package/BaseUIModel.h"
+#include "orvane/host/style/StyleChain.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class PromptModel : public BaseUIModel {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10060;
+    PromptModel();
+    ~PromptModel() override;
+    static std::shared_ptr<PromptModel> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<std::shared_ptr<StyleChain>> styleChain;
+};
+
+} // namespace orvane

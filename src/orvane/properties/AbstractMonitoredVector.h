@@ -1,0 +1,15 @@
+#pragma once
+#include "orvane/host/core/EventDispatcher.h"
+
+namespace orvane {
+
+// Untyped root of monitored vectors.
+class AbstractMonitoredVector : public EventDispatcher {
+public:
+    // Event type of every vector change (a host event id).
+    static constexpr int VECTOR_CHANGE_EVENT = 3;
+    ~AbstractMonitoredVector() override = default;
+    virtual size_t erasedSize() const = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,23 @@
+#pragma once
+#include "orvane/package/BaseUIModel.h"
+#include "orvane/host/data/Expression.h"
+#include "orvane/properties/Property.h"
+
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+class Selection : public BaseUIModel {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10069;
+    Selection();
+    ~Selection() override;
+    static std::shared_ptr<Selection> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    Property<std::shared_ptr<const std::string>> dataName;
+    Property<std::shared_ptr<Expression>> expression;
+};
+
+} // namespace orvane

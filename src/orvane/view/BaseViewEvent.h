@@ -1,0 +1,26 @@
+#pragma once
+#include "orvane/host/core/PortableEvent.h"
+
+#include <memory>
+
+namespace displaylist {
+class DisplayListRenderer;
+}
+
+namespace orvane {
+
+// A view event that carries the display-list renderer involved.
+class BaseViewEvent : public PortableEvent {
+public:
+    BaseViewEvent(int type, std::shared_ptr<displaylist::DisplayListRenderer> renderer)
+        : PortableEvent(type), renderer_(std::move(renderer)) {}
+    static std::shared_ptr<BaseViewEvent> create(int type, std::shared_ptr<displaylist::DisplayListRenderer> renderer) {
+        return std::make_shared<BaseViewEvent>(type, std::move(renderer));
+    }
+    std::shared_ptr<displaylist::DisplayListRenderer> getDisplayListRenderer() const { return renderer_; }
+
+private:
+    std::shared_ptr<displaylist::DisplayListRenderer> renderer_;
+};
+
+} // namespace orvane
