@@ -1,5 +1,5 @@
-#include "ReportDocument.h"
-#include "ReportPage.h"
+#include "orvane/report/ReportDocument.h"
+#include "orvane/report/ReportPage.h"
 
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"
@@ -263,7 +263,7 @@ TEST(ReportPage, CyclesAndSharedProxiesAreRefused) {
     root->children.set(MonitoredVector<std::shared_ptr<LayoutProxy>>::create({a}));
     a->children.set(MonitoredVector<std::shared_ptr<LayoutProxy>>::create({root}));  // root inside itself
     std::vector<std::string> errors;
-    EXPECT_FALSE(tool::ReportPage::create(root, {}, "cycle.xml", errors));
+    EXPECT_FALSE(ReportPage::create(root, {}, "cycle.xml", errors));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("cycle.xml: the layout tree is malformed"), std::string::npos) << errors[0];
     a->children.set(nullptr);  // break the cycle so both can go
@@ -271,10 +271,10 @@ TEST(ReportPage, CyclesAndSharedProxiesAreRefused) {
     auto leaf = LayoutProxy::create();
     root->children.set(MonitoredVector<std::shared_ptr<LayoutProxy>>::create({leaf, leaf}));
     errors.clear();
-    EXPECT_FALSE(tool::ReportPage::create(root, {}, "twice.xml", errors));
+    EXPECT_FALSE(ReportPage::create(root, {}, "twice.xml", errors));
     EXPECT_EQ(errors.size(), 1u);
     errors.clear();
-    EXPECT_FALSE(tool::ReportPage::create(nullptr, {}, "none.xml", errors));
+    EXPECT_FALSE(ReportPage::create(nullptr, {}, "none.xml", errors));
     EXPECT_EQ(errors.size(), 1u);
 }
 
@@ -291,12 +291,12 @@ TEST(ReportPage, ViewsGetFramesFromTheProxiesAndSizeTheContent) {
     auto root = LayoutProxy::create();
     root->defaultStrategy.set(RelativeLayoutStrategy::create());
     root->children.set(MonitoredVector<std::shared_ptr<LayoutProxy>>::create({leaf}));
-    tool::ReportContent label;
-    label.kind = tool::ReportContent::Kind::LABEL;
+    ReportContent label;
+    label.kind = ReportContent::Kind::LABEL;
     label.text = "two words";
     label.path = {0};
     std::vector<std::string> errors;
-    auto page = tool::ReportPage::create(root, {label}, "page.xml", errors);
+    auto page = ReportPage::create(root, {label}, "page.xml", errors);
     ASSERT_TRUE(page) << (errors.empty() ? "" : errors[0]);
     page->layout(1200, 100);
     EXPECT_FALSE(page->isNarrow());
@@ -337,11 +337,11 @@ TEST(ReportDocument, ContentsAreFoundAndBlankedOutLineForLine) {
         "  </children>\n"
         "</LayoutProxy>\n"
         "</orvane>\n";
-    auto doc = tool::ReportDocument::read("/reports/r.xml", text);
+    auto doc = ReportDocument::read("/reports/r.xml", text);
     EXPECT_TRUE(doc.errors.empty()) << doc.errors[0];
     ASSERT_EQ(doc.contents.size(), 2u);
     EXPECT_TRUE(doc.contents[0].path.empty());
-    EXPECT_EQ(doc.contents[0].kind, tool::ReportContent::Kind::PANEL);
+    EXPECT_EQ(doc.contents[0].kind, ReportContent::Kind::PANEL);
     ASSERT_TRUE(doc.contents[0].panel);
     const auto& label = doc.contents[1];
     EXPECT_EQ(label.path, (std::vector<size_t>{1, 1}));
@@ -367,7 +367,7 @@ TEST(ReportDocument, ContentsAreFoundAndBlankedOutLineForLine) {
     EXPECT_EQ(root->children.get()->size(), 2u);
 
     // Markup that is not well-formed: where, and the text untouched.
-    auto broken = tool::ReportDocument::read("b.xml", "<orvane><LayoutProxy><content></orvane>");
+    auto broken = ReportDocument::read("b.xml", "<orvane><LayoutProxy><content></orvane>");
     EXPECT_TRUE(broken.contents.empty());
     ASSERT_EQ(broken.errors.size(), 1u);
     EXPECT_EQ(broken.errors[0], "b.xml:1:33: malformed markup: mismatched tag");

@@ -1,23 +1,15 @@
-// orvane render: the smallest real host. Reads a document, builds the view
-// tree on a renderer of the page size, renders frames as a host's frame loop
-// would, feeds taps, and writes the picture. A document whose root is a
-// LayoutProxy tree is a report page (ReportDocument, ReportPage): the tool
-// creates the views its <content> elements name, answers the layout's size
-// requests, lays the page out and gives the views their frames. Without a
-// FILE it renders the bundled example report.
+// orvane render: reads a report (a layout tree with <content> elements, or
+// rich text) through the library's Report, lays it out at the page size,
+// renders it, feeds taps and writes the picture. Without a FILE it renders
+// the bundled example report.
 #include "Command.h"
-#include "ReportDocument.h"
-#include "ReportPage.h"
 
 #include "orvane/displaylist/DisplayListRenderer.h"
-#include "orvane/host/io/FileSystemManager.h"
 #include "orvane/host/document/PropertyTextCodec.h"
+#include "orvane/host/input/Gesture.h"
+#include "orvane/host/io/FileSystemManager.h"
 #include "orvane/host/text/TextEngine.h"
-#include "orvane/layout/LayoutProxy.h"
-#include "orvane/package/Div.h"
-#include "orvane/package/OrvaneUIDeserializer.h"
-#include "orvane/view/GestureHandlerEvent.h"
-#include "orvane/view/RichTextNode.h"
+#include "orvane/report/Report.h"
 #include "orvane/view/RichTextView.h"
 
 #include <cstdio>
@@ -128,90 +120,31 @@ std::string bundledReport() {
     return "examples/" + relative;
 }
 
-// Feeds the taps to the root view and reports what each did.
-void feedTaps(const Options& opts, const std::shared_ptr<BaseView>& root,
-              const std::vector<std::shared_ptr<RichTextView>>& texts, float H) {
+bool writePictures(const Report& report, const std::vector<std::string>& outputs, std::string& error) {
+    for (const auto& path : outputs) {
+        if (!writePicture(report.getRenderer(), path, error)) return false;
+        std::cout << "wrote " << path << " (" << report.getWidth() << " x " << report.getHeight() << ")\n";
+    }
+    return true;
+}
+
+// Feeds the taps to the report and says what each did.
+void feedTaps(const Options& opts, Report& report) {
     for (const Point& p : opts.taps) {
         std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
-        root->handleGesture(std::make_shared<Tap>(Point{p.x, H - p.y}));
+        auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
+        std::cout << (outcome == Report::Outcome::HANDLED
+                          ? "  routing outcome: SUCCESS (a handler consumed the gesture)\n"
+                          : "  routing outcome: FAILURE (no handler consumed the gesture)\n");
         bool any = false;
-        for (const auto& view : texts) {
+        for (const auto& view : report.getRichTextViews()) {
             if (auto action = view->getSelectedAction()) {
                 std::cout << "  selected action " << view->getSelectedActionIndex() << ": " << *action << "\n";
                 any = true;
             }
         }
         if (!any) std::cout << "  no action selected\n";
-        root->render();
     }
-}
-
-void reportRouting(const std::shared_ptr<BaseView>& root) {
-    root->addEventListener(GestureHandlerEvent::SUCCESS, FunctionEventCallback::create([](auto&) {
-                               std::cout << "  routing outcome: SUCCESS (a handler consumed the gesture)\n";
-                           }));
-    root->addEventListener(GestureHandlerEvent::FAILURE, FunctionEventCallback::create([](auto&) {
-                               std::cout << "  routing outcome: FAILURE (no handler consumed the gesture)\n";
-                           }));
-}
-
-bool writePictures(const std::shared_ptr<displaylist::DisplayListRenderer>& renderer,
-                   const std::vector<std::string>& outputs, float W, float H, std::string& error) {
-    for (const auto& path : outputs) {
-        if (!writePicture(renderer, path, error)) return false;
-        std::cout << "wrote " << path << " (" << W << " x " << H << ")\n";
-    }
-    return true;
-}
-
-// A rich-text document on a page: one text view inside a margin.
-int renderRichText(const Options& opts, const std::shared_ptr<RichTextNode>& text,
-                   const std::vector<std::string>& outputs) {
-    const float W = opts.width > 0.0f ? opts.width : 600.0f;
-    const float H = opts.height > 0.0f ? opts.height : 400.0f;
-    auto root = BaseView::create();
-    auto renderer = displaylist::DisplayListRenderer::create(false);
-    root->setDisplayListRenderer(renderer);
-    root->setFrame({0, 0, W, H});
-    auto view = RichTextView::create();
-    view->setRichTextNode(text);
-    const float margin = 8.0f;
-    Size pref = view->getPreferredSize({W - 2 * margin, 0});
-    float h = std::min(pref.height, H - 2 * margin);
-    view->setFrame({margin, H - margin - h, W - 2 * margin, h});
-    root->addSubview(view);
-    reportRouting(root);
-    root->render();
-    feedTaps(opts, root, {view}, H);
-    root->render();
-    std::string error;
-    if (!writePictures(renderer, outputs, W, H, error)) return fail("render: " + error);
-    return 0;
-}
-
-// A report page: a layout tree whose proxies hold <content> elements.
-int renderReport(const Options& opts, const std::shared_ptr<LayoutProxy>& layout,
-                 std::vector<ReportContent> contents, const std::vector<std::string>& outputs) {
-    std::vector<std::string> errors;
-    auto page = ReportPage::create(layout, std::move(contents), opts.file, errors);
-    if (!page) {
-        for (size_t i = 0; i + 1 < errors.size(); ++i) std::cerr << "orvane: " << errors[i] << "\n";
-        return fail(errors.empty() ? "render: the report cannot be laid out" : errors.back());
-    }
-    page->layout(opts.width > 0.0f ? opts.width : ReportPage::DESIGN_WIDTH, opts.height);
-    const float W = page->getWidth(), H = page->getHeight();
-    auto root = page->getRootView();
-    auto renderer = displaylist::DisplayListRenderer::create(false);
-    root->setDisplayListRenderer(renderer);
-    root->setFrame({0, 0, W, H});
-    if (opts.printLayout) page->printLayout(std::cout);
-    reportRouting(root);
-    root->render();
-    feedTaps(opts, root, page->getRichTextViews(), H);
-    root->render();
-    std::string error;
-    if (!writePictures(renderer, outputs, W, H, error)) return fail("render: " + error);
-    return 0;
 }
 
 int render(const std::vector<std::string>& args) {
@@ -233,30 +166,21 @@ int render(const std::vector<std::string>& args) {
     std::optional<TextEngine::ScopedBackend> fixed;
     if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
 
-    std::string text;
-    if (!FileSystemManager::readFile(opts->file, text)) return fail(opts->file + ":0:0: cannot read the file");
-    // The tool's <content> elements come out first; the rest is a plain
-    // model document.
-    ReportDocument doc = ReportDocument::read(opts->file, text);
-    if (!doc.errors.empty()) {
-        for (size_t i = 0; i + 1 < doc.errors.size(); ++i) std::cerr << "orvane: " << doc.errors[i] << "\n";
-        return fail(doc.errors.back());
+    std::vector<std::string> errors;
+    auto report = Report::open(opts->file, errors);
+    if (!report) {
+        for (size_t i = 0; i + 1 < errors.size(); ++i) std::cerr << "orvane: " << errors[i] << "\n";
+        return fail(errors.empty() ? "render: " + opts->file + ": cannot be rendered" : errors.back());
     }
-    auto reader = OrvaneUIDeserializer::create();
-    reader->setSourceName(opts->file);
-    auto model = reader->deserialize(doc.layoutText);
-    if (!model) return fail(reader->getLastError().toString());
-
-    if (auto layout = std::dynamic_pointer_cast<LayoutProxy>(model))
-        return renderReport(*opts, layout, std::move(doc.contents), outputs);
-    std::shared_ptr<RichTextNode> richText = std::dynamic_pointer_cast<RichTextNode>(model);
-    if (!richText)
-        if (auto div = std::dynamic_pointer_cast<Div>(model)) richText = RichTextView::richTextFromDiv(div);
-    if (!richText)
-        return fail("render: " + opts->file +
-                    ": the document's root is neither a layout tree (LayoutProxy) nor rich text (RichTextNode or div)");
-    if (opts->printLayout) return fail("render: --print-layout needs a report (a LayoutProxy tree)");
-    return renderRichText(*opts, richText, outputs);
+    if (opts->printLayout && !report->isLayoutTree())
+        return fail("render: --print-layout needs a report (a LayoutProxy tree)");
+    report->layout(opts->width, opts->height);
+    if (opts->printLayout) report->printLayout(std::cout);
+    report->render();
+    feedTaps(*opts, *report);
+    report->render();
+    if (!writePictures(*report, outputs, error)) return fail("render: " + error);
+    return 0;
 }
 
 } // namespace

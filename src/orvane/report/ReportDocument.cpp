@@ -1,8 +1,8 @@
-// The report pre-pass: one SAX walk over a report file finds the tool-only
-// <content> elements, the layout proxy each sits in (by its position in the
+// The report pre-pass: one SAX walk over a report file finds the <content>
+// elements, the layout proxy each sits in (by its position in the
 // proxy tree) and what they show, and blanks them out of the text, so that
 // the rest is read by the model reader unchanged.
-#include "ReportDocument.h"
+#include "orvane/report/ReportDocument.h"
 
 #include "orvane/host/style/CSSParser.h"
 #include "orvane/host/io/Image.h"
@@ -18,17 +18,7 @@
 #include <filesystem>
 #include <limits>
 
-namespace orvane::tool {
-
-const char* ReportContent::kindName(Kind kind) {
-    switch (kind) {
-    case Kind::PANEL: return "panel";
-    case Kind::LABEL: return "label";
-    case Kind::IMAGE: return "image";
-    case Kind::RICHTEXT: return "richtext";
-    }
-    return "?";
-}
+namespace orvane {
 
 namespace {
 
@@ -380,4 +370,4 @@ ReportDocument ReportDocument::read(const std::string& path, const std::string& 
     return Reader(path, text).run();
 }
 
-} // namespace orvane::tool
+} // namespace orvane

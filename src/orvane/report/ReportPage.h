@@ -1,5 +1,5 @@
 #pragma once
-#include "ReportDocument.h"
+#include "orvane/report/ReportDocument.h"
 
 #include "orvane/host/core/GeometryUtilities.h"
 
@@ -20,9 +20,9 @@ class LayoutProxy;
 class RichTextView;
 }
 
-namespace orvane::tool {
+namespace orvane {
 
-// A report page: the tool as the host of a layout tree. It creates a view per
+// A report page: the host of a layout tree. It creates a view per
 // element (a panel view for proxies with a panel, a label, image or rich-text
 // view for leaves with an item, a plain view for other containers), answers
 // the layout's size requests from the views' preferred sizes, lays the tree
@@ -90,4 +90,4 @@ private:
     bool narrow_ = false;
 };
 
-} // namespace orvane::tool
+} // namespace orvane

@@ -7,14 +7,12 @@
 #include <vector>
 
 namespace orvane {
+
 class Image;
 class RichTextNode;
-}
 
-namespace orvane::tool {
-
-// What one layout proxy of a report shows: the tool-only <content> element of
-// the report format (see the README, "Report pages"). A <content> element sits
+// What one layout proxy of a report shows: the <content> element of the
+// report format (see the README, "Report pages"). A <content> element sits
 // directly inside a <LayoutProxy> element; it may carry a panel (a box with a
 // border and a background drawn over the proxy's bounds) and, on a leaf
 // proxy, one item: a label, an image or rich text.
@@ -45,21 +43,4 @@ struct ReportContent {
     static const char* kindName(Kind kind);
 };
 
-// The result of reading a report file's <content> elements.
-struct ReportDocument {
-    // The document with every <content> element blanked out (line breaks are
-    // kept, so line numbers in later messages still match the file): a plain
-    // model document for the model reader.
-    std::string layoutText;
-    std::vector<ReportContent> contents;
-    // "file:line:column: problem" lines; empty when the contents are sound.
-    std::vector<std::string> errors;
-
-    // Reads `text` (the file `path`; relative paths in it are resolved
-    // against the file's folder). Markup that is not well-formed gives one
-    // error, "file:line:column: malformed markup: ...", and the text back
-    // unchanged.
-    static ReportDocument read(const std::string& path, const std::string& text);
-};
-
-} // namespace orvane::tool
+} // namespace orvane

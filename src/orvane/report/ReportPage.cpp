@@ -1,4 +1,4 @@
-#include "ReportPage.h"
+#include "orvane/report/ReportPage.h"
 
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/style/Dimension.h"
@@ -30,7 +30,7 @@
 #include <filesystem>
 #include <ostream>
 
-namespace orvane::tool {
+namespace orvane {
 
 namespace {
 
@@ -495,4 +495,4 @@ void ReportPage::printLayout(std::ostream& out) const {
     }
 }
 
-} // namespace orvane::tool
+} // namespace orvane

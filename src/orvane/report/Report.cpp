@@ -1,0 +1,144 @@
+#include "orvane/report/Report.h"
+
+#include "orvane/report/ReportDocument.h"
+#include "orvane/report/ReportPage.h"
+
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/host/core/AbstractEventCallback.h"
+#include "orvane/host/input/Gesture.h"
+#include "orvane/host/io/FileSystemManager.h"
+#include "orvane/layout/LayoutProxy.h"
+#include "orvane/package/Div.h"
+#include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/view/BaseView.h"
+#include "orvane/view/GestureHandlerEvent.h"
+#include "orvane/view/RichTextNode.h"
+#include "orvane/view/RichTextView.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+namespace orvane {
+
+namespace {
+
+// The margin around a rich-text document's view.
+constexpr float TEXT_MARGIN = 8.0f;
+
+float clampSide(float v, float fallback) {
+    if (!std::isfinite(v) || v <= 0.0f) v = fallback;
+    return std::clamp(v, 1.0f, Report::MAX_SIZE);
+}
+
+} // namespace
+
+Report::~Report() = default;
+
+std::shared_ptr<Report> Report::open(const std::string& path, std::vector<std::string>& errors) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        errors.push_back(path + ": is a folder, not a report file");
+        return nullptr;
+    }
+    std::string text;
+    errno = 0;
+    if (!FileSystemManager::readFile(path, text)) {
+        int err = errno;
+        errors.push_back(path + ": cannot read (" + std::string(err ? std::strerror(err) : "unknown reason") + ")");
+        return nullptr;
+    }
+    return read(path, text, errors);
+}
+
+std::shared_ptr<Report> Report::read(const std::string& path, const std::string& text,
+                                     std::vector<std::string>& errors) {
+    // The <content> elements come out first; the rest is a plain model document.
+    ReportDocument doc = ReportDocument::read(path, text);
+    if (!doc.errors.empty()) {
+        errors.insert(errors.end(), doc.errors.begin(), doc.errors.end());
+        return nullptr;
+    }
+    auto reader = OrvaneUIDeserializer::create();
+    reader->setSourceName(path);
+    auto model = reader->deserialize(doc.layoutText);
+    if (!model) {
+        errors.push_back(reader->getLastError().toString());
+        return nullptr;
+    }
+    std::shared_ptr<Report> report(new Report());
+    report->path_ = path;
+    if (auto layout = std::dynamic_pointer_cast<LayoutProxy>(model)) {
+        report->page_ = ReportPage::create(layout, std::move(doc.contents), path, errors);
+        if (!report->page_) {
+            if (errors.empty()) errors.push_back(path + ": the report cannot be laid out");
+            return nullptr;
+        }
+        report->root_ = report->page_->getRootView();
+        return report;
+    }
+    std::shared_ptr<RichTextNode> richText = std::dynamic_pointer_cast<RichTextNode>(model);
+    if (!richText)
+        if (auto div = std::dynamic_pointer_cast<Div>(model)) richText = RichTextView::richTextFromDiv(div);
+    if (!richText) {
+        errors.push_back(path +
+                         ": the document's root is neither a layout tree (LayoutProxy) nor rich text "
+                         "(RichTextNode or div)");
+        return nullptr;
+    }
+    report->root_ = BaseView::create();
+    report->text_ = RichTextView::create();
+    report->text_->setRichTextNode(richText);
+    report->root_->addSubview(report->text_);
+    return report;
+}
+
+void Report::layout(float width, float height) {
+    if (page_) {
+        page_->layout(clampSide(width, DESIGN_WIDTH), height > 0.0f ? clampSide(height, 1.0f) : 0.0f);
+        width_ = page_->getWidth();
+        height_ = page_->getHeight();
+    } else {
+        width_ = clampSide(width, RICH_TEXT_WIDTH);
+        height_ = clampSide(height, RICH_TEXT_HEIGHT);
+        const float inner = std::max(1.0f, width_ - 2 * TEXT_MARGIN);
+        Size pref = text_->getPreferredSize({inner, 0});
+        float h = std::clamp(pref.height, 0.0f, std::max(0.0f, height_ - 2 * TEXT_MARGIN));
+        text_->setFrame({TEXT_MARGIN, height_ - TEXT_MARGIN - h, inner, h});
+    }
+    if (!renderer_) {
+        renderer_ = displaylist::DisplayListRenderer::create(false);
+        root_->setDisplayListRenderer(renderer_);
+    }
+    root_->setFrame({0, 0, width_, height_});
+}
+
+void Report::render() {
+    if (!renderer_) layout();
+    root_->render();
+}
+
+Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
+    if (!gesture) return Outcome::NOT_HANDLED;
+    if (!renderer_) layout();
+    bool handled = false;
+    auto success = FunctionEventCallback::create([&handled](auto&) { handled = true; });
+    root_->addEventListener(GestureHandlerEvent::SUCCESS, success);
+    root_->handleGesture(gesture);
+    root_->removeEventListener(GestureHandlerEvent::SUCCESS, success);
+    root_->render();
+    return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
+}
+
+std::vector<std::shared_ptr<RichTextView>> Report::getRichTextViews() const {
+    if (page_) return page_->getRichTextViews();
+    return {text_};
+}
+
+void Report::printLayout(std::ostream& out) const {
+    if (page_) page_->printLayout(out);
+}
+
+} // namespace orvane

@@ -1,0 +1,15 @@
+#include "orvane/report/ReportContent.h"
+
+namespace orvane {
+
+const char* ReportContent::kindName(Kind kind) {
+    switch (kind) {
+    case Kind::PANEL: return "panel";
+    case Kind::LABEL: return "label";
+    case Kind::IMAGE: return "image";
+    case Kind::RICHTEXT: return "richtext";
+    }
+    return "?";
+}
+
+} // namespace orvane
