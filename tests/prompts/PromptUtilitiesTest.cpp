@@ -136,7 +136,14 @@ TEST(SliderSnapping, DateTimesAcrossMonthEndsAndLeapDays) {
     EXPECT_EQ(months[2] - months[1], 29 * 86400.0);
     auto days = values(stamp(28, 2, 2023, 6), stamp(2, 3, 2023), "DTDATE9.");
     EXPECT_EQ(days, (std::vector<double>{stamp(28, 2, 2023), stamp(1, 3, 2023), stamp(2, 3, 2023)}));
-    // Times: HHMM snaps to minutes.
+    // Years of a date-time slider: the leap year is 366 days long.
+    auto years = values(stamp(1, 6, 2023), stamp(1, 6, 2026), "DTYEAR4.");
+    EXPECT_EQ(years, (std::vector<double>{stamp(1, 1, 2023), stamp(1, 1, 2024), stamp(1, 1, 2025), stamp(1, 1, 2026)}));
+    EXPECT_EQ(years[2] - years[1], 366 * 86400.0);
+    // Times: TIME snaps to seconds, HOUR to hours, HHMM to minutes.
+    EXPECT_EQ(values(3600 - 2, 3600 + 1, "TIME8."), (std::vector<double>{3598, 3599, 3600, 3601}));
+    EXPECT_EQ(values(9 * 3600 + 1800, 12 * 3600, "HOUR2."),
+              (std::vector<double>{9 * 3600, 10 * 3600, 11 * 3600, 12 * 3600}));
     auto minutes = values(10 * 3600 + 20, 10 * 3600 + 180, "HHMM5.");
     EXPECT_EQ(minutes, (std::vector<double>{10 * 3600, 10 * 3600 + 60, 10 * 3600 + 120, 10 * 3600 + 180}));
 }
