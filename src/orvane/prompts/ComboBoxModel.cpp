@@ -1,6 +1,9 @@
 #include "orvane/prompts/ComboBoxModel.h"
 
+#include "orvane/host/core/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -16,6 +19,19 @@ std::shared_ptr<ComboBoxModel> ComboBoxModel::create() {
     auto m = std::make_shared<ComboBoxModel>();
     m->initialize();
     return m;
+}
+
+bool ComboBoxModel::choose(const std::shared_ptr<DataValue>& value,
+                           const std::vector<std::shared_ptr<DataValue>>& entries) {
+    if (!value) return false;
+    if (!entries.empty() &&
+        std::none_of(entries.begin(), entries.end(), [&](const auto& e) { return e && e->equals(*value); })) {
+        ORVANE_LOG(CLog::ERRORS, "orvane/prompts/ComboBoxModel",
+                   "Drop-down value is not one of its entries: " + value->toString());
+        return false;
+    }
+    currentValue = value;
+    return true;
 }
 
 } // namespace orvane

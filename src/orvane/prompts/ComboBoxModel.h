@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -15,6 +16,11 @@ public:
     ~ComboBoxModel() override;
     static std::shared_ptr<ComboBoxModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    // Chooses the entry whose value equals the given one among the entries
+    // (an empty list of entries accepts any value). False, nothing changed,
+    // when it is not one of them.
+    bool choose(const std::shared_ptr<DataValue>& value, const std::vector<std::shared_ptr<DataValue>>& entries);
 
     Property<std::shared_ptr<DataValue>> currentValue;
     Property<std::shared_ptr<const std::string>> formattedMeasure;

@@ -1,5 +1,6 @@
 #include "orvane/prompts/PromptButtonBarModel.h"
 
+#include "orvane/host/core/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
 
 namespace orvane {
@@ -19,6 +20,24 @@ std::shared_ptr<PromptButtonBarModel> PromptButtonBarModel::create() {
     auto m = std::make_shared<PromptButtonBarModel>();
     m->initialize();
     return m;
+}
+
+bool PromptButtonBarModel::pressButton(int index) {
+    if (index < -1 || (index >= 0 && static_cast<unsigned int>(index) >= numberOfItems.get())) {
+        ORVANE_LOG(CLog::ERRORS, "orvane/prompts/PromptButtonBarModel",
+                   "Button " + std::to_string(index) + " does not exist.");
+        return false;
+    }
+    selectedIndex = index;
+    return true;
+}
+
+std::shared_ptr<DataValue> PromptButtonBarModel::getSelectedValue() const {
+    int i = selectedIndex.get();
+    auto items = values.get();
+    if (i < 0 || !items || static_cast<size_t>(i) >= items->size() || static_cast<unsigned int>(i) >= numberOfItems.get())
+        return nullptr;
+    return (*items)[static_cast<size_t>(i)];
 }
 
 } // namespace orvane

@@ -18,6 +18,12 @@ public:
     static std::shared_ptr<PromptButtonBarModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
+    // Presses a button (-1 releases every button). False for an index
+    // outside the buttons.
+    bool pressButton(int index);
+    // The value of the pressed button, or null.
+    std::shared_ptr<DataValue> getSelectedValue() const;
+
     Property<unsigned int> numberOfItems;
     Property<int> selectedIndex;
     Property<std::shared_ptr<MonitoredVector<std::shared_ptr<DataValue>>>> values;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -16,6 +17,17 @@ public:
     ~PromptListModel() override;
     static std::shared_ptr<PromptListModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    // Ticks or unticks one entry; a radio list keeps only the ticked one.
+    // False for an index outside the entries.
+    bool setItemSelected(int index, bool selected);
+    // Ticks exactly the entries whose value is among the given ones.
+    void selectValues(const std::vector<std::shared_ptr<DataValue>>& picked);
+    std::vector<int> getSelectedIndices() const;
+    // The values of the ticked entries, in entry order.
+    std::vector<std::shared_ptr<DataValue>> getSelectedValues() const;
+    // Sets the entries (and their count); nothing ticked.
+    void setItems(const std::vector<std::shared_ptr<DataValue>>& items);
 
     Property<unsigned int> numberOfItems;
     Property<std::shared_ptr<MonitoredVector<bool>>> isIndexSelected;

@@ -2,6 +2,9 @@
 
 #include "orvane/package/BaseUIModelDatabase.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orvane {
 
 RangeSliderModel::RangeSliderModel()
@@ -17,6 +20,25 @@ std::shared_ptr<RangeSliderModel> RangeSliderModel::create() {
     auto m = std::make_shared<RangeSliderModel>();
     m->initialize();
     return m;
+}
+
+bool RangeSliderModel::setSelectedRange(double low, double high, const std::shared_ptr<const Formatter>& formatter) {
+    double a = snapToRange(low, formatter), b = snapToRange(high, formatter);
+    if (std::isnan(a) || std::isnan(b)) return false;
+    if (a > b) std::swap(a, b);
+    selectedMinimumValue = a;
+    selectedMaximumValue = b;
+    formattedSelectedMinimumValue = formatValue(a, formatter);
+    formattedSelectedMaximumValue = formatValue(b, formatter);
+    return true;
+}
+
+bool RangeSliderModel::moveThumb(bool upper, double value, const std::shared_ptr<const Formatter>& formatter) {
+    double v = snapToRange(value, formatter);
+    if (std::isnan(v)) return false;
+    double lo = selectedMinimumValue.get(), hi = selectedMaximumValue.get();
+    if (upper) return setSelectedRange(std::isnan(lo) ? v : std::min(lo, v), std::isnan(lo) ? v : std::max(lo, v), formatter);
+    return setSelectedRange(std::isnan(hi) ? v : std::min(v, hi), std::isnan(hi) ? v : std::max(v, hi), formatter);
 }
 
 } // namespace orvane

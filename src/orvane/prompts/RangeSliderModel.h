@@ -15,6 +15,12 @@ public:
     static std::shared_ptr<RangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
+    // Sets both thumbs, snapped, kept in range and in order, with their
+    // texts. False (nothing changed) when a value or the range is not usable.
+    bool setSelectedRange(double low, double high, const std::shared_ptr<const Formatter>& formatter);
+    // Moves one thumb; it stops at the other thumb rather than pass it.
+    bool moveThumb(bool upper, double value, const std::shared_ptr<const Formatter>& formatter);
+
     Property<double> selectedMinimumValue;
     Property<double> selectedMaximumValue;
     Property<std::shared_ptr<const std::string>> formattedSelectedMinimumValue;

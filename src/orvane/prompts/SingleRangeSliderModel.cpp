@@ -2,6 +2,8 @@
 
 #include "orvane/package/BaseUIModelDatabase.h"
 
+#include <cmath>
+
 namespace orvane {
 
 SingleRangeSliderModel::SingleRangeSliderModel()
@@ -15,6 +17,14 @@ std::shared_ptr<SingleRangeSliderModel> SingleRangeSliderModel::create() {
     auto m = std::make_shared<SingleRangeSliderModel>();
     m->initialize();
     return m;
+}
+
+bool SingleRangeSliderModel::setSelectedValueSnapped(double value, const std::shared_ptr<const Formatter>& formatter) {
+    double v = snapToRange(value, formatter);
+    if (std::isnan(v)) return false;
+    selectedValue = v;
+    formattedSelectedValue = formatValue(v, formatter);
+    return true;
 }
 
 } // namespace orvane

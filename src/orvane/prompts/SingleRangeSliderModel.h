@@ -15,6 +15,10 @@ public:
     static std::shared_ptr<SingleRangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
+    // Moves the thumb to the value, snapped and kept in range, with its text.
+    // False (nothing changed) when the value or the range is not usable.
+    bool setSelectedValueSnapped(double value, const std::shared_ptr<const Formatter>& formatter);
+
     Property<double> selectedValue;
     Property<std::shared_ptr<const std::string>> formattedSelectedValue;
 };

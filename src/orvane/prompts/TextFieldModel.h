@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace orvane {
 
@@ -15,6 +16,13 @@ public:
     ~TextFieldModel() override;
     static std::shared_ptr<TextFieldModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    // Longest text kept, in characters.
+    static constexpr size_t MAX_CHARACTERS = 4096;
+    // Sets the text typed into the field: invalid UTF-8 sequences become
+    // U+FFFD, and text beyond MAX_CHARACTERS is cut (logged). Answers the
+    // text kept.
+    std::string setText(std::string_view text);
 
     Property<std::shared_ptr<DataValue>> currentValue;
     Property<std::shared_ptr<const std::string>> label;

@@ -26,6 +26,9 @@ class MonitoredVector : public AbstractMonitoredVector {
 public:
     using value_type = T;
     using const_iterator = typename std::vector<T>::const_iterator;
+    // const T& for every element type but bool, whose packed storage hands out
+    // values: a reference would dangle.
+    using const_reference = typename std::vector<T>::const_reference;
 
     MonitoredVector() = default;
     explicit MonitoredVector(std::vector<T> items) : items_(std::move(items)) {
@@ -44,10 +47,10 @@ public:
     size_t size() const { return items_.size(); }
     size_t erasedSize() const override { return items_.size(); }
     bool empty() const { return items_.empty(); }
-    const T& operator[](size_t i) const { return items_[i]; }
-    const T& at(size_t i) const { return items_.at(i); }
-    const T& front() const { return items_.front(); }
-    const T& back() const { return items_.back(); }
+    const_reference operator[](size_t i) const { return items_[i]; }
+    const_reference at(size_t i) const { return items_.at(i); }
+    const_reference front() const { return items_.front(); }
+    const_reference back() const { return items_.back(); }
     const_iterator begin() const { return items_.begin(); }
     const_iterator end() const { return items_.end(); }
     const std::vector<T>& items() const { return items_; }

@@ -17,4 +17,19 @@ std::shared_ptr<Selection> Selection::create() {
     return m;
 }
 
+bool Selection::equals(const Selection& other) const {
+    auto a = dataName.get(), b = other.dataName.get();
+    if ((a == nullptr) != (b == nullptr) || (a && *a != *b)) return false;
+    auto x = expression.get(), y = other.expression.get();
+    if (!x || !y) return !x && !y;
+    return x->equals(*y);
+}
+
+std::shared_ptr<Selection> Selection::copyWithExpression(std::shared_ptr<Expression> e) const {
+    auto s = create();
+    s->dataName = dataName.get();
+    s->expression = std::move(e);
+    return s;
+}
+
 } // namespace orvane

@@ -16,6 +16,11 @@ public:
     static std::shared_ptr<Selection> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
+    // Same data name (two null names match) and structurally equal expressions.
+    bool equals(const Selection& other) const;
+    // A new selection with the same data name and the given expression.
+    std::shared_ptr<Selection> copyWithExpression(std::shared_ptr<Expression> expression) const;
+
     Property<std::shared_ptr<const std::string>> dataName;
     Property<std::shared_ptr<Expression>> expression;
 };

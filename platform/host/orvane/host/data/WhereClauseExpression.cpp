@@ -178,7 +178,7 @@ bool WhereClauseExpression::validate(const DataSet& dataSet, std::string& error)
         return false;
     }
     for (const auto& v : values_) {
-        if (v->isMissing()) continue;
+        if (v->isMissing() || v->isAllOthers()) continue;
         if (column->isNumeric() && v->isString()) {
             error = "numeric column \"" + column_ + "\" compared with the string \"" + v->toString() + "\"";
             return false;
@@ -198,6 +198,30 @@ void WhereClauseExpression::evaluateValidated(const DataSet& dataSet, RowBitmap&
         rows.resize(n);
         rows.fill(false);
         return;
+    }
+    // The all-others member is a row flag, not a value: an equality with it
+    // (or a list holding it) matches the rows flagged all-others, whatever
+    // text or number they carry, besides the rows of the other values.
+    if (op_ == Operator::EQ || op_ == Operator::IN) {
+        bool withAllOthers = false;
+        std::vector<std::shared_ptr<DataValue>> rest;
+        for (const auto& v : values_) {
+            if (v->isAllOthers()) withAllOthers = true;
+            else rest.push_back(v);
+        }
+        if (withAllOthers) {
+            if (rest.empty()) {
+                rows.resize(n);
+                rows.fill(false);
+            } else {
+                WhereClauseExpression plain(column_, rest.size() == 1 ? Operator::EQ : Operator::IN);
+                plain.values_ = std::move(rest);
+                plain.evaluateValidated(dataSet, rows);
+            }
+            for (size_t i = 0; i < n; ++i)
+                if (column->getValueFlagsAtIndex(i) & DataValue::ALL_OTHERS) rows.set(i);
+            return;
+        }
     }
     if (column->isNumeric()) {
         const double* x = column->getNumbers().data();
