@@ -256,8 +256,11 @@ TEST_F(Readme, EveryCompleteCppExampleCompilesAndRuns) {
         ASSERT_TRUE(program) << "README.md:" << b.line << ": a C++ block is a complete program or marked as a fragment";
         std::string dir = scratchFolder();
         std::ofstream(dir + "/example.cpp") << b.text;
-        std::vector<std::string> cc{build["compiler"], "-std=c++20", "-Wall", "-Wextra", "-Werror", "-o", "example",
-                                    "example.cpp"};
+        // The library's own compile and link options (sanitizers in a sanitizer build).
+        std::vector<std::string> cc{build["compiler"], "-std=c++20", "-Wall", "-Wextra", "-Werror"};
+        for (const auto& option : split(build["options"])) cc.push_back(option);
+        for (const auto& option : split(build["linkoptions"])) cc.push_back(option);
+        cc.insert(cc.end(), {"-o", "example", "example.cpp"});
         for (const auto& inc : split(build["includes"])) cc.push_back("-I" + inc);
         for (const auto& lib : split(build["libraries"])) cc.push_back(lib);
         cc.push_back("-Wl,-rpath," + build["libdir"]);

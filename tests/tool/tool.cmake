@@ -8,6 +8,8 @@ if(TARGET test_tool)
   endif()
   file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/tests/readme-snippet-build.txt CONTENT
 "compiler=${CMAKE_CXX_COMPILER}
+options=$<JOIN:$<TARGET_PROPERTY:OrvaneUI,COMPILE_OPTIONS>,;>
+linkoptions=$<JOIN:$<TARGET_PROPERTY:OrvaneUI,LINK_OPTIONS>,;>
 includes=$<JOIN:$<REMOVE_DUPLICATES:$<TARGET_PROPERTY:OrvaneUI,INTERFACE_INCLUDE_DIRECTORIES>>,;>
 libraries=$<TARGET_LINKER_FILE:OrvaneUI>;$<TARGET_LINKER_FILE:orvane_host>;$<TARGET_LINKER_FILE:orvane_displaylist>
 libdir=$<TARGET_FILE_DIR:OrvaneUI>
