@@ -264,10 +264,12 @@ TEST(CommandLine, PickAndTapCountFromTheTopLeft) {
 
     // A tap that selects an action does not also report a failure.
     auto tap = runTool({"render", sourceDir() + "/examples/actions.xml", "--width", "320", "--height", "80", "--tap",
-                        "95,36"});
+                        "95,36", "--tap", "5,5"});
     ASSERT_EQ(tap.status, 0) << tap.err;
-    EXPECT_NE(tap.out.find("selected action 0: open:north"), std::string::npos) << tap.out;
+    EXPECT_NE(tap.out.find("tap at (95, 36)\n  selected action 0: open:north"), std::string::npos) << tap.out;
     EXPECT_EQ(tap.out.find("FAILURE"), std::string::npos) << tap.out;
+    // A later tap outside the text reports nothing selected, not the earlier tap's action.
+    EXPECT_NE(tap.out.find("tap at (5, 5)\n  no action selected"), std::string::npos) << tap.out;
 }
 
 TEST(CommandLine, LibraryErrorsAreLoggedByDefault) {

@@ -98,6 +98,10 @@ std::string bundledReport() {
 // selected action and an unconsumed tap are one outcome.
 void feedTaps(const Options& opts, Report& report) {
     for (const Point& p : opts.taps) {
+        // Each tap reports what it selected itself: a tap outside a view never
+        // reaches it, so an earlier tap's selection is cleared first (a
+        // selection at a point far off the page is none).
+        for (const auto& view : report.getRichTextViews()) view->selectAtLocation({-1.0e9f, -1.0e9f}, false);
         std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
         auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
         bool any = false;
