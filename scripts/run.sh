@@ -1,12 +1,17 @@
 #!/bin/sh
 # The main job: installs what is needed, builds, and renders the bundled
-# example report with the `orvane` tool into out/report.svg and out/report.png
-# (extra arguments go to the tool instead).
+# example report with the `orvane` tool into out/report.svg and
+# out/report.png of the repository. Extra arguments go to the tool instead,
+# run from the folder run.sh was called from (so relative paths are yours).
 set -e
-cd "$(dirname "$0")/.."
+here=$(pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
 scripts/deps.sh
 scripts/build.sh build
 if [ $# -gt 0 ]; then
-  exec build/bin/orvane "$@"
+  cd "$here"
+  exec "$root/build/bin/orvane" "$@"
 fi
-build/bin/orvane render
+mkdir -p out
+build/bin/orvane render -o out/report.svg -o out/report.png

@@ -61,11 +61,17 @@ TEST(TicksCommand, DateDateTimeAndTimeRanges) {
 TEST(TicksCommand, RejectsBadArguments) {
     for (const char* args : {"ticks", "ticks 1", "ticks x 3", "ticks 1 2 --bogus", "ticks 1 2 --max-ticks",
                              "ticks 1 2 --max-ticks 2.5", "ticks 31FEB2020 01MAR2020", "ticks 25:00 26:00",
-                             "ticks 01JAN2020 01FEB2020 --format COMMA8.", "ticks 01JAN2020 01JAN20001",
-                             "ticks 1 2 --log ten", "ticks 01JAN2020 01FEB2020 --integer", "ticks nan 5",
-                             "ticks 1 inf", "ticks -inf 0 --log 10"}) {
+                             "ticks 01JAN2020 01FEB2020 --format COMMA8.", "ticks 1 2 --log ten",
+                             "ticks 1 2 --log 1", "ticks 01JAN2020 01FEB2020 --integer", "ticks nan 5", "ticks 1 inf",
+                             "ticks -inf 0 --log 10"}) {
+        ToolRun r = runTool(args);
+        EXPECT_EQ(r.status, 2) << args << "\n" << r.out;  // a usage error
+        EXPECT_EQ(r.out.rfind("ticks: ", 0), 0u) << args << "\n" << r.out;
+    }
+    // Arguments that read but give no axis: the work fails.
+    for (const char* args : {"ticks 01JAN2020 01JAN20001", "ticks -5 5 --log 10"}) {
         ToolRun r = runTool(args);
         EXPECT_EQ(r.status, 1) << args << "\n" << r.out;
-        EXPECT_EQ(r.out.rfind("orvane: ticks", 0), 0u) << args << "\n" << r.out;
+        EXPECT_EQ(r.out.rfind("ticks: ", 0), 0u) << args << "\n" << r.out;
     }
 }

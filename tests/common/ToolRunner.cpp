@@ -23,14 +23,24 @@ std::string slurp(const std::string& path) {
 ToolResult runTool(const std::vector<std::string>& args) { return runTool(args, std::string()); }
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir) {
+    return runTool(args, workingDir, std::string());
+}
+
+ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir, const std::string& input) {
     ToolResult r;
     std::string dir = tempDir();
-    std::string outPath = dir + "/stdout", errPath = dir + "/stderr";
+    std::string outPath = dir + "/stdout", errPath = dir + "/stderr", inPath = dir + "/stdin";
+    {
+        std::ofstream in(inPath, std::ios::binary);
+        in << input;
+    }
     std::string exe = binaryDir() + "/bin/orvane";
     pid_t pid = ::fork();
     if (pid == 0) {
         int o = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int e = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int i = ::open(inPath.c_str(), O_RDONLY);
+        ::dup2(i, 0);
         ::dup2(o, 1);
         ::dup2(e, 2);
         if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(126);

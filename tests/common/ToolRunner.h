@@ -15,5 +15,7 @@ struct ToolResult {
 ToolResult runTool(const std::vector<std::string>& args);
 // The same in another working folder (for commands that write beside it).
 ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir);
+// The same with `input` as standard input (by default it is empty).
+ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir, const std::string& input);
 
 } // namespace orvane::test

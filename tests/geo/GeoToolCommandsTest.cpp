@@ -57,12 +57,16 @@ TEST_F(GeoToolCommands, GeocodeAndReverseGeocodePrintTheMatches) {
 
     r = runTool("geocode --service " + server.root() + " --token expired somewhere");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("orvane: geocode: The geocoding service at " + server.root()), std::string::npos) << r.out;
+    // The service's own message, not its JSON answer.
+    EXPECT_NE(r.out.find("geocode: the service at " + server.root()), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Invalid token."), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("{\""), std::string::npos) << r.out;
 
-    EXPECT_EQ(runTool("reverse-geocode --service " + server.root() + " east 34").status, 1);
-    EXPECT_EQ(runTool("geocode --service " + server.root()).status, 1);
-    EXPECT_EQ(runTool("geocode --bogus x").status, 1);
+    // Usage errors exit with 2, failures of the work with 1.
+    EXPECT_EQ(runTool("reverse-geocode --service " + server.root() + " east 34").status, 2);
+    EXPECT_EQ(runTool("geocode --service " + server.root()).status, 2);
+    EXPECT_EQ(runTool("geocode --bogus x").status, 2);
+    EXPECT_EQ(runTool("reverse-geocode --service " + server.root() + " --token t -117.1957 34.0572").status, 2);
 }
 
 TEST_F(GeoToolCommands, CountriesAndMapServicesPrintTheirTrees) {
@@ -75,13 +79,37 @@ TEST_F(GeoToolCommands, CountriesAndMapServicesPrintTheirTrees) {
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("      MEDAGE_CY      decimal  2024 Median Age"), std::string::npos) << r.out;
 
-    r = runTool("map-services --root " + server.root() + GeoTestServer::DIRECTORY_PATH);
+    r = runTool("map-services --service " + server.root() + GeoTestServer::DIRECTORY_PATH);
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("    Polar_Arctic                 not griddable Arctic Ocean Base"), std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("  World_Imagery                griddable     World Imagery"), std::string::npos) << r.out;
 
-    r = runTool("map-services --json --root " + server.root() + "/arcgis/rest/services/Nowhere");
+    r = runTool("map-services --json --service " + server.root() + "/arcgis/rest/services/Nowhere");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("could not be read"), std::string::npos) << r.out;
+    // The service's own message.
+    EXPECT_NE(r.out.find("map-services: the service at " + server.root() +
+                         "/arcgis/rest/services/Nowhere?f=json answered with error 404: Folder not found."),
+              std::string::npos)
+        << r.out;
+    // One name for one meaning: the directory root is --service like the other services'.
+    EXPECT_EQ(runTool("map-services --root " + server.root()).status, 2);
+}
+
+TEST_F(GeoToolCommands, JsonAndEqualsFormWorkForEveryGeoCommand) {
+    ToolRun r = runTool("geocode --json --service=" + server.root() + " '380 New York St, Redlands, CA 92373'");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"match\":\"380 New York St, Redlands, California, 92373\""), std::string::npos) << r.out;
+    r = runTool("reverse-geocode --json --service=" + server.root() + " -- -117.1957 34.0572");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"address\":\"380 New York St"), std::string::npos) << r.out;
+    r = runTool("geo-countries --json --service=" + server.root());
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("\"id3\":\"USA\""), std::string::npos) << r.out;
+    for (const char* command : {"geocode", "reverse-geocode", "geo-countries", "map-services"}) {
+        r = runTool(std::string("help ") + command);
+        EXPECT_EQ(r.status, 0) << command;
+        for (const char* option : {"--service URL", "--token T", "--json", "--timeout S"})
+            EXPECT_NE(r.out.find(option), std::string::npos) << command << " " << option;
+    }
 }

@@ -28,6 +28,14 @@ TEST(InspectTool, PrintsTreesAndWritesDocumentsThatReadBack) {
     }
 }
 
+TEST(InspectTool, AReportPagePrintsItsLayoutTree) {
+    auto r = runTool({"inspect", sourceDir() + "/examples/report/report.xml"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("a report page with 26 <content> elements"), std::string::npos) << r.out.substr(0, 200);
+    EXPECT_NE(r.out.find("LayoutProxy"), std::string::npos);
+    EXPECT_NE(r.out.find("ResponsiveLayoutStrategy"), std::string::npos);
+}
+
 TEST(InspectTool, BadDocumentsGiveFileLineAndProblem) {
     struct Case {
         const char* file;

@@ -31,7 +31,7 @@ TEST(RenderTool, DrawsRichTextAndReportsTappedActions) {
 TEST(RenderTool, RefusesBadArgumentsAndDocuments) {
     EXPECT_NE(runTool({"render", sourceDir() + "/examples/actions.xml", "--tap", "x"}).status, 0);
     EXPECT_NE(runTool({"render", sourceDir() + "/examples/actions.xml", "--width", "-5"}).status, 0);
-    auto bad = runTool({"render", sourceDir() + "/examples/bad/malformed.xml"});
+    auto bad = runTool({"render", sourceDir() + "/examples/bad/malformed.xml", "-o", orvane::test::tempDir() + "/x.svg"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("malformed.xml:3"), std::string::npos);
     auto out = runTool({"render", sourceDir() + "/examples/actions.xml", "-o", "/no/such/dir/x.svg"});

@@ -69,6 +69,14 @@ std::string write(const std::string& dir, const std::string& name, const std::st
     return path;
 }
 
+// Renders `path` and expects it refused (exit status 1) with `message`.
+void expectRefused(const std::string& path, const std::string& message) {
+    auto r = runTool({"render", path, "-o", path + ".svg"});
+    EXPECT_EQ(r.status, 1) << path;
+    EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path + ".svg"));
+}
+
 // A report whose second leaf holds `content` (on line 6 of the file).
 std::string reportWith(const std::string& content) {
     return "<orvane version=\"202301\">\n"
@@ -86,7 +94,8 @@ std::string reportWith(const std::string& content) {
 
 TEST(ReportTool, DefaultRunWritesTheBundledReportAsSvgAndPng) {
     std::string dir = tempDir();
-    auto r = runTool({"render"}, dir);
+    std::filesystem::create_directory(dir + "/out");
+    auto r = runTool({"render", "-o", "out/report.svg", "-o", "out/report.png"}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("wrote out/report.svg (1024 x "), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("wrote out/report.png (1024 x "), std::string::npos) << r.out;
@@ -109,9 +118,9 @@ TEST(ReportTool, DefaultRunWritesTheBundledReportAsSvgAndPng) {
 }
 
 TEST(ReportTool, ANarrowPageReflowsTheSameReport) {
-    auto wide = runTool({"render", "--print-layout", "--fixed-metrics"}, tempDir());
+    auto wide = runTool({"render", "--print-layout", "--fixed-metrics"});
     std::string dir = tempDir();
-    auto narrow = runTool({"render", "--print-layout", "--fixed-metrics", "--width", "600", "-o", dir + "/n.png"});
+    auto narrow = runTool({"render", "--print-layout", "--fixed-metrics", "--width", "320", "-o", dir + "/n.png"});
     ASSERT_EQ(wide.status, 0) << wide.err;
     ASSERT_EQ(narrow.status, 0) << narrow.err;
     Listing w = parseListing(wide.out), n = parseListing(narrow.out);
@@ -120,10 +129,10 @@ TEST(ReportTool, ANarrowPageReflowsTheSameReport) {
     EXPECT_FALSE(w.narrow);
     EXPECT_TRUE(n.narrow);
     EXPECT_EQ(w.width, 1024.0f);
-    EXPECT_EQ(n.width, 600.0f);
+    EXPECT_EQ(n.width, 320.0f);
     auto png = Image::readPNG(dir + "/n.png");
     ASSERT_TRUE(png);
-    EXPECT_EQ(png->getWidth(), 600);
+    EXPECT_EQ(png->getWidth(), 320);
     EXPECT_EQ(static_cast<float>(png->getHeight()), n.height);
 
     // Wide: the three panels share one row, the four tiles another.
@@ -135,7 +144,7 @@ TEST(ReportTool, ANarrowPageReflowsTheSameReport) {
     for (const char* p : {"/2/1", "/2/2"}) EXPECT_EQ(n.at[p].x, n.at["/2/0"].x) << p;
     EXPECT_GE(n.at["/2/1"].y, bottom(n.at["/2/0"]));
     EXPECT_GE(n.at["/2/2"].y, bottom(n.at["/2/1"]));
-    EXPECT_GT(n.at["/2/0"].width, w.at["/2/0"].width);
+    EXPECT_EQ(n.at["/2/0"].width, n.width - 48.0f);  // the page less its padding
     // ... and the tiles re-flow into two rows of two.
     EXPECT_EQ(n.what["/4/0"], "tiled (re-flowed)");
     EXPECT_EQ(n.at["/4/0/1"].y, n.at["/4/0/0"].y);
@@ -153,6 +162,28 @@ TEST(ReportTool, ANarrowPageReflowsTheSameReport) {
     auto cut = runTool({"render", "--print-layout", "--width", "600", "--height", "300"});
     ASSERT_EQ(cut.status, 0) << cut.err;
     EXPECT_EQ(parseListing(cut.out).height, 300.0f);
+}
+
+TEST(ReportTool, PhoneAndNarrowerPagesKeepEveryElementInsideItsParent) {
+    for (const char* width : {"320", "200"}) {
+        auto r = runTool({"render", "--print-layout", "--width", width});
+        ASSERT_EQ(r.status, 0) << r.err;
+        Listing l = parseListing(r.out);
+        ASSERT_EQ(l.width, std::stof(width));
+        ASSERT_GT(l.at.size(), 20u) << r.out;
+        for (const auto& [path, box] : l.at) {
+            EXPECT_GT(box.width, 0.0f) << width << " " << path;
+            EXPECT_GT(box.height, 0.0f) << width << " " << path;
+            EXPECT_GE(box.x, 0.0f) << width << " " << path;
+            EXPECT_LE(box.x + box.width, l.width) << width << " " << path << "\n" << r.out;
+            // Inside its parent across: nothing runs past a panel's edge.
+            std::string parent = path.substr(0, path.rfind('/'));
+            if (parent.empty() || !l.at.count(parent)) continue;
+            const Rect& p = l.at[parent];
+            EXPECT_GE(box.x, p.x) << width << " " << path;
+            EXPECT_LE(box.x + box.width, p.x + p.width) << width << " " << path << "\n" << r.out;
+        }
+    }
 }
 
 TEST(ReportTool, ImagesAndRichTextComeFromTheReportsFolder) {
@@ -206,7 +237,7 @@ TEST(ReportTool, BadContentIsReportedWithFileAndLine) {
     }
     // Every problem is listed, not only the first.
     std::string many = write(dir, "many.xml", reportWith("<content><chart/><label/></content>"));
-    auto r = runTool({"render", many});
+    auto r = runTool({"render", many, "-o", dir + "/x.svg"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("unknown content kind <chart>"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("holds one item"), std::string::npos) << r.err;
@@ -215,22 +246,17 @@ TEST(ReportTool, BadContentIsReportedWithFileAndLine) {
                                   "<orvane version=\"202301\">\n<LayoutProxy>\n"
                                   "<content><label>title</label></content>\n"
                                   "<children><LayoutProxy/></children>\n</LayoutProxy>\n</orvane>\n");
-    auto c = runTool({"render", container});
-    EXPECT_EQ(c.status, 1);
-    EXPECT_NE(c.err.find("container.xml:3:1: a <label> needs a LayoutProxy without children"), std::string::npos)
-        << c.err;
+    expectRefused(container, "container.xml:3:1: a <label> needs a LayoutProxy without children");
 }
 
 TEST(ReportTool, MalformedLayoutsAreRefusedCleanly) {
     std::string dir = tempDir();
     // Markup that is not well-formed: the reader's message, line and column.
     std::string broken = write(dir, "broken.xml", reportWith("<content><label>x</content>"));
-    auto b = runTool({"render", broken});
-    EXPECT_EQ(b.status, 1);
-    EXPECT_NE(b.err.find("broken.xml:6:39: malformed markup: mismatched tag"), std::string::npos) << b.err;
+    expectRefused(broken, "broken.xml:6:39: malformed markup: mismatched tag");
     // The model reader still checks the layout document around the contents.
     std::string unknown = write(dir, "unknown.xml", reportWith("<content/><LayoutPrixy/>"));
-    auto u = runTool({"render", unknown});
+    auto u = runTool({"render", unknown, "-o", dir + "/x.svg"});
     EXPECT_EQ(u.status, 1);
     EXPECT_NE(u.err.find("unknown.xml:6:"), std::string::npos) << u.err;
     EXPECT_NE(u.err.find("LayoutPrixy"), std::string::npos) << u.err;
@@ -240,16 +266,22 @@ TEST(ReportTool, MalformedLayoutsAreRefusedCleanly) {
     deep += "<LayoutProxy><content><label>deep</label></content></LayoutProxy>\n";
     for (int i = 0; i < 400; ++i) deep += "</children></LayoutProxy>\n";
     deep += "</orvane>\n";
-    auto d = runTool({"render", write(dir, "deep.xml", deep)});
+    auto d = runTool({"render", write(dir, "deep.xml", deep), "-o", dir + "/x.svg"});
     EXPECT_EQ(d.status, 1);
     EXPECT_NE(d.err.find("deep.xml:"), std::string::npos) << d.err;
+    // A container without a strategy would give its items no room: refused, not an empty page.
+    std::string loose = write(dir, "loose.xml",
+                              "<orvane version=\"202301\">\n<LayoutProxy>\n<children>\n"
+                              "<LayoutProxy><content><label>lost</label></content></LayoutProxy>\n"
+                              "</children>\n</LayoutProxy>\n</orvane>\n");
+    expectRefused(loose, "loose.xml: the layout element / has children but no strategy");
     // A bare proxy is an empty page, not an error.
     auto e = runTool({"render", write(dir, "empty.xml", "<orvane version=\"202301\"><LayoutProxy/></orvane>"),
                       "--print-layout"});
     EXPECT_EQ(e.status, 0) << e.err;
     EXPECT_NE(e.out.find("page 1024 x "), std::string::npos) << e.out;
     // Neither a layout nor rich text.
-    auto other = runTool({"render", sourceDir() + "/examples/datagrid.xml"});
+    auto other = runTool({"render", sourceDir() + "/examples/datagrid.xml", "-o", dir + "/x.svg"});
     EXPECT_EQ(other.status, 1);
     EXPECT_NE(other.err.find("neither a layout tree"), std::string::npos) << other.err;
     EXPECT_NE(runTool({"render", sourceDir() + "/examples/richtext.xml", "--print-layout"}).status, 0);

@@ -26,6 +26,9 @@
 //             underlined unless told otherwise), so a pick reports the action number.
 //   image     x y w h file (a PNG, relative to the JSON file)
 #include "Command.h"
+#include "JsonPositions.h"
+#include "PictureOutput.h"
+#include "ToolFiles.h"
 
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
@@ -46,6 +49,7 @@
 #include <rapidjson/document.h>
 #include <rapidjson/error/en.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -113,6 +117,20 @@ public:
         return it->value.GetString();
     }
 
+    // Refuses keys the object does not know, as the model reader refuses
+    // unknown attributes: a misspelt key would otherwise be ignored silently.
+    static void checkKeys(const Value& obj, const std::string& path, const std::vector<const char*>& known) {
+        for (auto m = obj.MemberBegin(); m != obj.MemberEnd(); ++m) {
+            std::string key = m->name.GetString();
+            bool ok = std::any_of(known.begin(), known.end(), [&](const char* k) { return key == k; });
+            if (!ok) {
+                std::string list;
+                for (const char* k : known) list += std::string(list.empty() ? "" : ", ") + k;
+                throw DrawError(path + ": \"" + key + "\" is not a key here (known: " + list + ")");
+            }
+        }
+    }
+
     static std::optional<uint32_t> optColor(const Value& obj, const char* key, const std::string& path) {
         auto it = obj.FindMember(key);
         if (it == obj.MemberEnd()) return std::nullopt;
@@ -152,6 +170,7 @@ private:
     }
 
     void group(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "scale", "x", "y", "w", "h", "clip", "nodes"});
         float s = number(v, "scale", path, 1.0f);
         if (!(s > 0.0f)) throw DrawError(path + ": \"scale\" of a group must be positive");
         TqGroup* g = editor_.openGroup(number(v, "x", path, 0.0f), number(v, "y", path, 0.0f),
@@ -164,6 +183,10 @@ private:
     }
 
     void rect(const Value& v, const std::string& path, bool rounded) {
+        std::vector<const char*> keys{"type", "id",   "opacity", "scale",        "x",         "y",         "w",
+                                      "h",    "fill", "outline", "outlineWidth", "lineStyle", "dashFactor"};
+        if (rounded) keys.push_back("radius");
+        checkKeys(v, path, keys);
         float x = number(v, "x", path), y = number(v, "y", path), w = number(v, "w", path), h = number(v, "h", path);
         TqRectangle* r = rounded ? editor_.addRoundedRectangle(x, y, w, h, number(v, "radius", path, 4.0f))
                                  : editor_.addRectangle(x, y, w, h);
@@ -179,6 +202,7 @@ private:
     }
 
     void line(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "scale", "points", "x1", "y1", "x2", "y2", "color", "width", "lineStyle", "dashFactor"});
         std::vector<Point> pts;
         auto it = v.FindMember("points");
         if (it != v.MemberEnd()) {
@@ -199,6 +223,10 @@ private:
     }
 
     void ellipse(const Value& v, const std::string& path, bool circle) {
+        if (circle)
+            checkKeys(v, path, {"type", "id", "opacity", "scale", "cx", "cy", "r", "fill", "outline", "outlineWidth"});
+        else
+            checkKeys(v, path, {"type", "id", "opacity", "scale", "cx", "cy", "rx", "ry", "fill", "outline", "outlineWidth"});
         float cx = number(v, "cx", path), cy = number(v, "cy", path);
         TqEllipse* e = circle ? editor_.addCircle(cx, cy, number(v, "r", path))
                               : editor_.addEllipse(cx, cy, number(v, "rx", path), number(v, "ry", path));
@@ -209,6 +237,7 @@ private:
     }
 
     void arc(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "scale", "cx", "cy", "r", "rx", "ry", "start", "sweep", "fill", "color", "width"});
         float r = number(v, "r", path, 0.0f);
         TqArc* a = editor_.addArc(number(v, "cx", path), number(v, "cy", path), number(v, "rx", path, r),
                                   number(v, "ry", path, r), number(v, "start", path), number(v, "sweep", path));
@@ -219,6 +248,7 @@ private:
     }
 
     void textNode(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "scale", "text", "x", "y", "anchor", "font", "size", "bold", "italic", "color", "align", "maxWidth", "maxHeight", "wrap", "underline", "background"});
         TqText* t = editor_.addText(text(v, "text", path, ""), number(v, "x", path), number(v, "y", path),
                                     static_cast<int>(number(v, "anchor", path, 0.0f)));
         common(t, v, path);
@@ -238,6 +268,7 @@ private:
     }
 
     void richText(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "x", "y", "w", "h", "maxWidth", "maxHeight", "minLines", "maxLines", "paragraphs"});
         int id = static_cast<int>(number(v, "id", path, -1.0f));
         TqRichText* rt = editor_.addRichText({number(v, "x", path), number(v, "y", path), number(v, "w", path),
                                               number(v, "h", path)},
@@ -259,6 +290,8 @@ private:
                 const Value& run = para[r];
                 std::string rpath = ppath + "[" + std::to_string(r) + "]";
                 if (!run.IsObject()) throw DrawError(rpath + ": a run is an object");
+                checkKeys(run, rpath, {"text", "action", "color", "font", "size", "bold", "italic", "underline",
+                                       "align", "background"});
                 TqTextObject* o = rt->AddTextObject(text(run, "text", rpath, ""));
                 bool action = flag(run, "action", rpath);
                 if (action && id >= 0) o->SetId(id + actions++);
@@ -279,6 +312,7 @@ private:
     }
 
     void image(const Value& v, const std::string& path) {
+        checkKeys(v, path, {"type", "id", "opacity", "scale", "x", "y", "w", "h", "file"});
         std::string file = text(v, "file", path, "");
         if (file.empty()) throw DrawError(path + ": \"file\" is missing");
         std::filesystem::path p(file);
@@ -297,74 +331,67 @@ private:
 };
 
 int draw(const std::vector<std::string>& args) {
-    std::string input, output;
-    bool fixed = false;
-    bool transparent = false;
-    float scale = 1.0f;
+    ArgParser p = CommandRegistry::parserFor("draw");
+    if (!p.parse(args)) return usageError("draw", p.error());
+    if (p.positional().empty()) return usageError("draw", "no drawing given (FILE.json, or - for standard input)");
+    if (p.positional().size() > 1) return usageError("draw", "only one drawing at a time");
+    const std::string input = p.positional()[0];
+    const std::string name = input == "-" ? ToolFiles::STDIN_NAME : input;
+    PictureOutput output;
+    std::string error;
+    if (!output.read(p, error)) return usageError("draw", error);
     std::vector<Point> picks;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" && i + 1 < args.size()) {
-            output = args[++i];
-        } else if (a == "--fixed-metrics") {
-            fixed = true;
-        } else if (a == "--transparent") {
-            transparent = true;
-        } else if (a == "--scale" && i + 1 < args.size()) {
-            char* end = nullptr;
-            scale = std::strtof(args[++i].c_str(), &end);
-            if (!end || *end || !(scale > 0.0f) || !std::isfinite(scale)) return fail("--scale needs a positive number");
-        } else if (a == "--pick" && i + 1 < args.size()) {
-            float x = 0, y = 0;
-            if (std::sscanf(args[++i].c_str(), "%f,%f", &x, &y) != 2) return fail("--pick needs X,Y");
-            picks.push_back({x, y});
-        } else if (!a.empty() && a[0] == '-') {
-            return fail("unknown option " + a);
-        } else if (input.empty()) {
-            input = a;
-        } else {
-            return fail("more than one input file");
-        }
+    for (const auto& text : p.all("pick")) {
+        Point pt;
+        if (!PictureOutput::parsePoint(text, pt))
+            return usageError("draw", "--pick wants X,Y (pixels from the top left of the picture), not \"" + text + "\"");
+        picks.push_back(pt);
     }
-    if (input.empty() || (output.empty() && picks.empty()))
-        return fail("usage: orvane draw [--fixed-metrics] [--scale S] [--transparent] [--pick X,Y] FILE.json -o OUT.svg|OUT.png");
-    std::string ext = std::filesystem::path(output).extension().string();
-    if (!output.empty() && ext != ".svg" && ext != ".png") return fail(output + ": the output must end in .svg or .png");
+    if (output.empty() && picks.empty())
+        return usageError("draw", "nothing to do: give -o FILE.svg|FILE.png (or -o - --format svg|png) or --pick X,Y");
+    if (output.usesStandardOutput() && !picks.empty())
+        return usageError("draw", "-o - and --pick would share standard output");
 
     std::string json;
-    if (!FileSystemManager::readFile(input, json)) return fail(input + ": cannot read the file");
+    if (!ToolFiles::read(input, json, error)) return fail(error);
+    JsonPositions positions(json);
     rapidjson::Document doc;
     doc.Parse(json.c_str(), json.size());
     if (doc.HasParseError())
-        return fail(input + ": JSON error at offset " + std::to_string(doc.GetErrorOffset()) + ": " +
+        return fail(positions.locate(name, doc.GetErrorOffset()) + ": malformed JSON: " +
                     rapidjson::GetParseError_En(doc.GetParseError()));
-    if (!doc.IsObject()) return fail(input + ": the drawing must be a JSON object");
+    if (!doc.IsObject()) return fail(positions.locate(name, 0) + ": the drawing must be a JSON object");
 
     std::optional<TextEngine::ScopedBackend> backend;
-    if (fixed) backend.emplace(TextEngine::Backend::FIXED_METRICS);
+    if (p.has("fixed-metrics")) backend.emplace(TextEngine::Backend::FIXED_METRICS);
 
     auto renderer = DisplayListRenderer::create(false);
     auto editor = renderer->getEditor();
+    float height = 0.0f;
     try {
+        const Value& top = doc;  // const iterators compare without ambiguity in C++20
+        DrawingReader::checkKeys(top, "drawing", {"width", "height", "background", "focus", "nodes"});
         float w = DrawingReader::number(doc, "width", "drawing");
         float h = DrawingReader::number(doc, "height", "drawing");
-        if (!(w > 0.0f) || !(h > 0.0f)) throw DrawError("drawing: \"width\" and \"height\" must be positive");
+        if (!(w > 0.0f) || !(h > 0.0f) || w > 16384.0f || h > 16384.0f)
+            throw DrawError("drawing: \"width\" and \"height\" must be from 1 to 16384 pixels");
+        height = h;
         renderer->setViewport(0.0f, 0.0f, w, h);
-        const Value& top = doc;  // const iterators compare without ambiguity in C++20
         auto bg = top.FindMember("background");
         if (bg != top.MemberEnd() && bg->value.IsString() && std::string(bg->value.GetString()) == "transparent") {
             renderer->configure(true, 0xffffff);
         } else {
             uint32_t c = bg == top.MemberEnd() ? 0xffffffu : DrawingReader::color(bg->value, "drawing.background");
-            renderer->configure(transparent || c == TQ_COLOR_NONE, c == TQ_COLOR_NONE ? 0xffffffu : c);
+            renderer->configure(p.has("transparent") || c == TQ_COLOR_NONE, c == TQ_COLOR_NONE ? 0xffffffu : c);
         }
-        DrawingReader reader(*editor, std::filesystem::path(input).parent_path().string());
+        DrawingReader reader(*editor, input == "-" ? std::string() : std::filesystem::path(input).parent_path().string());
         auto nodes = top.FindMember("nodes");
         if (nodes != top.MemberEnd()) reader.nodes(nodes->value, "nodes");
         auto focus = top.FindMember("focus");
         if (focus != top.MemberEnd()) {
             const Value& f = focus->value;
             if (!f.IsObject()) throw DrawError("focus: must be an object");
+            DrawingReader::checkKeys(f, "focus", {"x", "y", "w", "h", "color", "thickness", "lineStyle", "factor"});
             editor->setFocusRectAttributes(DrawingReader::optColor(f, "color", "focus").value_or(0x202020),
                                            DrawingReader::number(f, "thickness", "focus", 1.0f),
                                            static_cast<int>(DrawingReader::number(f, "lineStyle", "focus", 2.0f)),
@@ -373,29 +400,32 @@ int draw(const std::vector<std::string>& args) {
                                   DrawingReader::number(f, "w", "focus"), DrawingReader::number(f, "h", "focus")});
         }
     } catch (const DrawError& e) {
-        return fail(input + ": " + e.what());
+        return fail(positions.locateProblem(name, e.what()));
     }
 
-    for (const Point& p : picks) {
-        auto hits = renderer->getPickedNodeIds({p.x, p.y, 1.0f, 1.0f});
-        std::cout << "pick " << p.x << "," << p.y << ":";
+    // Picks are given from the top left, like every picture coordinate of
+    // the tool; the display list counts y from the bottom.
+    for (const Point& pt : picks) {
+        auto hits = renderer->getPickedNodeIds({pt.x - 0.5f, height - pt.y - 0.5f, 1.0f, 1.0f});
+        std::cout << "pick " << pt.x << "," << pt.y << ":";
         for (const auto& s : hits) std::cout << " " << s.nodeId << "/" << s.detailIndex;
+        if (hits.empty()) std::cout << " nothing";
         std::cout << "\n";
     }
-    if (output.empty()) return 0;
-    if (ext == ".svg") {
-        if (!FileSystemManager::writeToFile(renderer->getDisplayListSVGString(), output, true))
-            return fail(output + ": cannot write the file");
-        return 0;
-    }
-    if (!renderer->writePNG(output, !renderer->isTransparentBackground(), scale))
-        return fail(output + ": cannot write the file");
+    if (!output.writeAll(*renderer, "", error)) return fail(error);
     return 0;
 }
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("draw", "[--fixed-metrics] [--scale S] [--transparent] [--pick X,Y] FILE.json -o OUT.svg|OUT.png",
-                    "draw a display list described in JSON as SVG or PNG", &draw);
+ORVANE_TOOL_COMMAND(
+    "draw", "FILE.json -o OUT.svg|OUT.png... [--scale S] [--transparent] [--pick X,Y]... [--fixed-metrics]",
+    "draw a display list described in JSON as SVG or PNG", &draw,
+    PictureOutput::options(
+        {{"--pick", "X,Y", "print the node ids under X,Y (pixels from the top left), front-most first", true}}),
+    "FILE may be \"-\" (standard input). The fields of the description are listed at the top of\n"
+    "tools/orvane/DrawCommand.cpp; a key a node does not know is refused, like a malformed value,\n"
+    "as FILE:LINE:COLUMN: PATH: problem.\n\n"
+    "example:\n  orvane draw examples/draw/shapes.json -o shapes.png --scale 2");
 
 } // namespace orvane::tool

@@ -1,4 +1,4 @@
-// orvane geo-countries --service URL [--country ID] [--json] [--timeout S]:
+// orvane geo-countries [--service URL] [--country ID] [--json] [--timeout S]:
 // the countries of a geoenrichment service, or the variables of one country.
 #include "Command.h"
 #include "GeoToolSupport.h"
@@ -6,6 +6,9 @@
 #include "orvane/geo/EsriGeoEnrichmentServices.h"
 
 #include <cstdio>
+
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 namespace orvane::tool {
 
@@ -35,12 +38,44 @@ void printVariables(const EsriGeoEnrichmentServices::Categories& categories) {
     }
 }
 
+void stringList(rapidjson::Writer<rapidjson::StringBuffer>& w, const char* key, const std::vector<std::string>& items) {
+    w.Key(key);
+    w.StartArray();
+    for (const auto& i : items) w.String(i.c_str());
+    w.EndArray();
+}
+
+void printCountriesJson(const EsriGeoEnrichmentServices::Countries& countries) {
+    rapidjson::StringBuffer buffer;
+    rapidjson::Writer<rapidjson::StringBuffer> w(buffer);
+    w.StartObject();
+    w.Key("countries");
+    w.StartArray();
+    for (const auto& c : countries) {
+        w.StartObject();
+        w.Key("id");
+        w.String(c->getId().c_str());
+        w.Key("id3");
+        w.String(c->getId3().c_str());
+        w.Key("name");
+        w.String(c->getName().c_str());
+        stringList(w, "categories", *c->getCategories());
+        stringList(w, "levels", *c->getLevels());
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+    std::printf("%s\n", buffer.GetString());
+}
+
 int geoCountries(const std::vector<std::string>& args) {
-    GeoOptions o;
+    ArgParser o = CommandRegistry::parserFor("geo-countries");
     std::string error;
-    if (!parseGeoOptions(args, {"service", "country", "timeout"}, {"json"}, o, error) || !applyTimeout(o, error))
-        return fail("geo-countries: " + error);
-    if (!o.positional.empty()) return fail("geo-countries: unexpected argument \"" + o.positional[0] + "\"");
+    if (!o.parse(args) || !applyTimeout(o, error))
+        return usageError("geo-countries", error.empty() ? o.error() : error);
+    if (o.has("token")) return usageError("geo-countries", "--token: geoenrichment requests carry no token");
+    if (!o.positional().empty())
+        return usageError("geo-countries", "unexpected argument \"" + o.positional()[0] + "\"");
     auto client = EsriGeoEnrichmentServices::create();
     if (o.has("service")) client->setServiceRoot(o.get("service"));
     GeoOutcome outcome;
@@ -48,9 +83,9 @@ int geoCountries(const std::vector<std::string>& args) {
         outcome.listen(*client, EsriGeoEnrichmentServices::GEO_ENRICHMENT_COUNTRY_VARIABLES_READY,
                        EsriGeoEnrichmentServices::GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED);
         client->getCountryVariables(o.get("country"));
-        if (!waitForAnswers("geo-countries")) return 1;
+        if (!waitForAnswers("geo-countries")) return EXIT_FAILED;
         if (outcome.readyCount() > 0) {
-            if (o.flag("json"))
+            if (o.has("json"))
                 std::printf("%s\n", client->getGeoEnrichmentCountryVariablesResults().c_str());
             else
                 printVariables(client->getGeoEnrichmentCountryVariablesResultModels());
@@ -60,7 +95,11 @@ int geoCountries(const std::vector<std::string>& args) {
     outcome.listen(*client, EsriGeoEnrichmentServices::GEO_ENRICHMENT_COUNTRY_LIST_READY,
                    EsriGeoEnrichmentServices::GEO_ENRICHMENT_COUNTRY_LIST_FAILED);
     client->getCountryList();
-    if (!waitForAnswers("geo-countries")) return 1;
+    if (!waitForAnswers("geo-countries")) return EXIT_FAILED;
+    if (o.has("json")) {
+        if (outcome.readyCount() > 0) printCountriesJson(client->getGeoEnrichmentCountryResults());
+        return reportFailures("geo-countries", outcome);
+    }
     for (const auto& c : client->getGeoEnrichmentCountryResults()) {
         std::printf("%-4s %-4s %s\n", c->getId().c_str(), c->getId3().c_str(), c->getName().c_str());
         if (!c->getCategories()->empty())
@@ -72,7 +111,9 @@ int geoCountries(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("geo-countries", "--service URL [--country ID [--json]] [--timeout S]",
-                    "list the countries of a geoenrichment service, or one country's variables", &geoCountries);
+ORVANE_TOOL_COMMAND("geo-countries", "[--service URL] [--country ID] [--json] [--timeout S]",
+                    "list the countries of a geoenrichment service, or one country's variables", &geoCountries,
+                    geoOptions({{"--country", "ID", "list this country's variables (e.g. US)"}}),
+                    geoDetails("  orvane geo-countries --service http://127.0.0.1:8765 --country US\n"));
 
 } // namespace orvane::tool

@@ -2,57 +2,31 @@
 
 #include "Command.h"
 #include "orvane/host/net/NetworkManager.h"
+#include "orvane/host/net/Warning.h"
 #include "orvane/host/net/WarningEvent.h"
 
+#include <rapidjson/document.h>
+
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 namespace orvane::tool {
 
-bool GeoOptions::flag(const std::string& name) const {
-    return std::find(flags.begin(), flags.end(), name) != flags.end();
+std::vector<OptionSpec> geoOptions(std::vector<OptionSpec> own) {
+    std::vector<OptionSpec> all{
+        {"--service", "URL", "the service root (default: the public Esri service)"},
+        {"--token", "T", "an ArcGIS token, sent with the requests that carry one"},
+        {"--json", "", "print the answer as JSON instead of text"},
+        {"--timeout", "S", "seconds to wait for the answers (default 60)"}};
+    all.insert(all.end(), own.begin(), own.end());
+    return all;
 }
 
-bool parseGeoOptions(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-                     const std::vector<std::string>& flagOptions, GeoOptions& out, std::string& error) {
-    bool onlyPositional = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        // "--" ends the options; a lone "-" or a negative number is positional.
-        if (onlyPositional || a.size() < 2 || a[0] != '-' || (a[1] != '-' && (std::isdigit(static_cast<unsigned char>(a[1])) || a[1] == '.'))) {
-            out.positional.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            onlyPositional = true;
-            continue;
-        }
-        std::string name = a.substr(a[1] == '-' ? 2 : 1);
-        std::string value;
-        bool inlineValue = false;
-        if (size_t eq = name.find('='); eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            inlineValue = true;
-        }
-        if (std::find(flagOptions.begin(), flagOptions.end(), name) != flagOptions.end() && !inlineValue) {
-            out.flags.push_back(name);
-        } else if (std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end()) {
-            if (!inlineValue) {
-                if (i + 1 >= args.size()) {
-                    error = "option --" + name + " needs a value";
-                    return false;
-                }
-                value = args[++i];
-            }
-            out.values[name] = value;
-        } else {
-            error = "unknown option " + a;
-            return false;
-        }
-    }
-    return true;
+std::string geoDetails(const std::string& examples) {
+    return "Without --service the public services are asked (network needed). A failure prints the\n"
+           "service's message and exits with status 1. build/bin/geo_test_server serves recorded\n"
+           "answers on loopback for trying the commands offline.\n\nexamples:\n" +
+           examples;
 }
 
 namespace {
@@ -62,7 +36,7 @@ double& timeoutSeconds() {
 }
 } // namespace
 
-bool applyTimeout(const GeoOptions& options, std::string& error) {
+bool applyTimeout(const ArgParser& options, std::string& error) {
     if (!options.has("timeout")) return true;
     char* end = nullptr;
     std::string text = options.get("timeout");
@@ -79,13 +53,42 @@ bool applyTimeout(const GeoOptions& options, std::string& error) {
     return true;
 }
 
+std::string GeoOutcome::failureText(const std::string& warningMessage, const std::vector<std::string>& parameters) {
+    // The parameters of a service failure are the request's URL and the answer.
+    if (parameters.size() < 2) return warningMessage;
+    rapidjson::Document doc;
+    doc.Parse(parameters[1].c_str(), parameters[1].size());
+    if (doc.HasParseError() || !doc.IsObject()) return warningMessage;
+    const rapidjson::Value& top = doc;  // const iterators compare without ambiguity in C++20
+    auto error = top.FindMember("error");
+    if (error == top.MemberEnd() || !error->value.IsObject()) return warningMessage;
+    const auto& e = error->value;
+    std::string text = "the service at " + parameters[0] + " answered";
+    auto code = e.FindMember("code");
+    if (code != e.MemberEnd() && code->value.IsNumber())
+        text += " with error " + std::to_string(static_cast<long long>(code->value.GetDouble()));
+    auto message = e.FindMember("message");
+    if (message != e.MemberEnd() && message->value.IsString()) text += ": " + std::string(message->value.GetString());
+    auto details = e.FindMember("details");
+    if (details != e.MemberEnd() && details->value.IsArray()) {
+        std::string joined;
+        for (const auto& d : details->value.GetArray())
+            if (d.IsString() && d.GetStringLength() > 0) joined += (joined.empty() ? "" : "; ") + std::string(d.GetString());
+        if (!joined.empty()) text += " (" + joined + ")";
+    }
+    return text;
+}
+
 void GeoOutcome::listen(EventDispatcher& client, int readyType, int failedType) {
     client.addEventListener(readyType, FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>&) {
         ++ready_;
     }));
     client.addEventListener(failedType, FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) {
         auto w = std::dynamic_pointer_cast<WarningEvent>(e);
-        failures_.push_back(w && w->getWarning() ? w->getWarning()->getMessage() : "the request failed");
+        if (w && w->getWarning())
+            failures_.push_back(failureText(w->getWarning()->getMessage(), w->getWarning()->getParameters()));
+        else
+            failures_.push_back("the request failed");
     }));
 }
 
@@ -100,7 +103,7 @@ bool waitForAnswers(const std::string& command) {
 
 int reportFailures(const std::string& command, const GeoOutcome& outcome) {
     for (const auto& f : outcome.failures()) fail(command + ": " + f);
-    return outcome.failures().empty() ? 0 : 1;
+    return outcome.failures().empty() ? EXIT_OK : EXIT_FAILED;
 }
 
 } // namespace orvane::tool

@@ -8,13 +8,15 @@
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/core/SuperModelDatabase.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/report/ReportDocument.h"
+#include "ToolFiles.h"
 
 #include <cstdio>
 #include <iostream>
 
 namespace orvane::tool {
 
-int inspectData(const std::vector<std::string>& args);
+int inspectData(const ArgParser& options);
 
 namespace {
 
@@ -89,31 +91,38 @@ void printModel(const BaseModel& model, int indent) {
 }
 
 int inspect(const std::vector<std::string>& args) {
-    for (const auto& a : args)
-        if (a == "--data") return inspectData(args);
-    bool xml = false;
-    std::string file;
-    for (const auto& a : args) {
-        if (a == "--xml")
-            xml = true;
-        else if (!a.empty() && a[0] == '-')
-            return fail("inspect: unknown option " + a);
-        else if (file.empty())
-            file = a;
-        else
-            return fail("inspect: only one file can be inspected at a time");
-    }
-    if (file.empty()) return fail("inspect: no file given (usage: orvane inspect [--xml] FILE)");
+    ArgParser p = CommandRegistry::parserFor("inspect");
+    if (!p.parse(args)) return usageError("inspect", p.error());
+    if (p.has("data")) return inspectData(p);
+    if (p.has("columns") || p.has("rows")) return usageError("inspect", "--columns and --rows go with --data");
+    if (p.positional().empty()) return usageError("inspect", "no file given");
+    if (p.positional().size() > 1) return usageError("inspect", "only one file can be inspected at a time");
+    const std::string file = p.positional()[0];
+    const std::string name = file == "-" ? ToolFiles::STDIN_NAME : file;
+    std::string text, error;
+    if (!ToolFiles::read(file, text, error)) return fail(error);
+    // A report page is a model document with <content> elements: they are
+    // blanked out (line numbers kept) and the layout tree is read.
+    ReportDocument page = ReportDocument::read(name, text);
     auto reader = OrvaneUIDeserializer::create();
-    auto model = reader->deserializeFile(file);
+    reader->setSourceName(name);
+    auto model = reader->deserialize(page.layoutText);
     if (!model) return fail(reader->getLastError().toString());
-    if (xml) {
+    if (!page.errors.empty()) {
+        for (const auto& e : page.errors) fail(e);
+        return EXIT_FAILED;
+    }
+    if (p.has("xml")) {
         ModelSerializer writer;
         std::cout << writer.serialize(model, reader->getLastVersion());
-        for (const auto& w : writer.getWarnings()) std::fprintf(stderr, "orvane: warning: %s\n", w.c_str());
+        for (const auto& w : writer.getWarnings()) std::fprintf(stderr, "%s: warning: %s\n", name.c_str(), w.c_str());
         return 0;
     }
-    std::cout << file << " (format version " << reader->getLastVersion() << ")\n";
+    std::cout << name << " (format version " << reader->getLastVersion() << ")";
+    if (!page.contents.empty())
+        std::cout << ", a report page with " << page.contents.size() << " <content> element"
+                  << (page.contents.size() == 1 ? "" : "s") << " (not shown)";
+    std::cout << "\n";
     printModel(*model, 0);
     return 0;
 }
@@ -123,6 +132,14 @@ int inspect(const std::vector<std::string>& args) {
 ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N]",
                     "print the model tree of a model document (or write it back as XML), or the typed columns "
                     "and first rows of a data file",
-                    &inspect);
+                    &inspect,
+                    {{"--xml", "", "write the tree back as a model document instead of printing it"},
+                     {"--data", "", "FILE is a CSV data file: print its typed columns and first rows"},
+                     {"--columns", "META.csv", "column metadata (name,label,format,usage) for --data; "
+                                               "default: FILE.columns.csv when present"},
+                     {"--rows", "N", "rows to print with --data (default 10)"}},
+                    "FILE may be \"-\" (standard input). A report page (a LayoutProxy tree with <content>\n"
+                    "elements) prints its layout tree.\n\n"
+                    "examples:\n  orvane inspect examples/layout.xml\n  orvane inspect --data examples/sales.csv --rows 3");
 
 } // namespace orvane::tool

@@ -1,6 +1,8 @@
 // orvane inspect --data FILE.csv [--columns META.csv] [--rows N]: reads a data
 // file as the data layer does and prints its typed columns and first rows.
 #include "Command.h"
+#include "TerminalText.h"
+#include "ToolFiles.h"
 
 #include "orvane/host/data/CSVReader.h"
 #include "orvane/host/data/Column.h"
@@ -18,26 +20,6 @@ namespace orvane::tool {
 
 namespace {
 
-// Characters (code points) of UTF-8 text, for aligning columns.
-size_t width(const std::string& s) {
-    size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-// At most `max` characters, cut at a character boundary and marked with "...".
-std::string clip(const std::string& s, size_t max) {
-    if (width(s) <= max) return s;
-    std::string out;
-    size_t n = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if ((c & 0xC0) != 0x80 && ++n > max - 3) break;
-        out += s[i];
-    }
-    return out + "...";
-}
-
 std::string oneLine(std::string s) {
     for (char& c : s)
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';
@@ -49,14 +31,13 @@ void printTable(const std::vector<std::vector<std::string>>& rows, const std::ve
     for (const auto& r : rows)
         for (size_t c = 0; c < r.size(); ++c) {
             if (widths.size() <= c) widths.push_back(0);
-            widths[c] = std::max(widths[c], width(r[c]));
+            widths[c] = std::max(widths[c], TerminalText::width(r[c]));
         }
     for (const auto& r : rows) {
         std::string line;
         for (size_t c = 0; c < r.size(); ++c) {
-            std::string pad(widths[c] - width(r[c]), ' ');
             bool right = c < rightAligned.size() && rightAligned[c];
-            line += (c ? "  " : "") + (right ? pad + r[c] : r[c] + pad);
+            line += (c ? "  " : "") + TerminalText::pad(r[c], widths[c], right);
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         std::cout << "  " << line << "\n";
@@ -88,44 +69,35 @@ std::string summary(const Column& c) {
 
 } // namespace
 
-int inspectData(const std::vector<std::string>& args) {
-    std::string file, columns;
+int inspectData(const ArgParser& p) {
     long rowLimit = 10;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--data") continue;
-        if (a == "--columns" || a == "--rows") {
-            if (i + 1 >= args.size()) return fail("inspect: " + a + " needs a value");
-            const std::string& v = args[++i];
-            if (a == "--columns") {
-                columns = v;
-            } else {
-                auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
-                if (ec != std::errc() || p != v.data() + v.size() || rowLimit < 0)
-                    return fail("inspect: --rows needs a number of rows, not \"" + v + "\"");
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            return fail("inspect: unknown option " + a);
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return fail("inspect: only one file can be inspected at a time");
-        }
+    if (p.has("xml")) return usageError("inspect", "--xml does not go with --data");
+    if (p.has("rows")) {
+        const std::string v = p.get("rows");
+        auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
+        if (ec != std::errc() || end != v.data() + v.size() || rowLimit < 0)
+            return usageError("inspect", "--rows needs a number of rows, not \"" + v + "\"");
     }
-    if (file.empty()) return fail("inspect: no file given (usage: orvane inspect --data FILE.csv)");
+    if (p.positional().empty()) return usageError("inspect", "no file given with --data");
+    if (p.positional().size() > 1) return usageError("inspect", "only one file can be inspected at a time");
+    const std::string file = p.positional()[0];
+    const std::string columns = p.get("columns");
+    // The data file first: a missing data file is the problem even when the
+    // metadata file is missing too.
+    std::string error, text;
+    if (file == "-" ? !ToolFiles::read(file, text, error) : !ToolFiles::checkReadable(file, error)) return fail(error);
+    if (!columns.empty() && !ToolFiles::checkReadable(columns, error)) return fail(error);
 
     CSVReader::Options options;
-    if (!columns.empty()) {
-        std::string error;
-        if (!CSVReader::readColumnSpecs(columns, options.columns, error)) return fail(error);
-    }
-    auto result = CSVReader::readFile(file, options);
+    if (!columns.empty() && !CSVReader::readColumnSpecs(columns, options.columns, error)) return fail(error);
+    auto result = file == "-" ? CSVReader::readString(text, options, ToolFiles::STDIN_NAME)
+                              : CSVReader::readFile(file, options);
     if (!result.ok()) return fail(result.error);
     const DataSet& ds = *result.dataSet;
     std::string meta = !columns.empty() ? columns : result.metadataFile;
 
-    std::cout << file << ": " << ds.getRowCount() << " row" << (ds.getRowCount() == 1 ? "" : "s") << ", "
-              << ds.getColumnCount() << " column" << (ds.getColumnCount() == 1 ? "" : "s");
+    std::cout << (file == "-" ? ToolFiles::STDIN_NAME : file) << ": " << ds.getRowCount() << " row"
+              << (ds.getRowCount() == 1 ? "" : "s") << ", " << ds.getColumnCount() << " column" << (ds.getColumnCount() == 1 ? "" : "s");
     if (!meta.empty()) std::cout << " (column metadata: " << meta << ")";
     std::cout << "\n\ncolumns:\n";
     std::vector<std::vector<std::string>> table{{"#", "name", "type", "format", "usage", "label", "missing", "values"}};
@@ -147,14 +119,14 @@ int inspectData(const std::vector<std::string>& args) {
         std::vector<std::vector<std::string>> rows(1);
         std::vector<bool> right;
         for (const auto& c : ds.getColumns()) {
-            rows[0].push_back(clip(oneLine(*c->getName()), 24));
+            rows[0].push_back(TerminalText::clip(oneLine(*c->getName()), 24));
             right.push_back(c->isNumeric());
         }
         for (size_t r = 0; r < shown; ++r) {
             std::vector<std::string> row;
             for (const auto& c : ds.getColumns()) {
                 auto t = c->getFormattedValueAtIndex(r);
-                row.push_back(clip(oneLine(t ? *t : std::string()), 24));
+                row.push_back(TerminalText::clip(oneLine(t ? *t : std::string()), 24));
             }
             rows.push_back(std::move(row));
         }

@@ -1,4 +1,4 @@
-// orvane map-services --root URL [--token T] [--json] [--timeout S]: walks a
+// orvane map-services [--service URL] [--token T] [--json] [--timeout S]: walks a
 // map-server directory and prints its folders and map services.
 #include "Command.h"
 #include "GeoToolSupport.h"
@@ -25,19 +25,20 @@ void printFolder(const EsriFolderInfo& folder, int depth) {
 }
 
 int mapServices(const std::vector<std::string>& args) {
-    GeoOptions o;
+    ArgParser o = CommandRegistry::parserFor("map-services");
     std::string error;
-    if (!parseGeoOptions(args, {"root", "token", "timeout"}, {"json"}, o, error) || !applyTimeout(o, error))
-        return fail("map-services: " + error);
-    if (!o.positional.empty()) return fail("map-services: unexpected argument \"" + o.positional[0] + "\"");
-    auto client = EsriDirectoryServices::create(o.get("root"));
+    if (!o.parse(args) || !applyTimeout(o, error))
+        return usageError("map-services", error.empty() ? o.error() : error);
+    if (!o.positional().empty())
+        return usageError("map-services", "unexpected argument \"" + o.positional()[0] + "\"");
+    auto client = EsriDirectoryServices::create(o.get("service"));
     if (o.has("token")) client->setToken(o.get("token"));
     GeoOutcome outcome;
     outcome.listen(*client, EsriDirectoryServices::QUERY_SERVICES_READY, EsriDirectoryServices::QUERY_SERVICES_FAILED);
     client->queryServices();
-    if (!waitForAnswers("map-services")) return 1;
+    if (!waitForAnswers("map-services")) return EXIT_FAILED;
     if (auto root = client->getQueryResults()) {
-        if (o.flag("json"))
+        if (o.has("json"))
             std::printf("%s\n", root->getJSON().c_str());
         else
             printFolder(*root, 0);
@@ -47,7 +48,10 @@ int mapServices(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("map-services", "--root URL [--token T] [--json] [--timeout S]",
-                    "walk a map-server directory and tell which map services can serve as a base map", &mapServices);
+ORVANE_TOOL_COMMAND("map-services", "[--service URL] [--token T] [--json] [--timeout S]",
+                    "walk a map-server directory and tell which map services can serve as a base map", &mapServices,
+                    geoOptions(),
+                    "--service is the directory root (.../arcgis/rest/services); default: the public one.\n" +
+                        geoDetails("  orvane map-services --service http://127.0.0.1:8765/arcgis/rest/services\n"));
 
 } // namespace orvane::tool

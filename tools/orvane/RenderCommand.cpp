@@ -3,6 +3,8 @@
 // renders it, feeds taps and writes the picture. Without a FILE it renders
 // the bundled example report.
 #include "Command.h"
+#include "PictureOutput.h"
+#include "ToolFiles.h"
 
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/document/PropertyTextCodec.h"
@@ -12,6 +14,7 @@
 #include "orvane/report/Report.h"
 #include "orvane/view/RichTextView.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -22,92 +25,62 @@ namespace orvane::tool {
 namespace {
 
 struct Options {
-    std::string file;
-    std::string output;
+    std::string file;  // empty: the bundled report; "-": standard input
+    PictureOutput output;
     float width = 0.0f;   // 0: the default of the kind of document
     float height = 0.0f;  // 0: the default; for reports, as tall as the content
     bool fixedMetrics = false;
     bool printLayout = false;
-    std::vector<Point> taps;  // image coordinates: origin top left, y down
+    std::vector<Point> taps;  // picture coordinates: origin top left, y down
 };
 
-bool parsePoint(const std::string& text, Point& p) {
-    auto comma = text.find(',');
-    if (comma == std::string::npos) return false;
-    return PropertyTextCodec::parseFloat(text.substr(0, comma), p.x) &&
-           PropertyTextCodec::parseFloat(text.substr(comma + 1), p.y) && std::isfinite(p.x) && std::isfinite(p.y);
-}
-
 bool parseSize(const std::string& text, float& out) {
-    return PropertyTextCodec::parseFloat(text, out) && out >= 1.0f && out <= 16384.0f;
+    return PropertyTextCodec::parseFloat(text, out) && out >= 1.0f && out <= Report::MAX_SIZE;
 }
 
+// Reads the options; a usage error comes back as its message.
 std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
+    ArgParser p = CommandRegistry::parserFor("render");
+    if (!p.parse(args)) {
+        error = p.error();
+        return std::nullopt;
+    }
     Options o;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](const char* what) -> const std::string* {
-            if (i + 1 >= args.size()) {
-                error = std::string(what) + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
-        if (a == "-o" || a == "--output") {
-            auto v = value("-o");
-            if (!v) return std::nullopt;
-            o.output = *v;
-        } else if (a == "--width" || a == "--height") {
-            auto v = value(a.c_str());
-            if (!v) return std::nullopt;
-            float& target = a == "--width" ? o.width : o.height;
-            if (!parseSize(*v, target)) {
-                error = a + " must be a number of pixels between 1 and 16384";
-                return std::nullopt;
-            }
-        } else if (a == "--tap") {
-            auto v = value("--tap");
-            if (!v) return std::nullopt;
-            Point p;
-            if (!parsePoint(*v, p)) {
-                error = "--tap wants X,Y (pixels from the top left of the picture), not \"" + *v + "\"";
-                return std::nullopt;
-            }
-            o.taps.push_back(p);
-        } else if (a == "--fixed-metrics") {
-            o.fixedMetrics = true;
-        } else if (a == "--print-layout") {
-            o.printLayout = true;
-        } else if (!a.empty() && a[0] == '-') {
-            error = "unknown option " + a;
-            return std::nullopt;
-        } else if (o.file.empty()) {
-            o.file = a;
-        } else {
-            error = "only one document can be rendered at a time";
+    if (!o.output.read(p, error)) return std::nullopt;
+    for (const char* name : {"width", "height"}) {
+        if (!p.has(name)) continue;
+        if (!parseSize(p.get(name), std::string(name) == "width" ? o.width : o.height)) {
+            error = std::string("--") + name + " must be a number of pixels from 1 to 16384, not \"" + p.get(name) + "\"";
             return std::nullopt;
         }
     }
+    for (const auto& t : p.all("tap")) {
+        Point pt;
+        if (!PictureOutput::parsePoint(t, pt)) {
+            error = "--tap wants X,Y (pixels from the top left of the picture), not \"" + t + "\"";
+            return std::nullopt;
+        }
+        o.taps.push_back(pt);
+    }
+    o.fixedMetrics = p.has("fixed-metrics");
+    o.printLayout = p.has("print-layout");
+    if (p.positional().size() > 1) {
+        error = "only one document can be rendered at a time";
+        return std::nullopt;
+    }
+    if (!p.positional().empty()) o.file = p.positional()[0];
+    // Nothing is written that was not asked for: without -o there must be
+    // something else to show.
+    if (o.output.empty() && !o.printLayout && o.taps.empty()) {
+        error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
+                "--print-layout or --tap";
+        return std::nullopt;
+    }
+    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty())) {
+        error = "-o - and --print-layout or --tap would share standard output";
+        return std::nullopt;
+    }
     return o;
-}
-
-bool writePicture(const std::shared_ptr<displaylist::DisplayListRenderer>& renderer, const std::string& path,
-                  std::string& error) {
-    auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == "svg") {
-        if (FileSystemManager::writeToFile(renderer->getDisplayListSVGString(), path, true)) return true;
-        error = "cannot write " + path;
-        return false;
-    }
-    if (ext == "png") {
-        if (renderer->writePNG(path, true, 1.0f)) return true;
-        error = "cannot write " + path;
-        return false;
-    }
-    error = "the output must end in .svg or .png: " + path;
-    return false;
 }
 
 // The bundled example report: beside the sources, else under the current folder.
@@ -120,22 +93,17 @@ std::string bundledReport() {
     return "examples/" + relative;
 }
 
-bool writePictures(const Report& report, const std::vector<std::string>& outputs, std::string& error) {
-    for (const auto& path : outputs) {
-        if (!writePicture(report.getRenderer(), path, error)) return false;
-        std::cout << "wrote " << path << " (" << report.getWidth() << " x " << report.getHeight() << ")\n";
-    }
-    return true;
-}
-
-// Feeds the taps to the report and says what each did.
+// Feeds the taps to the report and says what each did. A rich-text view
+// selects the action under a tap and lets the tap go on to the host, so a
+// selected action and an unconsumed tap are one outcome.
 void feedTaps(const Options& opts, Report& report) {
     for (const Point& p : opts.taps) {
+        // Each tap reports what it selected itself: a tap outside a view never
+        // reaches it, so an earlier tap's selection is cleared first (a
+        // selection at a point far off the page is none).
+        for (const auto& view : report.getRichTextViews()) view->selectAtLocation({-1.0e9f, -1.0e9f}, false);
         std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
         auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
-        std::cout << (outcome == Report::Outcome::HANDLED
-                          ? "  routing outcome: SUCCESS (a handler consumed the gesture)\n"
-                          : "  routing outcome: FAILURE (no handler consumed the gesture)\n");
         bool any = false;
         for (const auto& view : report.getRichTextViews()) {
             if (auto action = view->getSelectedAction()) {
@@ -143,52 +111,69 @@ void feedTaps(const Options& opts, Report& report) {
                 any = true;
             }
         }
-        if (!any) std::cout << "  no action selected\n";
+        if (outcome == Report::Outcome::HANDLED)
+            std::cout << "  consumed by a view\n";
+        else if (any)
+            std::cout << "  (the tap goes on to the host, which opens the action)\n";
+        else
+            std::cout << "  no action selected\n";
     }
 }
 
 int render(const std::vector<std::string>& args) {
     std::string error;
     auto opts = parseArgs(args, error);
-    if (!opts) return fail("render: " + error);
-    std::vector<std::string> outputs;
-    if (!opts->output.empty()) outputs.push_back(opts->output);
-    if (opts->file.empty()) {
-        // The bundled report, written as SVG and PNG unless -o says otherwise.
-        opts->file = bundledReport();
-        if (outputs.empty()) {
-            std::error_code ec;
-            std::filesystem::create_directories("out", ec);
-            if (ec) return fail("render: cannot create the folder out: " + ec.message());
-            outputs = {"out/report.svg", "out/report.png"};
-        }
-    }
+    if (!opts) return usageError("render", error);
+
     std::optional<TextEngine::ScopedBackend> fixed;
     if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
 
     std::vector<std::string> errors;
-    auto report = Report::open(opts->file, errors);
+    std::shared_ptr<Report> report;
+    if (opts->file == "-") {
+        std::string text;
+        if (!ToolFiles::read("-", text, error)) return fail(error);
+        report = Report::read(ToolFiles::STDIN_NAME, text, errors);
+    } else {
+        const std::string file = opts->file.empty() ? bundledReport() : opts->file;
+        if (!ToolFiles::checkReadable(file, error)) return fail(error);
+        report = Report::open(file, errors);
+    }
     if (!report) {
-        for (size_t i = 0; i + 1 < errors.size(); ++i) std::cerr << "orvane: " << errors[i] << "\n";
-        return fail(errors.empty() ? "render: " + opts->file + ": cannot be rendered" : errors.back());
+        for (const auto& e : errors) fail(e);
+        if (errors.empty()) fail("render: " + opts->file + ": cannot be rendered");
+        return EXIT_FAILED;
     }
     if (opts->printLayout && !report->isLayoutTree())
-        return fail("render: --print-layout needs a report (a LayoutProxy tree)");
+        return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
     feedTaps(*opts, *report);
     report->render();
-    if (!writePictures(*report, outputs, error)) return fail("render: " + error);
+    const std::string size =
+        " (" + std::to_string(static_cast<int>(report->getWidth())) + " x " + std::to_string(static_cast<int>(report->getHeight())) + ")";
+    if (!opts->output.writeAll(*report->getRenderer(), size, error)) return fail(error);
     return 0;
 }
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("render",
-                    "[FILE] [-o out.svg|out.png] [--width W] [--height H] [--print-layout] [--tap X,Y]... "
-                    "[--fixed-metrics]",
-                    "render a report page or rich text (no FILE: the bundled report to out/report.svg and .png)",
-                    &render);
+ORVANE_TOOL_COMMAND(
+    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]...",
+    "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
+    PictureOutput::options(
+        {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
+         {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
+         {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
+         {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true}}),
+    "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
+    "do and render stops with a usage error: it never writes a file it was not asked for.\n"
+    "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"
+    "named in a \"wrote\" line (-q leaves them out).\n\n"
+    "examples:\n"
+    "  orvane render -o report.png               # the bundled report\n"
+    "  orvane render --width 320 -o phone.png    # the same on a phone\n"
+    "  orvane render examples/richtext.xml -o - --format svg > page.svg");
 
 } // namespace orvane::tool

@@ -8,6 +8,8 @@
 //       sounds; missing values get the missing-value sound, values outside
 //       the range the edge sound.
 #include "Command.h"
+#include "AtomicFile.h"
+#include "ToolFiles.h"
 
 #include "audio/Mp3Decoder.h"
 #include "audio/Mp3Encoder.h"
@@ -62,37 +64,28 @@ bool endsWith(const std::string& s, const std::string& suffix) {
 }
 
 // Parses the arguments; an empty result means success, anything else is the
-// message to print.
+// usage error to print.
 std::string parseOptions(const std::vector<std::string>& args, Options& o) {
-    bool optionsEnded = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
+    ArgParser p = CommandRegistry::parserFor("sonify");
+    if (!p.parse(args)) return p.error();
+    for (const char* name : {"min", "max"}) {
+        if (!p.has(name)) continue;
         double number = 0;
-        bool takesValue = !optionsEnded && (a == "--min" || a == "--max" || a == "--column" || a == "-o" ||
-                                            a == "--output");
-        if (takesValue) {
-            if (i + 1 >= args.size()) return a + " needs a value";
-            const std::string& v = args[++i];
-            if (a == "--min" || a == "--max") {
-                if (!parseNumber(v, number) || !std::isfinite(number))
-                    return a + " needs a finite number, not \"" + v + "\"";
-                (a == "--min" ? o.minimum : o.maximum) = number;
-            } else if (a == "--column") {
-                o.column = v;
-            } else {
-                o.output = v;
-            }
-        } else if (!optionsEnded && a == "--") {
-            optionsEnded = true;
-        } else if (parseNumber(a, number)) {
+        const std::string v = p.get(name);
+        if (!parseNumber(v, number) || !std::isfinite(number))
+            return std::string("--") + name + " needs a finite number, not \"" + v + "\"";
+        (std::string(name) == "min" ? o.minimum : o.maximum) = number;
+    }
+    o.column = p.get("column");
+    o.output = p.get("output");
+    for (const auto& a : p.positional()) {
+        double number = 0;
+        if (parseNumber(a, number))
             o.valueTexts.push_back(a);
-        } else if (!optionsEnded && a.size() > 1 && a[0] == '-') {
-            return "unknown option " + a;
-        } else if (o.file.empty()) {
+        else if (o.file.empty())
             o.file = a;
-        } else {
+        else
             return "only one CSV file can be sonified at a time";
-        }
     }
     if (o.minimum && o.maximum && *o.minimum > *o.maximum) return "--min must not be greater than --max";
     return {};
@@ -146,61 +139,6 @@ int listTones(Options& o) {
     return 0;
 }
 
-// An output file written under a unique temporary name in its folder and
-// renamed into place by commit(), so that no partial file ever carries the
-// final name; without a commit the temporary file is removed.
-class AtomicFile {
-public:
-    explicit AtomicFile(std::string path) : path_(std::move(path)), tmp_(path_ + ".XXXXXX") {}
-    ~AtomicFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_ && opened_) ::unlink(tmp_.c_str());
-    }
-    AtomicFile(const AtomicFile&) = delete;
-    AtomicFile& operator=(const AtomicFile&) = delete;
-
-    bool open() {
-        fd_ = ::mkstemp(tmp_.data());
-        opened_ = fd_ >= 0;
-        if (!opened_) setError("cannot write " + path_);
-        return opened_;
-    }
-    bool write(const std::vector<uint8_t>& bytes) {
-        for (size_t done = 0; error_.empty() && done < bytes.size();) {
-            ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) setError("cannot write " + path_);
-            else done += static_cast<size_t>(n);
-        }
-        return error_.empty();
-    }
-    bool commit() {
-        if (!error_.empty()) return false;
-        // mkstemp makes the file private to its owner; an output file gets the
-        // usual permissions, narrowed by the umask.
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (::fchmod(fd_, 0666 & ~mask) != 0) return setError("cannot set the permissions of " + path_);
-        int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) return setError("cannot write " + path_);
-        if (std::rename(tmp_.c_str(), path_.c_str()) != 0) return setError("cannot write " + path_);
-        committed_ = true;
-        return true;
-    }
-    const std::string& error() const { return error_; }
-
-private:
-    bool setError(const std::string& what) {
-        if (error_.empty()) error_ = what + ": " + std::strerror(errno);
-        return false;
-    }
-
-    std::string path_, tmp_, error_;
-    int fd_ = -1;
-    bool opened_ = false, committed_ = false;
-};
-
 // The values of one numeric column of a CSV file, NaN for missing values.
 bool readColumn(const std::string& path, const std::string& name, std::vector<double>& values, std::string& error) {
     CSVReader::Result data = CSVReader::readFile(path);
@@ -236,14 +174,16 @@ bool readColumn(const std::string& path, const std::string& name, std::vector<do
 }
 
 int renderColumn(Options& o) {
-    if (o.column.empty()) return fail("sonify: --column NAME is needed with a CSV file");
-    if (o.output.empty()) return fail("sonify: -o OUT.wav or -o OUT.mp3 is needed with a CSV file");
+    if (o.column.empty()) return usageError("sonify", "--column NAME is needed with a CSV file");
+    if (o.output.empty()) return usageError("sonify", "-o OUT.wav or -o OUT.mp3 is needed with a CSV file");
     bool mp3 = endsWith(o.output, ".mp3");
-    if (!mp3 && !endsWith(o.output, ".wav")) return fail("sonify: the output must end in .wav or .mp3: " + o.output);
-    if (!o.valueTexts.empty()) return fail("sonify: values cannot be given together with a CSV file");
+    if (!mp3 && !endsWith(o.output, ".wav"))
+        return usageError("sonify", "the output must end in .wav or .mp3: " + o.output);
+    if (!o.valueTexts.empty()) return usageError("sonify", "values cannot be given together with a CSV file");
 
     std::vector<double> values;
     std::string error;
+    if (!ToolFiles::checkReadable(o.file, error)) return fail(error);
     if (!readColumn(o.file, o.column, values, error)) return fail("sonify: " + error);
     if (values.empty()) return fail("sonify: column \"" + o.column + "\" of " + o.file + " has no values");
     if (values.size() > kMaxValues)
@@ -283,7 +223,7 @@ int renderColumn(Options& o) {
     for (const auto* s : series) total += s->samples.size() + gap.size();
 
     AtomicFile file(o.output);
-    if (!file.open()) return fail("sonify: " + file.error());
+    if (!file.open()) return fail(file.error());
     if (mp3) {
         audio::Mp3Encoder::Settings settings;
         settings.sampleRate = sampleRate;
@@ -307,8 +247,8 @@ int renderColumn(Options& o) {
             if (!file.write(chunk)) break;
         }
     }
-    if (!file.commit()) return fail("sonify: " + file.error());
-    std::cout << "wrote " << o.output << ": " << values.size() << " values (" << missing << " missing, " << outside
+    if (!file.commit()) return fail(file.error());
+    if (!quiet()) std::cout << "wrote " << o.output << ": " << values.size() << " values (" << missing << " missing, " << outside
               << " outside the range " << describeRange(*mapper) << "), " << static_cast<double>(total) / sampleRate
               << " s\n";
     return 0;
@@ -316,18 +256,24 @@ int renderColumn(Options& o) {
 
 int sonify(const std::vector<std::string>& args) {
     Options o;
-    if (std::string problem = parseOptions(args, o); !problem.empty()) return fail("sonify: " + problem);
+    if (std::string problem = parseOptions(args, o); !problem.empty()) return usageError("sonify", problem);
     if (!o.file.empty()) return renderColumn(o);
-    if (!o.column.empty() || !o.output.empty()) return fail("sonify: --column and -o need a CSV file");
-    if (o.valueTexts.empty())
-        return fail("sonify: no values given (usage: orvane sonify [--min A] [--max B] VALUE... or "
-                    "orvane sonify FILE.csv --column NAME -o OUT.wav)");
+    if (!o.column.empty() || !o.output.empty()) return usageError("sonify", "--column and -o need a CSV file");
+    if (o.valueTexts.empty()) return usageError("sonify", "no values given");
     return listTones(o);
 }
 
 } // namespace
 
 ORVANE_TOOL_COMMAND("sonify", "[--min A] [--max B] VALUE... | FILE.csv --column NAME -o OUT.wav|OUT.mp3",
-                    "print the tone of each value, or render a CSV column as sound", &sonify);
+                    "print the tone of each value, or render a CSV column as sound", &sonify,
+                    {{"--min", "A", "the low end of the range (default: the smallest value)"},
+                     {"--max", "B", "the high end of the range (default: the largest value)"},
+                     {"--column", "NAME", "the CSV column to play"},
+                     {"-o, --output", "OUT", "the sound file to write, .wav or .mp3"}},
+                    "Values are numbers, or nan for a missing value (use -- before negative values\n"
+                    "that look like options).\n\n"
+                    "examples:\n  orvane sonify --min 0 --max 36 0 1.5 36 nan\n"
+                    "  orvane sonify examples/sales.csv --column revenue -o sales.wav");
 
 } // namespace orvane::tool

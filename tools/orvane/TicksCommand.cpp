@@ -4,6 +4,8 @@
 // 01JAN2020:12:30:00 and times like 12:30 or 12:30:15; numbers as numbers.
 #include "Command.h"
 
+#include "orvane/host/format/FormatterFactory.h"
+
 #include "orvane/host/format/Formatter.h"
 #include "orvane/axis/ZxAxis.h"
 
@@ -136,10 +138,8 @@ int timeAxis(double lo, double hi, int maxTicks, const std::shared_ptr<const For
               << "), format " << formatName << ", max ticks " << maxTicks << "\n";
     std::cout << "interval " << t.major->toString() << ", label format " << t.format << ".";
     std::cout << ", minor interval " << t.minor->toString() << "\n";
-    if (!t.found) {
-        std::cout << "no interval of the ladder fits " << maxTicks << " ticks over this range\n";
-        return 0;
-    }
+    if (!t.found)
+        return fail("ticks: no interval of the ladder fits " + std::to_string(maxTicks) + " ticks over this range");
     auto labels = Formatter::create(t.format + ".");
     std::printf("%-16s %-22s %s\n", formatter->formatsDateValues() ? "day" : "second", "reads as", "label");
     for (double v : t.majorValues)
@@ -151,48 +151,24 @@ int timeAxis(double lo, double hi, int maxTicks, const std::shared_ptr<const For
 }
 
 int ticks(const std::vector<std::string>& args) {
-    std::vector<std::string> positional;
-    std::string formatName, logBase;
+    ArgParser p = CommandRegistry::parserFor("ticks");
+    if (!p.parse(args)) return usageError("ticks", p.error());
+    const std::vector<std::string>& positional = p.positional();
+    std::string formatName = p.get("format"), logBase = p.get("log");
+    const bool integer = p.has("integer");
     int maxTicks = 6;
-    bool integer = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        double ignored;
-        auto value = [&](const char* option) -> const std::string* {
-            if (i + 1 >= args.size()) return nullptr;
-            (void)option;
-            return &args[++i];
-        };
-        if (a == "--max-ticks") {
-            const std::string* v = value("--max-ticks");
-            double n;
-            if (!v || !parseNumber(*v, n) || n != std::floor(n) || std::fabs(n) > 1e6)
-                return fail("ticks: --max-ticks needs a whole number");
-            maxTicks = static_cast<int>(n);
-        } else if (a == "--format") {
-            const std::string* v = value("--format");
-            if (!v) return fail("ticks: --format needs a format name");
-            formatName = *v;
-        } else if (a == "--log") {
-            const std::string* v = value("--log");
-            if (!v) return fail("ticks: --log needs a base");
-            logBase = *v;
-        } else if (a == "--integer") {
-            integer = true;
-        } else if (a.size() > 1 && a[0] == '-' && !parseNumber(a, ignored)) {
-            return fail("ticks: unknown option " + a);
-        } else {
-            positional.push_back(a);
-        }
+    if (p.has("max-ticks")) {
+        double n;
+        if (!parseNumber(p.get("max-ticks"), n) || n != std::floor(n) || std::fabs(n) > 1e6)
+            return usageError("ticks", "--max-ticks needs a whole number, not \"" + p.get("max-ticks") + "\"");
+        maxTicks = static_cast<int>(n);
     }
-    if (positional.size() != 2)
-        return fail("ticks: give the two ends of the range (usage: orvane ticks MIN MAX [--max-ticks N] "
-                    "[--format NAME] [--log BASE] [--integer])");
+    if (positional.size() != 2) return usageError("ticks", "give the two ends of the range, MIN MAX");
     ParsedValue pa = parseValue(positional[0]), pb = parseValue(positional[1]);
     for (size_t k = 0; k < 2; ++k)
         if ((k == 0 ? pa : pb).kind == TextKind::Invalid)
-            return fail("ticks: \"" + positional[k] + "\" is neither a number nor a date (01JAN2020), date-time "
-                        "(01JAN2020:12:30:00) or time (12:30)");
+            return usageError("ticks", "\"" + positional[k] + "\" is neither a number nor a date (01JAN2020), "
+                                       "date-time (01JAN2020:12:30:00) or time (12:30)");
 
     // Dates and times written as such choose a format of their kind.
     if (formatName.empty()) {
@@ -203,6 +179,8 @@ int ticks(const std::vector<std::string>& args) {
         else if (pa.kind == TextKind::Time || pb.kind == TextKind::Time)
             formatName = "TIME8.";
     }
+    if (!formatName.empty() && !FormatterFactory::isValidFormatName(formatName))
+        return usageError("ticks", "unknown format \"" + formatName + "\" (a format is NAMEw.d, e.g. DATE9.)");
     std::shared_ptr<const Formatter> formatter = formatName.empty() ? nullptr : Formatter::create(formatName);
     auto toValue = [&](const ParsedValue& p) {
         if (p.kind == TextKind::Number) return p.number;
@@ -212,26 +190,25 @@ int ticks(const std::vector<std::string>& args) {
     };
     double lo = toValue(pa), hi = toValue(pb);
     if (!std::isfinite(lo) || !std::isfinite(hi))
-        return fail("ticks: the ends of the range must be finite numbers");
+        return usageError("ticks", "the ends of the range must be finite numbers");
     bool textual = pa.kind != TextKind::Number || pb.kind != TextKind::Number;
     if (textual && (!formatter || !formatter->isTemporal()))
-        return fail("ticks: dates and times need a date, date-time or time format, not " + formatName);
+        return usageError("ticks", "dates and times need a date, date-time or time format, not " + formatName);
 
     if (formatter && formatter->isTemporal()) {
-        if (!logBase.empty() || integer) return fail("ticks: --log and --integer apply to numeric axes only");
+        if (!logBase.empty() || integer) return usageError("ticks", "--log and --integer apply to numeric axes only");
         return timeAxis(lo, hi, maxTicks, formatter, formatName);
     }
 
     if (!logBase.empty()) {
         double base;
-        if (!parseNumber(logBase, base)) return fail("ticks: --log needs a number, not " + logBase);
+        if (!parseNumber(logBase, base) || !(base > 0) || base == 1 || !std::isfinite(base))
+            return usageError("ticks", "--log needs a positive base other than 1, not \"" + logBase + "\"");
         auto t = ZxAxis::zlogaxis(lo, hi, base, maxTicks, 0.6, 0.8, true, false, -1);
         std::cout << "logarithmic axis " << number(lo) << " .. " << number(hi) << ", base " << number(base)
                   << ", max ticks " << maxTicks << "\n";
-        if (t->getMajorCount() == 0) {
-            std::cout << "no ticks: the range and the base must be positive and finite, the base not 1\n";
-            return 0;
-        }
+        if (t->getMajorCount() == 0)
+            return fail("ticks: no ticks: a logarithmic axis needs a range above zero");
         printList("majors", *t->majorValues);
         printList("exponents", *t->majorExponents);
         printList("minors", *t->minorValues);
@@ -264,6 +241,15 @@ int ticks(const std::vector<std::string>& args) {
 } // namespace
 
 ORVANE_TOOL_COMMAND("ticks", "MIN MAX [--max-ticks N] [--format NAME] [--log BASE] [--integer]",
-                    "print the axis ticks chosen for a numeric, logarithmic or date/time range", &ticks);
+                    "print the axis ticks chosen for a numeric, logarithmic or date/time range", &ticks,
+                    {{"--max-ticks", "N", "the most ticks wanted (default 6)"},
+                     {"--format", "NAME", "format of the values: labels for numbers, the unit of dates and times "
+                                          "(default DATE9., DATETIME16. or TIME8. by what MIN and MAX are)"},
+                     {"--log", "BASE", "a logarithmic axis of this base (positive, not 1)"},
+                     {"--integer", "", "an integer axis (whole-number steps)"}},
+                    "MIN and MAX are numbers, dates (01JAN2020), date-times (01JAN2020:08:00) or times (08:00).\n"
+                    "A range with no ticks (a logarithmic range touching zero, a time range no interval fits)\n"
+                    "is a failure (exit status 1).\n\n"
+                    "examples:\n  orvane ticks 0 100\n  orvane ticks 01JAN2020 15MAR2021 --format DATE9.");
 
 } // namespace orvane::tool

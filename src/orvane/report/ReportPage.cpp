@@ -217,6 +217,18 @@ std::unique_ptr<ReportPage> ReportPage::create(const std::shared_ptr<LayoutProxy
             stack.push_back({kids[i], (p.path == "/" ? "/" : p.path + "/") + std::to_string(i), p.depth + 1, &n});
         }
     }
+    // A container without a strategy gives its children no room: every item
+    // would be 0 x 0 on an empty page, so it is refused rather than drawn.
+    for (const auto& n : page->nodes_) {
+        auto kids = LayoutUtilities::childrenOf(*n.proxy);
+        bool placesSome = std::any_of(kids.begin(), kids.end(), [](const auto& k) { return !k->isDisabled.get(); });
+        if (!n.proxy->getStrategy() && placesSome)
+            errors.push_back(path + ": the layout element " + n.path +
+                             " has children but no strategy to place them (give it a <defaultStrategy>, "
+                             "e.g. <ResponsiveLayoutStrategy/>)");
+    }
+    if (!errors.empty()) return nullptr;
+
     // Drawing order: child order, or bottom first by zIndex for relative containers.
     for (auto& n : page->nodes_) {
         auto strategy = n.proxy->getStrategy();

@@ -18,7 +18,9 @@ CLog::Sink& sink() {
     static CLog::Sink s;
     return s;
 }
-unsigned bitFor(int section) { return section > 0 && section < 32 ? (1u << section) : 0u; }
+// Sections are bit values themselves (ERRORS 1, NOTICES 2, INFO 4), so the
+// mask tests them as they are.
+unsigned bitFor(int section) { return section > 0 ? static_cast<unsigned>(section) : 0u; }
 } // namespace
 
 bool CLog::isEnabled(int section) { return (mask().load() & bitFor(section)) != 0; }

@@ -33,14 +33,37 @@ std::shared_ptr<Image> Image::readPNG(const std::string& path) {
     return std::make_shared<Image>(static_cast<int>(img.width), static_cast<int>(img.height), std::move(buf));
 }
 
-bool Image::writePNG(const std::string& path) const {
-    if (pixels_.empty() || width_ <= 0 || height_ <= 0) return false;
+namespace {
+png_image pngHeader(int width, int height) {
     png_image img;
     std::memset(&img, 0, sizeof img);
     img.version = PNG_IMAGE_VERSION;
-    img.width = static_cast<png_uint_32>(width_);
-    img.height = static_cast<png_uint_32>(height_);
+    img.width = static_cast<png_uint_32>(width);
+    img.height = static_cast<png_uint_32>(height);
     img.format = PNG_FORMAT_RGBA;
+    return img;
+}
+} // namespace
+
+bool Image::encodePNG(std::vector<uint8_t>& out) const {
+    out.clear();
+    if (pixels_.empty() || width_ <= 0 || height_ <= 0) return false;
+    png_image img = pngHeader(width_, height_);
+    png_alloc_size_t size = 0;
+    // The first call measures, the second writes.
+    if (!png_image_write_to_memory(&img, nullptr, &size, 0, pixels_.data(), 0, nullptr)) return false;
+    out.resize(size);
+    if (!png_image_write_to_memory(&img, out.data(), &size, 0, pixels_.data(), 0, nullptr)) {
+        out.clear();
+        return false;
+    }
+    out.resize(size);
+    return true;
+}
+
+bool Image::writePNG(const std::string& path) const {
+    if (pixels_.empty() || width_ <= 0 || height_ <= 0) return false;
+    png_image img = pngHeader(width_, height_);
     std::string tmp = path + ".tmp";
     if (!png_image_write_to_file(&img, tmp.c_str(), 0, pixels_.data(), 0, nullptr)) {
         std::remove(tmp.c_str());

@@ -30,6 +30,9 @@ public:
     static std::shared_ptr<Image> readPNG(const std::string& path);
     // Writes the pixels as PNG; false on I/O error or without pixels.
     bool writePNG(const std::string& path) const;
+    // Encodes the pixels as PNG into `out` (for hosts that write the bytes
+    // themselves, e.g. to standard output); false without pixels.
+    bool encodePNG(std::vector<uint8_t>& out) const;
 
 protected:
     int width_ = 0;

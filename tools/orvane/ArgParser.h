@@ -1,0 +1,52 @@
+#pragma once
+// The command-line conventions every `orvane` sub-command shares:
+//   --name value, --name=value, -o value; "--" ends the options; a lone "-"
+//   (standard input or output) and negative numbers are arguments, not options.
+// A command declares its options once (they also make its --help text), parses
+// its arguments, and turns a parse failure into a usage error (exit status 2).
+#include <map>
+#include <string>
+#include <vector>
+
+namespace orvane::tool {
+
+// One option: its names ("-o, --output"), whether it takes a value (and the
+// value's name in help, e.g. "FILE"), whether it may be repeated, and a line
+// of help.
+struct OptionSpec {
+    std::string names;
+    std::string valueName;  // empty: a flag without value
+    std::string help;
+    bool repeatable = false;
+};
+
+class ArgParser {
+public:
+    ArgParser(std::string command, std::vector<OptionSpec> options);
+
+    // False, with error() saying why, for an unknown option, a missing value,
+    // a value given to a flag, or an option given twice that may not be.
+    bool parse(const std::vector<std::string>& args);
+    const std::string& error() const { return error_; }
+
+    // By the option's long name without dashes ("output" for "-o, --output").
+    bool has(const std::string& name) const;
+    std::string get(const std::string& name, const std::string& fallback = std::string()) const;
+    const std::vector<std::string>& all(const std::string& name) const;
+    const std::vector<std::string>& positional() const { return positional_; }
+
+    // The option lines of a help text, one per option, aligned.
+    static std::string describe(const std::vector<OptionSpec>& options);
+
+private:
+    const OptionSpec* find(const std::string& written) const;
+    static std::string key(const OptionSpec& spec);
+
+    std::string command_;
+    std::vector<OptionSpec> options_;
+    std::map<std::string, std::vector<std::string>> values_;
+    std::vector<std::string> positional_;
+    std::string error_;
+};
+
+} // namespace orvane::tool
