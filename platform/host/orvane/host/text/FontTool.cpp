@@ -1,6 +1,7 @@
 #include "orvane/host/text/FontTool.h"
 
 #include "orvane/host/core/CLog.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/style/StyleAttribute.h"
 #include "orvane/host/style/StyleChain.h"
@@ -56,6 +57,8 @@ Size FontTool::getStringMetrics(const std::string& text, unsigned textFlags, flo
     o.flags = textFlags;
     o.maxWidth = std::isfinite(maxWidth) && maxWidth > 0.0f ? maxWidth : 0.0f;
     o.maxHeight = std::isfinite(maxHeight) && maxHeight > 0.0f ? maxHeight : 0.0f;
+    // The host's direction, as the views give it to the text nodes they draw.
+    o.rightToLeft = ResourceManager::getLocalizationContext()->isRTL();
     if (font_.getGeneration() != TextEngine::instance().getGeneration()) {
         // The engine switched backends since the font was set: measure with
         // the current backend, like the text nodes do.

@@ -30,7 +30,7 @@ public:
     bool setFont(const std::string& family, float sizeInPoints, bool italic, bool bold);
 
     // Size of the text laid out with the text flags (TextFlags) under the
-    // limits; 0 means unlimited.
+    // limits, in the host's writing direction; 0 means unlimited.
     Size getStringMetrics(const std::string& text, unsigned textFlags = 0, float maxWidth = 0.0f,
                           float maxHeight = 0.0f) const;
     // Advance width of a single line.
