@@ -11,6 +11,7 @@
 
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/text/TextEngine.h"
 #include "orvane/layout/LayoutProxy.h"
@@ -36,6 +37,7 @@ struct Options {
     float height = 0.0f;  // 0: the default; for reports, as tall as the content
     bool fixedMetrics = false;
     bool printLayout = false;
+    bool rightToLeft = false;
     std::vector<Point> taps;  // image coordinates: origin top left, y down
 };
 
@@ -86,6 +88,8 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             o.fixedMetrics = true;
         } else if (a == "--print-layout") {
             o.printLayout = true;
+        } else if (a == "--rtl") {
+            o.rightToLeft = true;
         } else if (!a.empty() && a[0] == '-') {
             error = "unknown option " + a;
             return std::nullopt;
@@ -198,6 +202,7 @@ int renderReport(const Options& opts, const std::shared_ptr<LayoutProxy>& layout
         for (size_t i = 0; i + 1 < errors.size(); ++i) std::cerr << "orvane: " << errors[i] << "\n";
         return fail(errors.empty() ? "render: the report cannot be laid out" : errors.back());
     }
+    page->setRightToLeft(opts.rightToLeft);
     page->layout(opts.width > 0.0f ? opts.width : ReportPage::DESIGN_WIDTH, opts.height);
     const float W = page->getWidth(), H = page->getHeight();
     auto root = page->getRootView();
@@ -232,6 +237,9 @@ int render(const std::vector<std::string>& args) {
     }
     std::optional<TextEngine::ScopedBackend> fixed;
     if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
+    // A right-to-left host: text paragraphs start at the right and report
+    // pages are mirrored.
+    if (opts->rightToLeft) ResourceManager::getLocalizationContext()->setRTL(true);
 
     std::string text;
     if (!FileSystemManager::readFile(opts->file, text)) return fail(opts->file + ":0:0: cannot read the file");
@@ -263,7 +271,7 @@ int render(const std::vector<std::string>& args) {
 
 ORVANE_TOOL_COMMAND("render",
                     "[FILE] [-o out.svg|out.png] [--width W] [--height H] [--print-layout] [--tap X,Y]... "
-                    "[--fixed-metrics]",
+                    "[--fixed-metrics] [--rtl]",
                     "render a report page or rich text (no FILE: the bundled report to out/report.svg and .png)",
                     &render);
 

@@ -84,6 +84,11 @@ bool followsPrevious(char32_t cp) {
            (cp >= 0xfe00 && cp <= 0xfe0f) || (cp >= 0xe0100 && cp <= 0xe01ef) || isMark(cp);
 }
 
+bool isCommon(char32_t cp) {
+    hb_script_t s = hb_unicode_script(unicode(), cp);
+    return s == HB_SCRIPT_COMMON || s == HB_SCRIPT_INHERITED;
+}
+
 // What the shaper is given for a character: a tab is a space, other control
 // characters are zero-width spaces (no width, no ink).
 char32_t forShaping(char32_t cp) {
@@ -155,6 +160,11 @@ std::shared_ptr<ShapedText> shapeUncached(const Font& font, std::string_view tex
         bool fixed = fixedMode && TextShaper::isFixedAdvance(cp);
         const FontFace* f = drawing;
         if (previous && followsPrevious(cp) && (!isMark(cp) || previous->hasGlyph(cp))) {
+            f = previous;
+        } else if (previous && previous != drawing && isCommon(cp) && previous->hasGlyph(cp)) {
+            // Punctuation and digits amid text of a fallback face keep that
+            // face (CJK commas look like their text, not like the first font
+            // that happens to have them).
             f = previous;
         } else if (!drawing->hasGlyph(cp) && (!followsPrevious(cp) || isMark(cp))) {
             // Missing in the font: the first face that has it, else the box.
