@@ -377,8 +377,12 @@ void TqSvgWriter::text(const orvane::Font& font, std::string_view family, std::s
             attr("y", flipY(baseline));
             attr("font-family", familyList(face, family));
             attr("font-size", size);
-            if (font.isBold()) out_ += " font-weight=\"bold\"";
-            if (font.isItalic()) out_ += " font-style=\"italic\"";
+            // The style the drawing face really has: a fallback face without
+            // an italic must not be slanted by the viewer either.
+            auto ft = face ? static_cast<FT_Face>(face->getDrawingFace()) : nullptr;
+            long flags = ft ? ft->style_flags : 0;
+            if (font.isBold() && (flags & FT_STYLE_FLAG_BOLD)) out_ += " font-weight=\"bold\"";
+            if (font.isItalic() && (flags & FT_STYLE_FLAG_ITALIC)) out_ += " font-style=\"italic\"";
             if (rightToLeft && !fixed) out_ += " direction=\"rtl\" unicode-bidi=\"bidi-override\"";
             fillAttrs(rgb);
             out_ += " xml:space=\"preserve\">";

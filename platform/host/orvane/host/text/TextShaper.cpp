@@ -8,9 +8,11 @@
 #include <hb.h>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace orvane {
 
@@ -34,12 +36,73 @@ struct FontKeyHash {
     }
 };
 
-struct TextHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
-};
+// Shaped texts of one font, size and direction: open addressing with linear
+// probing, the hash and the width in the slot and texts of up to 24 bytes in
+// the slot too, so that a warm measurement of a short text reads one slot.
+class Table {
+public:
+    struct Slot {
+        uint64_t hash = 0;  // 0: empty
+        uint32_t length = 0;
+        float width = 0.0f;
+        char key[24];
+        std::shared_ptr<const ShapedText> shaped;
+    };
 
-using Table = std::unordered_map<std::string, std::shared_ptr<const ShapedText>, TextHash, std::equal_to<>>;
+    static uint64_t hashOf(std::string_view text) {
+        uint64_t h = std::hash<std::string_view>()(text);
+        return h == 0 ? 1 : h;
+    }
+
+    const Slot* find(std::string_view text, uint64_t h) const {
+        if (slots_.empty()) return nullptr;
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = h & mask;; i = (i + 1) & mask) {
+            const Slot& s = slots_[i];
+            if (s.hash == 0) return nullptr;
+            if (s.hash == h && s.length == text.size() && same(s, text)) return &s;
+        }
+    }
+
+    // Valid until the next insert.
+    const Slot& insert(std::string_view text, uint64_t h, std::shared_ptr<const ShapedText> shaped) {
+        if (count_ >= CACHE_LIMIT) {
+            slots_.clear();
+            count_ = 0;
+        }
+        if ((count_ + 1) * 2 > slots_.size()) grow();
+        Slot& s = place(h);
+        s.hash = h;
+        s.length = static_cast<uint32_t>(text.size());
+        s.width = shaped->width;
+        if (text.size() <= sizeof s.key) std::memcpy(s.key, text.data(), text.size());
+        s.shaped = std::move(shaped);
+        ++count_;
+        return s;
+    }
+
+private:
+    static bool same(const Slot& s, std::string_view text) {
+        if (text.size() <= sizeof s.key) return std::memcmp(s.key, text.data(), text.size()) == 0;
+        return s.shaped && s.shaped->text == text;
+    }
+    Slot& place(uint64_t h) {
+        const size_t mask = slots_.size() - 1;
+        size_t i = h & mask;
+        while (slots_[i].hash != 0) i = (i + 1) & mask;
+        return slots_[i];
+    }
+    void grow() {
+        std::vector<Slot> old;
+        old.swap(slots_);
+        slots_.resize(old.empty() ? 256 : old.size() * 2);
+        for (Slot& s : old)
+            if (s.hash != 0) place(s.hash) = std::move(s);
+    }
+
+    std::vector<Slot> slots_;
+    size_t count_ = 0;
+};
 
 struct Cache {
     std::unordered_map<FontKey, Table, FontKeyHash> tables;
@@ -233,26 +296,29 @@ std::shared_ptr<ShapedText> shapeUncached(const Font& font, std::string_view tex
     return out;
 }
 
-const std::shared_ptr<const ShapedText>& lookup(const Font& font, std::string_view text, bool rtl) {
-    static const std::shared_ptr<const ShapedText> empty = std::make_shared<ShapedText>();
-    if (!font.isValid() || text.empty()) return empty;
+const Table::Slot* lookup(const Font& font, std::string_view text, bool rtl) {
+    if (!font.isValid() || text.empty()) return nullptr;
     Cache& c = cache();
     Table& t = c.table({font.getFace(), font.getPixelSize(), rtl});
-    auto it = t.find(text);
-    if (it != t.end()) return it->second;
-    if (t.size() >= CACHE_LIMIT) t.clear();
+    uint64_t h = Table::hashOf(text);
+    if (const Table::Slot* hit = t.find(text, h)) return hit;
     if (!c.buffer) c.buffer = hb_buffer_create();
-    return t.emplace(std::string(text), shapeUncached(font, text, rtl, c.buffer)).first->second;
+    auto shaped = shapeUncached(font, text, rtl, c.buffer);
+    shaped->text = std::string(text);
+    return &t.insert(text, h, std::move(shaped));
 }
 
 } // namespace
 
 std::shared_ptr<const ShapedText> TextShaper::shape(const Font& font, std::string_view text, bool rightToLeft) {
-    return lookup(font, text, rightToLeft);
+    static const std::shared_ptr<const ShapedText> empty = std::make_shared<ShapedText>();
+    const Table::Slot* s = lookup(font, text, rightToLeft);
+    return s ? s->shaped : empty;
 }
 
 float TextShaper::width(const Font& font, std::string_view text, bool rightToLeft) {
-    return lookup(font, text, rightToLeft)->width;
+    const Table::Slot* s = lookup(font, text, rightToLeft);
+    return s ? s->width : 0.0f;
 }
 
 bool TextShaper::hasRightToLeft(std::string_view text) {
