@@ -5,6 +5,7 @@
 #include "orvane/displaylist/TqGroup.h"
 #include "orvane/displaylist/TqRectangle.h"
 #include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/Utf8.h"
 #include "orvane/host/text/FontTool.h"
 #include "orvane/host/text/TextEngine.h"
 
@@ -152,6 +153,28 @@ void BM_MeasureText(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strings.size()));
 }
 BENCHMARK(BM_MeasureText)->Arg(0)->Arg(1)->ArgName("bold")->Unit(benchmark::kMicrosecond);
+
+// The reference for the above: the same strings measured as a sum of the
+// face's per-character advances (no shaping, no kerning), as measurement
+// worked before text was shaped.
+void BM_MeasureTextAdvanceSum(benchmark::State& state) {
+    static const std::vector<std::string> strings = distinctStrings();
+    orvane::Font font = orvane::TextEngine::instance().getFont("ArialMT", 12.0f, false, false);
+    const orvane::FontFace* face = font.getFace();
+    auto measure = [&](const std::string& s) {
+        float em = 0.0f;
+        const char* p = s.data();
+        const char* end = p + s.size();
+        while (p < end) em += face->getAdvance(orvane::Utf8::next(p, end));
+        return em * font.getPixelSize();
+    };
+    for (const auto& s : strings) benchmark::DoNotOptimize(measure(s));
+    for (auto _ : state) {
+        for (const auto& s : strings) benchmark::DoNotOptimize(measure(s));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strings.size()));
+}
+BENCHMARK(BM_MeasureTextAdvanceSum)->Unit(benchmark::kMicrosecond);
 
 // Wrapped layout of the same strings in a narrow column (the full line breaker).
 void BM_LayoutWrapped(benchmark::State& state) {
