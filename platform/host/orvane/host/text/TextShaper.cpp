@@ -36,56 +36,69 @@ struct FontKeyHash {
     }
 };
 
-// Shaped texts of one font, size and direction: open addressing with linear
-// probing, the hash and the width in the slot and texts of up to 24 bytes in
-// the slot too, so that a warm measurement of a short text reads one slot.
+// Shaped texts of one font, size and direction. Open addressing with linear
+// probing over small slots (hash, width, where the text is kept), the texts
+// packed one after another: a warm measurement reads one slot and one key,
+// both from tables small enough to stay in the processor's caches.
 class Table {
 public:
-    struct Slot {
-        uint64_t hash = 0;  // 0: empty
-        uint32_t length = 0;
-        float width = 0.0f;
-        char key[24];
-        std::shared_ptr<const ShapedText> shaped;
-    };
+    static constexpr uint32_t NONE = 0xffffffffu;
 
     static uint64_t hashOf(std::string_view text) {
         uint64_t h = std::hash<std::string_view>()(text);
         return h == 0 ? 1 : h;
     }
 
-    const Slot* find(std::string_view text, uint64_t h) const {
-        if (slots_.empty()) return nullptr;
+    // The entry of the text (its width in `width`), or NONE.
+    uint32_t find(std::string_view text, uint64_t h, float& width) const {
+        if (slots_.empty()) return NONE;
         const size_t mask = slots_.size() - 1;
         for (size_t i = h & mask;; i = (i + 1) & mask) {
             const Slot& s = slots_[i];
-            if (s.hash == 0) return nullptr;
-            if (s.hash == h && s.length == text.size() && same(s, text)) return &s;
+            if (s.hash == 0) return NONE;
+            if (s.hash == h) {
+                Record r;
+                std::memcpy(&r, keys_.data() + s.key, sizeof r);
+                if (r.length == text.size() &&
+                    std::memcmp(keys_.data() + s.key + sizeof r, text.data(), text.size()) == 0) {
+                    width = s.width;
+                    return r.entry;
+                }
+            }
         }
     }
 
-    // Valid until the next insert.
-    const Slot& insert(std::string_view text, uint64_t h, std::shared_ptr<const ShapedText> shaped) {
-        if (count_ >= CACHE_LIMIT) {
+    const std::shared_ptr<const ShapedText>& shaped(uint32_t entry) const { return entries_[entry]; }
+
+    uint32_t insert(std::string_view text, uint64_t h, std::shared_ptr<const ShapedText> shaped) {
+        if (entries_.size() >= CACHE_LIMIT) {
             slots_.clear();
-            count_ = 0;
+            keys_.clear();
+            entries_.clear();
         }
-        if ((count_ + 1) * 2 > slots_.size()) grow();
+        if ((entries_.size() + 1) * 10 > slots_.size() * 7) grow();
+        Record r{static_cast<uint32_t>(entries_.size()), static_cast<uint32_t>(text.size())};
         Slot& s = place(h);
         s.hash = h;
-        s.length = static_cast<uint32_t>(text.size());
         s.width = shaped->width;
-        if (text.size() <= sizeof s.key) std::memcpy(s.key, text.data(), text.size());
-        s.shaped = std::move(shaped);
-        ++count_;
-        return s;
+        s.key = static_cast<uint32_t>(keys_.size());
+        keys_.append(reinterpret_cast<const char*>(&r), sizeof r);
+        keys_.append(text);
+        entries_.push_back(std::move(shaped));
+        return r.entry;
     }
 
 private:
-    static bool same(const Slot& s, std::string_view text) {
-        if (text.size() <= sizeof s.key) return std::memcmp(s.key, text.data(), text.size()) == 0;
-        return s.shaped && s.shaped->text == text;
-    }
+    struct Slot {
+        uint64_t hash = 0;  // 0: empty
+        float width = 0.0f;
+        uint32_t key = 0;   // offset of the text's record in keys_
+    };
+    struct Record {
+        uint32_t entry;
+        uint32_t length;
+    };
+
     Slot& place(uint64_t h) {
         const size_t mask = slots_.size() - 1;
         size_t i = h & mask;
@@ -96,12 +109,13 @@ private:
         std::vector<Slot> old;
         old.swap(slots_);
         slots_.resize(old.empty() ? 256 : old.size() * 2);
-        for (Slot& s : old)
-            if (s.hash != 0) place(s.hash) = std::move(s);
+        for (const Slot& s : old)
+            if (s.hash != 0) place(s.hash) = s;
     }
 
     std::vector<Slot> slots_;
-    size_t count_ = 0;
+    std::string keys_;  // records (entry, length) each followed by its text
+    std::vector<std::shared_ptr<const ShapedText>> entries_;
 };
 
 struct Cache {
@@ -296,34 +310,49 @@ std::shared_ptr<ShapedText> shapeUncached(const Font& font, std::string_view tex
     return out;
 }
 
-const Table::Slot* lookup(const Font& font, std::string_view text, bool rtl) {
-    if (!font.isValid() || text.empty()) return nullptr;
+// The cache entry of the shaped text (shaping it on a miss); NONE for no text.
+uint32_t lookup(const Font& font, std::string_view text, bool rtl, Table*& table, float& width) {
+    width = 0.0f;
+    if (!font.isValid() || text.empty()) return Table::NONE;
     Cache& c = cache();
     Table& t = c.table({font.getFace(), font.getPixelSize(), rtl});
+    table = &t;
     uint64_t h = Table::hashOf(text);
-    if (const Table::Slot* hit = t.find(text, h)) return hit;
+    uint32_t hit = t.find(text, h, width);
+    if (hit != Table::NONE) return hit;
     if (!c.buffer) c.buffer = hb_buffer_create();
     auto shaped = shapeUncached(font, text, rtl, c.buffer);
-    shaped->text = std::string(text);
-    return &t.insert(text, h, std::move(shaped));
+    width = shaped->width;
+    return t.insert(text, h, std::move(shaped));
 }
 
 } // namespace
 
 std::shared_ptr<const ShapedText> TextShaper::shape(const Font& font, std::string_view text, bool rightToLeft) {
     static const std::shared_ptr<const ShapedText> empty = std::make_shared<ShapedText>();
-    const Table::Slot* s = lookup(font, text, rightToLeft);
-    return s ? s->shaped : empty;
+    Table* table = nullptr;
+    float width = 0.0f;
+    uint32_t entry = lookup(font, text, rightToLeft, table, width);
+    return entry != Table::NONE ? table->shaped(entry) : empty;
 }
 
 float TextShaper::width(const Font& font, std::string_view text, bool rightToLeft) {
-    const Table::Slot* s = lookup(font, text, rightToLeft);
-    return s ? s->width : 0.0f;
+    Table* table = nullptr;
+    float width = 0.0f;
+    lookup(font, text, rightToLeft, table, width);
+    return width;
 }
 
 bool TextShaper::hasRightToLeft(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();
+    // ASCII text (the common case) is checked eight bytes at a time.
+    while (end - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if (word & 0x8080808080808080ull) break;
+        p += 8;
+    }
     while (p < end) {
         if (static_cast<unsigned char>(*p) < 0xd6) {  // below U+0590: nothing right-to-left
             p += static_cast<unsigned char>(*p) < 0x80 ? 1 : Utf8::sequenceLength(p, end);

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +24,6 @@ struct ShapedGlyph {
 struct ShapedText {
     std::vector<ShapedGlyph> glyphs;
     float width = 0.0f;
-    std::string text;  // the text shaped
 };
 
 // Turns text into positioned glyphs with HarfBuzz, the one place where
