@@ -31,7 +31,7 @@ namespace {
 constexpr float SIZE = 18.0f;  // points: 24 px
 
 const char* const WORDS[] = {
-    "Gr\xc3\xbc\xc3\x9f" "e",                                            // German
+    "Gr\u00fc\u00dfe",                                                   // German
     "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e",                              // Japanese
     "\xd8\xa7\xd9\x84\xd8\xb9\xd8\xb1\xd8\xa8\xd9\x8a\xd8\xa9",          // Arabic
     "\xe0\xa4\xb9\xe0\xa4\xbf\xe0\xa4\xa8\xe0\xa5\x8d\xe0\xa4\xa6\xe0\xa5\x80",  // Devanagari
