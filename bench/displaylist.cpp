@@ -5,6 +5,7 @@
 #include "orvane/displaylist/TqGroup.h"
 #include "orvane/displaylist/TqRectangle.h"
 #include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/Utf8.h"
 #include "orvane/host/text/FontTool.h"
 #include "orvane/host/text/TextEngine.h"
 
@@ -153,6 +154,28 @@ void BM_MeasureText(benchmark::State& state) {
 }
 BENCHMARK(BM_MeasureText)->Arg(0)->Arg(1)->ArgName("bold")->Unit(benchmark::kMicrosecond);
 
+// The reference for the above: the same strings measured as a sum of the
+// face's per-character advances (no shaping, no kerning), as measurement
+// worked before text was shaped.
+void BM_MeasureTextAdvanceSum(benchmark::State& state) {
+    static const std::vector<std::string> strings = distinctStrings();
+    orvane::Font font = orvane::TextEngine::instance().getFont("ArialMT", 12.0f, false, false);
+    const orvane::FontFace* face = font.getFace();
+    auto measure = [&](const std::string& s) {
+        float em = 0.0f;
+        const char* p = s.data();
+        const char* end = p + s.size();
+        while (p < end) em += face->getAdvance(orvane::Utf8::next(p, end));
+        return em * font.getPixelSize();
+    };
+    for (const auto& s : strings) benchmark::DoNotOptimize(measure(s));
+    for (auto _ : state) {
+        for (const auto& s : strings) benchmark::DoNotOptimize(measure(s));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strings.size()));
+}
+BENCHMARK(BM_MeasureTextAdvanceSum)->Unit(benchmark::kMicrosecond);
+
 // Wrapped layout of the same strings in a narrow column (the full line breaker).
 void BM_LayoutWrapped(benchmark::State& state) {
     static const std::vector<std::string> strings = distinctStrings();
@@ -166,6 +189,38 @@ void BM_LayoutWrapped(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(strings.size()));
 }
 BENCHMARK(BM_LayoutWrapped)->Unit(benchmark::kMicrosecond);
+
+// A paragraph of 1,000 characters in seven scripts (Latin, Japanese, Arabic,
+// Devanagari, Thai, Hebrew, Greek): shaping with fallback faces, the
+// bidirectional algorithm and line breaking into a 300 pixel column, warm.
+void BM_MixedScriptParagraph(benchmark::State& state) {
+    static const std::string paragraph = [] {
+        const char* words[] = {"revenue", "\u65e5\u672c\u8a9e\u306e", "\u0627\u0644\u0639\u0631\u0628\u064a\u0629",
+                               "\u0939\u093f\u0928\u094d\u0926\u0940", "\u0e20\u0e32\u0e29\u0e32",
+                               "\u05e2\u05d1\u05e8\u05d9\u05ea", "\u03b1\u03c1\u03b9\u03b8\u03bc\u03cc\u03c2", "2024"};
+        std::string out;
+        size_t chars = 0;
+        for (size_t i = 0; chars < 1000; ++i) {
+            std::string w = words[i % std::size(words)];
+            if (!out.empty()) {
+                out += ' ';
+                ++chars;
+            }
+            for (size_t k = 0; k < w.size(); ++k)
+                if ((static_cast<unsigned char>(w[k]) & 0xc0) != 0x80) ++chars;
+            out += w;
+        }
+        return out;
+    }();
+    orvane::Font font = orvane::TextEngine::instance().getFont("Arial", 12.0f, false, false);
+    orvane::TextLayoutOptions o;
+    o.flags = orvane::TextFlags::WRAP;
+    o.maxWidth = 300.0f;
+    benchmark::DoNotOptimize(orvane::TextLayout::compute(font, paragraph, o).height);  // warm up
+    for (auto _ : state) benchmark::DoNotOptimize(orvane::TextLayout::compute(font, paragraph, o).height);
+    state.counters["lines"] = static_cast<double>(orvane::TextLayout::compute(font, paragraph, o).lines.size());
+}
+BENCHMARK(BM_MixedScriptParagraph)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -60,7 +60,7 @@ TEST(SvgTest, ElementsAreFlippedAndStyled) {
     // The group (origin 100, 10, height 40, scale 2): translate(100, 100 - 10 - 2 * 40).
     EXPECT_TRUE(contains(svg, "<g class=\"group\" transform=\"translate(100 10) scale(2)\">"));
     // Text: baseline 3.2 px above the box bottom, flipped in the group's 40 px frame.
-    EXPECT_TRUE(contains(svg, "<text x=\"0 9.6 19.2 28.8 38.4 48 57.6\" y=\"36.8\" font-family=\"Arial\" font-size=\"16\" font-weight=\"bold\" "
+    EXPECT_TRUE(contains(svg, "<text x=\"0 9.6 19.2 28.8 38.4 48 57.6\" y=\"36.8\" font-family=\"'Liberation Sans', Arial\" font-size=\"16\" font-weight=\"bold\" "
                               "font-style=\"italic\" fill=\"#112233\" xml:space=\"preserve\">A&amp;B &lt;c&gt;</text>"));
     EXPECT_TRUE(contains(svg, "<circle data-node-id=\"12\" cx=\"50\" cy=\"50\" r=\"5\" fill=\"#00ff00\"/>"));
 }

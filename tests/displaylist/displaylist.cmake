@@ -2,3 +2,7 @@
 if(TARGET test_displaylist AND TARGET orvane)
   add_dependencies(test_displaylist orvane)
 endif()
+# The text tests draw with a Cairo canvas of their own.
+if(TARGET test_displaylist)
+  target_link_libraries(test_displaylist PRIVATE PkgConfig::CAIRO)
+endif()

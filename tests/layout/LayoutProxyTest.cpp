@@ -152,9 +152,10 @@ TEST(LayoutProxy, MirroringFlipsTheWholeSubtreeInPlace) {
     ctx->containerInset.set(10.0f);
     ctx->invertXSpace.set(true);
     root->layout(ctx);
-    // child: x 10, w 30 -> (0 + 50) - 10 - 30 = 10; grand: x 10, w 10 -> 50 - 10 - 10 = 30.
+    // child: x 10, w 30 -> 50 - 10 - 30 = 10; grand (x 10, w 10 inside the
+    // 30 wide child) -> 30 - 10 - 10 = 10: mirrored within its own parent.
     EXPECT_RECT(child->getBoundsInPixels(), 10, 10, 30, 80);
-    EXPECT_RECT(grand->getBoundsInPixels(), 30, 10, 10, 60);
+    EXPECT_RECT(grand->getBoundsInPixels(), 10, 10, 10, 60);
 
     // The documented case: x 10, width 30 in a container at x 0, width 200 ends at 160.
     auto a = leaf();
@@ -174,6 +175,49 @@ TEST(LayoutProxy, MirroringFlipsTheWholeSubtreeInPlace) {
     vctx->invertYSpace.set(true);
     vholder->layout(vctx);
     EXPECT_FLOAT_EQ(b->getBoundsInPixels().y, 75.0f);
+}
+
+// Three levels of uneven placement: every proxy must stay inside its parent
+// after mirroring, at the mirror image of its place there, in both directions.
+TEST(LayoutProxy, MirroringNestedLayoutsKeepsEveryProxyInsideItsParent) {
+    for (bool horizontally : {true, false}) {
+        auto leafA = leaf();
+        leafA->setBoundsInPixels(Rect(2, 3, 5, 4));
+        auto leafB = leaf();
+        leafB->setBoundsInPixels(Rect(12, 1, 6, 8));
+        auto middle = container(Rect(4, 6, 30, 20), LayoutStrategy::create(), {leafA, leafB});
+        auto side = leaf();
+        side->setBoundsInPixels(Rect(150, 40, 40, 30));
+        auto top = container(Rect(20, 10, 60, 50), LayoutStrategy::create(), {middle});
+        auto root = container(Rect(100, 200, 300, 120), LayoutStrategy::create(), {top, side});
+        auto ctx = LayoutContext::create();
+        (horizontally ? ctx->invertXSpace : ctx->invertYSpace).set(true);
+        root->layout(ctx);
+
+        struct Expect {
+            std::shared_ptr<LayoutProxy> proxy;
+            Rect parent;  // the parent's size (positions are relative to it)
+            Rect before;
+        };
+        const Expect all[] = {
+            {top, Rect(0, 0, 300, 120), Rect(20, 10, 60, 50)},
+            {side, Rect(0, 0, 300, 120), Rect(150, 40, 40, 30)},
+            {middle, Rect(0, 0, 60, 50), Rect(4, 6, 30, 20)},
+            {leafA, Rect(0, 0, 30, 20), Rect(2, 3, 5, 4)},
+            {leafB, Rect(0, 0, 30, 20), Rect(12, 1, 6, 8)},
+        };
+        for (const Expect& e : all) {
+            Rect b = e.proxy->getBoundsInPixels();
+            Rect want = e.before;
+            if (horizontally) want.x = e.parent.width - e.before.x - e.before.width;
+            else want.y = e.parent.height - e.before.y - e.before.height;
+            EXPECT_RECT(b, want.x, want.y, want.width, want.height);
+            EXPECT_GE(b.x, 0.0f);
+            EXPECT_GE(b.y, 0.0f);
+            EXPECT_LE(b.x + b.width, e.parent.width);
+            EXPECT_LE(b.y + b.height, e.parent.height);
+        }
+    }
 }
 
 TEST(LayoutProxy, NarrowScreenRoundTripRestoresTheBackups) {

@@ -10,6 +10,7 @@
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/io/FileSystemManager.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/text/TextEngine.h"
 #include "orvane/report/Report.h"
 #include "orvane/view/RichTextView.h"
@@ -31,6 +32,7 @@ struct Options {
     float height = 0.0f;  // 0: the default; for reports, as tall as the content
     bool fixedMetrics = false;
     bool printLayout = false;
+    bool rightToLeft = false;
     std::vector<Point> taps;  // picture coordinates: origin top left, y down
 };
 
@@ -64,6 +66,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     }
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
+    o.rightToLeft = p.has("rtl");
     if (p.positional().size() > 1) {
         error = "only one document can be rendered at a time";
         return std::nullopt;
@@ -128,6 +131,10 @@ int render(const std::vector<std::string>& args) {
     std::optional<TextEngine::ScopedBackend> fixed;
     if (opts->fixedMetrics) fixed.emplace(TextEngine::Backend::FIXED_METRICS);
 
+    // A right-to-left host: paragraphs without a strong character of their
+    // own read from the right, and the layout is mirrored.
+    if (opts->rightToLeft) ResourceManager::getLocalizationContext()->setRTL(true);
+
     std::vector<std::string> errors;
     std::shared_ptr<Report> report;
     if (opts->file == "-") {
@@ -146,6 +153,7 @@ int render(const std::vector<std::string>& args) {
     }
     if (opts->printLayout && !report->isLayoutTree())
         return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
+    report->setRightToLeft(opts->rightToLeft);
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
@@ -160,13 +168,14 @@ int render(const std::vector<std::string>& args) {
 } // namespace
 
 ORVANE_TOOL_COMMAND(
-    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]...",
+    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--rtl]",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
     PictureOutput::options(
         {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
          {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
          {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
-         {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true}}),
+         {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
+         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}}),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"

@@ -127,7 +127,8 @@ void LayoutProxy::mirror(const LayoutContext& context, const LayoutProxy& proxy,
         auto& position = horizontally ? child->x : child->y;
         float p = readPixels(position.get());
         float s = readPixels((horizontally ? child->w : child->h).get());
-        float mirrored = horizontally ? (r.x + r.width) - p - s : r.height - p - s;
+        // Positions are relative to the parent: mirror within its own extent.
+        float mirrored = horizontally ? r.width - p - s : r.height - p - s;
         if (!std::isfinite(mirrored)) mirrored = 0.0f;
         // The existing Dimension is changed in place (no change event); a
         // missing one is created.
@@ -137,7 +138,11 @@ void LayoutProxy::mirror(const LayoutContext& context, const LayoutProxy& proxy,
         } else {
             position.set(Dimension::create(mirrored, DimensionUnit::PIXELS));
         }
-        if (!context.disableRecursion.get()) mirror(context, *child, r, horizontally);
+        // The grandchildren are placed within the child: mirror them within
+        // the child's own rectangle, not the one this level was given.
+        if (!context.disableRecursion.get())
+            mirror(context, *child, Rect(0.0f, 0.0f, readPixels(child->w.get()), readPixels(child->h.get())),
+                   horizontally);
     }
 }
 

@@ -115,6 +115,10 @@ void Report::layout(float width, float height) {
     root_->setFrame({0, 0, width_, height_});
 }
 
+void Report::setRightToLeft(bool rightToLeft) {
+    if (page_) page_->setRightToLeft(rightToLeft);
+}
+
 void Report::render() {
     if (!renderer_) layout();
     root_->render();

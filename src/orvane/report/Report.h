@@ -59,6 +59,9 @@ public:
     // for rich text), clamped to [1, MAX_SIZE], and gives the views their
     // frames. The renderer is made at the first layout and resized after.
     void layout(float width = 0.0f, float height = 0.0f);
+    // Mirrors a layout tree for a right-to-left host (every container's
+    // children within that container) at the next layout.
+    void setRightToLeft(bool rightToLeft);
     float getWidth() const { return width_; }
     float getHeight() const { return height_; }
 

@@ -384,6 +384,8 @@ bool ReportPage::answer(Node& node, bool height, float constrained, float& resul
     return false;
 }
 
+void ReportPage::setRightToLeft(bool rightToLeft) { context_->invertXSpace.set(rightToLeft); }
+
 void ReportPage::layout(float width, float height) {
     width = std::clamp(std::isfinite(width) ? width : DESIGN_WIDTH, 1.0f, MAX_SIZE);
     if (!std::isfinite(height) || height < 0.0f) height = 0.0f;

@@ -44,6 +44,8 @@ public:
     // tall as its content. Narrower than DESIGN_WIDTH, the tree is switched
     // to its narrow-screen layout (once) and tiled areas re-flow.
     void layout(float width, float height);
+    // Mirrors the page for right-to-left reading (the layout's invertXSpace).
+    void setRightToLeft(bool rightToLeft);
 
     float getWidth() const { return width_; }
     float getHeight() const { return height_; }

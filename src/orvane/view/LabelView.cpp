@@ -4,6 +4,7 @@
 #include "orvane/displaylist/TqLine.h"
 #include "orvane/displaylist/TqRectangle.h"
 #include "orvane/displaylist/TqText.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/text/FontTool.h"
 #include "orvane/host/style/StyleAttribute.h"
 #include "orvane/view/TextStyle.h"
@@ -94,7 +95,9 @@ void LabelView::updateDisplayList(const std::shared_ptr<displaylist::DisplayList
         }
         if (metricsBoxEnabled_) drawMetricsBox(editor, w, h);
         Point anchor;
-        int code = anchorFor(style.alignment, verticalAlignment_, w, h, anchor);
+        // In a right-to-left host a left (start) aligned label starts at the right.
+        const bool rtl = ResourceManager::getLocalizationContext()->isRTL();
+        int code = anchorFor(rtl && style.alignment == 0 ? 2 : style.alignment, verticalAlignment_, w, h, anchor);
         auto* text = editor->addText(*text_, anchor.x, anchor.y, code);
         const bool changed = !textNode_ || textNode_->GetFontSize() != style.fontSize ||
                              textNode_->GetBold() != style.bold || textNode_->GetItalic() != style.italic ||
@@ -108,7 +111,9 @@ void LabelView::updateDisplayList(const std::shared_ptr<displaylist::DisplayList
         text->SetMaxSize(w, h);
         text->SetUnderline(style.underline);
         text->SetOpacity(1.0f - style.transparency);
-        text->SetFlags(textFlags_);
+        // A label that does not wrap is cut with an ellipsis where it ends.
+        text->SetFlags((textFlags_ & TextFlags::WRAP) ? textFlags_ : (textFlags_ | TextFlags::ELLIPSIS));
+        text->SetRightToLeft(rtl);
         if (!backgroundDrawn) {
             text->SetBackgroundColor(style.background);
             text->SetBackgroundEnabled(style.background != COLOR_NONE);

@@ -72,6 +72,7 @@ displaylist::TqRichText* RichTextView::renderView(const std::shared_ptr<displayl
     if (textNodeId_ < 0) textNodeId_ = displaylist::DisplayListEditor::generateUniqueDisplayNodeId(1);
     auto* node = editor->addRichText(rect, textNodeId_);
     const bool rtl = ResourceManager::getLocalizationContext()->isRTL();
+    node->SetRightToLeft(rtl);
     auto paragraphs = richTextNode_->children.get();
     if (paragraphs) {
         for (const auto& paragraph : paragraphs->items()) {

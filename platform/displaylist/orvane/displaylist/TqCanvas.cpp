@@ -5,13 +5,14 @@
 #include "orvane/displaylist/TqLineStyle.h"
 #include "orvane/host/text/Font.h"
 #include "orvane/host/io/Image.h"
-#include "orvane/host/core/Utf8.h"
+#include "orvane/host/text/TextShaper.h"
 
 #include <cairo-ft.h>
 #include <cairo.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cmath>
 #include <mutex>
 #include <unordered_map>
 
@@ -139,38 +140,48 @@ void TqCanvas::strokeRect(const Rect& r, uint32_t rgb, float width, int lineStyl
     cairo_stroke(cr_);
 }
 
-void TqCanvas::drawGlyphs(const orvane::Font& font, std::string_view text, float x, float baseline, uint32_t rgb,
-                          bool underline) {
-    if (!font.isValid() || rgb == TQ_COLOR_NONE) return;
-    const orvane::FontFace* face = font.getFace();
-    void* ft = face->getDrawingFace();
-    std::vector<cairo_glyph_t> glyphs;
-    glyphs.reserve(text.size());
-    const char* p = text.data();
-    const char* end = p + text.size();
-    double pen = x;
+float TqCanvas::drawGlyphs(const orvane::Font& font, std::string_view text, float x, float baseline, uint32_t rgb,
+                           bool underline, bool rightToLeft) {
+    if (!font.isValid() || rgb == TQ_COLOR_NONE) return 0.0f;
+    auto shaped = orvane::TextShaper::shape(font, text, rightToLeft);
+    // The baseline on a whole device pixel (when the transform keeps lines
+    // horizontal) so that the strokes of every line sit alike.
+    cairo_matrix_t ctm;
+    cairo_get_matrix(cr_, &ctm);
+    if (ctm.xy == 0.0 && ctm.yx == 0.0 && ctm.yy != 0.0) {
+        double dy = ctm.yy * baseline + ctm.y0;
+        baseline = static_cast<float>((std::round(dy) - ctm.y0) / ctm.yy);
+    }
     float size = font.getPixelSize();
-    while (p < end) {
-        char32_t cp = orvane::Utf8::next(p, end);
-        uint32_t index = face->getGlyphIndex(cp);
-        if (index != 0 && cp > 0x20) glyphs.push_back({index, pen, baseline});
-        pen += static_cast<double>(face->getAdvance(cp)) * size;
-    }
     setColor(rgb);
-    if (ft && !glyphs.empty()) {
-        cairo_set_font_face(cr_, cairoFace(ft));
-        // User space has y up; glyph outlines are drawn y down, hence the flip.
-        cairo_matrix_t m;
-        cairo_matrix_init(&m, size, 0, 0, -size, 0, 0);
-        cairo_set_font_matrix(cr_, &m);
-        cairo_show_glyphs(cr_, glyphs.data(), static_cast<int>(glyphs.size()));
+    std::vector<cairo_glyph_t> glyphs;
+    glyphs.reserve(shaped->glyphs.size());
+    const auto& all = shaped->glyphs;
+    // One call per stretch of glyphs of one face.
+    for (size_t i = 0; i < all.size();) {
+        const orvane::FontFace* face = all[i].face;
+        glyphs.clear();
+        size_t j = i;
+        for (; j < all.size() && all[j].face == face; ++j)
+            glyphs.push_back({all[j].index, static_cast<double>(x) + all[j].x, static_cast<double>(baseline) + all[j].y});
+        void* ft = face ? face->getDrawingFace() : nullptr;
+        if (ft) {
+            cairo_set_font_face(cr_, cairoFace(ft));
+            // User space has y up; glyph outlines are drawn y down, hence the flip.
+            cairo_matrix_t m;
+            cairo_matrix_init(&m, size, 0, 0, -size, 0, 0);
+            cairo_set_font_matrix(cr_, &m);
+            cairo_show_glyphs(cr_, glyphs.data(), static_cast<int>(glyphs.size()));
+        }
+        i = j;
     }
-    if (underline && pen > x) {
+    if (underline && shaped->width > 0.0f) {
         orvane::FontMetrics fm = font.getMetrics();
         float t = std::max(fm.underlineThickness, 1.0f);
-        cairo_rectangle(cr_, x, baseline - fm.underlinePosition - t / 2.0f, pen - x, t);
+        cairo_rectangle(cr_, x, baseline - fm.underlinePosition - t / 2.0f, shaped->width, t);
         cairo_fill(cr_);
     }
+    return shaped->width;
 }
 
 cairo_surface_t* TqCanvas::createSurface(const orvane::Image& image) {

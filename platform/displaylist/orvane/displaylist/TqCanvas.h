@@ -19,9 +19,9 @@ namespace displaylist {
 
 // Draws display-list nodes with Cairo. The context's user space is the
 // display list's (y up); node transforms and opacities are applied by
-// drawNode(). Text is drawn glyph by glyph at the advances of the text engine
-// (through cairo-ft on the engine's FreeType faces), so drawn text lines up
-// exactly with measured text.
+// drawNode(). Text is drawn glyph by glyph where the text engine's shaper
+// places the glyphs (through cairo-ft on the engine's FreeType faces, fallback
+// faces included), so drawn text lines up exactly with measured text.
 class TqCanvas {
 public:
     explicit TqCanvas(cairo_t* cr);
@@ -61,10 +61,12 @@ public:
         }
     }
     void strokeRect(const Rect& r, uint32_t rgb, float width, int lineStyle, float dashFactor);
-    // Draws `text` on one line starting at x on the baseline; with underline,
-    // a bar of the font's underline thickness below it.
-    void drawGlyphs(const orvane::Font& font, std::string_view text, float x, float baseline, uint32_t rgb,
-                    bool underline = false);
+    // Draws `text` shaped on one line (TextShaper), starting at x on the
+    // baseline, right to left when asked; with underline, a bar of the
+    // font's underline thickness below it. Returns the advance width drawn,
+    // which is the width the text engine measures.
+    float drawGlyphs(const orvane::Font& font, std::string_view text, float x, float baseline, uint32_t rgb,
+                     bool underline = false, bool rightToLeft = false);
     // Draws the image stretched over r (image rows run from the top of r down).
     void drawImage(const orvane::Image& image, const Rect& r);
 

@@ -50,6 +50,12 @@ void TqRichText::SetMaxSize(float width, float height) {
     GeometryChanged();
 }
 
+void TqRichText::SetRightToLeft(bool rightToLeft) {
+    if (rightToLeft == rightToLeft_) return;
+    rightToLeft_ = rightToLeft;
+    GeometryChanged();
+}
+
 void TqRichText::setMinMaxLine(int minLine, int maxLine) {
     minLine_ = std::max(minLine, 0);
     maxLine_ = std::max(maxLine, 0);
@@ -77,6 +83,7 @@ const TqRichText::Cache& TqRichText::cache() const {
     opt.maxHeight = maxSize_.height > 0.0f ? maxSize_.height : rect_.height;
     opt.minLines = minLine_;
     opt.maxLines = maxLine_;
+    opt.rightToLeft = rightToLeft_;
     c->layout = orvane::TextLayout::compute(runs.data(), runs.size(), opt);
 
     const orvane::TextLayout& L = c->layout;
@@ -86,6 +93,7 @@ const TqRichText::Cache& TqRichText::cache() const {
     c->placed.resize(L.segments.size());
     for (const orvane::TextLine& line : L.lines) {
         int align = line.run < objects_.size() ? objects_[line.run]->GetAlignment() : 0;
+        if (align == 0 && line.rightToLeft) align = 2;  // start alignment: the right end
         float x = rect_.x + std::max(0.0f, (available - line.width) * static_cast<float>(align) * 0.5f);
         float baseline = top - line.baseline();
         float bottom = top - line.top - line.height();
@@ -102,7 +110,7 @@ const TqRichText::Cache& TqRichText::cache() const {
 }
 
 std::string_view TqRichText::segmentText(const orvane::TextSegment& s) const {
-    return std::string_view(objects_[s.run]->GetText()).substr(s.begin, s.end - s.begin);
+    return orvane::TextLayout::segmentText(s, objects_[s.run]->GetText());
 }
 
 Size TqRichText::getTextSize() const {
@@ -139,7 +147,8 @@ void TqRichText::Draw(TqCanvas& canvas) const {
     for (const Placed& p : c.placed) {
         const orvane::TextSegment& s = c.layout.segments[p.segment];
         const TqTextObject& o = *objects_[s.run];
-        canvas.drawGlyphs(c.fonts[s.run], segmentText(s), p.x, p.baseline, o.GetColor(), o.GetUnderline());
+        canvas.drawGlyphs(c.fonts[s.run], segmentText(s), p.x, p.baseline, o.GetColor(), o.GetUnderline(),
+                          s.rightToLeft());
     }
     if (c.clip) canvas.popClip();
 }
@@ -161,7 +170,8 @@ void TqRichText::WriteSVG(TqSvgWriter& svg) const {
     for (const Placed& p : c.placed) {
         const orvane::TextSegment& s = c.layout.segments[p.segment];
         const TqTextObject& o = *objects_[s.run];
-        svg.text(c.fonts[s.run], o.GetFontName(), segmentText(s), p.x, p.baseline, o.GetColor(), o.GetUnderline());
+        svg.text(c.fonts[s.run], o.GetFontName(), segmentText(s), p.x, p.baseline, o.GetColor(), o.GetUnderline(),
+                          s.rightToLeft());
     }
     if (c.clip) svg.endClip();
 }

@@ -44,6 +44,12 @@ public:
     int getMinLine() const { return minLine_; }
     int getMaxLine() const { return maxLine_; }
 
+    // The paragraph direction when the text does not decide it (the view's
+    // right-to-left flag); lines of right-to-left paragraphs aligned left
+    // start at the right end.
+    void SetRightToLeft(bool rightToLeft);
+    bool GetRightToLeft() const { return rightToLeft_; }
+
     // Measured size of the laid-out text: the preferred size.
     Size getTextSize() const;
     Size GetTextSize() const { return getTextSize(); }
@@ -79,6 +85,7 @@ private:
     Size maxSize_;
     int minLine_ = 0;
     int maxLine_ = 0;
+    bool rightToLeft_ = false;
     std::vector<std::unique_ptr<TqTextObject>> objects_;
     mutable std::unique_ptr<Cache> cache_;
 };

@@ -6,8 +6,14 @@
 #include "orvane/host/text/Font.h"
 #include "orvane/host/io/Image.h"
 #include "orvane/host/core/Utf8.h"
+#include "orvane/host/text/TextShaper.h"
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_OUTLINE_H
 #include <png.h>
+
+#include <algorithm>
 
 #include <charconv>
 #include <cmath>
@@ -233,43 +239,163 @@ void TqSvgWriter::endClip() {
     out_ += "</g>\n";
 }
 
-void TqSvgWriter::text(const orvane::Font& font, std::string_view family, std::string_view text, float x,
-                       float baseline, uint32_t rgb, bool underline) {
-    if (!font.isValid() || rgb == TQ_COLOR_NONE || text.empty()) return;
-    open("text");
-    if (font.getFace()->isFixedMetrics()) {
-        // Fixed-metric advances belong to no real font: place every character
-        // so that viewers show the same picture as the rasteriser.
-        std::string xs;
-        float pen = x;
-        const char* p = text.data();
-        const char* end = p + text.size();
-        while (p < end) {
-            char32_t cp = orvane::Utf8::next(p, end);
-            if (cp < 0x20 && cp != U'\t') continue;  // dropped by escape()
-            if (!xs.empty()) xs += ' ';
-            xs += number(pen);
-            pen += font.getAdvance(cp);
-        }
-        attr("x", xs);
-    } else {
-        attr("x", x);
+namespace {
+
+// The family list of a stretch of glyphs: the face that draws them first (a
+// fallback face for characters the font lacks), then the family asked for.
+std::string familyList(const orvane::FontFace* face, std::string_view requested) {
+    std::string out;
+    auto add = [&out](std::string_view name) {
+        if (name.empty()) return;
+        if (!out.empty()) out += ", ";
+        bool quote = name.find_first_of(" ,") != std::string_view::npos;
+        if (quote) out += '\'';
+        for (char c : name)
+            if (c != '\'' && c != '"') out += c;
+        if (quote) out += '\'';
+    };
+    std::string_view drawn = face ? std::string_view(face->getFamily()) : std::string_view();
+    add(drawn);
+    if (requested != drawn) add(requested);
+    return out;
+}
+
+struct OutlineSink {
+    std::string* d;
+    double ox, oy, scale;  // glyph origin in SVG space, font units to pixels
+    void point(char cmd, const FT_Vector* v) {
+        *d += cmd;
+        *d += TqSvgWriter::number(static_cast<float>(ox + v->x * scale));
+        *d += ' ';
+        *d += TqSvgWriter::number(static_cast<float>(oy - v->y * scale));
     }
-    attr("y", flipY(baseline));
-    attr("font-family", family);
-    attr("font-size", font.getPixelSize());
-    if (font.isBold()) out_ += " font-weight=\"bold\"";
-    if (font.isItalic()) out_ += " font-style=\"italic\"";
-    fillAttrs(rgb);
-    out_ += " xml:space=\"preserve\">";
-    out_ += escape(text);
-    out_ += "</text>\n";
-    if (underline) {
-        float w = font.measure(text);
+};
+
+int moveTo(const FT_Vector* to, void* user) {
+    auto* s = static_cast<OutlineSink*>(user);
+    if (!s->d->empty()) *s->d += 'Z';
+    s->point('M', to);
+    return 0;
+}
+int lineTo(const FT_Vector* to, void* user) {
+    static_cast<OutlineSink*>(user)->point('L', to);
+    return 0;
+}
+int conicTo(const FT_Vector* c, const FT_Vector* to, void* user) {
+    auto* s = static_cast<OutlineSink*>(user);
+    s->point('Q', c);
+    *s->d += ' ';
+    s->d->append(TqSvgWriter::number(static_cast<float>(s->ox + to->x * s->scale)) + " " +
+                 TqSvgWriter::number(static_cast<float>(s->oy - to->y * s->scale)));
+    return 0;
+}
+int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+    auto* s = static_cast<OutlineSink*>(user);
+    s->point('C', c1);
+    for (const FT_Vector* v : {c2, to})
+        s->d->append(" " + TqSvgWriter::number(static_cast<float>(s->ox + v->x * s->scale)) + " " +
+                     TqSvgWriter::number(static_cast<float>(s->oy - v->y * s->scale)));
+    return 0;
+}
+
+// The outline of one glyph as SVG path data, placed with its origin at (ox, oy)
+// in SVG space; empty for glyphs without an outline.
+std::string glyphPath(const orvane::FontFace* face, uint32_t index, float pixelSize, double ox, double oy) {
+    std::string d;
+    auto ft = face ? static_cast<FT_Face>(face->getDrawingFace()) : nullptr;
+    // The drawing code may have left a transform on the shared face.
+    if (ft) FT_Set_Transform(ft, nullptr, nullptr);
+    if (!ft || FT_Load_Glyph(ft, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0 ||
+        ft->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+        return d;
+    double upem = ft->units_per_EM > 0 ? ft->units_per_EM : 1000.0;
+    OutlineSink sink{&d, ox, oy, pixelSize / upem};
+    FT_Outline_Funcs funcs{moveTo, lineTo, conicTo, cubicTo, 0, 0};
+    FT_Outline_Decompose(&ft->glyph->outline, &funcs, &sink);
+    if (!d.empty()) d += 'Z';
+    return d;
+}
+
+} // namespace
+
+void TqSvgWriter::text(const orvane::Font& font, std::string_view family, std::string_view text, float x,
+                       float baseline, uint32_t rgb, bool underline, bool rightToLeft) {
+    if (!font.isValid() || rgb == TQ_COLOR_NONE || text.empty()) return;
+    auto shaped = orvane::TextShaper::shape(font, text, rightToLeft);
+    const auto& glyphs = shaped->glyphs;
+    const float size = font.getPixelSize();
+    if (textAsOutlines_) {
+        std::string d;
+        for (const orvane::ShapedGlyph& g : glyphs)
+            d += glyphPath(g.face, g.index, size, x + g.x, flipY(baseline + g.y));
+        if (!d.empty()) {
+            open("path");
+            attr("d", d);
+            fillAttrs(rgb);
+            closeEmpty();
+        }
+    } else {
+        const bool fixedMetrics = font.getFace()->isFixedMetrics();
+        auto charAt = [&](uint32_t cluster) {
+            const char* p = text.data() + std::min<size_t>(cluster, text.size() - 1);
+            return orvane::Utf8::next(p, text.data() + text.size());
+        };
+        auto fixedAt = [&](size_t i) { return fixedMetrics && orvane::TextShaper::isFixedAdvance(charAt(glyphs[i].cluster)); };
+        // One text element per stretch of one face (and, with fixed metrics,
+        // of fixed advances, whose characters are placed one by one).
+        float pen = 0.0f;
+        for (size_t i = 0; i < glyphs.size();) {
+            const orvane::FontFace* face = glyphs[i].face;
+            const bool fixed = fixedAt(i);
+            size_t j = i;
+            float left = pen;
+            uint32_t lo = glyphs[i].cluster, hi = glyphs[i].cluster;
+            std::string xs;
+            for (; j < glyphs.size() && glyphs[j].face == face && fixedAt(j) == fixed; ++j) {
+                lo = std::min(lo, glyphs[j].cluster);
+                hi = std::max(hi, glyphs[j].cluster);
+                if (fixed) {
+                    if (!xs.empty()) xs += ' ';
+                    xs += number(x + pen);
+                }
+                pen += glyphs[j].advance;
+            }
+            // The stretch's characters: from its lowest cluster up to the next
+            // cluster of the text.
+            size_t endByte = text.size();
+            for (const orvane::ShapedGlyph& g : glyphs)
+                if (g.cluster > hi && g.cluster < endByte) endByte = g.cluster;
+            std::string_view piece = text.substr(lo, endByte - lo);
+            open("text");
+            if (fixed) {
+                attr("x", xs);
+            } else if (rightToLeft) {
+                attr("x", x + pen);  // the start of right-to-left text is its right end
+            } else {
+                attr("x", x + left);
+            }
+            attr("y", flipY(baseline));
+            attr("font-family", familyList(face, family));
+            attr("font-size", size);
+            // The style the drawing face really has: a fallback face without
+            // an italic must not be slanted by the viewer either.
+            auto ft = face ? static_cast<FT_Face>(face->getDrawingFace()) : nullptr;
+            long flags = ft ? ft->style_flags : 0;
+            if (font.isBold() && (flags & FT_STYLE_FLAG_BOLD)) out_ += " font-weight=\"bold\"";
+            if (font.isItalic() && (flags & FT_STYLE_FLAG_ITALIC)) out_ += " font-style=\"italic\"";
+            if (rightToLeft && !fixed) out_ += " direction=\"rtl\" unicode-bidi=\"bidi-override\"";
+            fillAttrs(rgb);
+            out_ += " xml:space=\"preserve\">";
+            out_ += escape(piece);
+            out_ += "</text>\n";
+            i = j;
+        }
+    }
+    if (underline && shaped->width > 0.0f) {
         orvane::FontMetrics fm = font.getMetrics();
         float t = std::max(fm.underlineThickness, 1.0f);
         open("rect");
-        rectAttrs({x, baseline - fm.underlinePosition - t / 2.0f, w, t});
+        rectAttrs({x, baseline - fm.underlinePosition - t / 2.0f, shaped->width, t});
         fillAttrs(rgb);
         closeEmpty();
     }

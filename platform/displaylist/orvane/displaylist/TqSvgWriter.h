@@ -50,10 +50,17 @@ public:
 
     void beginClip(const Rect& r);
     void endClip();
-    // One line of text in the font at x on the baseline (display-list
-    // coordinates). `family` is the name written (the requested family).
+    // One line of text shaped in the font (TextShaper), at x on the baseline
+    // (display-list coordinates), right to left when asked. Each stretch of
+    // glyphs of one face is a text element at the shaper's position whose
+    // family list names that face first (a fallback face for characters the
+    // font lacks), then `family` (the requested family), so that a viewer with
+    // the same fonts draws what the PNG shows; with text as outlines, the
+    // glyphs are paths instead and need no fonts at all.
     void text(const orvane::Font& font, std::string_view family, std::string_view text, float x, float baseline,
-              uint32_t rgb, bool underline);
+              uint32_t rgb, bool underline, bool rightToLeft = false);
+    void setTextAsOutlines(bool outlines) { textAsOutlines_ = outlines; }
+    bool getTextAsOutlines() const { return textAsOutlines_; }
     void image(const orvane::Image& image, const Rect& r);
 
     // Closes the document and returns it.
@@ -73,6 +80,7 @@ private:
     float alpha_ = 1.0f;
     int depth_ = 1;
     int clipCount_ = 0;
+    bool textAsOutlines_ = false;
 };
 
 } // namespace displaylist

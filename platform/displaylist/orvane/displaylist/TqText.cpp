@@ -95,6 +95,7 @@ const TqText::Cache& TqText::cache() const {
         o.flags = flags_;
         o.maxWidth = maxSize_.width;
         o.maxHeight = maxSize_.height;
+        o.rightToLeft = rightToLeft_;
         c->layout = orvane::TextLayout::compute(c->font, text_, o);
         float w = c->layout.width, h = c->layout.height;
         float fx = static_cast<float>(anchor_ % 3) * 0.5f;
@@ -116,7 +117,15 @@ Rect TqText::GetBounds() const {
 }
 
 float TqText::lineX(const orvane::TextLine& line, const Rect& box) const {
-    return box.x + std::max(0.0f, (box.width - line.width) * static_cast<float>(alignment_) * 0.5f);
+    // Left alignment is start alignment: right-to-left paragraphs start at the right.
+    int align = alignment_ == 0 && line.rightToLeft ? 2 : alignment_;
+    return box.x + std::max(0.0f, (box.width - line.width) * static_cast<float>(align) * 0.5f);
+}
+
+void TqText::SetRightToLeft(bool rightToLeft) {
+    if (rightToLeft == rightToLeft_) return;
+    rightToLeft_ = rightToLeft;
+    GeometryChanged();
 }
 
 bool TqText::needsClip() const {
@@ -134,7 +143,7 @@ void TqText::forEachSegment(const Cache& c, Emit&& emit) const {
         float baseline = c.box.maxY() - line.baseline();
         for (uint32_t i = 0; i < line.segmentCount; ++i) {
             const orvane::TextSegment& s = c.layout.segments[line.firstSegment + i];
-            emit(std::string_view(text_).substr(s.begin, s.end - s.begin), x + s.x, baseline);
+            emit(orvane::TextLayout::segmentText(s, text_), x + s.x, baseline, s.rightToLeft());
         }
     }
 }
@@ -146,8 +155,8 @@ void TqText::Draw(TqCanvas& canvas) const {
     if (backgroundEnabled_ && background_ != TQ_COLOR_NONE) canvas.fillRect(c.box, background_);
     bool clip = needsClip();
     if (clip) canvas.pushClip(c.box);
-    forEachSegment(c, [&](std::string_view piece, float x, float baseline) {
-        canvas.drawGlyphs(c.font, piece, x, baseline, color_, underline_);
+    forEachSegment(c, [&](std::string_view piece, float x, float baseline, bool rtl) {
+        canvas.drawGlyphs(c.font, piece, x, baseline, color_, underline_, rtl);
     });
     if (clip) canvas.popClip();
 }
@@ -164,8 +173,8 @@ void TqText::WriteSVG(TqSvgWriter& svg) const {
     }
     bool clip = needsClip();
     if (clip) svg.beginClip(c.box);
-    forEachSegment(c, [&](std::string_view piece, float x, float baseline) {
-        svg.text(c.font, fontName_, piece, x, baseline, color_, underline_);
+    forEachSegment(c, [&](std::string_view piece, float x, float baseline, bool rtl) {
+        svg.text(c.font, fontName_, piece, x, baseline, color_, underline_, rtl);
     });
     if (clip) svg.endClip();
 }

@@ -61,8 +61,14 @@ public:
     Size GetMaxSize() const { return maxSize_; }
     void SetUnderline(bool underline) { underline_ = underline; }
     bool GetUnderline() const { return underline_; }
+    // TextFlags: WRAP wraps at the maximum width, ELLIPSIS cuts a line wider
+    // than it and ends it in an ellipsis.
     void SetFlags(unsigned int flags);
     unsigned int GetFlags() const { return flags_; }
+    // The paragraph direction when the text does not decide it (the view's
+    // right-to-left flag); left alignment then means the right end.
+    void SetRightToLeft(bool rightToLeft);
+    bool GetRightToLeft() const { return rightToLeft_; }
     void SetBackgroundColor(uint32_t rgb) { background_ = rgb; }
     uint32_t GetBackgroundColor() const { return background_; }
     void SetBackgroundEnabled(bool enabled) { backgroundEnabled_ = enabled; }
@@ -90,7 +96,7 @@ private:
     const Cache& cache() const;
     float lineX(const orvane::TextLine& line, const Rect& box) const;
     bool needsClip() const;
-    // Calls emit(text, x, baseline) for every segment of the laid-out lines,
+    // Calls emit(text, x, baseline, rightToLeft) for every segment of the laid-out lines,
     // at its place in the box.
     template <class Emit>
     void forEachSegment(const Cache& c, Emit&& emit) const;
@@ -109,6 +115,7 @@ private:
     unsigned int flags_ = 0;
     uint32_t background_ = TQ_COLOR_NONE;
     bool backgroundEnabled_ = false;
+    bool rightToLeft_ = false;
     mutable std::unique_ptr<Cache> cache_;
 };
 

@@ -6,7 +6,8 @@
 namespace orvane {
 
 // A face with exact, font-independent metrics for tests: every visible
-// character advances 0.6 em, ascent 0.8 em, descent 0.2 em (a line is exactly
+// character of Latin text advances 0.6 em (other scripts are shaped with the
+// drawing face, see TextShaper), ascent 0.8 em, descent 0.2 em (a line is exactly
 // one em), cap height 0.7 em, x-height 0.5 em. Glyph shapes for drawing come
 // from a real face so that pictures remain readable.
 class FixedMetricsFontFace : public FontFace {
@@ -19,6 +20,9 @@ public:
 
     bool isFixedMetrics() const override { return true; }
     void* getDrawingFace() const override { return drawing_ ? drawing_->getDrawingFace() : nullptr; }
+    void* getShapingFont() const override { return drawing_ ? drawing_->getShapingFont() : nullptr; }
+    // The real face that draws the glyphs.
+    const std::shared_ptr<FontFace>& getDrawing() const { return drawing_; }
 
 protected:
     Glyph loadGlyph(char32_t cp) const override;

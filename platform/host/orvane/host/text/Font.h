@@ -1,7 +1,6 @@
 #pragma once
 #include "orvane/host/text/FontFace.h"
 #include "orvane/host/text/FontMetrics.h"
-#include "orvane/host/core/Utf8.h"
 
 #include <memory>
 #include <string_view>
@@ -29,16 +28,9 @@ public:
 
     float getAdvance(char32_t cp) const { return face_ ? face_->getAdvance(cp) * pixelSize_ : 0.0f; }
 
-    // Advance width of a UTF-8 string in pixels (no wrapping; line breaks
-    // have no width).
-    float measure(std::string_view text) const {
-        if (!face_) return 0.0f;
-        float em = 0.0f;
-        const char* p = text.data();
-        const char* end = p + text.size();
-        while (p < end) em += face_->getAdvance(Utf8::next(p, end));
-        return em * pixelSize_;
-    }
+    // Advance width of a UTF-8 string in pixels as the shaper places it
+    // (no wrapping; line breaks have no width). Cached: see TextShaper.
+    float measure(std::string_view text) const;
 
     FontMetrics getMetrics() const {
         FontMetrics m;

@@ -51,6 +51,11 @@ public:
     // The FreeType face (FT_Face) that draws this face's glyphs. Never null for
     // a face returned by the text engine.
     virtual void* getDrawingFace() const = 0;
+    // The HarfBuzz font (hb_font_t, scaled to font units) that shapes text for
+    // the drawing face; null when the face's file cannot be read.
+    virtual void* getShapingFont() const = 0;
+    // True when the drawing face has a glyph for the code point.
+    bool hasGlyph(char32_t cp) const { return getGlyphIndex(cp) != 0; }
 
 protected:
     FontFace(std::string requestedFamily, std::string family, std::string file, bool bold, bool italic);

@@ -1,6 +1,7 @@
 #include "orvane/host/text/FontTool.h"
 
 #include "orvane/host/core/CLog.h"
+#include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/style/StyleAttribute.h"
 #include "orvane/host/style/StyleChain.h"
@@ -45,6 +46,9 @@ bool FontTool::setFont(const std::string& family, float sizeInPoints, bool itali
     Font f = TextEngine::instance().getFont(family, sizeInPoints, bold, italic);
     if (!f.isValid()) return false;
     font_ = std::move(f);
+    // The host's direction, as the views give it to the text nodes they draw
+    // (read here, not per measurement: views set the font before measuring).
+    rightToLeft_ = ResourceManager::getLocalizationContext()->isRTL();
     family_ = family;
     bold_ = bold;
     italic_ = italic;
@@ -56,6 +60,7 @@ Size FontTool::getStringMetrics(const std::string& text, unsigned textFlags, flo
     o.flags = textFlags;
     o.maxWidth = std::isfinite(maxWidth) && maxWidth > 0.0f ? maxWidth : 0.0f;
     o.maxHeight = std::isfinite(maxHeight) && maxHeight > 0.0f ? maxHeight : 0.0f;
+    o.rightToLeft = rightToLeft_;
     if (font_.getGeneration() != TextEngine::instance().getGeneration()) {
         // The engine switched backends since the font was set: measure with
         // the current backend, like the text nodes do.

@@ -30,7 +30,8 @@ public:
     bool setFont(const std::string& family, float sizeInPoints, bool italic, bool bold);
 
     // Size of the text laid out with the text flags (TextFlags) under the
-    // limits; 0 means unlimited.
+    // limits, in the host's writing direction when the font was set; 0 means
+    // unlimited.
     Size getStringMetrics(const std::string& text, unsigned textFlags = 0, float maxWidth = 0.0f,
                           float maxHeight = 0.0f) const;
     // Advance width of a single line.
@@ -49,6 +50,7 @@ private:
     std::string family_;
     bool bold_ = false;
     bool italic_ = false;
+    bool rightToLeft_ = false;
 };
 
 } // namespace orvane

@@ -5,6 +5,8 @@
 #include FT_ADVANCES_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <hb.h>
+
 #include <cmath>
 
 namespace orvane {
@@ -49,7 +51,25 @@ FreeTypeFontFace::FreeTypeFontFace(void* ftFace, std::string requestedFamily, st
     fillLatinTable();
 }
 
-FreeTypeFontFace::~FreeTypeFontFace() { FT_Done_Face(ft(face_)); }
+FreeTypeFontFace::~FreeTypeFontFace() {
+    if (shapingFont_) hb_font_destroy(static_cast<hb_font_t*>(shapingFont_));
+    FT_Done_Face(ft(face_));
+}
+
+void* FreeTypeFontFace::getShapingFont() const {
+    // HarfBuzz reads the file itself (not through the FT_Face, which is not
+    // thread-safe) and works unhinted in font units, like the advances here.
+    std::call_once(shapingOnce_, [this] {
+        hb_blob_t* blob = hb_blob_create_from_file(file_.c_str());
+        if (hb_blob_get_length(blob) > 0) {
+            hb_face_t* face = hb_face_create(blob, static_cast<unsigned>(ft(face_)->face_index & 0xffff));
+            shapingFont_ = hb_font_create(face);
+            hb_face_destroy(face);
+        }
+        hb_blob_destroy(blob);
+    });
+    return shapingFont_;
+}
 
 FontFace::Glyph FreeTypeFontFace::loadGlyph(char32_t cp) const {
     FT_Face f = ft(face_);

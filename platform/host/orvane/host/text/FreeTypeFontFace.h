@@ -1,6 +1,8 @@
 #pragma once
 #include "orvane/host/text/FontFace.h"
 
+#include <mutex>
+
 namespace orvane {
 
 // A face read from a font file with FreeType. Metrics and advances are the
@@ -14,6 +16,7 @@ public:
     ~FreeTypeFontFace() override;
 
     void* getDrawingFace() const override { return face_; }
+    void* getShapingFont() const override;
 
 protected:
     Glyph loadGlyph(char32_t cp) const override;
@@ -21,6 +24,8 @@ protected:
 private:
     void* face_;
     float unitsPerEm_;
+    mutable std::once_flag shapingOnce_;
+    mutable void* shapingFont_ = nullptr;
 };
 
 } // namespace orvane

@@ -116,21 +116,76 @@ struct TextEngine::Impl {
         }
         if (familyOk && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
             FcPatternGetInteger(match, FC_INDEX, 0, &index);
-            std::string key = std::string(reinterpret_cast<const char*>(file)) + "#" + std::to_string(index);
-            auto it = byFile.find(key);
-            if (it != byFile.end()) {
-                face = it->second;
-            } else {
-                FT_Face ft = nullptr;
-                if (FT_New_Face(library, reinterpret_cast<const char*>(file), index, &ft) == 0) {
-                    face = std::make_shared<FreeTypeFontFace>(ft, family, matchedFamily,
-                                                              reinterpret_cast<const char*>(file), bold, italic);
-                    byFile.emplace(key, face);
-                }
-            }
+            face = openFile(reinterpret_cast<const char*>(file), index, family, matchedFamily, bold, italic);
         }
         FcPatternDestroy(match);
         return face;
+    }
+
+    // The face of one font file, opened once.
+    std::shared_ptr<FontFace> openFile(const char* file, int index, const std::string& requested,
+                                       const std::string& family, bool bold, bool italic) {
+        std::string key = std::string(file) + "#" + std::to_string(index);
+        auto it = byFile.find(key);
+        if (it != byFile.end()) return it->second;
+        FT_Face ft = nullptr;
+        if (FT_New_Face(library, file, index, &ft) != 0) return nullptr;
+        auto face = std::make_shared<FreeTypeFontFace>(ft, requested, family, file, bold, italic);
+        byFile.emplace(key, face);
+        return face;
+    }
+
+    // fontconfig's sorted list of the installed fonts for a face's family and
+    // style (and the host's language), with their character sets.
+    struct Fallbacks {
+        FcFontSet* sorted = nullptr;
+        std::unordered_map<char32_t, std::shared_ptr<FontFace>> byChar;
+    };
+    std::unordered_map<const FontFace*, Fallbacks> fallbacks;
+
+    std::shared_ptr<FontFace> fallbackFace(const FontFace& primary, char32_t cp) {
+        if (!init()) return nullptr;
+        Fallbacks& fb = fallbacks[&primary];
+        auto hit = fb.byChar.find(cp);
+        if (hit != fb.byChar.end()) return hit->second;
+        if (!fb.sorted) {
+            FcPattern* pat = FcPatternCreate();
+            FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(primary.getFamily().c_str()));
+            FcPatternAddInteger(pat, FC_WEIGHT, primary.isBold() ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+            FcPatternAddInteger(pat, FC_SLANT, primary.isItalic() ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+            FcPatternAddBool(pat, FC_SCALABLE, FcTrue);
+            std::string lang = ResourceManager::getLocalizationContext()->getLocale();
+            std::replace(lang.begin(), lang.end(), '_', '-');
+            if (!lang.empty()) FcPatternAddString(pat, FC_LANG, reinterpret_cast<const FcChar8*>(lang.c_str()));
+            FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+            FcDefaultSubstitute(pat);
+            FcResult result = FcResultNoMatch;
+            fb.sorted = FcFontSort(nullptr, pat, FcFalse, nullptr, &result);
+            FcPatternDestroy(pat);
+        }
+        std::shared_ptr<FontFace> found;
+        for (int i = 0; fb.sorted && i < fb.sorted->nfont && !found; ++i) {
+            FcPattern* font = fb.sorted->fonts[i];
+            FcCharSet* set = nullptr;
+            FcBool scalable = FcFalse;
+            if (FcPatternGetBool(font, FC_SCALABLE, 0, &scalable) == FcResultMatch && !scalable) continue;
+            if (FcPatternGetCharSet(font, FC_CHARSET, 0, &set) != FcResultMatch || !FcCharSetHasChar(set, cp))
+                continue;
+            FcChar8* file = nullptr;
+            FcChar8* fam = nullptr;
+            int index = 0;
+            if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) continue;
+            FcPatternGetInteger(font, FC_INDEX, 0, &index);
+            std::string family = FcPatternGetString(font, FC_FAMILY, 0, &fam) == FcResultMatch
+                                     ? reinterpret_cast<const char*>(fam)
+                                     : std::string();
+            auto face = openFile(reinterpret_cast<const char*>(file), index, family, family, primary.isBold(),
+                                 primary.isItalic());
+            // The character set can promise more than the cmap holds.
+            if (face && face->hasGlyph(cp)) found = face;
+        }
+        fb.byChar.emplace(cp, found);
+        return found;
     }
 
     std::shared_ptr<FontFace> defaultFace(bool bold, bool italic) {
@@ -218,6 +273,11 @@ std::shared_ptr<const FontFace> TextEngine::getFace(std::string_view family, boo
     if (it == impl_->real.end()) it = impl_->real.emplace(key, impl_->resolveReal(family, bold, italic)).first;
     if (resolved) *resolved = it->second.resolved;
     return it->second.face;
+}
+
+std::shared_ptr<const FontFace> TextEngine::getFallbackFace(const FontFace& primary, char32_t cp) {
+    std::lock_guard<std::mutex> lock(impl_->mutex);
+    return impl_->fallbackFace(primary, cp);
 }
 
 Font TextEngine::getFont(std::string_view family, float sizeInPoints, bool bold, bool italic, bool* resolved) {

@@ -43,6 +43,10 @@ public:
     // when the family was not found and the default face is used instead.
     // Never null while any font is installed.
     std::shared_ptr<const FontFace> getFace(std::string_view family, bool bold, bool italic, bool* resolved = nullptr);
+    // The first installed face, in fontconfig's order of preference for the
+    // primary face's family, style and the host's language, that has a glyph
+    // for `cp`; null when no installed face has one. Remembered per character.
+    std::shared_ptr<const FontFace> getFallbackFace(const FontFace& primary, char32_t cp);
     // A font of `sizeInPoints`; invalid (measuring zero) for a size that is not
     // a positive finite number.
     Font getFont(std::string_view family, float sizeInPoints, bool bold, bool italic, bool* resolved = nullptr);
