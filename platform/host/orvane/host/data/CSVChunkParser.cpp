@@ -1,0 +1,359 @@
+#include "orvane/host/data/CSVChunkParser.h"
+
+#include "orvane/host/data/CSVScanner.h"
+#include "orvane/host/format/Formatter.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace orvane {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+bool isMissingToken(std::string_view s) {
+    switch (s.size()) {
+    case 0: return true;
+    case 1: return s[0] == '.';
+    case 2: return s == "NA";
+    case 3: return s == "NaN" || s == "N/A" || s == "nan" || s == "n/a";
+    case 4: return s == "null" || s == "NULL";
+    default: return false;
+    }
+}
+
+uint64_t hashBytes(const char* s, size_t n) {
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ (n * 0xff51afd7ed558ccdull);
+    while (n >= 8) {
+        uint64_t w;
+        std::memcpy(&w, s, 8);
+        h = (h ^ w) * 0xbf58476d1ce4e5b9ull;
+        h ^= h >> 31;
+        s += 8;
+        n -= 8;
+    }
+    if (n) {
+        uint64_t w = 0;
+        std::memcpy(&w, s, n);
+        h = (h ^ w) * 0x94d049bb133111ebull;
+        h ^= h >> 29;
+    }
+    return h * 0x9E3779B97F4A7C15ull;
+}
+
+} // namespace
+
+// Walks the records of a piece of text. Field ends are found through bit
+// masks of the structural bytes (delimiter, quote, line ends), made 64 bytes at
+// a time for a window of the text ahead.
+class CSVChunkParser::Tokenizer {
+public:
+    Tokenizer(std::string_view text, char delimiter) : p_(text.data()), n_(text.size()), delimiter_(delimiter) {}
+
+    // onField(column, value, stable) -> false to stop; onRecord(fields,
+    // endOffset) -> false to stop. stable: the value points into the text
+    // (not into a scratch buffer for a quoted field with doubled quotes).
+    // Returns false for malformed text or when a callback stops.
+    template <class OnField, class OnRecord>
+    bool run(size_t pos, bool last, OnField&& onField, OnRecord&& onRecord) {
+        const char* p = p_;
+        const size_t n = n_;
+        while (pos < n) {
+            char c = p[pos];
+            if (c == '\n' || c == '\r') {  // empty lines are no records
+                ++pos;
+                continue;
+            }
+            size_t field = 0;
+            for (;;) {
+                if (pos >= n) {  // the text ends after a delimiter: an empty last field
+                    if (!last || !onField(field++, std::string_view(), true)) return false;
+                    return onRecord(field, n);
+                }
+                std::string_view value;
+                bool stable = true;
+                size_t e;
+                if (p[pos] == '"') {
+                    size_t q = pos + 1, seg = q;
+                    bool escaped = false;
+                    for (;;) {
+                        const void* f = q < n ? std::memchr(p + q, '"', n - q) : nullptr;
+                        if (!f) return false;  // still open at the end of the text
+                        size_t k = static_cast<size_t>(static_cast<const char*>(f) - p);
+                        if (k + 1 < n && p[k + 1] == '"') {
+                            if (!escaped) scratch_.clear();
+                            scratch_.append(p + seg, k + 1 - seg);
+                            escaped = true;
+                            q = seg = k + 2;
+                            continue;
+                        }
+                        if (escaped) {
+                            scratch_.append(p + seg, k - seg);
+                            value = scratch_;
+                            stable = false;
+                        } else {
+                            value = std::string_view(p + pos + 1, k - pos - 1);
+                        }
+                        e = k + 1;
+                        break;
+                    }
+                    if (e < n) {
+                        c = p[e];
+                        if (c != delimiter_ && c != '\n' && c != '\r') return false;  // text after a closing quote
+                    }
+                } else {
+                    e = nextStructural(pos);
+                    if (e < n) {
+                        c = p[e];
+                        if (c == '"') return false;  // a quote inside an unquoted field
+                    }
+                    value = std::string_view(p + pos, e - pos);
+                }
+                if (!onField(field++, value, stable)) return false;
+                if (e >= n) {
+                    if (!last) return false;
+                    return onRecord(field, n);
+                }
+                pos = e + 1;
+                if (c == delimiter_) continue;
+                if (!onRecord(field, e)) return false;
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kWindowWords = 256;
+
+    size_t nextStructural(size_t pos) {
+        for (;;) {
+            if (pos >= windowEnd_) {
+                if (pos >= n_) return n_;
+                load(pos & ~size_t(63));
+            }
+            size_t rel = pos - windowStart_;
+            uint64_t m = masks_[rel >> 6] >> (rel & 63);
+            if (m) return pos + static_cast<size_t>(__builtin_ctzll(m));
+            pos = windowStart_ + ((rel >> 6) + 1) * 64;
+        }
+    }
+    void load(size_t start) {
+        windowStart_ = start;
+        size_t avail = n_ - start;
+        size_t full = std::min(kWindowWords, avail / 64);
+        if (full) CSVScanner::structuralMasks(p_ + start, full, delimiter_, masks_);
+        size_t end = start + full * 64;
+        if (full < kWindowWords && end < n_) {
+            // The last partial block, byte by byte.
+            uint64_t m = 0;
+            for (size_t i = end; i < n_; ++i) {
+                char c = p_[i];
+                if (c == delimiter_ || c == '"' || c == '\n' || c == '\r') m |= uint64_t(1) << (i - end);
+            }
+            masks_[full] = m;
+            end = n_;
+        }
+        windowEnd_ = end;
+    }
+
+    const char* p_;
+    size_t n_;
+    char delimiter_;
+    size_t windowStart_ = 0, windowEnd_ = 0;
+    uint64_t masks_[kWindowWords];
+    std::string scratch_;
+};
+
+// Open-addressing index of a piece's distinct strings: per slot the high 32
+// bits of the hash and the code + 1 (0 = empty).
+struct CSVChunkParser::Dictionary {
+    std::vector<uint64_t> slots = std::vector<uint64_t>(1024, 0);
+    std::vector<std::unique_ptr<char[]>> copies;  // strings that are not in the text
+};
+
+CSVChunkParser::CSVChunkParser(char delimiter, std::vector<ColumnPlan> plan)
+    : delimiter_(delimiter), plan_(std::move(plan)), columns_(plan_.size()), dictionaries_(plan_.size()) {
+    for (size_t c = 0; c < plan_.size(); ++c) columns_[c].kind = plan_[c].kind;
+}
+
+CSVChunkParser::~CSVChunkParser() = default;
+
+bool CSVChunkParser::readNumber(std::string_view text, double& out) {
+    std::string_view t = trim(text);
+    if (isMissingToken(t)) {
+        out = kNaN;
+        return true;
+    }
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), out);
+    if (p != t.data() + t.size()) return false;
+    if (ec == std::errc()) return true;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: the nearest double.
+        out = std::strtod(std::string(t).c_str(), nullptr);
+        return true;
+    }
+    return false;
+}
+
+size_t CSVChunkParser::lastRecordBoundary(const char* text, size_t size) {
+    // Quotes come in pairs in well-formed text ("" inside a quoted field is
+    // two), so a line feed is outside quotes when an even number of quotes
+    // comes before it.
+    size_t quotes = CSVScanner::count(text, size, '"');
+    size_t after = 0;
+    for (size_t i = size; i-- > 0;) {
+        char c = text[i];
+        if (c == '"') ++after;
+        else if (c == '\n' && ((quotes - after) & 1) == 0) return i + 1;
+    }
+    return 0;
+}
+
+bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last, std::vector<std::string>& fields,
+                                size_t& end) {
+    Tokenizer t(text, delimiter);
+    bool done = false;
+    bool ok = t.run(
+        0, last,
+        [&](size_t, std::string_view v, bool) {
+            fields.emplace_back(v);
+            return true;
+        },
+        [&](size_t, size_t at) {
+            end = std::min(at + 1, text.size());
+            done = true;
+            return false;
+        });
+    (void)ok;
+    return done;
+}
+
+uint32_t CSVChunkParser::intern(size_t column, std::string_view value, bool stable) {
+    ColumnValues& col = columns_[column];
+    if (value.empty()) return 0;
+    auto& dict = dictionaries_[column];
+    if (!dict) {
+        dict = std::make_unique<Dictionary>();
+        col.dictionary.assign(1, std::string_view());
+    }
+    uint64_t h = hashBytes(value.data(), value.size());
+    size_t mask = dict->slots.size() - 1;
+    size_t i = h & mask;
+    uint64_t high = h & 0xffffffff00000000ull;
+    for (;; i = (i + 1) & mask) {
+        uint64_t s = dict->slots[i];
+        if (!s) break;
+        if ((s & 0xffffffff00000000ull) == high) {
+            uint32_t code = static_cast<uint32_t>(s) - 1;
+            if (col.dictionary[code] == value) return code;
+        }
+    }
+    uint32_t code = static_cast<uint32_t>(col.dictionary.size());
+    if (!stable) {
+        dict->copies.push_back(std::make_unique<char[]>(value.size()));
+        std::memcpy(dict->copies.back().get(), value.data(), value.size());
+        value = std::string_view(dict->copies.back().get(), value.size());
+    }
+    col.dictionary.push_back(value);
+    dict->slots[i] = high | (code + 1);
+    if (col.dictionary.size() * 2 > dict->slots.size()) {
+        std::vector<uint64_t> bigger(dict->slots.size() * 2, 0);
+        size_t m = bigger.size() - 1;
+        for (uint64_t s : dict->slots) {
+            if (!s) continue;
+            std::string_view v = col.dictionary[static_cast<uint32_t>(s) - 1];
+            size_t j = hashBytes(v.data(), v.size()) & m;
+            while (bigger[j]) j = (j + 1) & m;
+            bigger[j] = s;
+        }
+        dict->slots.swap(bigger);
+    }
+    return code;
+}
+
+bool CSVChunkParser::parse(std::string_view text, bool last) {
+    text_ = text;
+    last_ = last;
+    const size_t columns = plan_.size();
+    size_t lines = CSVScanner::count(text.data(), text.size(), '\n') + 1;
+    for (size_t c = 0; c < columns; ++c) {
+        if (plan_[c].kind == Kind::TEXT) columns_[c].codes.reserve(lines);
+        else if (plan_[c].kind != Kind::SKIP) columns_[c].numbers.reserve(lines);
+    }
+    size_t pendingWarnings = warnings_.size();
+    std::vector<size_t> demoted;
+    Tokenizer t(text, delimiter_);
+    bool ok = t.run(
+        0, last,
+        [&](size_t c, std::string_view v, bool stable) {
+            if (c >= columns) return false;
+            ColumnValues& col = columns_[c];
+            switch (col.kind) {
+            case Kind::SKIP: break;
+            case Kind::AUTO: {
+                double d;
+                if (readNumber(v, d)) {
+                    col.numbers.push_back(d);
+                } else {
+                    col.kind = Kind::TEXT;  // read again as text once the piece is read
+                    std::vector<double>().swap(col.numbers);
+                    demoted.push_back(c);
+                }
+                break;
+            }
+            case Kind::FORMATTED: {
+                double d;
+                if (!plan_[c].format->parse(v, d)) {
+                    ++warningCount_;
+                    if (warnings_.size() < MAX_WARNINGS) warnings_.push_back({c, std::string(v), 0});
+                    d = kNaN;
+                }
+                col.numbers.push_back(d);
+                break;
+            }
+            case Kind::TEXT:
+                if (plan_[c].kind == Kind::TEXT) col.codes.push_back(intern(c, v, stable));
+                break;
+            }
+            return true;
+        },
+        [&](size_t fields, size_t end) {
+            if (fields != columns) return false;
+            for (; pendingWarnings < warnings_.size(); ++pendingWarnings) warnings_[pendingWarnings].recordEnd = end;
+            ++rows_;
+            return true;
+        });
+    if (!ok) return false;
+    for (size_t c : demoted)
+        if (!reparseAsText(c)) return false;
+    return true;
+}
+
+bool CSVChunkParser::reparseAsText(size_t column) {
+    ColumnValues& col = columns_[column];
+    col.kind = Kind::TEXT;
+    std::vector<double>().swap(col.numbers);
+    col.codes.clear();
+    col.codes.reserve(rows_);
+    Tokenizer t(text_, delimiter_);
+    return t.run(
+        0, last_,
+        [&](size_t c, std::string_view v, bool stable) {
+            if (c == column) col.codes.push_back(intern(c, v, stable));
+            return true;
+        },
+        [](size_t, size_t) { return true; });
+}
+
+} // namespace orvane
