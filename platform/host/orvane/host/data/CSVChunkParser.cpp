@@ -31,23 +31,42 @@ bool isMissingToken(std::string_view s) {
     }
 }
 
-uint64_t hashBytes(const char* s, size_t n) {
-    uint64_t h = 0x9E3779B97F4A7C15ull ^ (n * 0xff51afd7ed558ccdull);
-    while (n >= 8) {
-        uint64_t w;
-        std::memcpy(&w, s, 8);
-        h = (h ^ w) * 0xbf58476d1ce4e5b9ull;
-        h ^= h >> 31;
-        s += 8;
-        n -= 8;
+inline uint64_t load8(const char* p) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+inline uint64_t load4(const char* p) {
+    uint32_t w;
+    std::memcpy(&w, p, 4);
+    return w;
+}
+inline uint64_t mix(uint64_t a, uint64_t b) {
+    __uint128_t m = static_cast<__uint128_t>(a ^ 0xa0761d6478bd642full) * (b ^ 0xe7037ed1a0b428dbull);
+    return static_cast<uint64_t>(m) ^ static_cast<uint64_t>(m >> 64);
+}
+
+// A fast hash of short strings (most values of a data file): overlapping
+// word loads, no loop below 17 bytes.
+inline uint64_t hashBytes(const char* s, size_t n) {
+    if (n <= 16) {
+        if (n >= 8) return mix(load8(s) ^ n, load8(s + n - 8));
+        if (n >= 4) return mix(load4(s) ^ (uint64_t(n) << 32), load4(s + n - 4));
+        uint64_t v = n ? (uint64_t(static_cast<uint8_t>(s[0])) << 16) | (uint64_t(static_cast<uint8_t>(s[n >> 1])) << 8) |
+                             static_cast<uint8_t>(s[n - 1])
+                       : 0;
+        return mix(v ^ n, 0x8ebc6af09c88c6e3ull);
     }
-    if (n) {
-        uint64_t w = 0;
-        std::memcpy(&w, s, n);
-        h = (h ^ w) * 0x94d049bb133111ebull;
-        h ^= h >> 29;
-    }
-    return h * 0x9E3779B97F4A7C15ull;
+    uint64_t h = n;
+    size_t i = 0;
+    for (; i + 16 <= n; i += 16) h = mix(load8(s + i) ^ h, load8(s + i + 8));
+    return mix(load8(s + n - 16) ^ h, load8(s + n - 8));
+}
+
+inline bool sameBytes(const char* a, const char* b, size_t n) {
+    if (n >= 8 && n <= 16) return load8(a) == load8(b) && load8(a + n - 8) == load8(b + n - 8);
+    if (n >= 4 && n < 8) return load4(a) == load4(b) && load4(a + n - 4) == load4(b + n - 4);
+    return std::memcmp(a, b, n) == 0;
 }
 
 } // namespace
@@ -59,9 +78,9 @@ class CSVChunkParser::Tokenizer {
 public:
     Tokenizer(std::string_view text, char delimiter) : p_(text.data()), n_(text.size()), delimiter_(delimiter) {}
 
-    // onField(column, value, stable) -> false to stop; onRecord(fields,
-    // endOffset) -> false to stop. stable: the value points into the text
-    // (not into a scratch buffer for a quoted field with doubled quotes).
+    // onField(column, value) -> false to stop; onRecord(fields, endOffset)
+    // -> false to stop. A value may point into a scratch buffer (a quoted
+    // field with doubled quotes): it is valid during the call only.
     // Returns false for malformed text or when a callback stops.
     template <class OnField, class OnRecord>
     bool run(size_t pos, bool last, OnField&& onField, OnRecord&& onRecord) {
@@ -76,11 +95,10 @@ public:
             size_t field = 0;
             for (;;) {
                 if (pos >= n) {  // the text ends after a delimiter: an empty last field
-                    if (!last || !onField(field++, std::string_view(), true)) return false;
+                    if (!last || !onField(field++, std::string_view())) return false;
                     return onRecord(field, n);
                 }
                 std::string_view value;
-                bool stable = true;
                 size_t e;
                 if (p[pos] == '"') {
                     size_t q = pos + 1, seg = q;
@@ -99,7 +117,6 @@ public:
                         if (escaped) {
                             scratch_.append(p + seg, k - seg);
                             value = scratch_;
-                            stable = false;
                         } else {
                             value = std::string_view(p + pos + 1, k - pos - 1);
                         }
@@ -118,7 +135,7 @@ public:
                     }
                     value = std::string_view(p + pos, e - pos);
                 }
-                if (!onField(field++, value, stable)) return false;
+                if (!onField(field++, value)) return false;
                 if (e >= n) {
                     if (!last) return false;
                     return onRecord(field, n);
@@ -176,9 +193,23 @@ private:
 
 // Open-addressing index of a piece's distinct strings: per slot the high 32
 // bits of the hash and the code + 1 (0 = empty).
+// The strings are copied into blocks, packed in the order met: comparing
+// with them stays within a small part of memory instead of the whole piece.
 struct CSVChunkParser::Dictionary {
-    std::vector<uint64_t> slots = std::vector<uint64_t>(1024, 0);
-    std::vector<std::unique_ptr<char[]>> copies;  // strings that are not in the text
+    std::vector<uint64_t> slots;
+    std::vector<std::unique_ptr<char[]>> blocks;
+    size_t used = 0, room = 0;
+    std::string_view keep(std::string_view v) {
+        if (v.size() > room - used || blocks.empty()) {
+            room = std::max<size_t>(64 * 1024, v.size());
+            blocks.push_back(std::make_unique_for_overwrite<char[]>(room));
+            used = 0;
+        }
+        char* at = blocks.back().get() + used;
+        std::memcpy(at, v.data(), v.size());
+        used += v.size();
+        return std::string_view(at, v.size());
+    }
 };
 
 CSVChunkParser::CSVChunkParser(char delimiter, std::vector<ColumnPlan> plan)
@@ -188,8 +219,43 @@ CSVChunkParser::CSVChunkParser(char delimiter, std::vector<ColumnPlan> plan)
 
 CSVChunkParser::~CSVChunkParser() = default;
 
+namespace {
+// Plain decimals of up to 15 digits ("474.70", "-12", "100012"): the digits
+// as an integer divided by a power of ten. Both are exact doubles, so the one
+// rounding of the division gives the nearest double, as from_chars does.
+inline bool readShortDecimal(std::string_view t, double& out) {
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = t.data();
+    const char* end = p + t.size();
+    bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    uint64_t m = 0;
+    int digits = 0, fraction = -1;
+    for (; p < end; ++p) {
+        unsigned d = static_cast<unsigned>(*p - '0');
+        if (d < 10) {
+            m = m * 10 + d;
+            ++digits;
+            if (fraction >= 0) ++fraction;
+        } else if (*p == '.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15 || fraction == 0) return false;
+    double v = static_cast<double>(m);
+    if (fraction > 0) v /= kPow10[fraction];
+    out = negative ? -v : v;
+    return true;
+}
+} // namespace
+
 bool CSVChunkParser::readNumber(std::string_view text, double& out) {
     std::string_view t = trim(text);
+    if (t.size() > 4 || (!t.empty() && static_cast<unsigned>(t.back() - '0') < 10)) {
+        if (readShortDecimal(t, out)) return true;
+    }
     if (isMissingToken(t)) {
         out = kNaN;
         return true;
@@ -226,7 +292,7 @@ bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last
     bool done = false;
     bool ok = t.run(
         0, last,
-        [&](size_t, std::string_view v, bool) {
+        [&](size_t, std::string_view v) {
             fields.emplace_back(v);
             return true;
         },
@@ -239,12 +305,15 @@ bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last
     return done;
 }
 
-uint32_t CSVChunkParser::intern(size_t column, std::string_view value, bool stable) {
+uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
     ColumnValues& col = columns_[column];
     if (value.empty()) return 0;
     auto& dict = dictionaries_[column];
     if (!dict) {
         dict = std::make_unique<Dictionary>();
+        size_t slots = 1024;
+        while (slots < plan_[column].distinctHint * 2 && slots < (size_t(1) << 24)) slots *= 2;
+        dict->slots.assign(slots, 0);
         col.dictionary.assign(1, std::string_view());
     }
     uint64_t h = hashBytes(value.data(), value.size());
@@ -256,16 +325,12 @@ uint32_t CSVChunkParser::intern(size_t column, std::string_view value, bool stab
         if (!s) break;
         if ((s & 0xffffffff00000000ull) == high) {
             uint32_t code = static_cast<uint32_t>(s) - 1;
-            if (col.dictionary[code] == value) return code;
+            std::string_view known = col.dictionary[code];
+            if (known.size() == value.size() && sameBytes(known.data(), value.data(), value.size())) return code;
         }
     }
     uint32_t code = static_cast<uint32_t>(col.dictionary.size());
-    if (!stable) {
-        dict->copies.push_back(std::make_unique<char[]>(value.size()));
-        std::memcpy(dict->copies.back().get(), value.data(), value.size());
-        value = std::string_view(dict->copies.back().get(), value.size());
-    }
-    col.dictionary.push_back(value);
+    col.dictionary.push_back(dict->keep(value));
     dict->slots[i] = high | (code + 1);
     if (col.dictionary.size() * 2 > dict->slots.size()) {
         std::vector<uint64_t> bigger(dict->slots.size() * 2, 0);
@@ -296,7 +361,7 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
     Tokenizer t(text, delimiter_);
     bool ok = t.run(
         0, last,
-        [&](size_t c, std::string_view v, bool stable) {
+        [&](size_t c, std::string_view v) {
             if (c >= columns) return false;
             ColumnValues& col = columns_[c];
             switch (col.kind) {
@@ -323,7 +388,7 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
                 break;
             }
             case Kind::TEXT:
-                if (plan_[c].kind == Kind::TEXT) col.codes.push_back(intern(c, v, stable));
+                if (plan_[c].kind == Kind::TEXT) col.codes.push_back(intern(c, v));
                 break;
             }
             return true;
@@ -349,8 +414,8 @@ bool CSVChunkParser::reparseAsText(size_t column) {
     Tokenizer t(text_, delimiter_);
     return t.run(
         0, last_,
-        [&](size_t c, std::string_view v, bool stable) {
-            if (c == column) col.codes.push_back(intern(c, v, stable));
+        [&](size_t c, std::string_view v) {
+            if (c == column) col.codes.push_back(intern(c, v));
             return true;
         },
         [](size_t, size_t) { return true; });

@@ -30,6 +30,7 @@ public:
     struct ColumnPlan {
         Kind kind = Kind::SKIP;
         const Formatter* format = nullptr;
+        size_t distinctHint = 0;  // text: distinct values expected (sizes the index)
     };
     struct ColumnValues {
         Kind kind = Kind::SKIP;
@@ -77,7 +78,7 @@ public:
 private:
     class Tokenizer;
     struct Dictionary;
-    uint32_t intern(size_t column, std::string_view value, bool stable);
+    uint32_t intern(size_t column, std::string_view value);
 
     char delimiter_;
     std::vector<ColumnPlan> plan_;

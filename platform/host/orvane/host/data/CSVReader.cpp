@@ -599,9 +599,11 @@ public:
         plan_.assign(n, {});
         state_.assign(n, State::NUMBERS);
         textSeen_ = std::make_unique<std::atomic<bool>[]>(n);
+        distinct_ = std::make_unique<std::atomic<size_t>[]>(n);
         for (size_t c = 0; c < n; ++c) {
             ColumnState& st = r.columns[c];
             textSeen_[c] = false;
+            distinct_[c] = 0;
             if (st.mode == ColumnState::CHARACTER) {
                 plan_[c].kind = CSVChunkParser::Kind::TEXT;
                 state_[c] = State::TEXT;
@@ -669,9 +671,11 @@ private:
                     }
                 }
                 std::vector<CSVChunkParser::ColumnPlan> plan = plan_;
-                for (size_t c = 0; c < plan.size(); ++c)
+                for (size_t c = 0; c < plan.size(); ++c) {
                     if (plan[c].kind == CSVChunkParser::Kind::AUTO && textSeen_[c].load(std::memory_order_relaxed))
                         plan[c].kind = CSVChunkParser::Kind::TEXT;
+                    plan[c].distinctHint = distinct_[c].load(std::memory_order_relaxed);
+                }
                 const size_t skip = ch.index == 0 ? headerEnd_ : 0;
                 CSVChunkParser parser(options_.delimiter, std::move(plan));
                 std::string_view body = ch.text.substr(std::min(skip, ch.text.size()));
@@ -718,6 +722,7 @@ private:
             case State::TEXT:
                 if (v.kind != CSVChunkParser::Kind::TEXT && !parser.reparseAsText(c)) return false;
                 appendText(*st.column, v);
+                distinct_[c].store(v.dictionary.size(), std::memory_order_relaxed);
                 break;
             case State::LATE:
             case State::SKIPPED: break;
@@ -756,6 +761,9 @@ private:
     std::vector<CSVChunkParser::ColumnPlan> plan_;
     std::vector<State> state_;
     std::unique_ptr<std::atomic<bool>[]> textSeen_;
+    // Distinct values of the last piece joined, per column: sizes the next
+    // pieces' dictionaries.
+    std::unique_ptr<std::atomic<size_t>[]> distinct_;
     bool countLines_ = false;
 
     std::mutex sourceMutex_;
