@@ -91,14 +91,19 @@ std::string summary(const Column& c) {
 int inspectData(const std::vector<std::string>& args) {
     std::string file, columns;
     long rowLimit = 10;
+    long threads = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--data") continue;
-        if (a == "--columns" || a == "--rows") {
+        if (a == "--columns" || a == "--rows" || a == "--threads") {
             if (i + 1 >= args.size()) return fail("inspect: " + a + " needs a value");
             const std::string& v = args[++i];
             if (a == "--columns") {
                 columns = v;
+            } else if (a == "--threads") {
+                auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), threads);
+                if (ec != std::errc() || p != v.data() + v.size() || threads < 0 || threads > 256)
+                    return fail("inspect: --threads needs a number of threads (0 for one per core), not \"" + v + "\"");
             } else {
                 auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
                 if (ec != std::errc() || p != v.data() + v.size() || rowLimit < 0)
@@ -115,6 +120,7 @@ int inspectData(const std::vector<std::string>& args) {
     if (file.empty()) return fail("inspect: no file given (usage: orvane inspect --data FILE.csv)");
 
     CSVReader::Options options;
+    options.threads = static_cast<unsigned>(threads);
     if (!columns.empty()) {
         std::string error;
         if (!CSVReader::readColumnSpecs(columns, options.columns, error)) return fail(error);

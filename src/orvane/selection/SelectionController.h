@@ -4,7 +4,7 @@
 namespace orvane {
 
 // Turns user choices into selections on data and announces selection changes.
-class SelectionController : public EventDispatcher {
+class SelectionController : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10075;
     static constexpr int SELECTION_CHANGED = 20054;

@@ -193,22 +193,31 @@ private:
 
 // Open-addressing index of a piece's distinct strings: per slot the high 32
 // bits of the hash and the code + 1 (0 = empty).
-// The strings are copied into blocks, packed in the order met: comparing
-// with them stays within a small part of memory instead of the whole piece.
+// The strings are copied into blocks, packed in the order met, each after
+// its code: comparing with them stays within a small part of memory instead
+// of the whole piece. A slot holds the hash's high half with the length, and
+// the string: a lookup touches the slot and the string only.
 struct CSVChunkParser::Dictionary {
-    std::vector<uint64_t> slots;
+    struct Slot {
+        uint64_t key = 0;  // hash high 32 bits | length
+        const char* text = nullptr;  // null: empty slot; the code is the 4 bytes before
+    };
+    std::vector<Slot> slots;
     std::vector<std::unique_ptr<char[]>> blocks;
     size_t used = 0, room = 0;
-    std::string_view keep(std::string_view v) {
-        if (v.size() > room - used || blocks.empty()) {
-            room = std::max<size_t>(64 * 1024, v.size());
+    const char* keep(std::string_view v, uint32_t code) {
+        size_t need = v.size() + 4;
+        if (blocks.empty() || need > room - used) {
+            room = std::max<size_t>(64 * 1024, need);
             blocks.push_back(std::make_unique_for_overwrite<char[]>(room));
             used = 0;
         }
         char* at = blocks.back().get() + used;
-        std::memcpy(at, v.data(), v.size());
-        used += v.size();
-        return std::string_view(at, v.size());
+        std::memcpy(at, &code, 4);
+        std::memcpy(at + 4, v.data(), v.size());
+        used += (need + 3) & ~size_t(3);
+        if (used > room) used = room;
+        return at + 4;
     }
 };
 
@@ -306,40 +315,40 @@ bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last
 }
 
 uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
-    ColumnValues& col = columns_[column];
     if (value.empty()) return 0;
+    ColumnValues& col = columns_[column];
     auto& dict = dictionaries_[column];
     if (!dict) {
         dict = std::make_unique<Dictionary>();
         size_t slots = 1024;
         while (slots < plan_[column].distinctHint * 2 && slots < (size_t(1) << 24)) slots *= 2;
-        dict->slots.assign(slots, 0);
+        dict->slots.resize(slots);
         col.dictionary.assign(1, std::string_view());
     }
-    uint64_t h = hashBytes(value.data(), value.size());
+    const uint64_t h = hashBytes(value.data(), value.size());
+    const uint64_t key = (h & 0xffffffff00000000ull) | static_cast<uint32_t>(value.size());
     size_t mask = dict->slots.size() - 1;
     size_t i = h & mask;
-    uint64_t high = h & 0xffffffff00000000ull;
     for (;; i = (i + 1) & mask) {
-        uint64_t s = dict->slots[i];
-        if (!s) break;
-        if ((s & 0xffffffff00000000ull) == high) {
-            uint32_t code = static_cast<uint32_t>(s) - 1;
-            std::string_view known = col.dictionary[code];
-            if (known.size() == value.size() && sameBytes(known.data(), value.data(), value.size())) return code;
+        const Dictionary::Slot& s = dict->slots[i];
+        if (!s.text) break;
+        if (s.key == key && sameBytes(s.text, value.data(), value.size())) {
+            uint32_t code;
+            std::memcpy(&code, s.text - 4, 4);
+            return code;
         }
     }
     uint32_t code = static_cast<uint32_t>(col.dictionary.size());
-    col.dictionary.push_back(dict->keep(value));
-    dict->slots[i] = high | (code + 1);
+    const char* kept = dict->keep(value, code);
+    col.dictionary.emplace_back(kept, value.size());
+    dict->slots[i] = {key, kept};
     if (col.dictionary.size() * 2 > dict->slots.size()) {
-        std::vector<uint64_t> bigger(dict->slots.size() * 2, 0);
+        std::vector<Dictionary::Slot> bigger(dict->slots.size() * 2);
         size_t m = bigger.size() - 1;
-        for (uint64_t s : dict->slots) {
-            if (!s) continue;
-            std::string_view v = col.dictionary[static_cast<uint32_t>(s) - 1];
-            size_t j = hashBytes(v.data(), v.size()) & m;
-            while (bigger[j]) j = (j + 1) & m;
+        for (const Dictionary::Slot& s : dict->slots) {
+            if (!s.text) continue;
+            size_t j = hashBytes(s.text, static_cast<uint32_t>(s.key)) & m;
+            while (bigger[j].text) j = (j + 1) & m;
             bigger[j] = s;
         }
         dict->slots.swap(bigger);
