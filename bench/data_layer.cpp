@@ -4,7 +4,14 @@
 //
 //   bench_data_layer [benchmark flags]        uses $ORVANE_BENCH_CSV or writes
 //                                              a 1,000,000-row file in /tmp
-//   bench_data_layer --generate FILE [ROWS]   writes the benchmark file only
+//   bench_data_layer --generate FILE [ROWS [QUOTED_EVERY EMPTY_EVERY]]
+//                                             writes the benchmark file only: a
+//                                             quoted customer with a comma every
+//                                             QUOTED_EVERY rows (997), an empty
+//                                             field every EMPTY_EVERY rows (never)
+//   bench_data_layer --peak FILE THREADS      reads FILE once and prints the
+//                                             memory held by the columns and the
+//                                             peak resident memory of the read
 #include "orvane/host/data/CSVReader.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/Expression.h"
@@ -15,7 +22,10 @@
 #include "orvane/host/data/SortState.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +42,7 @@ namespace {
 // 10 columns, 5 numbers and 5 strings: order_id, region (8 values), product
 // (2000), customer (~50,000), channel (4), order_date (ISO text), quantity,
 // unit_price, revenue, discount.
-bool generate(const std::string& path, long rows) {
+bool generate(const std::string& path, long rows, long quotedEvery = 997, long emptyEvery = 0) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
     std::mt19937_64 rng(7);
@@ -49,8 +59,15 @@ bool generate(const std::string& path, long rows) {
         int q = 1 + pick(50);
         double p = std::round((1 + uniform() * 499) * 100) / 100;
         double d = std::round(uniform() * 0.3 * 1000) / 1000;
-        std::snprintf(customer, sizeof customer, i % 997 == 0 ? "\"%s %s %d, Jr.\"" : "%s %s %d", first[pick(20)],
+        std::snprintf(customer, sizeof customer, i % quotedEvery == 0 ? "\"%s %s %d, Jr.\"" : "%s %s %d", first[pick(20)],
                       last[pick(10)], 1 + pick(250));
+        if (emptyEvery > 0 && i % emptyEvery == 0) {
+            // Channel and discount left empty.
+            std::fprintf(f, "%ld,%s,Product %04d,%s,%.0s,20%02d-%02d-%02d,%d,%.2f,%.2f,\n", 100000 + i,
+                         regions[pick(8)], pick(2000), customer, channels[pick(4)], 15 + pick(10), 1 + pick(12),
+                         1 + pick(28), q, p, q * p * (1 - d));
+            continue;
+        }
         std::fprintf(f, "%ld,%s,Product %04d,%s,%s,20%02d-%02d-%02d,%d,%.2f,%.2f,%.3f\n", 100000 + i, regions[pick(8)],
                      pick(2000), customer, channels[pick(4)], 15 + pick(10), 1 + pick(12), 1 + pick(28), q, p,
                      q * p * (1 - d), d);
@@ -78,17 +95,27 @@ const std::shared_ptr<DataSet>& loaded() {
     return ds;
 }
 
+// Reading the file with 1 and 2 threads.
 void CsvRead(benchmark::State& state) {
     size_t bytes = fileSize(csvPath());
+    CSVReader::Options options;
+    options.threads = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        auto r = CSVReader::readFile(csvPath());
+        auto r = CSVReader::readFile(csvPath(), options);
         if (!r.ok()) state.SkipWithError(r.error.c_str());
         benchmark::DoNotOptimize(r.dataSet);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
     state.counters["rows"] = static_cast<double>(loaded() ? loaded()->getRowCount() : 0);
 }
-BENCHMARK(CsvRead)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(CsvRead)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 void SortStringThenNumber(benchmark::State& state) {
     const auto& ds = loaded();
@@ -228,15 +255,40 @@ BENCHMARK(RowStates10M)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+// Memory of one read: the heap the loaded columns hold afterwards and the
+// growth of the peak resident memory during the read, in bytes, as JSON.
+int peak(const char* path, unsigned threads) {
+    struct rusage before, after;
+    getrusage(RUSAGE_SELF, &before);
+    const size_t heapBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
+    CSVReader::Options options;
+    options.threads = threads;
+    options.createRowStates = false;
+    auto r = CSVReader::readFile(path, options);
+    if (!r.ok()) {
+        std::fprintf(stderr, "bench_data_layer: %s\n", r.error.c_str());
+        return 1;
+    }
+    getrusage(RUSAGE_SELF, &after);
+    struct mallinfo2 m = mallinfo2();
+    const size_t held = m.uordblks + m.hblkhd - heapBefore;
+    std::printf("{\"held\": %zu, \"peak_growth\": %ld, \"rows\": %zu}\n", held,
+                (after.ru_maxrss - before.ru_maxrss) * 1024L, r.dataSet->getRowCount());
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--generate") == 0) {
         long rows = argc >= 4 ? std::atol(argv[3]) : 1000000;
-        if (!generate(argv[2], rows)) {
+        long quotedEvery = argc >= 5 ? std::max(1L, std::atol(argv[4])) : 997;
+        long emptyEvery = argc >= 6 ? std::atol(argv[5]) : 0;
+        if (!generate(argv[2], rows, quotedEvery, emptyEvery)) {
             std::fprintf(stderr, "bench_data_layer: cannot write %s\n", argv[2]);
             return 1;
         }
         return 0;
     }
+    if (argc >= 4 && std::strcmp(argv[1], "--peak") == 0) return peak(argv[2], static_cast<unsigned>(std::atoi(argv[3])));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

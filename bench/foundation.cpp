@@ -10,6 +10,9 @@
 #include <expat.h>
 
 #include <cstdlib>
+#include <malloc.h>
+#include <memory>
+#include <vector>
 #include <new>
 #include <string>
 
@@ -19,8 +22,10 @@
 // increment on every allocation.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 static thread_local size_t gAllocations = 0;
+static thread_local size_t gAllocatedBytes = 0;
 void* operator new(size_t n) {
     ++gAllocations;
+    gAllocatedBytes += n;
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
@@ -79,6 +84,38 @@ static void BM_PropertySetChangedNoListener(benchmark::State& state) {
 }
 BENCHMARK(BM_PropertySetChangedNoListener);
 
+// Memory of properties and models: the bytes of a Property<float> and the
+// bytes allocated for a layout proxy with its constraint (both models, their
+// properties, the link between them and the shared-pointer blocks).
+static void BM_ModelMemory(benchmark::State& state) {
+    OrvaneUIPackage::instance();
+    constexpr int kPairs = 10000;
+    double pairBytes = 0, heldBytes = 0;
+    for (auto _ : state) {
+        std::vector<std::shared_ptr<LayoutProxy>> keep;
+        keep.reserve(kPairs);
+        const size_t before = gAllocatedBytes;
+        const size_t heldBefore = mallinfo2().uordblks + mallinfo2().hblkhd;
+        for (int i = 0; i < kPairs; ++i) {
+            auto proxy = LayoutProxy::create();
+            proxy->defaultConstraint.set(LayoutConstraint::create());
+            keep.push_back(std::move(proxy));
+        }
+        pairBytes = static_cast<double>(gAllocatedBytes - before) / kPairs;
+        heldBytes = static_cast<double>(mallinfo2().uordblks + mallinfo2().hblkhd - heldBefore) / kPairs;
+        benchmark::DoNotOptimize(keep.data());
+    }
+    state.counters["bytes/Property<float>"] = static_cast<double>(sizeof(Property<float>));
+    state.counters["bytes/Property<double>"] = static_cast<double>(sizeof(Property<double>));
+    state.counters["bytes/LayoutProxy"] = static_cast<double>(sizeof(LayoutProxy));
+    state.counters["bytes/LayoutConstraint"] = static_cast<double>(sizeof(LayoutConstraint));
+    // Held: the heap the pair keeps (malloc's own headers included);
+    // allocated: every byte asked for while building it, freed ones included.
+    state.counters["held/proxy+constraint"] = heldBytes;
+    state.counters["allocated/proxy+constraint"] = pairBytes;
+}
+BENCHMARK(BM_ModelMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // A document of n models: a list table column record with a compact-format
 // child per record, under one layout proxy tree.
 static std::string makeDocument(int models) {
@@ -100,14 +137,15 @@ static std::string makeDocument(int models) {
 static void BM_ReadDocument100k(benchmark::State& state) {
     OrvaneUIPackage::instance();
     std::string doc = makeDocument(100000);
-    size_t allocations = 0;
+    size_t allocations = 0, bytes = 0;
     for (auto _ : state) {
-        const size_t before = gAllocations;
+        const size_t before = gAllocations, beforeBytes = gAllocatedBytes;
         auto d = OrvaneUIDeserializer::create();
         auto root = d->deserialize(doc, true);
         if (!root) state.SkipWithError(d->getLastError().toString().c_str());
         benchmark::DoNotOptimize(root.get());
         allocations += gAllocations - before;
+        bytes += gAllocatedBytes - beforeBytes;
         // Freeing the tree is measured by BM_FreeDocument100k.
         state.PauseTiming();
         root.reset();
@@ -116,6 +154,7 @@ static void BM_ReadDocument100k(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(doc.size()));
     state.counters["allocations/model"] =
         static_cast<double>(allocations) / static_cast<double>(state.iterations()) / 100000.0;
+    state.counters["bytes/model"] = static_cast<double>(bytes) / static_cast<double>(state.iterations()) / 100000.0;
 }
 BENCHMARK(BM_ReadDocument100k)->Unit(benchmark::kMillisecond);
 

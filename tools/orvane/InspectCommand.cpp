@@ -129,7 +129,7 @@ int inspect(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N]",
+ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N] [--threads N]",
                     "print the model tree of a model document (or write it back as XML), or the typed columns "
                     "and first rows of a data file",
                     &inspect,
@@ -137,7 +137,8 @@ ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.c
                      {"--data", "", "FILE is a CSV data file: print its typed columns and first rows"},
                      {"--columns", "META.csv", "column metadata (name,label,format,usage) for --data; "
                                                "default: FILE.columns.csv when present"},
-                     {"--rows", "N", "rows to print with --data (default 10)"}},
+                     {"--rows", "N", "rows to print with --data (default 10)"},
+                     {"--threads", "N", "threads reading the --data file (default 0: one per core)"}},
                     "FILE may be \"-\" (standard input). A report page (a LayoutProxy tree with <content>\n"
                     "elements) prints its layout tree.\n\n"
                     "examples:\n  orvane inspect examples/layout.xml\n  orvane inspect --data examples/sales.csv --rows 3");

@@ -72,6 +72,13 @@ std::string summary(const Column& c) {
 int inspectData(const ArgParser& p) {
     long rowLimit = 10;
     if (p.has("xml")) return usageError("inspect", "--xml does not go with --data");
+    long threads = 0;
+    if (p.has("threads")) {
+        const std::string v = p.get("threads");
+        auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), threads);
+        if (ec != std::errc() || end != v.data() + v.size() || threads < 0 || threads > 256)
+            return usageError("inspect", "--threads needs a number of threads (0 for one per core), not \"" + v + "\"");
+    }
     if (p.has("rows")) {
         const std::string v = p.get("rows");
         auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
@@ -89,6 +96,7 @@ int inspectData(const ArgParser& p) {
     if (!columns.empty() && !ToolFiles::checkReadable(columns, error)) return fail(error);
 
     CSVReader::Options options;
+    options.threads = static_cast<unsigned>(threads);
     if (!columns.empty() && !CSVReader::readColumnSpecs(columns, options.columns, error)) return fail(error);
     auto result = file == "-" ? CSVReader::readString(text, options, ToolFiles::STDIN_NAME)
                               : CSVReader::readFile(file, options);

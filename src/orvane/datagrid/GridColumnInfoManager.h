@@ -14,7 +14,7 @@ class Rule;
 // Per-column information of tables and crosstabs: column records by data
 // column, row and column level records (crosstabs), and the display order of
 // reordered columns. Announces CONTENT_CHANGED when records are stored.
-class GridColumnInfoManager : public EventDispatcher {
+class GridColumnInfoManager : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10042;
     static constexpr int CONTENT_CHANGED = 20042;

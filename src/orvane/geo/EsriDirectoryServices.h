@@ -21,7 +21,7 @@ namespace orvane {
 // every request of the walk has been answered and none failed; each failure
 // is a QUERY_SERVICES_FAILED WarningEvent (the walk goes on, its results so
 // far stay readable). A new queryServices call abandons the previous walk.
-class EsriDirectoryServices : public EventDispatcher {
+class EsriDirectoryServices : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10029;
     static constexpr int QUERY_SERVICES_READY = 20029;

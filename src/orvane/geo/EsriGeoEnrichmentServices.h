@@ -15,7 +15,7 @@ namespace orvane {
 // variables available for a country grouped by category, data collection
 // and field category. Completion and failure are events on the client; a new
 // request of one kind supersedes an outstanding one of the same kind.
-class EsriGeoEnrichmentServices : public EventDispatcher {
+class EsriGeoEnrichmentServices : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10031;
 

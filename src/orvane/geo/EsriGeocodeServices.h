@@ -19,7 +19,7 @@ namespace orvane {
 //
 // One run at a time: a new geocode or reverseGeocode call starts a new run,
 // and answers still outstanding from the previous run are dropped.
-class EsriGeocodeServices : public EventDispatcher {
+class EsriGeocodeServices : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10032;
 

@@ -4,7 +4,7 @@
 namespace orvane {
 
 // Untyped root of monitored vectors.
-class AbstractMonitoredVector : public EventDispatcher {
+class AbstractMonitoredVector : public EventDispatcher, public virtual Wrappable {
 public:
     // Event type of every vector change (a host event id).
     static constexpr int VECTOR_CHANGE_EVENT = 3;

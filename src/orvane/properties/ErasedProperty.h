@@ -11,23 +11,35 @@ public:
     ErasedProperty(PropertyOwner* owner, const PropertyDefinition& definition) : AbstractProperty(owner, definition) {}
 
     const void* getObjectHandle() const override { return &value_; }
-    const void* getCachedObjectHandle() const override { return &cached_; }
+    const void* getCachedObjectHandle() const override {
+        static const E none{};
+        const E* c = cachedSlotOrNull<E>();
+        return c ? c : &none;
+    }
 
     void clearCache() override {
         AbstractProperty::clearCache();
-        cached_ = E();
+        if (E* c = cachedSlotOrNull<E>()) *c = E();
     }
     void applyCache() override {
         if (!hasCachedValue()) return;
-        E pending = std::move(cached_);
-        cached_ = E();
+        E& slot = cachedSlot<E>();
+        E pending = std::move(slot);
+        slot = E();
         setCachePending(false);
         this->setGenerically(&pending);
     }
 
 protected:
+    // The pending value (held out of line: only while the owner caches).
+    E& cached() { return cachedSlot<E>(); }
+    const E& cachedValue() const {
+        static const E none{};
+        const E* c = cachedSlotOrNull<E>();
+        return c ? *c : none;
+    }
+
     E value_{};
-    E cached_{};
 };
 
 } // namespace orvane

@@ -117,7 +117,7 @@ public:
         dispatchPropertyChangeEvent(&this->value_, &this->value_, AbstractProperty::CHANGE_EVENT);
     }
     // The pending value while caching holds it back (else the current value).
-    T getCached() const { return this->hasCachedValue() ? fromErased(this->cached_) : get(); }
+    T getCached() const { return this->hasCachedValue() ? fromErased(this->cachedValue()) : get(); }
     // Sets the value without an event and without marking it set: for the
     // defaults an owning class gives its properties in its constructor.
     void setDefault(A value) {
@@ -135,7 +135,7 @@ public:
             return;
         }
         if (this->ownerCachingIsEnabled()) {
-            this->cached_ = nv;
+            this->cached() = nv;
             this->setCachePending(true);
             return;
         }
@@ -298,7 +298,7 @@ private:
                 v = get();  // may still be null while caching holds the set back
                 if (!v) {
                     v = std::make_shared<MonitoredVector<VectorElement>>();
-                    this->cached_ = toErased(v);
+                    this->cached() = toErased(v);
                 }
             }
             return v;

@@ -28,7 +28,7 @@ class SelectionOptions;
 // (matching rows selected, all others not) with one row-state write, so the
 // data set announces one SELECTED_CHANGED, and none when nothing changed.
 // Problems are logged (section 1) and the offending selection skipped.
-class SelectionController : public EventDispatcher {
+class SelectionController : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10075;
     static constexpr int SELECTION_CHANGED = 20054;

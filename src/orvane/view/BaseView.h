@@ -42,7 +42,7 @@ class Transition;
 // when neither the subview nor anything below it asked for an update and its
 // frame is unchanged, the kept group is put back instead of drawing again, so
 // one changed view costs its own drawing, not its siblings'.
-class BaseView : public virtual EventDispatcher, public Focusable {
+class BaseView : public virtual EventDispatcher, public virtual Wrappable, public Focusable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10005;
     static constexpr int FRAME_INVALID = 20010;

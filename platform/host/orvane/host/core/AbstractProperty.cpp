@@ -4,13 +4,21 @@
 
 namespace orvane {
 
-AbstractProperty::AbstractProperty(PropertyOwner* owner, const PropertyDefinition& definition)
-    : owner_(owner), definition_(&definition) {
-    if (owner_) owner_->registerProperty(this);
+AbstractProperty::AbstractProperty(PropertyOwner* owner, const PropertyDefinition& definition) {
+    setPayload(&definition);
+    if (!owner) return;
+    const intptr_t delta = reinterpret_cast<intptr_t>(owner) - reinterpret_cast<intptr_t>(this);
+    int32_t steps = kFarOwner;
+    if (delta != 0 && delta % 8 == 0 && delta / 8 > kFarOwner && delta / 8 < -static_cast<intptr_t>(kFarOwner))
+        steps = static_cast<int32_t>(delta / 8);
+    else
+        static_cast<PropertyExtra&>(extra()).owner = owner;
+    aux_ = (static_cast<uint32_t>(steps) << 2) | (aux_ & 3u);
+    owner->registerProperty(this);
 }
 
 AbstractProperty::~AbstractProperty() {
-    if (owner_) owner_->unregisterProperty(this);
+    if (PropertyOwner* owner = getOwner()) owner->unregisterProperty(this);
 }
 
 void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -21,11 +29,11 @@ void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event
     deliverToListeners(event);
     forwardToParents(event);
     // The owner receives every event of its properties.
-    if (owner_) owner_->receiveForwardedEvent(event);
+    if (PropertyOwner* owner = getOwner()) owner->receiveForwardedEvent(event);
     event->setCurrentSource(previous ? previous : this);
 }
 
-void AbstractProperty::clearCache() { cachePending_ = false; }
+void AbstractProperty::clearCache() { setCachePending(false); }
 
 void AbstractProperty::changeEventHandler(const std::shared_ptr<PortableEvent>& event) { dispatchEvent(event); }
 
@@ -39,8 +47,11 @@ void AbstractProperty::updatePropertyChangeEventTree(EventDispatcher* oldChild, 
     if (newChild && newChild->forwardsEvents()) newChild->addForwardTarget(this);
 }
 
-EventDispatcher* AbstractProperty::implicitParent() const { return owner_; }
+EventDispatcher* AbstractProperty::implicitParent() const { return getOwner(); }
 
-bool AbstractProperty::ownerCachingIsEnabled() const { return owner_ && owner_->getCachingIsEnabled(); }
+bool AbstractProperty::ownerCachingIsEnabled() const {
+    PropertyOwner* owner = getOwner();
+    return owner && owner->getCachingIsEnabled();
+}
 
 } // namespace orvane

@@ -13,6 +13,12 @@ class PropertyOwner;
 // Root of typed properties. A property belongs to an owner (normally a model),
 // which registers it; the property's events reach the owner's listeners.
 //
+// A property is kept small, since models hold many: besides its value it is
+// the dispatcher's virtual table and word (which holds the definition until
+// listeners, links or a pending cached value need the extra block) and one
+// more word for the flags and the owner, kept as its distance from the
+// property (the owner holds its properties as members).
+//
 // Erased access, used by generic code (the document parser and serializer, the
 // cache): a property stores an erased value of one of the types bool, int,
 // unsigned, float, double, shared_ptr<void> or weak_ptr<void>. setGenerically
@@ -28,15 +34,20 @@ public:
     AbstractProperty(PropertyOwner* owner, const PropertyDefinition& definition);
     ~AbstractProperty() override;
 
-    PropertyOwner* getOwner() const { return owner_; }
-    const PropertyDefinition& getDefinition() const { return *definition_; }
-    const std::string_view getName() const { return definition_->name; }
-    int getValueType() const { return definition_->valueType; }
+    PropertyOwner* getOwner() const {
+        const int32_t steps = static_cast<int32_t>(aux_) >> 2;
+        if (steps == 0) return nullptr;
+        if (steps == kFarOwner) return static_cast<PropertyExtra*>(extraOrNull())->owner;
+        return reinterpret_cast<PropertyOwner*>(reinterpret_cast<intptr_t>(this) + static_cast<intptr_t>(steps) * 8);
+    }
+    const PropertyDefinition& getDefinition() const { return *static_cast<const PropertyDefinition*>(payload()); }
+    const std::string_view getName() const { return getDefinition().name; }
+    int getValueType() const { return getDefinition().valueType; }
 
-    bool hasValue() const { return hasValue_; }
-    bool hasCachedValue() const { return cachePending_; }
+    bool hasValue() const { return (aux_ & kHasValue) != 0; }
+    bool hasCachedValue() const { return (aux_ & kCachePending) != 0; }
     // Forgets that a value was set (the value itself stays).
-    void clearHasValue() { hasValue_ = false; }
+    void clearHasValue() { aux_ &= ~kHasValue; }
 
     void dispatchEvent(const std::shared_ptr<PortableEvent>& event) override;
 
@@ -81,15 +92,37 @@ protected:
     EventDispatcher* implicitParent() const override;
     bool ownerCachingIsEnabled() const;
 
-    void markHasValue() { hasValue_ = true; }
-    void setCachePending(bool p) { cachePending_ = p; }
+    void markHasValue() { aux_ |= kHasValue; }
+    void setCachePending(bool p) { aux_ = p ? aux_ | kCachePending : aux_ & ~kCachePending; }
+
+    // What only some properties need, out of line: the owner when it is not
+    // near, and the pending cached value (of the erased type).
+    struct PropertyExtra : Extra {
+        PropertyOwner* owner = nullptr;
+        std::shared_ptr<void> cached;
+    };
+    // Subclasses keep their out-of-line state in PropertyExtra.
+    std::unique_ptr<Extra> makeExtra() const final { return std::make_unique<PropertyExtra>(); }
+    // The pending cached value's storage, created on first use.
+    template <class E>
+    E& cachedSlot() {
+        auto& x = static_cast<PropertyExtra&>(extra());
+        if (!x.cached) x.cached = std::make_shared<E>();
+        return *static_cast<E*>(x.cached.get());
+    }
+    template <class E>
+    E* cachedSlotOrNull() const {
+        auto* x = static_cast<PropertyExtra*>(extraOrNull());
+        return x && x->cached ? static_cast<E*>(x->cached.get()) : nullptr;
+    }
 
 private:
-    // The flags first: they can share the tail padding of the dispatcher base.
-    bool hasValue_ = false;
-    bool cachePending_ = false;
-    PropertyOwner* owner_;
-    const PropertyDefinition* definition_;
+    static constexpr uint32_t kHasValue = 1, kCachePending = 2;
+    static constexpr int32_t kFarOwner = -(int32_t(1) << 29);
+    // Bit 0: has a value; bit 1: a cached value is pending; bits 2-31 (signed):
+    // the owner's distance from this property in 8-byte steps, 0 for none,
+    // kFarOwner when it is kept in the extra block.
+    uint32_t aux_ = 0;
 };
 
 } // namespace orvane

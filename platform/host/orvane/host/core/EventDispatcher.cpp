@@ -65,17 +65,37 @@ std::vector<EventDispatcher*> EventDispatcher::DispatcherList::toVector() const 
 }
 
 std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
-    if (!currentSource_) return nullptr;
-    return currentSource_->sharedAs<EventDispatcher>();
+    auto* w = dynamic_cast<Wrappable*>(currentSource_);
+    return w ? w->sharedAs<EventDispatcher>() : nullptr;
 }
 
 EventDispatcher::~EventDispatcher() {
+    Extra* e = extraOrNull();
+    if (!e) return;
     // Unlink both directions so that no dangling pointer survives this object.
-    if (!linksOrNull()) return;
-    for (size_t i = 0, n = linksOrNull()->parents.size(); i < n; ++i)
-        if (EventDispatcher* p = linksOrNull()->parents[i]; p->linksOrNull()) p->linksOrNull()->children.eraseOne(this);
-    for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
-        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+    for (size_t i = 0, n = e->links.parents.size(); i < n; ++i)
+        if (EventDispatcher* p = e->links.parents[i]; p->linksOrNull()) p->linksOrNull()->children.eraseOne(this);
+    for (size_t i = 0, n = e->links.children.size(); i < n; ++i)
+        if (EventDispatcher* c = e->links.children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+    delete e;
+}
+
+EventDispatcher::Extra& EventDispatcher::extra() {
+    if (Extra* e = extraOrNull()) return *e;
+    Extra* e = makeExtra().release();
+    e->payload = reinterpret_cast<const void*>(state_ & kPointer);
+    state_ = (state_ & ~kPointer) | kHasExtra | reinterpret_cast<uintptr_t>(e);
+    return *e;
+}
+
+void EventDispatcher::setPayload(const void* p) {
+    if (Extra* e = extraOrNull()) e->payload = p;
+    else state_ = (state_ & ~kPointer) | reinterpret_cast<uintptr_t>(p);
+}
+
+std::shared_ptr<const void> EventDispatcher::keepAlive() const {
+    auto* w = dynamic_cast<const Wrappable*>(this);
+    return w ? std::shared_ptr<const void>(w->weak_from_this().lock()) : nullptr;
 }
 
 EventDispatcher::TypeListeners* EventDispatcher::findListeners(int type) const {
@@ -111,7 +131,7 @@ void EventDispatcher::removeEventListener(int type, const std::shared_ptr<Abstra
 }
 
 void EventDispatcher::removeAllEventListeners() {
-    if (extra_) extra_->listeners.clear();
+    if (Extra* e = extraOrNull()) e->listeners.clear();
 }
 
 bool EventDispatcher::hasEventListener(int type) const {
@@ -133,7 +153,7 @@ bool EventDispatcher::wouldDeliver(int type) const {
     int visited = 0;
     while (top > 0) {
         const EventDispatcher* d = stack[--top];
-        if (!d->dispatchEnabled_) continue;
+        if (!d->getDispatchIsEnabled()) continue;
         if (d->hasEventListener(type)) return true;
         if (++visited > 4096) return true;
         if (EventDispatcher* ip = d->implicitParent()) {
@@ -174,9 +194,9 @@ bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
 }
 
 void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
-    if (!event || !dispatchEnabled_) return;
+    if (!event || !getDispatchIsEnabled()) return;
     // A listener may drop the last outside reference to this dispatcher.
-    auto keepAlive = weak_from_this().lock();
+    auto keep = keepAlive();
     if (!event->getOriginalSource()) event->setOriginalSource(this);
     EventDispatcher* previous = event->getCurrentSource();
     event->setCurrentSource(this);

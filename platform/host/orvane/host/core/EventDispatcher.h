@@ -18,12 +18,18 @@ namespace orvane {
 // dispatchers (a property to its owner, a child model to the property holding
 // it). A forwarded event is dispatched again on the parent with the parent as
 // current source, so listeners higher up the model tree see changes below.
-class EventDispatcher : public virtual Wrappable {
+//
+// A dispatcher is one word besides its virtual table: listeners and links
+// live in a block allocated on first use, and the flags share the word. It is
+// not a Wrappable itself, so that properties (which are dispatchers) do not
+// carry a weak self-pointer; classes handed across the library boundary add
+// the Wrappable root themselves.
+class EventDispatcher {
 public:
     EventDispatcher() = default;
     EventDispatcher(const EventDispatcher&) = delete;
     EventDispatcher& operator=(const EventDispatcher&) = delete;
-    ~EventDispatcher() override;
+    virtual ~EventDispatcher();
 
     virtual void dispatchEvent(const std::shared_ptr<PortableEvent>& event);
 
@@ -39,11 +45,11 @@ public:
     // will see.
     bool wouldDeliver(int type) const;
 
-    bool getDispatchIsEnabled() const { return dispatchEnabled_; }
-    void setDispatchIsEnabled(bool enabled) { dispatchEnabled_ = enabled; }
+    bool getDispatchIsEnabled() const { return (state_ & kDispatchOff) == 0; }
+    void setDispatchIsEnabled(bool enabled) { state_ = enabled ? state_ & ~kDispatchOff : state_ | kDispatchOff; }
 
-    bool getCachingIsEnabled() const { return cachingEnabled_; }
-    virtual void setCachingIsEnabled(bool enabled) { cachingEnabled_ = enabled; }
+    bool getCachingIsEnabled() const { return (state_ & kCachingOn) != 0; }
+    virtual void setCachingIsEnabled(bool enabled) { state_ = enabled ? state_ | kCachingOn : state_ & ~kCachingOn; }
     // Drops whatever was held back while caching was on.
     virtual void clearCache() {}
 
@@ -57,10 +63,15 @@ public:
     bool hasForwardTarget(const EventDispatcher* parent) const;
     // Unlinks every dispatcher that forwards to this one.
     void removeAllForwardSources();
-    size_t getForwardTargetCount() const { return extra_ ? extra_->links.parents.size() : 0; }
+    size_t getForwardTargetCount() const { return linksOrNull() ? linksOrNull()->parents.size() : 0; }
 
     // Entry point for an event forwarded from a child; dispatches it here.
     virtual void receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event);
+
+    // The shared owner of this dispatcher, held while it dispatches (a
+    // listener may drop the last outside reference); empty when the object is
+    // not a Wrappable owned by a shared pointer.
+    virtual std::shared_ptr<const void> keepAlive() const;
 
 protected:
     void deliverToListeners(const std::shared_ptr<PortableEvent>& event);
@@ -68,7 +79,6 @@ protected:
     // Parents beyond the forwarding links (a property's owner), for wouldDeliver.
     virtual EventDispatcher* implicitParent() const { return nullptr; }
 
-private:
     struct TypeListeners {
         int type;
         std::vector<std::shared_ptr<AbstractEventCallback>> callbacks;
@@ -97,20 +107,31 @@ private:
         DispatcherList children;  // dispatchers forwarding to this one
     };
     // Listeners and forwarding links, allocated together on first use: most
-    // dispatchers (most properties) never have either.
+    // dispatchers (most properties) never have either. Subclasses may keep
+    // more of their rarely used state here (makeExtra).
     struct Extra {
+        virtual ~Extra() = default;
         std::vector<TypeListeners> listeners;
         Links links;
+        const void* payload = nullptr;
     };
-    std::unique_ptr<Extra> extra_;
-    Extra& extra() {
-        if (!extra_) extra_ = std::make_unique<Extra>();
-        return *extra_;
+    virtual std::unique_ptr<Extra> makeExtra() const { return std::make_unique<Extra>(); }
+    Extra* extraOrNull() const { return (state_ & kHasExtra) ? reinterpret_cast<Extra*>(state_ & kPointer) : nullptr; }
+    Extra& extra();
+    // A pointer (8-byte aligned) a subclass keeps in the dispatcher's word
+    // while there is no extra block, and in the block afterwards.
+    const void* payload() const {
+        if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kPointer)->payload;
+        return reinterpret_cast<const void*>(state_ & kPointer);
     }
-    std::vector<TypeListeners>* listenersOrNull() const { return extra_ ? &extra_->listeners : nullptr; }
-    Links* linksOrNull() const { return extra_ ? &extra_->links : nullptr; }
-    bool dispatchEnabled_ = true;
-    bool cachingEnabled_ = false;
+    void setPayload(const void* p);
+
+private:
+    static constexpr uintptr_t kHasExtra = 1, kDispatchOff = 2, kCachingOn = 4, kPointer = ~uintptr_t(7);
+    std::vector<TypeListeners>* listenersOrNull() const { return extraOrNull() ? &extraOrNull()->listeners : nullptr; }
+    Links* linksOrNull() const { return extraOrNull() ? &extraOrNull()->links : nullptr; }
+    // The extra block or the payload, and the flags in the low bits.
+    uintptr_t state_ = 0;
 
     TypeListeners* findListeners(int type) const;
 };

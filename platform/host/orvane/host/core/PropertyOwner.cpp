@@ -8,7 +8,10 @@ namespace orvane {
 
 void PropertyOwner::registerProperty(AbstractProperty* property) {
     if (!property) return;
-    if (properties_.empty()) properties_.reserve(16);
+    // Grown by half when full (16, 24, 36, 54 ...): models hold from a few to
+    // a few dozen properties, and doubling would leave much of the list unused.
+    if (properties_.size() == properties_.capacity())
+        properties_.reserve(properties_.empty() ? 16 : properties_.size() + properties_.size() / 2);
     properties_.push_back(property);
 }
 

@@ -12,10 +12,12 @@ class AbstractProperty;
 // receives their events (listeners on the owner see every property change) and
 // holds the caching switch: while caching is on, property sets are held back as
 // pending values until applyCache or clearCache.
-class PropertyOwner : public virtual EventDispatcher {
+class PropertyOwner : public virtual EventDispatcher, public virtual Wrappable {
 public:
     PropertyOwner() = default;
     ~PropertyOwner() override = default;
+
+    std::shared_ptr<const void> keepAlive() const override { return weak_from_this().lock(); }
 
     void registerProperty(AbstractProperty* property);
     void unregisterProperty(AbstractProperty* property);

@@ -16,7 +16,7 @@ class WhereClauseExpression;
 // A condition on the columns of a data set, evaluated over all rows at once:
 // every simple clause runs as one loop over its column into a row bitmap, and
 // and/or/not combine the bitmaps.
-class AbstractWhereClauseExpression : public EventDispatcher {
+class AbstractWhereClauseExpression : public EventDispatcher, public virtual Wrappable {
 public:
     enum class Kind { SIMPLE, COMPOUND };
 

@@ -1,5 +1,8 @@
 #include "orvane/host/data/CSVReader.h"
 
+#include "orvane/host/data/CSVChunkParser.h"
+#include "orvane/host/data/CSVScanner.h"
+
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
@@ -12,6 +15,12 @@
 #include <utf8.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -27,23 +36,7 @@ namespace orvane {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
-
-bool isMissingToken(std::string_view s) {
-    switch (s.size()) {
-    case 0: return true;
-    case 1: return s[0] == '.';
-    case 2: return s == "NA";
-    case 3: return s == "NaN" || s == "N/A" || s == "nan" || s == "n/a";
-    case 4: return s == "null" || s == "NULL";
-    default: return false;
-    }
-}
+constexpr size_t kDefaultChunkBytes = size_t(4) << 20;
 
 std::string lower(std::string_view s) {
     std::string r(s);
@@ -176,19 +169,9 @@ struct Reader {
         switch (c.mode) {
         case ColumnState::CHARACTER: c.column->appendCode(c.column->internString(text)); break;
         case ColumnState::AUTO: {
-            std::string_view t = trim(text);
             double v;
-            if (isMissingToken(t)) {
-                c.numbers->push_back(kNaN);
-                break;
-            }
-            if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-            auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-            if (ec == std::errc() && p == t.data() + t.size()) {
+            if (CSVChunkParser::readNumber(text, v)) {
                 c.numbers->push_back(v);
-            } else if (ec == std::errc::result_out_of_range && p == t.data() + t.size()) {
-                // Too large or too small for a double: the nearest double.
-                c.numbers->push_back(std::strtod(std::string(t).c_str(), nullptr));
             } else {
                 c.mode = ColumnState::DEMOTED;  // not a number column: read as text in a second pass
                 std::vector<double>().swap(*c.numbers);
@@ -316,45 +299,78 @@ std::string CSVReader::metadataPathFor(const std::string& csvPath) {
     return stem + ".columns.csv";
 }
 
-CSVReader::Result CSVReader::readString(std::string_view text, const Options& options, const std::string& sourceName) {
-    Result result;
-    // UTF-8 byte-order mark.
-    if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF && static_cast<unsigned char>(text[1]) == 0xBB &&
-        static_cast<unsigned char>(text[2]) == 0xBF)
-        text.remove_prefix(3);
-    // ASCII runs are skipped eight bytes at a time; only the rest goes
-    // through the UTF-8 validator.
-    auto bad = text.end();
-    {
-        size_t i = 0, n = text.size();
-        while (i < n) {
-            while (i + 8 <= n) {
-                uint64_t w;
-                std::memcpy(&w, text.data() + i, 8);
-                if (w & 0x8080808080808080ull) break;
-                i += 8;
-            }
-            while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
-            if (i >= n) break;
-            // A run of non-ASCII text up to the next ASCII byte.
-            size_t j = i;
-            while (j < n && static_cast<unsigned char>(text[j]) >= 0x80) ++j;
-            auto sub = utf8::find_invalid(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(j));
-            if (sub != text.begin() + static_cast<long>(j)) {
-                bad = sub;
-                break;
-            }
-            i = j;
+namespace {
+
+bool hasByteOrderMark(std::string_view text) {
+    return text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
+           static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF;
+}
+
+// The offset of the first byte that is not UTF-8, or npos. ASCII runs are
+// skipped eight bytes at a time; only the rest goes through the validator.
+size_t firstInvalidUtf8(std::string_view text) {
+    size_t i = 0, n = text.size();
+    while (i < n) {
+        while (i + 8 <= n) {
+            uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            if (w & 0x8080808080808080ull) break;
+            i += 8;
         }
+        while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        if (i >= n) break;
+        // A run of non-ASCII text up to the next ASCII byte.
+        size_t j = i;
+        while (j < n && static_cast<unsigned char>(text[j]) >= 0x80) ++j;
+        auto sub = utf8::find_invalid(text.begin() + static_cast<long>(i), text.begin() + static_cast<long>(j));
+        if (sub != text.begin() + static_cast<long>(j)) return static_cast<size_t>(sub - text.begin());
+        i = j;
     }
-    if (bad != text.end()) {
-        size_t off = static_cast<size_t>(bad - text.begin());
-        result.error = sourceName + ":" + std::to_string(lineOfOffset(text, off)) + ": text is not UTF-8 (byte 0x" +
-                       [&] {
-                           char b[8];
-                           std::snprintf(b, sizeof b, "%02X", static_cast<unsigned char>(*bad));
-                           return std::string(b);
-                       }() +
+    return std::string_view::npos;
+}
+
+// Replaces a numeric column that turned out to hold text by an empty
+// character column with the same name, label, format and data usage.
+void turnToText(ColumnState& c, const Reader& r, size_t rows) {
+    auto fresh = Column::create(*c.column->getName(), Variable::CHARACTER);
+    fresh->setLabel(c.column->getExplicitLabel());
+    if (c.column->getFormatName()) fresh->setFormatName(*c.column->getFormatName());
+    if (const CSVReader::ColumnSpec* spec = r.specFor(*c.column->getName()); spec && spec->dataUsage)
+        fresh->setDataUsage(spec->dataUsage);
+    fresh->reserve(rows);
+    c.column = fresh;
+    c.numbers = nullptr;
+}
+
+// The data set of the columns read.
+void assemble(Reader& r, const CSVReader::Options& options, const std::string& sourceName, CSVReader::Result& result) {
+    auto ds = DataSet::create();
+    std::string name = options.dataSetName;
+    if (name.empty()) {
+        size_t slash = sourceName.find_last_of('/');
+        name = slash == std::string::npos ? sourceName : sourceName.substr(slash + 1);
+        size_t dot = name.find_last_of('.');
+        if (dot != std::string::npos && dot > 0) name = name.substr(0, dot);
+    }
+    ds->setName(name);
+    for (auto& c : r.columns) {
+        c.column->resize(r.rows);
+        ds->addColumn(c.column);
+    }
+    if (options.createRowStates) ds->ensureRowStates();
+    result.dataSet = ds;
+}
+
+// Reads the whole text with libcsv on one thread. It knows the line of every
+// problem, so every refused text is read (again) this way.
+CSVReader::Result readSequential(std::string_view text, const CSVReader::Options& options,
+                                 const std::string& sourceName) {
+    CSVReader::Result result;
+    if (hasByteOrderMark(text)) text.remove_prefix(3);
+    if (size_t off = firstInvalidUtf8(text); off != std::string_view::npos) {
+        char b[8];
+        std::snprintf(b, sizeof b, "%02X", static_cast<unsigned char>(text[off]));
+        result.error = sourceName + ":" + std::to_string(lineOfOffset(text, off)) + ": text is not UTF-8 (byte 0x" + b +
                        ")";
         return result;
     }
@@ -364,13 +380,10 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
     }
 
     Reader r(sourceName, options, result);
-    for (const char* at = text.data(); !text.empty() && (at = static_cast<const char*>(
-                                            std::memchr(at, '\n', static_cast<size_t>(text.data() + text.size() - at))));
-         ++at)
-        ++r.expectedRows;
+    r.expectedRows = CSVScanner::count(text.data(), text.size(), '\n');
     if (!r.pass(text)) {
         // Read again line by line to say on which line the problem is.
-        Result scratch;
+        CSVReader::Result scratch;
         Reader tracked(sourceName, options, scratch);
         tracked.trackLines = true;
         result.error = tracked.pass(text) ? r.error : tracked.error;
@@ -395,14 +408,7 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
     bool demoted = false;
     for (auto& c : r.columns)
         if (c.mode == ColumnState::DEMOTED) {
-            auto fresh = Column::create(*c.column->getName(), Variable::CHARACTER);
-            fresh->setLabel(c.column->getExplicitLabel());
-            if (c.column->getFormatName()) fresh->setFormatName(*c.column->getFormatName());
-            if (const ColumnSpec* spec = r.specFor(*c.column->getName()); spec && spec->dataUsage)
-                fresh->setDataUsage(spec->dataUsage);
-            fresh->reserve(r.rows);
-            c.column = fresh;
-            c.numbers = nullptr;
+            turnToText(c, r, r.rows);
             demoted = true;
         }
     if (demoted) {
@@ -414,23 +420,376 @@ CSVReader::Result CSVReader::readString(std::string_view text, const Options& op
         }
         r.rows = rows;
     }
-
-    auto ds = DataSet::create();
-    std::string name = options.dataSetName;
-    if (name.empty()) {
-        size_t slash = sourceName.find_last_of('/');
-        name = slash == std::string::npos ? sourceName : sourceName.substr(slash + 1);
-        size_t dot = name.find_last_of('.');
-        if (dot != std::string::npos && dot > 0) name = name.substr(0, dot);
-    }
-    ds->setName(name);
-    for (auto& c : r.columns) {
-        c.column->resize(r.rows);
-        ds->addColumn(c.column);
-    }
-    if (options.createRowStates) ds->ensureRowStates();
-    result.dataSet = ds;
+    assemble(r, options, sourceName, result);
     return result;
+}
+
+// A piece of the text that starts at a record boundary.
+struct Chunk {
+    size_t index = 0;
+    std::unique_ptr<char[]> owned;
+    std::string_view text;
+    bool last = false;
+};
+
+// Hands out the text piece by piece, each ending at a record boundary.
+class ChunkSource {
+public:
+    virtual ~ChunkSource() = default;
+    // False at the end of the text, or when it cannot be read (failed()).
+    virtual bool next(Chunk& out) = 0;
+    virtual bool failed() const { return false; }
+    // The size of the whole text, as far as known.
+    virtual size_t size() const = 0;
+};
+
+class MemorySource : public ChunkSource {
+public:
+    MemorySource(std::string_view text, size_t chunkBytes) : text_(text), chunkBytes_(chunkBytes) {
+        if (hasByteOrderMark(text_)) text_.remove_prefix(3);
+    }
+    bool next(Chunk& out) override {
+        if (at_ >= text_.size() && !(at_ == 0 && !given_)) return false;
+        given_ = true;
+        size_t want = chunkBytes_;
+        for (;;) {
+            if (at_ + want >= text_.size()) {
+                out.text = text_.substr(at_);
+                out.last = true;
+                at_ = text_.size();
+                return true;
+            }
+            if (size_t b = CSVChunkParser::lastRecordBoundary(text_.data() + at_, want)) {
+                out.text = text_.substr(at_, b);
+                out.last = false;
+                at_ += b;
+                return true;
+            }
+            want *= 2;  // a record longer than a piece
+        }
+    }
+    size_t size() const override { return text_.size(); }
+
+private:
+    std::string_view text_;
+    size_t chunkBytes_;
+    size_t at_ = 0;
+    bool given_ = false;
+};
+
+// Reads a regular file piece by piece, so that only the pieces being read are
+// in memory, never the whole file.
+class FileSource : public ChunkSource {
+public:
+    FileSource(const std::string& path, size_t chunkBytes) : chunkBytes_(chunkBytes) {
+        fd_ = ::open(path.c_str(), O_RDONLY);
+        struct stat st;
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+        if (fd_ >= 0) size_ = static_cast<size_t>(st.st_size);
+    }
+    ~FileSource() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    bool ok() const { return fd_ >= 0; }
+    bool failed() const override { return failed_; }
+    size_t size() const override { return size_; }
+
+    bool next(Chunk& out) override {
+        if (fd_ < 0 || done_) return false;
+        size_t want = chunkBytes_;
+        size_t len = carry_.size();
+        size_t cap = len + want;
+        auto buf = std::make_unique_for_overwrite<char[]>(cap);
+        if (len) std::memcpy(buf.get(), carry_.data(), len);
+        std::string().swap(carry_);
+        for (;;) {
+            bool eof = false;
+            while (len < cap) {
+                ssize_t n = ::read(fd_, buf.get() + len, cap - len);
+                if (n < 0 && errno == EINTR) continue;
+                if (n < 0) {
+                    failed_ = true;
+                    return false;
+                }
+                if (n == 0) {
+                    eof = true;
+                    break;
+                }
+                len += static_cast<size_t>(n);
+            }
+            size_t start = 0;
+            if (first_) {
+                if (len >= 3 && hasByteOrderMark(std::string_view(buf.get(), 3))) start = 3;
+                else if (len < 3 && !eof) continue;
+            }
+            if (eof) {
+                done_ = true;
+                if (len == start && !first_) return false;
+                first_ = false;
+                out.text = std::string_view(buf.get() + start, len - start);
+                out.last = true;
+                out.owned = std::move(buf);
+                return true;
+            }
+            if (size_t b = CSVChunkParser::lastRecordBoundary(buf.get() + start, len - start)) {
+                first_ = false;
+                carry_.assign(buf.get() + start + b, len - start - b);
+                out.text = std::string_view(buf.get() + start, b);
+                out.last = false;
+                out.owned = std::move(buf);
+                return true;
+            }
+            // A record longer than the piece: read more.
+            size_t bigger = cap * 2;
+            auto grown = std::make_unique_for_overwrite<char[]>(bigger);
+            std::memcpy(grown.get(), buf.get(), len);
+            buf = std::move(grown);
+            cap = bigger;
+        }
+    }
+
+private:
+    int fd_ = -1;
+    size_t size_ = 0;
+    size_t chunkBytes_;
+    std::string carry_;
+    bool first_ = true;
+    bool done_ = false;
+    bool failed_ = false;
+};
+
+// Reads pieces of the text on several threads and joins them in order. Any
+// problem makes run return false: the caller then reads the text again on one
+// thread, which reports it with its line.
+class ParallelRead {
+public:
+    ParallelRead(const CSVReader::Options& options, const std::string& source) : options_(options), source_(source) {}
+
+    // openSource makes a fresh source over the same text (a second pass
+    // needs one).
+    bool run(const std::function<std::unique_ptr<ChunkSource>()>& openSource, CSVReader::Result& result) {
+        if (options_.delimiter == '"' || options_.delimiter == '\n' || options_.delimiter == '\r') return false;
+        std::unique_ptr<ChunkSource> src = openSource();
+        if (!src) return false;
+        Chunk first;
+        if (!src->next(first)) return false;
+        std::vector<std::string> header;
+        if (!CSVChunkParser::readHeader(first.text, options_.delimiter, first.last, header, headerEnd_))
+            return false;
+        if (firstInvalidUtf8(first.text.substr(0, headerEnd_)) != std::string_view::npos) return false;
+
+        Reader r(source_, options_, result);
+        // Room for the rows up front, from the line ends of the first piece.
+        size_t lines = CSVScanner::count(first.text.data(), first.text.size(), '\n');
+        r.expectedRows = first.last ? lines
+                                    : static_cast<size_t>(static_cast<double>(lines) * 1.05 *
+                                                          static_cast<double>(src->size()) /
+                                                          static_cast<double>(std::max<size_t>(first.text.size(), 1))) +
+                                          16;
+        r.header = std::move(header);
+        r.inHeader = false;
+        r.setUpColumns();
+        if (!r.error.empty()) return false;
+        reader_ = &r;
+        result_ = &result;
+        const size_t n = r.columns.size();
+        plan_.assign(n, {});
+        state_.assign(n, State::NUMBERS);
+        textSeen_ = std::make_unique<std::atomic<bool>[]>(n);
+        distinct_ = std::make_unique<std::atomic<size_t>[]>(n);
+        for (size_t c = 0; c < n; ++c) {
+            ColumnState& st = r.columns[c];
+            textSeen_[c] = false;
+            distinct_[c] = 0;
+            if (st.mode == ColumnState::CHARACTER) {
+                plan_[c].kind = CSVChunkParser::Kind::TEXT;
+                state_[c] = State::TEXT;
+            } else if (st.mode == ColumnState::FORMATTED) {
+                plan_[c] = {CSVChunkParser::Kind::FORMATTED, st.format.get()};
+                countLines_ = true;
+            } else {
+                plan_[c].kind = CSVChunkParser::Kind::AUTO;
+            }
+        }
+        if (!pass(*src, std::move(first))) return false;
+        r.rows = rows_;
+
+        // Columns that turned to text after numbers were kept: read again.
+        bool again = false;
+        for (size_t c = 0; c < n; ++c) {
+            if (state_[c] == State::LATE) {
+                turnToText(r.columns[c], r, rows_);
+                plan_[c].kind = CSVChunkParser::Kind::TEXT;
+                state_[c] = State::TEXT;
+                again = true;
+            } else {
+                plan_[c].kind = CSVChunkParser::Kind::SKIP;
+                state_[c] = State::SKIPPED;
+            }
+        }
+        if (again) {
+            countLines_ = false;
+            rows_ = 0;
+            std::unique_ptr<ChunkSource> second = openSource();
+            Chunk head;
+            if (!second || !second->next(head) || !pass(*second, std::move(head)) || rows_ != r.rows) return false;
+        }
+        assemble(r, options_, source_, result);
+        return true;
+    }
+
+private:
+    enum class State { NUMBERS, TEXT, LATE, SKIPPED };
+
+    bool pass(ChunkSource& src, Chunk first) {
+        size_t threads = options_.threads ? options_.threads : std::max(1u, std::thread::hardware_concurrency());
+        if (first.last) threads = 1;
+        failed_ = false;
+        nextIndex_ = 1;
+        turn_ = 0;
+        line_ = 1;
+        std::optional<Chunk> pending(std::move(first));
+        auto work = [&] {
+            for (;;) {
+                Chunk ch;
+                {
+                    std::lock_guard<std::mutex> lock(sourceMutex_);
+                    if (failed_) return;
+                    if (pending) {
+                        ch = std::move(*pending);
+                        pending.reset();
+                        ch.index = 0;
+                    } else {
+                        if (!src.next(ch)) {
+                            if (src.failed()) failed_ = true;
+                            return;
+                        }
+                        ch.index = nextIndex_++;
+                    }
+                }
+                std::vector<CSVChunkParser::ColumnPlan> plan = plan_;
+                for (size_t c = 0; c < plan.size(); ++c) {
+                    if (plan[c].kind == CSVChunkParser::Kind::AUTO && textSeen_[c].load(std::memory_order_relaxed))
+                        plan[c].kind = CSVChunkParser::Kind::TEXT;
+                    plan[c].distinctHint = distinct_[c].load(std::memory_order_relaxed);
+                }
+                const size_t skip = ch.index == 0 ? headerEnd_ : 0;
+                CSVChunkParser parser(options_.delimiter, std::move(plan));
+                std::string_view body = ch.text.substr(std::min(skip, ch.text.size()));
+                bool ok = firstInvalidUtf8(body) == std::string_view::npos && parser.parse(body, ch.last);
+                if (ok)
+                    for (size_t c = 0; c < plan_.size(); ++c)
+                        if (plan_[c].kind == CSVChunkParser::Kind::AUTO &&
+                            parser.column(c).kind == CSVChunkParser::Kind::TEXT)
+                            textSeen_[c].store(true, std::memory_order_relaxed);
+                std::unique_lock<std::mutex> lock(mergeMutex_);
+                turnDone_.wait(lock, [&] { return turn_ == ch.index || failed_; });
+                if (!failed_ && !(ok && merge(ch, skip, parser))) failed_ = true;
+                ++turn_;
+                turnDone_.notify_all();
+            }
+        };
+        std::vector<std::thread> helpers;
+        for (size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+        work();
+        for (auto& h : helpers) h.join();
+        return !failed_;
+    }
+
+    bool merge(const Chunk& ch, size_t skip, CSVChunkParser& parser) {
+        Reader& r = *reader_;
+        for (size_t c = 0; c < plan_.size(); ++c) {
+            ColumnState& st = r.columns[c];
+            CSVChunkParser::ColumnValues& v = parser.column(c);
+            switch (state_[c]) {
+            case State::NUMBERS:
+                if (v.kind == CSVChunkParser::Kind::TEXT) {
+                    if (rows_ == 0) {
+                        turnToText(st, r, r.expectedRows);
+                        state_[c] = State::TEXT;
+                        appendText(*st.column, v);
+                    } else {
+                        state_[c] = State::LATE;  // read as text in a second pass
+                        std::vector<double>().swap(*st.numbers);
+                    }
+                } else {
+                    st.numbers->insert(st.numbers->end(), v.numbers.begin(), v.numbers.end());
+                }
+                break;
+            case State::TEXT:
+                if (v.kind != CSVChunkParser::Kind::TEXT && !parser.reparseAsText(c)) return false;
+                appendText(*st.column, v);
+                distinct_[c].store(v.dictionary.size(), std::memory_order_relaxed);
+                break;
+            case State::LATE:
+            case State::SKIPPED: break;
+            }
+        }
+        rows_ += parser.getRowCount();
+        if (countLines_) {
+            result_->warningCount += parser.getWarningCount();
+            for (const auto& w : parser.getWarnings()) {
+                if (result_->warnings.size() >= CSVReader::MAX_LISTED_WARNINGS) break;
+                size_t line = line_ + CSVScanner::count(ch.text.data(), skip + w.recordEnd, '\n');
+                result_->warnings.push_back(source_ + ":" + std::to_string(line) + ": \"" + w.text +
+                                            "\" is not a value of format " +
+                                            r.columns[w.column].format->getFullName() + " (column " +
+                                            *r.columns[w.column].column->getName() + "), read as missing");
+            }
+            line_ += CSVScanner::count(ch.text.data(), ch.text.size(), '\n');
+        }
+        return true;
+    }
+
+    static void appendText(Column& column, const CSVChunkParser::ColumnValues& v) {
+        std::vector<uint32_t> codes(std::max<size_t>(v.dictionary.size(), 1), 0);
+        for (size_t i = 1; i < v.dictionary.size(); ++i) codes[i] = column.internString(v.dictionary[i]);
+        std::vector<uint32_t>& out = column.mutableCodes();
+        size_t at = out.size();
+        out.resize(at + v.codes.size());
+        for (size_t i = 0; i < v.codes.size(); ++i) out[at + i] = codes[v.codes[i]];
+    }
+
+    const CSVReader::Options& options_;
+    const std::string& source_;
+    Reader* reader_ = nullptr;
+    CSVReader::Result* result_ = nullptr;
+    size_t headerEnd_ = 0;
+    std::vector<CSVChunkParser::ColumnPlan> plan_;
+    std::vector<State> state_;
+    std::unique_ptr<std::atomic<bool>[]> textSeen_;
+    // Distinct values of the last piece joined, per column: sizes the next
+    // pieces' dictionaries.
+    std::unique_ptr<std::atomic<size_t>[]> distinct_;
+    bool countLines_ = false;
+
+    std::mutex sourceMutex_;
+    std::mutex mergeMutex_;
+    std::condition_variable turnDone_;
+    bool failed_ = false;
+    size_t nextIndex_ = 1;
+    size_t turn_ = 0;
+    size_t rows_ = 0;
+    size_t line_ = 1;
+};
+
+size_t chunkBytesOf(const CSVReader::Options& options) {
+    return options.chunkBytes ? std::max<size_t>(options.chunkBytes, 64) : kDefaultChunkBytes;
+}
+
+} // namespace
+
+CSVReader::Result CSVReader::readString(std::string_view text, const Options& options, const std::string& sourceName) {
+    {
+        Result result;
+        ParallelRead read(options, sourceName);
+        if (read.run([&] { return std::make_unique<MemorySource>(text, chunkBytesOf(options)); }, result))
+            return result;
+    }
+    return readSequential(text, options, sourceName);
 }
 
 namespace {
@@ -468,12 +827,17 @@ private:
 
 CSVReader::Result CSVReader::readFile(const std::string& path, const Options& options) {
     Result result;
-    FileBytes file(path);
-    if (!file.ok()) {
-        result.error = path + ": cannot open the file";
-        return result;
+    // Regular files are read piece by piece; anything else (or a file that
+    // is refused, to report the problem) is read whole.
+    auto source = std::make_unique<FileSource>(path, chunkBytesOf(options));
+    std::unique_ptr<FileBytes> file;
+    if (!source->ok()) {
+        file = std::make_unique<FileBytes>(path);
+        if (!file->ok()) {
+            result.error = path + ": cannot open the file";
+            return result;
+        }
     }
-    std::string_view text = file.text();
 
     Options opts = options;
     if (opts.columns.empty() && opts.readMetadataFile) {
@@ -488,7 +852,28 @@ CSVReader::Result CSVReader::readFile(const std::string& path, const Options& op
             result.metadataFile = meta;
         }
     }
-    Result r = readString(text, opts, path);
+    if (!file) {
+        Result r;
+        ParallelRead read(opts, path);
+        bool ok = read.run(
+            [&]() -> std::unique_ptr<ChunkSource> {
+                if (source) return std::move(source);
+                auto again = std::make_unique<FileSource>(path, chunkBytesOf(opts));
+                if (!again->ok()) return nullptr;
+                return again;
+            },
+            r);
+        if (ok) {
+            r.metadataFile = result.metadataFile;
+            return r;
+        }
+        file = std::make_unique<FileBytes>(path);
+        if (!file->ok()) {
+            result.error = path + ": cannot open the file";
+            return result;
+        }
+    }
+    Result r = readSequential(file->text(), opts, path);
     r.metadataFile = result.metadataFile;
     return r;
 }

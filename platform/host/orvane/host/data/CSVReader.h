@@ -45,6 +45,10 @@ public:
         std::vector<ColumnSpec> columns;
         // readFile: use FILE.columns.csv when present and no specs are given.
         bool readMetadataFile = true;
+        // Threads that read pieces of the text at the same time (0: one per
+        // processor core), and the size of a piece in bytes (0: 4 MB).
+        unsigned threads = 0;
+        size_t chunkBytes = 0;
     };
     struct Result {
         std::shared_ptr<DataSet> dataSet;  // null when refused

@@ -124,6 +124,9 @@ public:
     void appendCode(uint32_t code) { codes_.push_back(code < dictionary_.size() ? code : 0); }
     // Direct fill of a numeric column (the reader's fast path).
     std::vector<double>& mutableNumbers() { return numbers_; }
+    // Direct fill of a character column's codes (the reader's fast path;
+    // codes must be below the dictionary size).
+    std::vector<uint32_t>& mutableCodes() { return codes_; }
 
     // The data set this column belongs to (null when none).
     std::shared_ptr<DataSet> getDataSet() const { return owner_.lock(); }

@@ -19,7 +19,7 @@ class RowBitmap;
 // content changes (columns added or removed, values changed through the
 // columns), and re-dispatches the row states' SELECTED_CHANGED with itself as
 // current source.
-class DataSet : public EventDispatcher {
+class DataSet : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 42;
     static constexpr int CHANGED = 401;  // host event id

@@ -10,7 +10,7 @@ namespace orvane {
 
 // A node of a data tree (row or column headers of a crosstab): a label, a data
 // value, a formatted text and children.
-class DataTreeNode : public EventDispatcher {
+class DataTreeNode : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 44;
 

@@ -31,7 +31,7 @@ class DataSet;
 // Comparison semantics (also of where-clauses): a missing value matches only
 // an equality with missing (and "is missing"); numbers compare numerically,
 // strings by their UTF-8 bytes; a string never equals a number.
-class Expression : public EventDispatcher {
+class Expression : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 52;
 

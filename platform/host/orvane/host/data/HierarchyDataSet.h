@@ -6,7 +6,7 @@
 namespace orvane {
 
 // Data with hierarchies. Referenced by model properties (value-type code 77).
-class HierarchyDataSet : public EventDispatcher {
+class HierarchyDataSet : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 77;
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }

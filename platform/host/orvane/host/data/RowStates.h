@@ -14,7 +14,7 @@ namespace orvane {
 // current source.
 //
 // Row numbers outside the row count are ignored.
-class RowStates : public EventDispatcher {
+class RowStates : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int SELECTED_CHANGED = 402;  // host event id
 

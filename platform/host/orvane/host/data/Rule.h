@@ -24,7 +24,7 @@ class RelationalDataRuleContext;
 // away from) the total cell. By default the first condition that holds gives
 // the effect; with all-matches, the effects of every holding condition are
 // merged in order (later ones win per attribute).
-class Rule : public EventDispatcher {
+class Rule : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 136;
     static constexpr const char* VALUE_VARIABLE = "value";

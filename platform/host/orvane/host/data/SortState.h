@@ -18,7 +18,7 @@ class DataSet;
 // (NaN, the empty string) come first in both directions; infinities sort as
 // the extreme numbers. Contexts without a direction, and contexts naming no
 // column of the data set (logged), are skipped.
-class SortState : public EventDispatcher {
+class SortState : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 150;
 

@@ -10,7 +10,7 @@ namespace orvane {
 
 // What is known about a data variable apart from its values: name, label,
 // type, format, data usage and aggregation. Every Column is a Variable.
-class Variable : public EventDispatcher {
+class Variable : public EventDispatcher, public virtual Wrappable {
 public:
     // Host type codes.
     static constexpr int NUMERIC = 0;

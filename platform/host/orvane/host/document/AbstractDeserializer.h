@@ -16,7 +16,7 @@ class BaseModel;
 // the parser factory of the root model's database for version N; a bare root
 // accepted by the loader's predicate uses the loader's own factory; any other
 // known model element uses its database's factory for version 0.
-class AbstractDeserializer : public virtual EventDispatcher {
+class AbstractDeserializer : public virtual EventDispatcher, public virtual Wrappable {
 public:
     AbstractDeserializer(std::shared_ptr<ParserLoader> loader, std::shared_ptr<const std::string> contextName);
     ~AbstractDeserializer() override = default;

@@ -16,7 +16,7 @@ namespace orvane {
 // answer is in, the manager fills in status, body and error text, turns the
 // event into a RESPONSE and dispatches it on itself, on the user-interface
 // thread, exactly once.
-class NetworkDataEvent : public PortableEvent, public EventDispatcher {
+class NetworkDataEvent : public PortableEvent, public EventDispatcher, public virtual Wrappable {
 public:
     // Host event ids.
     static constexpr int REQUEST = 60;

@@ -14,7 +14,7 @@ class Dimension;
 
 // Typed style attributes by numeric id: colour, int, unsigned, float, string
 // or Dimension. Numeric kinds convert into each other on read.
-class AttributeBundle : public EventDispatcher {
+class AttributeBundle : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 9;
 

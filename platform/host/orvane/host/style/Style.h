@@ -10,7 +10,7 @@ namespace orvane {
 
 // A style: attribute bundles by style element id (and by class name for
 // selectors such as ".title"). Dispatches STYLE_CHANGED when a bundle changes.
-class Style : public EventDispatcher {
+class Style : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 151;
     static constexpr int STYLE_CHANGED = 4;  // host event id

@@ -12,7 +12,7 @@ class Style;
 
 // An ordered list of attribute bundles read as one: an attribute resolves to
 // the first bundle in the chain that has it.
-class StyleChain : public EventDispatcher {
+class StyleChain : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 152;
 
