@@ -15,6 +15,7 @@
 namespace orvane::tool {
 
 int inspectData(const std::vector<std::string>& args);
+int inspectCrosstab(const std::vector<std::string>& args);
 
 namespace {
 
@@ -91,6 +92,7 @@ void printModel(const BaseModel& model, int indent) {
 int inspect(const std::vector<std::string>& args) {
     for (const auto& a : args)
         if (a == "--data") return inspectData(args);
+        else if (a == "--crosstab") return inspectCrosstab(args);
     bool xml = false;
     std::string file;
     for (const auto& a : args) {
