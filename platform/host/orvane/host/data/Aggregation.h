@@ -68,6 +68,29 @@ public:
             compensation += ((sum < 0 ? -sum : sum) >= (x < 0 ? -x : x)) ? (sum - t) + x : (x - t) + sum;
             sum = t;
         }
+        // Adds the running sums of other rows (exact for counts, minima and
+        // maxima; the sums stay compensated).
+        void merge(const Accumulator& o) {
+            if (!o.n) {
+                missing += o.missing;
+                return;
+            }
+            if (!n) {
+                min = o.min;
+                max = o.max;
+            } else {
+                if (o.min < min) min = o.min;
+                if (o.max > max) max = o.max;
+            }
+            n += o.n;
+            missing += o.missing;
+            plainSum += o.plainSum;
+            const double x = o.sum;
+            double t = sum + x;
+            compensation += ((sum < 0 ? -sum : sum) >= (x < 0 ? -x : x)) ? (sum - t) + x : (x - t) + sum;
+            sum = t;
+            compensation += o.compensation;
+        }
         double total() const;
         // The statistic of the code (one of the running-sum codes).
         double result(int code) const;

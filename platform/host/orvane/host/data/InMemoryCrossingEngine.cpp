@@ -1,10 +1,9 @@
 #include "orvane/host/data/InMemoryCrossingEngine.h"
 
 #include "orvane/host/core/CLog.h"
-#include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/AbstractWhereClauseExpression.h"
+#include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/RowBitmap.h"
-#include "orvane/host/data/Hierarchy.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,64 +13,66 @@
 namespace orvane {
 
 namespace {
-
 constexpr const char* kSource = "InMemoryCrossingEngine";
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
+} // namespace
 
-// The chains of leaves that contain each source row, for one axis.
-void mapAxis(const std::vector<CrossingEngine::Leaf>& leaves, size_t rowCount, std::vector<int32_t>& chainOf,
-             std::vector<std::vector<int32_t>>& chains) {
-    using Kind = CrossingEngine::LeafKind;
-    chainOf.assign(rowCount, -1);
-    chains.clear();
+void InMemoryCrossingEngine::mapAxis(const std::vector<Leaf>& leaves, size_t rowCount, Chains& out) {
+    out.of.assign(rowCount, -1);
+    out.offsets.assign(1, 0);
+    out.leaves.clear();
     std::map<const DataTreeNode*, int32_t> subtotalOf;
     int32_t total = -1, all = -1;
     bool anyMember = false;
     for (size_t i = 0; i < leaves.size(); ++i) {
         const auto& l = leaves[i];
-        if (l.kind == Kind::SUBTOTAL && l.node) subtotalOf[l.node.get()] = static_cast<int32_t>(i);
-        else if (l.kind == Kind::TOTAL) total = static_cast<int32_t>(i);
-        else if (l.kind == Kind::ALL) all = static_cast<int32_t>(i);
-        else if (l.kind == Kind::MEMBER && l.node) anyMember = true;
+        if (l.kind == LeafKind::SUBTOTAL && l.node) subtotalOf[l.node.get()] = static_cast<int32_t>(i);
+        else if (l.kind == LeafKind::TOTAL && l.node) total = static_cast<int32_t>(i);
+        else if (l.kind == LeafKind::ALL) all = static_cast<int32_t>(i);
+        else if (l.kind == LeafKind::MEMBER && l.node) anyMember = true;
     }
-    auto assign = [&](const std::vector<int32_t>& rows, std::vector<int32_t> chain) {
-        const auto id = static_cast<int32_t>(chains.size());
-        chains.push_back(std::move(chain));
-        for (int32_t r : rows)
-            if (static_cast<size_t>(r) < rowCount) chainOf[static_cast<size_t>(r)] = id;
+    auto assign = [&](const std::vector<int32_t>* rows, std::initializer_list<int32_t> first,
+                      const std::vector<int32_t>& more) {
+        const auto id = static_cast<int32_t>(out.count());
+        out.leaves.insert(out.leaves.end(), first);
+        out.leaves.insert(out.leaves.end(), more.begin(), more.end());
+        out.offsets.push_back(static_cast<int32_t>(out.leaves.size()));
+        if (!rows) {
+            std::fill(out.of.begin(), out.of.end(), id);
+            return;
+        }
+        for (int32_t r : *rows)
+            if (static_cast<size_t>(r) < rowCount) out.of[static_cast<size_t>(r)] = id;
     };
     if (all >= 0) {
-        std::vector<int32_t> rows(rowCount);
-        std::iota(rows.begin(), rows.end(), 0);
-        assign(rows, {all});
+        assign(nullptr, {all}, {});
         return;
     }
     if (!anyMember) {
-        if (total >= 0 && leaves[static_cast<size_t>(total)].node)
-            assign(leaves[static_cast<size_t>(total)].node->getSourceRows(), {total});
+        if (total >= 0) assign(&leaves[static_cast<size_t>(total)].node->getSourceRows(), {total}, {});
         return;
     }
+    std::vector<int32_t> up;
     for (size_t i = 0; i < leaves.size(); ++i) {
         const auto& l = leaves[i];
-        if (l.kind != Kind::MEMBER || !l.node) continue;
-        std::vector<int32_t> chain{static_cast<int32_t>(i)};
+        if (l.kind != LeafKind::MEMBER || !l.node) continue;
+        up.clear();
         for (auto p = l.node->getParent(); p; p = p->getParent()) {
             auto it = subtotalOf.find(p.get());
-            if (it != subtotalOf.end()) chain.push_back(it->second);
+            if (it != subtotalOf.end()) up.push_back(it->second);
         }
-        if (total >= 0) chain.push_back(total);
-        assign(l.node->getSourceRows(), std::move(chain));
+        if (total >= 0) up.push_back(total);
+        assign(&l.node->getSourceRows(), {static_cast<int32_t>(i)}, up);
     }
 }
-
-} // namespace
 
 void InMemoryCrossingEngine::invalidate() {
     haveLast_ = false;
     last_ = Query();
     lastAnswer_ = Answer();
-    columnChainOf_.clear();
-    columnChains_.clear();
+    lastRowKeys_.clear();
+    lastColumnKeys_.clear();
+    columns_ = Chains();
     measures_.clear();
 }
 
@@ -84,8 +85,149 @@ bool InMemoryCrossingEngine::sameShape(const Query& q) const {
         if (q.measures[i].column != last_.measures[i].column || q.measures[i].code != last_.measures[i].code)
             return false;
     for (size_t i = 0; i < q.columnLeaves.size(); ++i)
-        if (!(LeafKey{q.columnLeaves[i].kind, q.columnLeaves[i].node.get()} == lastColumnKeys_[i])) return false;
+        if (lastColumnKeys_[i] != std::make_pair(q.columnLeaves[i].kind, static_cast<const DataTreeNode*>(q.columnLeaves[i].node.get())))
+            return false;
     return true;
+}
+
+bool InMemoryCrossingEngine::prepare(const Query& q, size_t rowCount, std::string& error) {
+    invalidate();
+    for (const auto& m : q.measures) {
+        auto column = q.data->getColumnWithName(m.column);
+        if (!column) {
+            error = "no measure column named " + m.column;
+            return false;
+        }
+        MeasureData md;
+        md.code = m.code;
+        md.gather = Aggregation::needsValues(m.code);
+        if (column->isNumeric()) {
+            md.values = column->getNumbers().data();
+        } else {
+            // Text measures: the counts apply (distinct count by string); any
+            // other statistic is missing.
+            const bool count = Aggregation::isCount(m.code);
+            if (!count && std::find(reported_.begin(), reported_.end(), m.column) == reported_.end()) {
+                reported_.push_back(m.column);
+                ORVANE_LOG(CLog::ERRORS, kSource, "measure " + m.column + " holds text: only counts are computed for it");
+            }
+            const auto& codes = column->getCodes();
+            md.owned.resize(rowCount);
+            for (size_t r = 0; r < rowCount; ++r)
+                md.owned[r] = codes[r] == 0 || !count ? kMissing : static_cast<double>(codes[r]);
+            md.values = md.owned.data();
+        }
+        measures_.push_back(std::move(md));
+    }
+    mapAxis(q.columnLeaves, rowCount, columns_);
+    if (q.filter) {
+        RowBitmap in(rowCount);
+        if (!q.data->evaluate(*q.filter, in, error)) return false;
+        for (size_t r = 0; r < rowCount; ++r)
+            if (!in.test(r)) columns_.of[r] = -1;
+    }
+    for (const auto& l : q.columnLeaves) lastColumnKeys_.emplace_back(l.kind, l.node.get());
+    return true;
+}
+
+template <class ForEach>
+void InMemoryCrossingEngine::aggregate(const Query& q, const Chains& rows, ForEach forEach, Answer& a) {
+    const size_t Rc = rows.count(), Cc = columns_.count(), M = measures_.size(), C = a.columns;
+    const size_t fine = Rc * Cc;
+    // Pass 1: running sums and row counts per finest crossing.
+    acc_.assign(fine * M, Aggregation::Accumulator());
+    cellRows_.assign(fine, 0);
+    cellLast_.assign(fine, -1);
+    std::vector<size_t> streaming, gathering;
+    for (size_t m = 0; m < M; ++m) (measures_[m].gather ? gathering : streaming).push_back(m);
+    const int32_t* colOf = columns_.of.data();
+    const size_t rowCount = columns_.of.size();
+    forEach([&](int32_t r, int32_t rc) {
+        if (static_cast<size_t>(r) >= rowCount) return;
+        const int32_t cc = colOf[r];
+        if (cc < 0) return;
+        const size_t cell = static_cast<size_t>(rc) * Cc + static_cast<size_t>(cc);
+        ++cellRows_[cell];
+        cellLast_[cell] = r;
+        Aggregation::Accumulator* acc = &acc_[cell * M];
+        for (size_t m : streaming) acc[m].add(measures_[m].values[r]);
+    });
+    // Pass 2 (codes that need the values): the values grouped by finest crossing.
+    if (!gathering.empty()) {
+        offsets_.assign(fine + 1, 0);
+        for (size_t c = 0; c < fine; ++c) offsets_[c + 1] = offsets_[c] + cellRows_[c];
+        gathered_.resize(static_cast<size_t>(offsets_[fine]) * gathering.size());
+        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
+        const size_t stride = offsets_[fine];
+        forEach([&](int32_t r, int32_t rc) {
+            if (static_cast<size_t>(r) >= rowCount) return;
+            const int32_t cc = colOf[r];
+            if (cc < 0) return;
+            const size_t cell = static_cast<size_t>(rc) * Cc + static_cast<size_t>(cc);
+            const uint32_t at = fill[cell]++;
+            for (size_t g = 0; g < gathering.size(); ++g) gathered_[g * stride + at] = measures_[gathering[g]].values[r];
+        });
+    }
+    // Every crossing from the finest crossings it covers.
+    std::vector<Aggregation::Accumulator> out(static_cast<size_t>(a.rows) * C * M);
+    std::vector<uint32_t> outRows(static_cast<size_t>(a.rows) * C, 0);
+    std::vector<int32_t> outLast(static_cast<size_t>(a.rows) * C, -1);
+    std::vector<uint8_t> touched(a.rows, 0);
+    for (size_t i = 0; i < Rc; ++i) {
+        for (size_t j = 0; j < Cc; ++j) {
+            const size_t cell = i * Cc + j;
+            if (!cellRows_[cell]) continue;
+            for (int32_t ri = rows.offsets[i]; ri < rows.offsets[i + 1]; ++ri) {
+                const auto rl = static_cast<size_t>(rows.leaves[static_cast<size_t>(ri)]);
+                touched[rl] = 1;
+                for (int32_t ci = columns_.offsets[j]; ci < columns_.offsets[j + 1]; ++ci) {
+                    const auto cl = static_cast<size_t>(columns_.leaves[static_cast<size_t>(ci)]);
+                    const size_t o = rl * C + cl;
+                    outRows[o] += cellRows_[cell];
+                    outLast[o] = cellLast_[cell];
+                    for (size_t m : streaming) out[o * M + m].merge(acc_[cell * M + m]);
+                }
+            }
+        }
+    }
+    for (size_t rl = 0; rl < a.rows; ++rl) {
+        if (!touched[rl]) continue;
+        for (size_t cl = 0; cl < C; ++cl) {
+            const size_t o = rl * C + cl;
+            a.sparse[o] = outRows[o] == 0;
+            if (!outRows[o]) continue;
+            double* v = &a.values[o * M];
+            if (!q.aggregateData && outRows[o] == 1) {
+                for (size_t m = 0; m < M; ++m) v[m] = measures_[m].values[outLast[o]];
+                continue;
+            }
+            for (size_t m : streaming) v[m] = out[o * M + m].result(measures_[m].code);
+        }
+    }
+    if (gathering.empty()) return;
+    // The values of each crossing: its finest crossings' values, then the statistic.
+    const size_t stride = offsets_[fine];
+    std::vector<std::vector<std::pair<size_t, size_t>>> cover(static_cast<size_t>(a.rows) * C);
+    for (size_t i = 0; i < Rc; ++i)
+        for (size_t j = 0; j < Cc; ++j) {
+            const size_t cell = i * Cc + j;
+            if (!cellRows_[cell]) continue;
+            for (int32_t ri = rows.offsets[i]; ri < rows.offsets[i + 1]; ++ri)
+                for (int32_t ci = columns_.offsets[j]; ci < columns_.offsets[j + 1]; ++ci)
+                    cover[static_cast<size_t>(rows.leaves[static_cast<size_t>(ri)]) * C +
+                          static_cast<size_t>(columns_.leaves[static_cast<size_t>(ci)])]
+                        .emplace_back(offsets_[cell], cellRows_[cell]);
+        }
+    for (size_t o = 0; o < cover.size(); ++o) {
+        if (cover[o].empty() || (!q.aggregateData && outRows[o] == 1)) continue;
+        for (size_t g = 0; g < gathering.size(); ++g) {
+            scratch_.clear();
+            for (const auto& [start, n] : cover[o])
+                scratch_.insert(scratch_.end(), gathered_.begin() + static_cast<std::ptrdiff_t>(g * stride + start),
+                                gathered_.begin() + static_cast<std::ptrdiff_t>(g * stride + start + n));
+            a.values[o * M + gathering[g]] = Aggregation::compute(measures_[gathering[g]].code, scratch_.data(), scratch_.size());
+        }
+    }
 }
 
 bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string& error) {
@@ -95,46 +237,10 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
     }
     const size_t rowCount = q.data->getRowCount();
     const bool reuse = sameShape(q);
-    if (!reuse) {
+    if (!reuse && !prepare(q, rowCount, error)) {
         invalidate();
-        // Measures.
-        for (const auto& m : q.measures) {
-            auto column = q.data->getColumnWithName(m.column);
-            if (!column) {
-                error = "no measure column named " + m.column;
-                return false;
-            }
-            MeasureData md;
-            md.code = m.code;
-            md.gather = Aggregation::needsValues(m.code);
-            if (column->isNumeric()) {
-                md.values = column->getNumbers().data();
-            } else {
-                // Text measures: the counts apply (distinct count by string);
-                // any other statistic is missing.
-                if (!Aggregation::isCount(m.code) &&
-                    std::find(reported_.begin(), reported_.end(), m.column) == reported_.end()) {
-                    reported_.push_back(m.column);
-                    ORVANE_LOG(CLog::ERRORS, kSource,
-                               "measure " + m.column + " holds text: only counts are computed for it");
-                }
-                const auto& codes = column->getCodes();
-                const bool count = Aggregation::isCount(m.code);
-                md.owned.resize(rowCount);
-                for (size_t r = 0; r < rowCount; ++r)
-                    md.owned[r] = codes[r] == 0 || !count ? kMissing : static_cast<double>(codes[r]);
-                md.values = md.owned.data();
-            }
-            measures_.push_back(std::move(md));
-        }
-        if (!mapColumns(q, rowCount, error)) {
-            invalidate();
-            return false;
-        }
-        lastColumnKeys_.clear();
-        for (const auto& l : q.columnLeaves) lastColumnKeys_.push_back({l.kind, l.node.get()});
+        return false;
     }
-
     Answer a;
     a.rows = q.rowLeaves.size();
     a.columns = q.columnLeaves.size();
@@ -142,109 +248,58 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
     a.values.assign(a.rows * a.columns * a.measures, kMissing);
     a.sparse.assign(a.rows * a.columns, 1);
 
-    std::map<LeafKey, size_t> previous;
-    if (reuse)
+    if (!reuse) {
+        Chains rows;
+        mapAxis(q.rowLeaves, rowCount, rows);
+        const int32_t* of = rows.of.data();
+        aggregate(q, rows, [&](auto&& visit) {
+            for (size_t r = 0; r < rowCount; ++r)
+                if (of[r] >= 0) visit(static_cast<int32_t>(r), of[r]);
+        }, a);
+        lastComputed_ = a.rows;
+    } else {
+        // Row leaves of a node already answered are copied (a member and its
+        // subtotal cover the same rows); the others walk their own rows.
+        std::map<const DataTreeNode*, size_t> previous;
         for (size_t i = 0; i < lastRowKeys_.size(); ++i) previous.emplace(lastRowKeys_[i], i);
-    lastComputed_ = 0;
-    const size_t cellsPerRow = a.columns * a.measures;
-    for (size_t i = 0; i < q.rowLeaves.size(); ++i) {
-        const auto& leaf = q.rowLeaves[i];
-        auto it = previous.find(LeafKey{leaf.kind, leaf.node.get()});
-        if (it != previous.end()) {
-            std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(it->second * cellsPerRow), cellsPerRow,
-                        a.values.begin() + static_cast<std::ptrdiff_t>(i * cellsPerRow));
-            std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(it->second * a.columns), a.columns,
-                        a.sparse.begin() + static_cast<std::ptrdiff_t>(i * a.columns));
-            continue;
-        }
-        ++lastComputed_;
-        if (leaf.kind == LeafKind::ALL || !leaf.node) {
-            if (allRows_.size() != rowCount) {
-                allRows_.resize(rowCount);
-                std::iota(allRows_.begin(), allRows_.end(), 0);
+        const size_t perRow = a.columns * a.measures;
+        Chains fresh;
+        fresh.offsets.assign(1, 0);
+        std::vector<size_t> freshLeaves;
+        for (size_t i = 0; i < q.rowLeaves.size(); ++i) {
+            auto it = previous.find(q.rowLeaves[i].node.get());
+            if (it != previous.end()) {
+                std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(it->second * perRow), perRow,
+                            a.values.begin() + static_cast<std::ptrdiff_t>(i * perRow));
+                std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(it->second * a.columns),
+                            a.columns, a.sparse.begin() + static_cast<std::ptrdiff_t>(i * a.columns));
+                continue;
             }
-            computeRowLeaf(q, i, allRows_, a);
-        } else {
-            computeRowLeaf(q, i, leaf.node->getSourceRows(), a);
+            fresh.leaves.push_back(static_cast<int32_t>(i));
+            fresh.offsets.push_back(static_cast<int32_t>(fresh.leaves.size()));
+            freshLeaves.push_back(i);
+        }
+        lastComputed_ = freshLeaves.size();
+        if (!freshLeaves.empty()) {
+            aggregate(q, fresh, [&](auto&& visit) {
+                for (size_t k = 0; k < freshLeaves.size(); ++k) {
+                    const auto& leaf = q.rowLeaves[freshLeaves[k]];
+                    if (leaf.node) {
+                        for (int32_t r : leaf.node->getSourceRows()) visit(r, static_cast<int32_t>(k));
+                    } else {
+                        for (size_t r = 0; r < rowCount; ++r) visit(static_cast<int32_t>(r), static_cast<int32_t>(k));
+                    }
+                }
+            }, a);
         }
     }
-
     last_ = q;
     lastRowKeys_.clear();
-    for (const auto& l : q.rowLeaves) lastRowKeys_.push_back({l.kind, l.node.get()});
+    for (const auto& l : q.rowLeaves) lastRowKeys_.push_back(l.node.get());
     lastAnswer_ = a;
     haveLast_ = true;
     result = std::move(a);
     return true;
-}
-
-bool InMemoryCrossingEngine::mapColumns(const Query& q, size_t rowCount, std::string& error) {
-    mapAxis(q.columnLeaves, rowCount, columnChainOf_, columnChains_);
-    if (!q.filter) return true;
-    RowBitmap in(rowCount);
-    if (!q.data->evaluate(*q.filter, in, error)) return false;
-    for (size_t r = 0; r < rowCount; ++r)
-        if (!in.test(r)) columnChainOf_[r] = -1;
-    return true;
-}
-
-void InMemoryCrossingEngine::computeRowLeaf(const Query& q, size_t leafIndex, const std::vector<int32_t>& rows,
-                                            Answer& a) {
-    const size_t C = a.columns, M = a.measures;
-    acc_.assign(C * M, Aggregation::Accumulator());
-    cellRows_.assign(C, 0);
-    cellLast_.assign(C, -1);
-    const int32_t* chainOf = columnChainOf_.data();
-    const size_t rowCount = columnChainOf_.size();
-    bool anyGather = false;
-    for (const auto& md : measures_) anyGather = anyGather || md.gather;
-    for (int32_t r : rows) {
-        if (static_cast<size_t>(r) >= rowCount) continue;
-        const int32_t cc = chainOf[r];
-        if (cc < 0) continue;
-        for (int32_t cl : columnChains_[static_cast<size_t>(cc)]) {
-            ++cellRows_[static_cast<size_t>(cl)];
-            cellLast_[static_cast<size_t>(cl)] = r;
-            Aggregation::Accumulator* acc = &acc_[static_cast<size_t>(cl) * M];
-            for (size_t m = 0; m < M; ++m)
-                if (!measures_[m].gather) acc[m].add(measures_[m].values[r]);
-        }
-    }
-    double* out = a.values.data() + leafIndex * C * M;
-    uint8_t* sparse = a.sparse.data() + leafIndex * C;
-    for (size_t c = 0; c < C; ++c) {
-        sparse[c] = cellRows_[c] == 0 ? 1 : 0;
-        if (!cellRows_[c]) continue;
-        for (size_t m = 0; m < M; ++m) {
-            if (!q.aggregateData && cellRows_[c] == 1) {
-                out[c * M + m] = measures_[m].values[cellLast_[c]];
-                continue;
-            }
-            if (!measures_[m].gather) out[c * M + m] = acc_[c * M + m].result(measures_[m].code);
-        }
-    }
-    if (!anyGather) return;
-    // Gather the values of each crossing: offsets by column leaf, then one
-    // pass per measure.
-    offsets_.assign(C + 1, 0);
-    for (size_t c = 0; c < C; ++c) offsets_[c + 1] = offsets_[c] + cellRows_[c];
-    gathered_.resize(offsets_[C]);
-    std::vector<uint32_t> fill(C);
-    for (size_t m = 0; m < M; ++m) {
-        if (!measures_[m].gather) continue;
-        std::copy(offsets_.begin(), offsets_.end() - 1, fill.begin());
-        const double* x = measures_[m].values;
-        for (int32_t r : rows) {
-            if (static_cast<size_t>(r) >= rowCount) continue;
-            const int32_t cc = chainOf[r];
-            if (cc < 0) continue;
-            for (int32_t cl : columnChains_[static_cast<size_t>(cc)]) gathered_[fill[static_cast<size_t>(cl)]++] = x[r];
-        }
-        for (size_t c = 0; c < C; ++c) {
-            if (!cellRows_[c] || (!q.aggregateData && cellRows_[c] == 1)) continue;
-            out[c * M + m] = Aggregation::compute(measures_[m].code, gathered_.data() + offsets_[c], cellRows_[c]);
-        }
-    }
 }
 
 } // namespace orvane
