@@ -66,6 +66,10 @@ public:
     // The source rows under this node, ascending.
     const std::vector<int32_t>& getSourceRows() const { return rows_; }
     void setSourceRows(std::vector<int32_t> rows) { rows_ = std::move(rows); }
+    // For each source row (in getSourceRows order) the index of the child
+    // that holds it; empty when not recorded.
+    const std::vector<uint32_t>& getChildIndexOfRows() const { return childOfRow_; }
+    void setChildIndexOfRows(std::vector<uint32_t> indices) { childOfRow_ = std::move(indices); }
     // The name of the level this node is a member of (null for a root).
     const std::shared_ptr<const std::string>& getLevelName() const { return levelName_; }
     void setLevelName(std::shared_ptr<const std::string> name) { levelName_ = std::move(name); }
@@ -83,6 +87,7 @@ private:
     std::vector<std::shared_ptr<DataTreeNode>> children_;
     std::weak_ptr<DataTreeNode> parent_;
     std::vector<int32_t> rows_;
+    std::vector<uint32_t> childOfRow_;
     std::shared_ptr<const std::string> levelName_;
     bool collapsed_ = false;
 };

@@ -315,6 +315,16 @@ void Hierarchy::buildChildren(const std::shared_ptr<DataTreeNode>& node, int lev
             groups.back().second.push_back(r);
         }
     }
+    // Which child holds each row, in row order (lets a walk over the parent's
+    // rows find the children without visiting each child's rows apart).
+    std::vector<uint32_t> childOfRow(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const uint32_t c = lc.code[static_cast<size_t>(rows[i])];
+        auto it = std::lower_bound(groups.begin(), groups.end(), c,
+                                   [](const auto& g, uint32_t code) { return g.first < code; });
+        childOfRow[i] = static_cast<uint32_t>(it - groups.begin());
+    }
+    node->setChildIndexOfRows(std::move(childOfRow));
     const bool deeper = level + 1 < static_cast<int>(codes_.size());
     for (auto& [c, childRows] : groups) {
         auto child = DataTreeNode::create(*lc.labels[c], lc.values[c]);

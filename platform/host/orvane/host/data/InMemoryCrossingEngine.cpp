@@ -281,8 +281,34 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
         }
         lastComputed_ = freshLeaves.size();
         if (!freshLeaves.empty()) {
+            // New members that share a parent (a member just expanded) are
+            // found in one walk over the parent's ascending rows; any other
+            // new leaf walks its own rows.
+            std::map<const DataTreeNode*, std::vector<int32_t>> byParent;
+            std::vector<size_t> alone;
+            for (size_t k = 0; k < freshLeaves.size(); ++k) {
+                const auto& leaf = q.rowLeaves[freshLeaves[k]];
+                auto parent = leaf.node && leaf.kind == LeafKind::MEMBER ? leaf.node->getParent() : nullptr;
+                if (!parent || parent->getChildIndexOfRows().size() != parent->getSourceRows().size()) {
+                    alone.push_back(k);
+                    continue;
+                }
+                auto& map = byParent[parent.get()];
+                if (map.empty()) map.assign(parent->getChildCount(), -1);
+                const auto& siblings = parent->getChildren();
+                for (size_t c = 0; c < siblings.size(); ++c)
+                    if (siblings[c] == leaf.node) map[c] = static_cast<int32_t>(k);
+            }
             aggregate(q, fresh, [&](auto&& visit) {
-                for (size_t k = 0; k < freshLeaves.size(); ++k) {
+                for (const auto& [parent, map] : byParent) {
+                    const auto& rows = parent->getSourceRows();
+                    const auto& child = parent->getChildIndexOfRows();
+                    for (size_t i = 0; i < rows.size(); ++i) {
+                        const int32_t k = map[child[i]];
+                        if (k >= 0) visit(rows[i], k);
+                    }
+                }
+                for (size_t k : alone) {
                     const auto& leaf = q.rowLeaves[freshLeaves[k]];
                     if (leaf.node) {
                         for (int32_t r : leaf.node->getSourceRows()) visit(r, static_cast<int32_t>(k));
