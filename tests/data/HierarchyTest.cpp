@@ -378,12 +378,14 @@ TEST(HierarchyCrossings, ExpandingReusesTheCrossingsOfUnchangedLeaves) {
     f.hds->setCrossingEngine(engine);
     auto before = f.hds->getNormalizedCrossings(f.rows, f.cols, false, false, nullptr);
     EXPECT_EQ(engine->getLastComputedRowLeafCount(), before->getRowCount());
+    const size_t passes = engine->getPassCount();
     auto east = f.rows->getExpandedState()->getChildren()[0];
     f.rows->expand(east);
     auto after = f.hds->getNormalizedCrossings(f.rows, f.cols, false, false, nullptr);
     // The 5 cities are new; East's subtotal covers the rows of the collapsed
     // East answered before, and the other leaves are reused.
     EXPECT_EQ(engine->getLastComputedRowLeafCount(), 5u);
+    EXPECT_EQ(engine->getPassCount(), passes) << "expanding visits no source row again";
     auto fresh = std::make_shared<InMemoryCrossingEngine>();
     f.hds->setCrossingEngine(fresh);
     auto full = f.hds->getNormalizedCrossings(f.rows, f.cols, false, false, nullptr);
@@ -392,6 +394,14 @@ TEST(HierarchyCrossings, ExpandingReusesTheCrossingsOfUnchangedLeaves) {
         for (size_t r = 0; r < full->getRowCount(); ++r)
             EXPECT_TRUE(same(after->getColumn(static_cast<int>(c))->getNumberAtIndex(r),
                              full->getColumn(static_cast<int>(c))->getNumberAtIndex(r)));
+    // A value changed in place reaches the next crossings.
+    f.hds->setCrossingEngine(engine);
+    const double oldTotal = after->getColumn(static_cast<int>(after->getColumnCount()) - 1)->getNumberAtIndex(after->getRowCount() - 1);
+    const double oldUnits = f.data->getColumnWithName("Units")->getNumberAtIndex(0);
+    f.data->getColumnWithName("Units")->setNumberAtIndex(0, oldUnits + 1000);
+    auto changed = f.hds->getNormalizedCrossings(f.rows, f.cols, false, false, nullptr);
+    EXPECT_DOUBLE_EQ(changed->getColumn(static_cast<int>(changed->getColumnCount()) - 1)->getNumberAtIndex(changed->getRowCount() - 1),
+                     oldTotal + 1000);
     // A new data set drops what was kept.
     f.hds->setCrossingEngine(engine);
     f.hds->setDataSet(f.data, true, false);

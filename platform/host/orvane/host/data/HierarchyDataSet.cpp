@@ -1,5 +1,6 @@
 #include "orvane/host/data/HierarchyDataSet.h"
 
+#include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Aggregation.h"
 #include "orvane/host/data/InMemoryCrossingEngine.h"
@@ -39,7 +40,22 @@ std::shared_ptr<HierarchyDataSet> HierarchyDataSet::create(const std::shared_ptr
     return h;
 }
 
+HierarchyDataSet::~HierarchyDataSet() {
+    if (dataSet_ && dataListener_) dataSet_->removeEventListener(DataSet::CHANGED, dataListener_);
+}
+
 void HierarchyDataSet::setDataSet(const std::shared_ptr<DataSet>& dataSet, bool aggregateData, bool /*notify*/) {
+    if (dataSet_ != dataSet) {
+        if (dataSet_ && dataListener_) dataSet_->removeEventListener(DataSet::CHANGED, dataListener_);
+        if (dataSet) {
+            if (!dataListener_) {
+                dataListener_ = FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>&) {
+                    if (auto* mem = dynamic_cast<InMemoryCrossingEngine*>(engine_.get())) mem->invalidate();
+                });
+            }
+            dataSet->addEventListener(DataSet::CHANGED, dataListener_);
+        }
+    }
     dataSet_ = dataSet;
     aggregateData_ = aggregateData;
     if (auto* mem = dynamic_cast<InMemoryCrossingEngine*>(engine_.get())) mem->invalidate();

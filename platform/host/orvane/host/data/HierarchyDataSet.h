@@ -12,6 +12,8 @@
 
 namespace orvane {
 
+class AbstractEventCallback;
+
 // A flat data set with hierarchies over its columns and the measures to
 // aggregate: builds the hierarchies' data trees and normalises crossings of a
 // row and a column hierarchy into a data set of cells (one row per row leaf,
@@ -24,6 +26,7 @@ public:
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
     HierarchyDataSet();
+    ~HierarchyDataSet() override;
     // Builds the data trees when a data set is given.
     static std::shared_ptr<HierarchyDataSet> create(const std::shared_ptr<DataSet>& dataSet,
                                                     std::vector<std::shared_ptr<Hierarchy>> hierarchies,
@@ -83,6 +86,8 @@ private:
     std::vector<int> measureCodes_;
     std::vector<std::string> suppressSubtotal_, suppressTotal_;
     std::shared_ptr<CrossingEngine> engine_;
+    // Drops the engine's kept groupings when the data set's values change.
+    std::shared_ptr<AbstractEventCallback> dataListener_;
     std::vector<std::string> reported_;
     bool aggregateData_ = true;
     bool crosstab_ = false;

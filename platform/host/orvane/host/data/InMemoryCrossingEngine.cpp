@@ -8,89 +8,105 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
+#include <map>
 
 namespace orvane {
 
 namespace {
 constexpr const char* kSource = "InMemoryCrossingEngine";
 constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
+
+const DataTreeNode* rootOf(const std::vector<CrossingEngine::Leaf>& leaves) {
+    for (const auto& l : leaves) {
+        if (!l.node) continue;
+        const DataTreeNode* n = l.node.get();
+        std::shared_ptr<DataTreeNode> p;
+        std::shared_ptr<DataTreeNode> keep;
+        while ((p = n->getParent())) {
+            keep = p;
+            n = keep.get();
+        }
+        // keep holds the root alive only here; the leaves keep it alive for the caller.
+        return n;
+    }
+    return nullptr;
+}
 } // namespace
 
-void InMemoryCrossingEngine::mapAxis(const std::vector<Leaf>& leaves, size_t rowCount, Chains& out) {
-    out.of.assign(rowCount, -1);
-    out.offsets.assign(1, 0);
-    out.leaves.clear();
-    std::map<const DataTreeNode*, int32_t> subtotalOf;
-    int32_t total = -1, all = -1;
-    bool anyMember = false;
-    for (size_t i = 0; i < leaves.size(); ++i) {
-        const auto& l = leaves[i];
-        if (l.kind == LeafKind::SUBTOTAL && l.node) subtotalOf[l.node.get()] = static_cast<int32_t>(i);
-        else if (l.kind == LeafKind::TOTAL && l.node) total = static_cast<int32_t>(i);
-        else if (l.kind == LeafKind::ALL) all = static_cast<int32_t>(i);
-        else if (l.kind == LeafKind::MEMBER && l.node) anyMember = true;
+bool InMemoryCrossingEngine::Axis::build(const std::vector<Leaf>& leaves, size_t rowCount) {
+    root = rootOf(leaves);
+    ranges.clear();
+    fineOf.assign(rowCount, -1);
+    if (!root) {
+        // No tree: one finest group of every row.
+        std::fill(fineOf.begin(), fineOf.end(), 0);
+        fineCount = 1;
+        return true;
     }
-    auto assign = [&](const std::vector<int32_t>* rows, std::initializer_list<int32_t> first,
-                      const std::vector<int32_t>& more) {
-        const auto id = static_cast<int32_t>(out.count());
-        out.leaves.insert(out.leaves.end(), first);
-        out.leaves.insert(out.leaves.end(), more.begin(), more.end());
-        out.offsets.push_back(static_cast<int32_t>(out.leaves.size()));
-        if (!rows) {
-            std::fill(out.of.begin(), out.of.end(), id);
-            return;
-        }
-        for (int32_t r : *rows)
-            if (static_cast<size_t>(r) < rowCount) out.of[static_cast<size_t>(r)] = id;
+    // Depth first: each node's range of deepest nodes.
+    int32_t next = 0;
+    struct Frame {
+        const DataTreeNode* node;
+        size_t child;
+        int32_t start;
     };
-    if (all >= 0) {
-        assign(nullptr, {all}, {});
-        return;
-    }
-    if (!anyMember) {
-        if (total >= 0) assign(&leaves[static_cast<size_t>(total)].node->getSourceRows(), {total}, {});
-        return;
-    }
-    std::vector<int32_t> up;
-    for (size_t i = 0; i < leaves.size(); ++i) {
-        const auto& l = leaves[i];
-        if (l.kind != LeafKind::MEMBER || !l.node) continue;
-        up.clear();
-        for (auto p = l.node->getParent(); p; p = p->getParent()) {
-            auto it = subtotalOf.find(p.get());
-            if (it != subtotalOf.end()) up.push_back(it->second);
+    std::vector<Frame> stack{{root, 0, 0}};
+    while (!stack.empty()) {
+        Frame& f = stack.back();
+        const auto& children = f.node->getChildren();
+        if (children.empty()) {
+            for (int32_t r : f.node->getSourceRows())
+                if (static_cast<size_t>(r) < rowCount) fineOf[static_cast<size_t>(r)] = next;
+            ranges[f.node] = {next, next + 1};
+            ++next;
+            stack.pop_back();
+            continue;
         }
-        if (total >= 0) up.push_back(total);
-        assign(&l.node->getSourceRows(), {static_cast<int32_t>(i)}, up);
+        if (f.child == 0 && f.start == 0) f.start = next;
+        if (f.child < children.size()) {
+            const DataTreeNode* c = children[f.child++].get();
+            stack.push_back({c, 0, 0});
+            continue;
+        }
+        ranges[f.node] = {f.start, next};
+        stack.pop_back();
     }
+    fineCount = static_cast<size_t>(next);
+    return true;
+}
+
+std::pair<int32_t, int32_t> InMemoryCrossingEngine::Axis::rangeOf(const Leaf& leaf) const {
+    if (!root || leaf.kind == LeafKind::ALL || !leaf.node) return {0, static_cast<int32_t>(fineCount)};
+    auto it = ranges.find(leaf.node.get());
+    return it == ranges.end() ? std::make_pair(0, 0) : it->second;
 }
 
 void InMemoryCrossingEngine::invalidate() {
+    grouped_ = false;
     haveLast_ = false;
     last_ = Query();
     lastAnswer_ = Answer();
     lastRowKeys_.clear();
     lastColumnKeys_.clear();
-    columns_ = Chains();
+    rows_ = Axis();
+    columns_ = Axis();
     measures_.clear();
+    acc_.clear();
+    gathered_.clear();
 }
 
-bool InMemoryCrossingEngine::sameShape(const Query& q) const {
-    if (!haveLast_ || q.data != last_.data || q.filter != last_.filter || q.aggregateData != last_.aggregateData ||
-        q.rowHierarchy != last_.rowHierarchy || q.columnHierarchy != last_.columnHierarchy ||
-        q.measures.size() != last_.measures.size() || q.columnLeaves.size() != lastColumnKeys_.size())
+bool InMemoryCrossingEngine::sameGrouping(const Query& q) const {
+    if (!grouped_ || q.data != last_.data || q.filter != last_.filter || q.aggregateData != last_.aggregateData ||
+        q.measures.size() != last_.measures.size() || rootOf(q.rowLeaves) != rows_.root ||
+        rootOf(q.columnLeaves) != columns_.root)
         return false;
     for (size_t i = 0; i < q.measures.size(); ++i)
         if (q.measures[i].column != last_.measures[i].column || q.measures[i].code != last_.measures[i].code)
             return false;
-    for (size_t i = 0; i < q.columnLeaves.size(); ++i)
-        if (lastColumnKeys_[i] != std::make_pair(q.columnLeaves[i].kind, static_cast<const DataTreeNode*>(q.columnLeaves[i].node.get())))
-            return false;
     return true;
 }
 
-bool InMemoryCrossingEngine::prepare(const Query& q, size_t rowCount, std::string& error) {
+bool InMemoryCrossingEngine::group(const Query& q, size_t rowCount, std::string& error) {
     invalidate();
     for (const auto& m : q.measures) {
         auto column = q.data->getColumnWithName(m.column);
@@ -119,113 +135,90 @@ bool InMemoryCrossingEngine::prepare(const Query& q, size_t rowCount, std::strin
         }
         measures_.push_back(std::move(md));
     }
-    mapAxis(q.columnLeaves, rowCount, columns_);
+    streaming_.clear();
+    gathering_.clear();
+    for (size_t m = 0; m < measures_.size(); ++m) (measures_[m].gather ? gathering_ : streaming_).push_back(m);
+    rows_.build(q.rowLeaves, rowCount);
+    columns_.build(q.columnLeaves, rowCount);
     if (q.filter) {
         RowBitmap in(rowCount);
         if (!q.data->evaluate(*q.filter, in, error)) return false;
         for (size_t r = 0; r < rowCount; ++r)
-            if (!in.test(r)) columns_.of[r] = -1;
+            if (!in.test(r)) columns_.fineOf[r] = -1;
     }
-    for (const auto& l : q.columnLeaves) lastColumnKeys_.emplace_back(l.kind, l.node.get());
-    return true;
-}
-
-template <class ForEach>
-void InMemoryCrossingEngine::aggregate(const Query& q, const Chains& rows, ForEach forEach, Answer& a) {
-    const size_t Rc = rows.count(), Cc = columns_.count(), M = measures_.size(), C = a.columns;
-    const size_t fine = Rc * Cc;
-    // Pass 1: running sums and row counts per finest crossing.
+    // One pass: running sums and row counts per finest crossing, laid out
+    // column by column.
+    const size_t Rf = rows_.fineCount, Cf = columns_.fineCount, M = measures_.size();
+    const size_t fine = Rf * Cf;
     acc_.assign(fine * M, Aggregation::Accumulator());
     cellRows_.assign(fine, 0);
     cellLast_.assign(fine, -1);
-    std::vector<size_t> streaming, gathering;
-    for (size_t m = 0; m < M; ++m) (measures_[m].gather ? gathering : streaming).push_back(m);
-    const int32_t* colOf = columns_.of.data();
-    const size_t rowCount = columns_.of.size();
-    forEach([&](int32_t r, int32_t rc) {
-        if (static_cast<size_t>(r) >= rowCount) return;
-        const int32_t cc = colOf[r];
-        if (cc < 0) return;
-        const size_t cell = static_cast<size_t>(rc) * Cc + static_cast<size_t>(cc);
+    const int32_t* rf = rows_.fineOf.data();
+    const int32_t* cf = columns_.fineOf.data();
+    for (size_t r = 0; r < rowCount; ++r) {
+        if (rf[r] < 0 || cf[r] < 0) continue;
+        const size_t cell = static_cast<size_t>(cf[r]) * Rf + static_cast<size_t>(rf[r]);
         ++cellRows_[cell];
-        cellLast_[cell] = r;
+        cellLast_[cell] = static_cast<int32_t>(r);
         Aggregation::Accumulator* acc = &acc_[cell * M];
-        for (size_t m : streaming) acc[m].add(measures_[m].values[r]);
-    });
-    // Pass 2 (codes that need the values): the values grouped by finest crossing.
-    if (!gathering.empty()) {
+        for (size_t m : streaming_) acc[m].add(measures_[m].values[r]);
+    }
+    // Codes that need the values: the values grouped by finest crossing.
+    if (!gathering_.empty()) {
         offsets_.assign(fine + 1, 0);
         for (size_t c = 0; c < fine; ++c) offsets_[c + 1] = offsets_[c] + cellRows_[c];
-        gathered_.resize(static_cast<size_t>(offsets_[fine]) * gathering.size());
-        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
         const size_t stride = offsets_[fine];
-        forEach([&](int32_t r, int32_t rc) {
-            if (static_cast<size_t>(r) >= rowCount) return;
-            const int32_t cc = colOf[r];
-            if (cc < 0) return;
-            const size_t cell = static_cast<size_t>(rc) * Cc + static_cast<size_t>(cc);
-            const uint32_t at = fill[cell]++;
-            for (size_t g = 0; g < gathering.size(); ++g) gathered_[g * stride + at] = measures_[gathering[g]].values[r];
-        });
+        gathered_.resize(stride * gathering_.size());
+        std::vector<uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
+        for (size_t r = 0; r < rowCount; ++r) {
+            if (rf[r] < 0 || cf[r] < 0) continue;
+            const uint32_t at = fill[static_cast<size_t>(cf[r]) * Rf + static_cast<size_t>(rf[r])]++;
+            for (size_t g = 0; g < gathering_.size(); ++g) gathered_[g * stride + at] = measures_[gathering_[g]].values[r];
+        }
     }
-    // Every crossing from the finest crossings it covers.
-    std::vector<Aggregation::Accumulator> out(static_cast<size_t>(a.rows) * C * M);
-    std::vector<uint32_t> outRows(static_cast<size_t>(a.rows) * C, 0);
-    std::vector<int32_t> outLast(static_cast<size_t>(a.rows) * C, -1);
-    std::vector<uint8_t> touched(a.rows, 0);
-    for (size_t i = 0; i < Rc; ++i) {
-        for (size_t j = 0; j < Cc; ++j) {
-            const size_t cell = i * Cc + j;
-            if (!cellRows_[cell]) continue;
-            for (int32_t ri = rows.offsets[i]; ri < rows.offsets[i + 1]; ++ri) {
-                const auto rl = static_cast<size_t>(rows.leaves[static_cast<size_t>(ri)]);
-                touched[rl] = 1;
-                for (int32_t ci = columns_.offsets[j]; ci < columns_.offsets[j + 1]; ++ci) {
-                    const auto cl = static_cast<size_t>(columns_.leaves[static_cast<size_t>(ci)]);
-                    const size_t o = rl * C + cl;
-                    outRows[o] += cellRows_[cell];
-                    outLast[o] = cellLast_[cell];
-                    for (size_t m : streaming) out[o * M + m].merge(acc_[cell * M + m]);
-                }
+    grouped_ = true;
+    ++passes_;
+    return true;
+}
+
+void InMemoryCrossingEngine::computeRow(const Query& q, size_t rl, Answer& a) {
+    const size_t C = a.columns, M = a.measures, Rf = rows_.fineCount;
+    const auto [rlo, rhi] = rows_.rangeOf(q.rowLeaves[rl]);
+    for (size_t cl = 0; cl < C; ++cl) {
+        const auto [clo, chi] = columns_.rangeOf(q.columnLeaves[cl]);
+        cellAcc_.assign(M, Aggregation::Accumulator());
+        uint64_t n = 0;
+        int32_t lastRow = -1;
+        for (int32_t cf = clo; cf < chi; ++cf) {
+            const size_t base = static_cast<size_t>(cf) * Rf;
+            for (int32_t rf = rlo; rf < rhi; ++rf) {
+                const size_t cell = base + static_cast<size_t>(rf);
+                if (!cellRows_[cell]) continue;
+                n += cellRows_[cell];
+                lastRow = cellLast_[cell];
+                for (size_t m : streaming_) cellAcc_[m].merge(acc_[cell * M + m]);
             }
         }
-    }
-    for (size_t rl = 0; rl < a.rows; ++rl) {
-        if (!touched[rl]) continue;
-        for (size_t cl = 0; cl < C; ++cl) {
-            const size_t o = rl * C + cl;
-            a.sparse[o] = outRows[o] == 0;
-            if (!outRows[o]) continue;
-            double* v = &a.values[o * M];
-            if (!q.aggregateData && outRows[o] == 1) {
-                for (size_t m = 0; m < M; ++m) v[m] = measures_[m].values[outLast[o]];
-                continue;
-            }
-            for (size_t m : streaming) v[m] = out[o * M + m].result(measures_[m].code);
+        const size_t o = rl * C + cl;
+        a.sparse[o] = n == 0;
+        if (!n) continue;
+        double* v = &a.values[o * M];
+        if (!q.aggregateData && n == 1) {
+            for (size_t m = 0; m < M; ++m) v[m] = measures_[m].values[lastRow];
+            continue;
         }
-    }
-    if (gathering.empty()) return;
-    // The values of each crossing: its finest crossings' values, then the statistic.
-    const size_t stride = offsets_[fine];
-    std::vector<std::vector<std::pair<size_t, size_t>>> cover(static_cast<size_t>(a.rows) * C);
-    for (size_t i = 0; i < Rc; ++i)
-        for (size_t j = 0; j < Cc; ++j) {
-            const size_t cell = i * Cc + j;
-            if (!cellRows_[cell]) continue;
-            for (int32_t ri = rows.offsets[i]; ri < rows.offsets[i + 1]; ++ri)
-                for (int32_t ci = columns_.offsets[j]; ci < columns_.offsets[j + 1]; ++ci)
-                    cover[static_cast<size_t>(rows.leaves[static_cast<size_t>(ri)]) * C +
-                          static_cast<size_t>(columns_.leaves[static_cast<size_t>(ci)])]
-                        .emplace_back(offsets_[cell], cellRows_[cell]);
-        }
-    for (size_t o = 0; o < cover.size(); ++o) {
-        if (cover[o].empty() || (!q.aggregateData && outRows[o] == 1)) continue;
-        for (size_t g = 0; g < gathering.size(); ++g) {
+        for (size_t m : streaming_) v[m] = cellAcc_[m].result(measures_[m].code);
+        if (gathering_.empty()) continue;
+        const size_t stride = offsets_.back();
+        for (size_t g = 0; g < gathering_.size(); ++g) {
             scratch_.clear();
-            for (const auto& [start, n] : cover[o])
-                scratch_.insert(scratch_.end(), gathered_.begin() + static_cast<std::ptrdiff_t>(g * stride + start),
-                                gathered_.begin() + static_cast<std::ptrdiff_t>(g * stride + start + n));
-            a.values[o * M + gathering[g]] = Aggregation::compute(measures_[gathering[g]].code, scratch_.data(), scratch_.size());
+            for (int32_t cf = clo; cf < chi; ++cf) {
+                const size_t base = static_cast<size_t>(cf) * Rf;
+                const auto from = static_cast<std::ptrdiff_t>(g * stride + offsets_[base + static_cast<size_t>(rlo)]);
+                const auto to = static_cast<std::ptrdiff_t>(g * stride + offsets_[base + static_cast<size_t>(rhi)]);
+                scratch_.insert(scratch_.end(), gathered_.begin() + from, gathered_.begin() + to);
+            }
+            v[gathering_[g]] = Aggregation::compute(measures_[gathering_[g]].code, scratch_.data(), scratch_.size());
         }
     }
 }
@@ -236,8 +229,8 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
         return false;
     }
     const size_t rowCount = q.data->getRowCount();
-    const bool reuse = sameShape(q);
-    if (!reuse && !prepare(q, rowCount, error)) {
+    const bool regrouped = !sameGrouping(q);
+    if (regrouped && !group(q, rowCount, error)) {
         invalidate();
         return false;
     }
@@ -248,80 +241,33 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
     a.values.assign(a.rows * a.columns * a.measures, kMissing);
     a.sparse.assign(a.rows * a.columns, 1);
 
-    if (!reuse) {
-        Chains rows;
-        mapAxis(q.rowLeaves, rowCount, rows);
-        const int32_t* of = rows.of.data();
-        aggregate(q, rows, [&](auto&& visit) {
-            for (size_t r = 0; r < rowCount; ++r)
-                if (of[r] >= 0) visit(static_cast<int32_t>(r), of[r]);
-        }, a);
-        lastComputed_ = a.rows;
-    } else {
-        // Row leaves of a node already answered are copied (a member and its
-        // subtotal cover the same rows); the others walk their own rows.
-        std::map<const DataTreeNode*, size_t> previous;
+    // Row leaves answered before (same column leaves) are copied.
+    bool sameColumns = haveLast_ && !regrouped && q.columnLeaves.size() == lastColumnKeys_.size();
+    for (size_t i = 0; sameColumns && i < q.columnLeaves.size(); ++i)
+        sameColumns = lastColumnKeys_[i] ==
+                      std::make_pair(q.columnLeaves[i].kind, static_cast<const DataTreeNode*>(q.columnLeaves[i].node.get()));
+    std::map<const DataTreeNode*, size_t> previous;
+    if (sameColumns)
         for (size_t i = 0; i < lastRowKeys_.size(); ++i) previous.emplace(lastRowKeys_[i], i);
-        const size_t perRow = a.columns * a.measures;
-        Chains fresh;
-        fresh.offsets.assign(1, 0);
-        std::vector<size_t> freshLeaves;
-        for (size_t i = 0; i < q.rowLeaves.size(); ++i) {
-            auto it = previous.find(q.rowLeaves[i].node.get());
-            if (it != previous.end()) {
-                std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(it->second * perRow), perRow,
-                            a.values.begin() + static_cast<std::ptrdiff_t>(i * perRow));
-                std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(it->second * a.columns),
-                            a.columns, a.sparse.begin() + static_cast<std::ptrdiff_t>(i * a.columns));
-                continue;
-            }
-            fresh.leaves.push_back(static_cast<int32_t>(i));
-            fresh.offsets.push_back(static_cast<int32_t>(fresh.leaves.size()));
-            freshLeaves.push_back(i);
+    const size_t perRow = a.columns * a.measures;
+    lastComputed_ = 0;
+    for (size_t i = 0; i < a.rows; ++i) {
+        auto it = previous.find(q.rowLeaves[i].node.get());
+        if (it != previous.end()) {
+            std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(it->second * perRow), perRow,
+                        a.values.begin() + static_cast<std::ptrdiff_t>(i * perRow));
+            std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(it->second * a.columns), a.columns,
+                        a.sparse.begin() + static_cast<std::ptrdiff_t>(i * a.columns));
+            continue;
         }
-        lastComputed_ = freshLeaves.size();
-        if (!freshLeaves.empty()) {
-            // New members that share a parent (a member just expanded) are
-            // found in one walk over the parent's ascending rows; any other
-            // new leaf walks its own rows.
-            std::map<const DataTreeNode*, std::vector<int32_t>> byParent;
-            std::vector<size_t> alone;
-            for (size_t k = 0; k < freshLeaves.size(); ++k) {
-                const auto& leaf = q.rowLeaves[freshLeaves[k]];
-                auto parent = leaf.node && leaf.kind == LeafKind::MEMBER ? leaf.node->getParent() : nullptr;
-                if (!parent || parent->getChildIndexOfRows().size() != parent->getSourceRows().size()) {
-                    alone.push_back(k);
-                    continue;
-                }
-                auto& map = byParent[parent.get()];
-                if (map.empty()) map.assign(parent->getChildCount(), -1);
-                const auto& siblings = parent->getChildren();
-                for (size_t c = 0; c < siblings.size(); ++c)
-                    if (siblings[c] == leaf.node) map[c] = static_cast<int32_t>(k);
-            }
-            aggregate(q, fresh, [&](auto&& visit) {
-                for (const auto& [parent, map] : byParent) {
-                    const auto& rows = parent->getSourceRows();
-                    const auto& child = parent->getChildIndexOfRows();
-                    for (size_t i = 0; i < rows.size(); ++i) {
-                        const int32_t k = map[child[i]];
-                        if (k >= 0) visit(rows[i], k);
-                    }
-                }
-                for (size_t k : alone) {
-                    const auto& leaf = q.rowLeaves[freshLeaves[k]];
-                    if (leaf.node) {
-                        for (int32_t r : leaf.node->getSourceRows()) visit(r, static_cast<int32_t>(k));
-                    } else {
-                        for (size_t r = 0; r < rowCount; ++r) visit(static_cast<int32_t>(r), static_cast<int32_t>(k));
-                    }
-                }
-            }, a);
-        }
+        ++lastComputed_;
+        computeRow(q, i, a);
     }
     last_ = q;
     lastRowKeys_.clear();
     for (const auto& l : q.rowLeaves) lastRowKeys_.push_back(l.node.get());
+    lastColumnKeys_.clear();
+    for (const auto& l : q.columnLeaves) lastColumnKeys_.emplace_back(l.kind, l.node.get());
     lastAnswer_ = a;
     haveLast_ = true;
     result = std::move(a);
