@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <unordered_map>
 
 namespace orvane {
 
@@ -176,6 +177,30 @@ bool InMemoryCrossingEngine::group(const Query& q, size_t rowCount, std::string&
             for (size_t g = 0; g < gathering_.size(); ++g) gathered_[g * stride + at] = measures_[gathering_[g]].values[r];
         }
     }
+    // Distinct counts work on dense ids of the values.
+    distinctIds_.assign(gathering_.size(), 0);
+    size_t maxIds = 0;
+    if (!gathering_.empty()) {
+        const size_t stride = offsets_[fine];
+        for (size_t g = 0; g < gathering_.size(); ++g) {
+            if (measures_[gathering_[g]].code != Aggregation::DISTINCT) continue;
+            std::unordered_map<double, uint32_t> ids;
+            ids.reserve(1024);
+            double* v = gathered_.data() + g * stride;
+            for (size_t i = 0; i < stride; ++i) {
+                if (std::isnan(v[i])) {
+                    v[i] = -1;
+                    continue;
+                }
+                auto [it, added] = ids.emplace(v[i] == 0 ? 0.0 : v[i], static_cast<uint32_t>(ids.size()));
+                v[i] = static_cast<double>(it->second);
+            }
+            distinctIds_[g] = 1;
+            maxIds = std::max(maxIds, ids.size());
+        }
+    }
+    stamp_.assign(maxIds, 0);
+    stampValue_ = 0;
     grouped_ = true;
     ++passes_;
     return true;
@@ -211,6 +236,27 @@ void InMemoryCrossingEngine::computeRow(const Query& q, size_t rl, Answer& a) {
         if (gathering_.empty()) continue;
         const size_t stride = offsets_.back();
         for (size_t g = 0; g < gathering_.size(); ++g) {
+            if (distinctIds_[g]) {
+                if (++stampValue_ == 0) {
+                    std::fill(stamp_.begin(), stamp_.end(), 0);
+                    stampValue_ = 1;
+                }
+                uint64_t distinct = 0;
+                for (int32_t cf = clo; cf < chi; ++cf) {
+                    const size_t base = static_cast<size_t>(cf) * Rf;
+                    const double* p = gathered_.data() + g * stride;
+                    for (uint32_t i = offsets_[base + static_cast<size_t>(rlo)]; i < offsets_[base + static_cast<size_t>(rhi)]; ++i) {
+                        if (p[i] < 0) continue;
+                        uint32_t& s = stamp_[static_cast<size_t>(p[i])];
+                        if (s != stampValue_) {
+                            s = stampValue_;
+                            ++distinct;
+                        }
+                    }
+                }
+                v[gathering_[g]] = static_cast<double>(distinct);
+                continue;
+            }
             scratch_.clear();
             for (int32_t cf = clo; cf < chi; ++cf) {
                 const size_t base = static_cast<size_t>(cf) * Rf;

@@ -87,6 +87,11 @@ private:
     size_t passes_ = 0;
     std::vector<std::string> reported_;
     std::vector<double> scratch_;
+    // Distinct counts: each gathered value is replaced by a dense id of its
+    // value (-1 for missing), counted with a stamp per id.
+    std::vector<uint8_t> distinctIds_;   // per gathered measure: values are ids
+    std::vector<uint32_t> stamp_;
+    uint32_t stampValue_ = 0;
     std::vector<Aggregation::Accumulator> cellAcc_;
 };
 
