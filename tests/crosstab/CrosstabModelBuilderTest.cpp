@@ -211,6 +211,10 @@ TEST(CrosstabModelBuilder, FailureRules) {
     EXPECT_TRUE(x->columnDataTreeNode.get());
     b->setColumnHierarchyName("other");   // no hierarchy of that name in the hierarchy data set
     b->build();
+    b->build();
+    size_t logged = 0;
+    for (const auto& e : log.entries()) logged += e.message.find("no hierarchy named other") != std::string::npos;
+    EXPECT_EQ(logged, 1u);
     EXPECT_TRUE(x->rowDataTreeNode.get());
     EXPECT_FALSE(x->columnDataTreeNode.get());
     // No rows: no crossings; the cells are one column per measure found, no rows.

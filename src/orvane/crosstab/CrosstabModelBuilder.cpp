@@ -341,6 +341,15 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
     // 7-8. Hierarchies and display trees.
     auto rowH = hierarchyDataSet_->getHierarchyForName(getRowHierarchyName());
     auto colH = hierarchyDataSet_->getHierarchyForName(getColumnHierarchyName());
+    // A name that was set but matches no hierarchy is an author mistake
+    // (logged once); the axis is left without a tree.
+    for (const auto* name : {&rowHierarchyName_, &columnHierarchyName_}) {
+        if (name->empty() || hierarchyDataSet_->getHierarchyForName(*name) ||
+            std::find(reported_.begin(), reported_.end(), *name) != reported_.end())
+            continue;
+        reported_.push_back(*name);
+        ORVANE_LOG(CLog::ERRORS, kSource, "no hierarchy named " + *name);
+    }
     auto axis = [&](const std::shared_ptr<Hierarchy>& h, const std::vector<std::string>& ranked, bool total, bool sub,
                     bool actionEnabled, Property<std::shared_ptr<DataTreeNode>>& out) {
         if (!h) {

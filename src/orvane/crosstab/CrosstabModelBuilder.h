@@ -127,6 +127,7 @@ private:
     std::shared_ptr<DataTreeSortContext> sortContext_;
     std::shared_ptr<Style> style_;
     std::vector<int> displayedColumnIndices_;
+    std::vector<std::string> reported_;
     std::shared_ptr<AbstractEventCallback> dataListener_;
     size_t measureCount_ = 0;
     size_t suppressedTotalCount_ = 0, suppressedSubtotalCount_ = 0;
