@@ -1,6 +1,7 @@
 // CrosstabModelBuilder: hierarchies, display trees with totals and subtotals,
 // the cells, flags, rebuilding in place and the failure rules.
 #include "orvane/crosstab/CrosstabModelBuilder.h"
+#include "orvane/crosstab/CrosstabUtilities.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Aggregation.h"
 #include "orvane/view/DisplayTreeNode.h"
@@ -125,6 +126,13 @@ TEST(CrosstabModelBuilder, SuppressedMeasuresOmittedLevelsAndIndentedView) {
     auto cells = x->dataSet.get();
     EXPECT_TRUE(cells->getColumn(static_cast<int>(cells->getColumnCount()) - 1)->isSuppressed());
     EXPECT_EQ(b->getDisplayedColumnIndices().size(), cells->getColumnCount() - 1);
+    // The cell column of a crossing by its member labels.
+    const int c2024 = CrosstabUtilities::getColumnIndexForTuple(*x, {"2024"}, "Units");
+    ASSERT_GE(c2024, 0);
+    EXPECT_EQ(*cells->getColumn(c2024)->getMeasureName(), "Units");
+    EXPECT_EQ(cells->getColumn(c2024)->getName()->rfind("2024", 0), 0u);
+    EXPECT_EQ(CrosstabUtilities::getColumnIndexForTuple(*x, {"1999"}, "Units"), -1);
+    EXPECT_EQ(CrosstabUtilities::getColumnIndexForTuple(*x, {"2024"}, "Nope"), -1);
     // Omitted subtotal names match the level ignoring case and omit the
     // subtotals of the level below; naming the display root level does nothing.
     b->setOmittedSubtotalColumnLevelNames({"rEgIoN"});

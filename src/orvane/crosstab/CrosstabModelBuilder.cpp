@@ -1,5 +1,6 @@
 #include "orvane/crosstab/CrosstabModelBuilder.h"
 
+#include "orvane/crosstab/CrosstabUtilities.h"
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/HierarchyDataSetUtilities.h"
@@ -152,14 +153,6 @@ std::string CrosstabModelBuilder::totalLabel() {
 std::string CrosstabModelBuilder::subtotalLabel() {
     auto s = ResourceManager::getString("ketra_orvane", "subTotal.txt");
     return s ? *s : std::string("Subtotal");
-}
-
-std::vector<int> CrosstabModelBuilder::getDisplayedColumnIndicies(const std::shared_ptr<DataSet>& cells) {
-    std::vector<int> out;
-    if (!cells) return out;
-    for (size_t i = 0; i < cells->getColumnCount(); ++i)
-        if (!cells->getColumn(static_cast<int>(i))->isSuppressed()) out.push_back(static_cast<int>(i));
-    return out;
 }
 
 int CrosstabModelBuilder::getDisplayedColumnIndex(int position) const {
@@ -401,7 +394,7 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
         }
     }
     // 12.
-    displayedColumnIndices_ = getDisplayedColumnIndicies(cells);
+    displayedColumnIndices_ = CrosstabUtilities::getDisplayedColumnIndicies(cells);
 
     // 13. Store on the crosstab.
     crosstab_->dataSet.set(cells);

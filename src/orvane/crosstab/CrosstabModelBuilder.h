@@ -100,8 +100,6 @@ public:
     void print(std::ostream& out) const;
     void print() const;
 
-    // The indices of the columns that are not suppressed, in order.
-    static std::vector<int> getDisplayedColumnIndicies(const std::shared_ptr<DataSet>& cells);
     // 0 for no node; depth for a collapsed node; else the largest depth below.
     static int getNonCollapsedTreeNodeDepth(const std::shared_ptr<DataTreeNode>& node, int depth);
 
