@@ -17,6 +17,7 @@
 namespace orvane::tool {
 
 int inspectData(const ArgParser& options);
+int inspectCrosstab(const ArgParser& options);
 
 namespace {
 
@@ -94,6 +95,7 @@ int inspect(const std::vector<std::string>& args) {
     ArgParser p = CommandRegistry::parserFor("inspect");
     if (!p.parse(args)) return usageError("inspect", p.error());
     if (p.has("data")) return inspectData(p);
+    if (p.has("crosstab")) return inspectCrosstab(p);
     if (p.has("columns") || p.has("rows")) return usageError("inspect", "--columns and --rows go with --data");
     if (p.positional().empty()) return usageError("inspect", "no file given");
     if (p.positional().size() > 1) return usageError("inspect", "only one file can be inspected at a time");
@@ -129,7 +131,7 @@ int inspect(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N] [--threads N]",
+ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N] [--threads N] | --crosstab FILE.csv --rows A,B --columns C --measures X:sum [--totals] [--subtotals]",
                     "print the model tree of a model document (or write it back as XML), or the typed columns "
                     "and first rows of a data file",
                     &inspect,
@@ -138,7 +140,15 @@ ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.c
                      {"--columns", "META.csv", "column metadata (name,label,format,usage) for --data; "
                                                "default: FILE.columns.csv when present"},
                      {"--rows", "N", "rows to print with --data (default 10)"},
-                     {"--threads", "N", "threads reading the --data file (default 0: one per core)"}},
+                     {"--threads", "N", "threads reading the --data file (default 0: one per core)"},
+                     {"--crosstab", "FILE.csv", "print the crossings of a data file as a text table (with --rows, "
+                                                "--columns, --measures)"},
+                     {"--measures", "NAME:AGG,...", "with --crosstab: measures and aggregations (sum, mean, median, ...)"},
+                     {"--totals", "", "with --crosstab: grand totals"},
+                     {"--subtotals", "", "with --crosstab: subtotals"},
+                     {"--top", "", "with --crosstab: totals and subtotals above their members"},
+                     {"--collapse", "", "with --crosstab: members collapsed (only the first level)"},
+                     {"--limit", "N", "with --crosstab: rows to print at most"}},
                     "FILE may be \"-\" (standard input). A report page (a LayoutProxy tree with <content>\n"
                     "elements) prints its layout tree.\n\n"
                     "examples:\n  orvane inspect examples/layout.xml\n  orvane inspect --data examples/sales.csv --rows 3");

@@ -1,5 +1,10 @@
 #include "orvane/crosstab/Crosstab.h"
 
+#include "orvane/crosstab/CrosstabLevelInfo.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/GridColumnInfoManager.h"
+#include "orvane/host/core/PortableEvent.h"
+
 #include "orvane/package/BaseUIModelDatabase.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
 
@@ -82,5 +87,47 @@ std::shared_ptr<Crosstab> Crosstab::create() {
     m->initialize();
     return m;
 }
+
+namespace {
+std::shared_ptr<GridColumnInfoManager> ensureManager(Property<std::shared_ptr<GridColumnInfoManager>>& p) {
+    auto m = p.get();
+    if (!m) {
+        m = GridColumnInfoManager::create();
+        p.set(m);
+    }
+    return m;
+}
+} // namespace
+
+void Crosstab::setDisplayRule(int column, const std::shared_ptr<Rule>& rule, bool notify) {
+    ensureManager(columnInfoManager)->setDisplayRule(column, rule, notify);
+}
+std::shared_ptr<Rule> Crosstab::getDisplayRule(int column) const {
+    auto m = columnInfoManager.get();
+    return m ? m->getDisplayRule(column) : nullptr;
+}
+void Crosstab::setColumnInfo(int column, const std::shared_ptr<DataGridColumnInfo>& info) {
+    ensureManager(columnInfoManager)->setColumnInfo(column, info);
+}
+std::shared_ptr<DataGridColumnInfo> Crosstab::getColumnInfo(int column) const {
+    auto m = columnInfoManager.get();
+    return m ? m->getColumnInfo(column) : nullptr;
+}
+void Crosstab::setRowLevelInfo(int level, const std::shared_ptr<CrosstabLevelInfo>& info) {
+    ensureManager(columnInfoManager)->setRowLevelInfo(level, info);
+}
+std::shared_ptr<CrosstabLevelInfo> Crosstab::getRowLevelInfo(int level) const {
+    auto m = columnInfoManager.get();
+    return m ? m->getRowLevelInfo(level) : nullptr;
+}
+void Crosstab::setColumnLevelInfo(int level, const std::shared_ptr<CrosstabLevelInfo>& info) {
+    ensureManager(columnInfoManager)->setColumnLevelInfo(level, info);
+}
+std::shared_ptr<CrosstabLevelInfo> Crosstab::getColumnLevelInfo(int level) const {
+    auto m = columnInfoManager.get();
+    return m ? m->getColumnLevelInfo(level) : nullptr;
+}
+void Crosstab::updateRowHeader() { dispatchEvent(std::make_shared<PortableEvent>(ROW_HEADER_UPDATED)); }
+void Crosstab::updateColumnHeader() { dispatchEvent(std::make_shared<PortableEvent>(COLUMN_HEADER_UPDATED)); }
 
 } // namespace orvane

@@ -18,7 +18,10 @@
 
 namespace orvane {
 
+class CrosstabLevelInfo;
+class DataGridColumnInfo;
 class GridColumnInfoManager;
+class Rule;
 
 class Crosstab : public BaseUIModel {
 public:
@@ -27,6 +30,25 @@ public:
     ~Crosstab() override;
     static std::shared_ptr<Crosstab> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    // Event types (plain PortableEvents).
+    static constexpr int SELECTED_CHANGED = 20017;
+    static constexpr int ROW_HEADER_UPDATED = 20018;
+    static constexpr int COLUMN_HEADER_UPDATED = 20019;
+
+    // Per-column and per-level records, kept by the column info manager (a
+    // setter creates the manager when there is none; a getter without one
+    // answers null).
+    void setDisplayRule(int column, const std::shared_ptr<Rule>& rule, bool notify = true);
+    std::shared_ptr<Rule> getDisplayRule(int column) const;
+    void setColumnInfo(int column, const std::shared_ptr<DataGridColumnInfo>& info);
+    std::shared_ptr<DataGridColumnInfo> getColumnInfo(int column) const;
+    void setRowLevelInfo(int level, const std::shared_ptr<CrosstabLevelInfo>& info);
+    std::shared_ptr<CrosstabLevelInfo> getRowLevelInfo(int level) const;
+    void setColumnLevelInfo(int level, const std::shared_ptr<CrosstabLevelInfo>& info);
+    std::shared_ptr<CrosstabLevelInfo> getColumnLevelInfo(int level) const;
+    void updateRowHeader();
+    void updateColumnHeader();
 
     Property<std::shared_ptr<DataSet>> dataSet;
     Property<std::shared_ptr<DataSet>> sourceDataSet;

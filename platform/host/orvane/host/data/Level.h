@@ -1,15 +1,57 @@
 #pragma once
 #include "orvane/host/core/EventDispatcher.h"
+#include "orvane/host/data/DataValue.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace orvane {
 
-// One level of a hierarchy. Referenced by model properties (value-type code 89).
+class Formatter;
+
+// One level of a hierarchy: the source column it reads (level name = column
+// name), its label and format, and the flags the crosstab builder sets
+// (ranked, omit the subtotal of the level). While the hierarchy is drilled
+// below this level, the level's current value is the member drilled into.
 class Level : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 89;
+
+    Level(std::string name, std::string label, std::string formatName);
+    // label and format may be empty (the label is then the name).
+    static std::shared_ptr<Level> create(const std::string& name, const std::string& label = std::string(),
+                                         const std::string& formatName = std::string());
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    const std::shared_ptr<const std::string>& getName() const { return name_; }
+    const std::shared_ptr<const std::string>& getLabel() const { return label_; }
+    const std::string& getFormatName() const { return formatName_; }
+    // The level's formatter; null without a format.
+    std::shared_ptr<Formatter> getFormatter() const;
+
+    bool isRanked() const { return ranked_; }
+    void setRanked(bool ranked) { ranked_ = ranked; }
+    bool isOmitSubtotal() const { return omitSubtotal_; }
+    void setOmitSubtotal(bool omit) { omitSubtotal_ = omit; }
+
+    // The member drilled into at this level (null while not drilled past it).
+    const std::shared_ptr<DataValue>& getCurrentValue() const { return currentValue_; }
+    void setCurrentValue(std::shared_ptr<DataValue> value) { currentValue_ = std::move(value); }
+
+    // A value of this level read from text: through the level's format when it
+    // has one, else a number when the text reads as one and a string otherwise.
+    std::shared_ptr<DataValue> convertValue(std::string_view text) const;
+    // The value written in the level's format.
+    std::string formatValue(const DataValue& value) const;
+
+private:
+    std::shared_ptr<const std::string> name_;
+    std::shared_ptr<const std::string> label_;
+    std::string formatName_;
+    std::shared_ptr<DataValue> currentValue_;
+    bool ranked_ = false;
+    bool omitSubtotal_ = false;
 };
 
 } // namespace orvane
