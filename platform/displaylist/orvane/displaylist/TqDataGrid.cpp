@@ -934,7 +934,7 @@ void TqDataGrid::drawCell(TqGroup& g, const Rect& r, int component, int64_t row,
         g.AddChild(holder);
         if ((type & COLUMN_PICTURE) && !(type & COLUMN_TEXT)) return;
         if (type == COLUMN_PICTURE_AND_TEXT) {
-            float pw = std::min(r.width / 2.0f, r.height * 2.0f);
+            float pw = r.width / 2.0f;
             textArea.x += pw;
             textArea.width = std::max(0.0f, textArea.width - pw);
         }
