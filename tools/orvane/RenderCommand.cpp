@@ -29,6 +29,8 @@ struct Options {
     bool fixedMetrics = false;
     bool printLayout = false;
     std::vector<Point> taps;  // image coordinates: origin top left, y down
+    bool scroll = false;      // --scroll: content offset of the tables
+    Point scrollTo;
 };
 
 bool parsePoint(const std::string& text, Point& p) {
@@ -74,6 +76,14 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
                 return std::nullopt;
             }
             o.taps.push_back(p);
+        } else if (a == "--scroll") {
+            auto v = value("--scroll");
+            if (!v) return std::nullopt;
+            if (!parsePoint(*v, o.scrollTo) || o.scrollTo.x < 0.0f || o.scrollTo.y < 0.0f) {
+                error = "--scroll wants X,Y (a content offset of the tables in pixels, 0 or more), not \"" + *v + "\"";
+                return std::nullopt;
+            }
+            o.scroll = true;
         } else if (a == "--fixed-metrics") {
             o.fixedMetrics = true;
         } else if (a == "--print-layout") {
@@ -177,6 +187,11 @@ int render(const std::vector<std::string>& args) {
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
+    if (opts->scroll) {
+        if (report->scrollTables(opts->scrollTo.x, opts->scrollTo.y) == 0)
+            std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
+        report->render();
+    }
     feedTaps(*opts, *report);
     report->render();
     if (!writePictures(*report, outputs, error)) return fail("render: " + error);
@@ -186,7 +201,7 @@ int render(const std::vector<std::string>& args) {
 } // namespace
 
 ORVANE_TOOL_COMMAND("render",
-                    "[FILE] [-o out.svg|out.png] [--width W] [--height H] [--print-layout] [--tap X,Y]... "
+                    "[FILE] [-o out.svg|out.png] [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] "
                     "[--fixed-metrics]",
                     "render a report page or rich text (no FILE: the bundled report to out/report.svg and .png)",
                     &render);
