@@ -25,8 +25,6 @@ const std::string EMPTY;
 constexpr size_t MAX_CELL_TEXT = 4096;
 // Callback texts kept before the store is emptied (eager texts stay).
 constexpr size_t MAX_CALLBACK_TEXTS = 200000;
-// Rows whose wrapped heights are measured beyond the visible ones.
-constexpr int64_t MEASURE_AHEAD = 64;
 
 orvane::Font fontOf(const std::string& family, float size, bool bold, bool italic) {
     return orvane::TextEngine::instance().getFont(family, size, bold, italic);
@@ -477,7 +475,7 @@ std::vector<std::pair<int64_t, float>> TqDataGrid::MeasureVariableRowHeights() {
     int c0, c1;
     GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
     if (r0 >= 0)
-        for (int64_t r = r0; r <= std::min(GetNumRows() - 1, r1 + MEASURE_AHEAD); ++r) rows.insert(r);
+        for (int64_t r = r0; r <= std::min(GetNumRows() - 1, r1); ++r) rows.insert(r);
     double base = rows_.GetDefaultSize();
     for (int64_t r : rows) {
         if (!showEmptyRows_ && emptyRows_.count(r)) continue;
