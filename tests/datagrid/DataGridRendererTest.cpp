@@ -356,6 +356,19 @@ TEST(CellVisualsTest, RichTextCellsShowTheirTextEagerly) {
     TqDataGrid& g = f.rebuild();
     EXPECT_EQ(g.GetCellText(0, 0), "bold move");
     EXPECT_EQ(g.GetCellText(2, 0), "unclosed");
+    // Drawn: each cell's markup becomes a picture, the malformed one its
+    // plain text; nothing is drawn as raw markup.
+    EXPECT_EQ(g.GetColumnType(0), TqDataGrid::COLUMN_PICTURE);
+    g.GetVisibleContent();
+    for (int r = 0; r < 3; ++r) {
+        ASSERT_NE(g.GetCellPicture(r, 0), nullptr) << r;
+        EXPECT_GT(g.GetCellPicture(r, 0)->AsGroup()->CountNodes(), 0u) << r;
+    }
+    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+        if (auto* t = dynamic_cast<const displaylist::TqText*>(n)) {
+            EXPECT_EQ(t->GetText().find('<'), std::string::npos);
+        }
+    });
 }
 
 TEST(GridDisplayOptionsTest, GrammarBothWays) {

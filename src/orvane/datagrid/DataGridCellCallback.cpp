@@ -8,7 +8,13 @@
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/TqDataGrid.h"
 #include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
+#include "orvane/host/style/CSSParser.h"
+#include "orvane/package/Div.h"
+#include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/view/RichTextView.h"
 
 #include <cmath>
 
@@ -56,8 +62,13 @@ void DataGridCellCallback::DisplayRuleCallback(int column, int row, DataGridCell
     // Rules are evaluated at the data row the cell shows, so a sorted table
     // colours the right cells.
     if (b.dataIndex >= 0) DataGridDisplayRules::DisplayRuleCallback(b.dataIndex, int(dataRow), info);
-    if (!b.info || !b.column->isNumeric()) return;
+    if (!b.info) return;
     CellVisualType::type visual = b.info->cellVisual.get();
+    if (visual == CellVisualType::RICHTEXT) {
+        if (info->needsImageTexture || info->needsOffScreenGraph) makeRichTextPicture(column, row, dataRow, b, *info);
+        return;
+    }
+    if (!b.column->isNumeric()) return;
     if (visual == CellVisualType::HEATMAP) {
         auto graph = CellGraph::create();
         graph->value.set(b.column->isMissingAtIndex(dataRow) ? NAN : float(b.column->getNumberAtIndex(dataRow)));
@@ -94,6 +105,50 @@ void DataGridCellCallback::makePicture(int column, int row, size_t dataRow, cons
     // Rendered off screen once; the grid keeps the recorded nodes.
     auto editor = displaylist::DisplayListEditor::create(nullptr);
     bar->updateDisplayList(editor);
+    grid_->SetCellPicture(row, column, editor->getRootNode());
+    ++pictures_;
+}
+
+void DataGridCellCallback::makeRichTextPicture(int column, int row, size_t dataRow, const ColumnBinding& b,
+                                               const DataGridCellInfoStruct& info) {
+    if (!grid_) return;
+    auto text = b.column->getStringAtIndex(dataRow);
+    std::string markup = text ? *text : std::string();
+    float pad = float(grid_->GetHorizontalPadding()), vpad = float(grid_->GetVerticalPadding());
+    float w = std::max(0.0f, float(info.width) - 2.0f * pad), h = std::max(0.0f, float(info.height) - 2.0f * vpad);
+    auto editor = displaylist::DisplayListEditor::create(nullptr);
+    // The markup is read as the content of one <div>.
+    std::shared_ptr<RichTextNode> tree;
+    if (!markup.empty()) {
+        auto reader = OrvaneUIDeserializer::create();
+        reader->setSourceName("rich-text cell");
+        if (auto div = std::dynamic_pointer_cast<Div>(reader->deserialize("<div>" + markup + "</div>")))
+            tree = RichTextView::richTextFromDiv(div);
+        else if (!richTextErrorLogged_) {
+            richTextErrorLogged_ = true;
+            ORVANE_LOG(CLog::ERRORS, "datagrid/DataGridCellCallback",
+                       "A rich-text cell holds markup that does not read (" + reader->getLastError().toString() +
+                           "); its text is shown plain");
+        }
+    }
+    if (tree) {
+        std::shared_ptr<AttributeBundle> base;
+        if (b.style && !b.style->getBundles().empty()) base = b.style->getBundles().front();
+        if (!base || !base->hasAttribute(31)) base = CSSParser::parse("font-size: 9pt");
+        RichTextView::applyBaseStyle(tree, base);
+        auto view = RichTextView::create();
+        view->setRichTextNode(tree);
+        view->setFrame({0.0f, 0.0f, w, h});
+        editor->openGroup(pad, vpad, w, h);
+        view->updateDisplayList(editor);
+        editor->closeGroup();
+    } else if (!markup.empty()) {
+        // Unreadable markup: its text, plain.
+        const std::string& plain = grid_->GetCellText(row, column);
+        auto* t = editor->addText(plain, pad, float(info.height) - vpad, displaylist::TqAnchor::TOP_LEFT);
+        t->SetFontSize(9.0f);
+        t->SetMaxSize(w, h);
+    }
     grid_->SetCellPicture(row, column, editor->getRootNode());
     ++pictures_;
 }

@@ -54,6 +54,9 @@ public:
 
 private:
     void makePicture(int column, int row, size_t dataRow, const ColumnBinding& b, const DataGridCellInfoStruct& info);
+    // Rich-text cells: the markup drawn by a rich-text view, off screen.
+    void makeRichTextPicture(int column, int row, size_t dataRow, const ColumnBinding& b,
+                             const DataGridCellInfoStruct& info);
 
     displaylist::TqDataGrid* grid_ = nullptr;
     std::shared_ptr<std::vector<unsigned>> sort_;
@@ -61,6 +64,7 @@ private:
     float scale_ = 1.0f;
     int64_t texts_ = 0;
     int64_t pictures_ = 0;
+    bool richTextErrorLogged_ = false;
 };
 
 } // namespace orvane

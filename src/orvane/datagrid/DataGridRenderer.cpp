@@ -342,7 +342,9 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
                                                     : displaylist::TqDataGrid::COLUMN_PICTURE_AND_TEXT);
                     break;
                 case CellVisualType::RICHTEXT:
-                    // Eager texts for the first rows.
+                    // Drawn as pictures of the markup; the plain texts (eager
+                    // for the first rows) size the column and answer picks.
+                    grid.SetColumnType(col, displaylist::TqDataGrid::COLUMN_PICTURE);
                     for (size_t r = 0; r < std::min<size_t>(rows, EAGER_RICH_TEXT_ROWS); ++r)
                         callback_->CellContentCallback(col, int(r), &grid);
                     break;

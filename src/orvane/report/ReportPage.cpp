@@ -62,26 +62,6 @@ public:
     }
 };
 
-// Appends `base` to the style of every run, so that the runs' own attributes
-// win and the rest comes from the <richtext> style.
-void applyBaseStyle(const std::shared_ptr<RichTextNode>& root, const std::shared_ptr<AttributeBundle>& base) {
-    if (!root || !base) return;
-    auto paragraphs = root->children.get();
-    if (!paragraphs) return;
-    for (const auto& paragraph : paragraphs->items()) {
-        if (!paragraph) continue;
-        auto runs = paragraph->children.get();
-        if (!runs) continue;
-        for (const auto& run : runs->items()) {
-            if (!run) continue;
-            std::vector<std::shared_ptr<AttributeBundle>> bundles;
-            if (auto chain = run->textStyle.get()) bundles = chain->getBundles();
-            bundles.push_back(base);
-            run->textStyle.set(StyleChain::create(std::move(bundles)));
-        }
-    }
-}
-
 std::string number(float v) {
     char buf[32];
     if (std::fabs(v - std::round(v)) < 0.05f)
@@ -283,7 +263,7 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
             break;
         case ReportContent::Kind::RICHTEXT: {
             auto text = RichTextView::create();
-            applyBaseStyle(c->richText, c->style);
+            RichTextView::applyBaseStyle(c->richText, c->style);
             text->setRichTextNode(c->richText);
             node.item = text;
             break;
