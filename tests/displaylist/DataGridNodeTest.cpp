@@ -270,6 +270,44 @@ TEST(DataGridNodeTest, DisplayRuleColoursReachTheCellAndSelectionHighlights) {
     EXPECT_EQ(counts[g->GetSelectionColor()], 2);     // row 2, columns 0 and 2
 }
 
+TEST(DataGridNodeTest, PicturesTakeTheirHalfOfTheCellAndAreAskedForOnce) {
+    auto g = makeGrid(2, 2);
+    CountingCallback cb;
+    g->SetCellCallback(&cb);
+    g->SetColumnType(1, TqDataGrid::COLUMN_PICTURE_AND_TEXT);
+    // Asked for (through the record) until the cell has a picture.
+    struct Asks : CountingCallback {
+        int pictures = 0;
+        void DisplayRuleCallback(int, int, DataGridCellInfoStruct* info) override { pictures += info->needsImageTexture; }
+    } asks;
+    g->SetCellCallback(&asks);
+    g->GetVisibleContent();
+    EXPECT_EQ(asks.pictures, 2);
+    TqRef<TqRectangle> pic(new TqRectangle(0, 0, 10, 10));
+    g->SetCellPicture(0, 1, pic.get());
+    g->SetCellPicture(1, 1, pic.get());
+    g->SetScrollPosition(0, 0);
+    g->ClearCallbackTexts();
+    g->GetVisibleContent();
+    EXPECT_EQ(asks.pictures, 2);
+    auto holderX = [&] {
+        float x = -1;
+        std::function<void(const TqGeometry*)> find = [&](const TqGeometry* n) {
+            if (const TqGroup* grp = n->AsGroup()) {
+                for (const TqGeometry* c : grp->GetChildren()) {
+                    if (c == pic.get()) x = grp->GetTranslation().x;
+                    find(c);
+                }
+            }
+        };
+        find(g->GetVisibleContent());
+        return x;
+    };
+    EXPECT_FLOAT_EQ(holderX(), 100.0f);  // column 1 starts at 100: the left half
+    g->SetColumnPictureOnRight(1, true);
+    EXPECT_FLOAT_EQ(holderX(), 150.0f);  // the right half
+}
+
 TEST(DataGridNodeTest, ColumnDragDropsAtTheNearestBoundary) {
     auto g = makeGrid(5, 4);
     EXPECT_EQ(g->DropColumn(1), -1);  // no drag

@@ -340,6 +340,7 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
                         grid.SetColumnType(col, b.info->cellVisualPosition.get() == CellVisualPosition::REPLACE
                                                     ? displaylist::TqDataGrid::COLUMN_PICTURE
                                                     : displaylist::TqDataGrid::COLUMN_PICTURE_AND_TEXT);
+                    grid.SetColumnPictureOnRight(col, b.info->cellVisualPosition.get() == CellVisualPosition::RIGHT);
                     break;
                 case CellVisualType::RICHTEXT:
                     // Drawn as pictures of the markup; the plain texts (eager

@@ -268,6 +268,12 @@ void TqDataGrid::SetColumnAlignment(int col, int alignment) {
     changed();
 }
 
+void TqDataGrid::SetColumnPictureOnRight(int col, bool right) {
+    if (col < 0 || col >= GetNumColumns()) return;
+    columnData_[size_t(col)].pictureRight = right;
+    changed();
+}
+
 int TqDataGrid::GetColumnAlignment(int col) const {
     return col >= 0 && col < GetNumColumns() ? columnData_[size_t(col)].alignment : 0;
 }
@@ -925,17 +931,20 @@ void TqDataGrid::drawCell(TqGroup& g, const Rect& r, int component, int64_t row,
     Rect textArea{r.x + pad, r.y + float(vPad_), std::max(0.0f, r.width - 2.0f * pad),
                   std::max(0.0f, r.height - 2.0f * float(vPad_))};
     if (picture) {
-        // The picture fills the cell (type 4) or its left part (type 5).
-        auto* holder = new TqGroup(r.x, r.y, r.width, r.height);
+        // The picture fills the cell (type 4) or one half of it (type 5: the
+        // left half, or the right one for pictures placed after the text;
+        // mirrored right to left).
+        bool both = type == COLUMN_PICTURE_AND_TEXT;
+        float pw = both ? r.width / 2.0f : r.width;
+        bool right = both && col >= 0 && col < GetNumColumns() && columnData_[size_t(col)].pictureRight;
+        if (rtl_) right = !right;
+        auto* holder = new TqGroup(right ? r.x + r.width - pw : r.x, r.y, pw, r.height);
         holder->SetClipping(true);
         holder->AddChild(picture);
         g.AddChild(holder);
-        if ((type & COLUMN_PICTURE) && !(type & COLUMN_TEXT)) return;
-        if (type == COLUMN_PICTURE_AND_TEXT) {
-            float pw = r.width / 2.0f;
-            textArea.x += pw;
-            textArea.width = std::max(0.0f, textArea.width - pw);
-        }
+        if (!both) return;
+        if (!right) textArea.x += pw;
+        textArea.width = std::max(0.0f, textArea.width - pw);
     }
     if (text.empty() || textArea.width <= 0.0f) return;
     int alignment = (col >= 0 && col < GetNumColumns() && component != COMPONENT_ROW_NUMBER)

@@ -146,6 +146,8 @@ public:
     // 0 left, 1 centre, 2 right.
     void SetColumnAlignment(int col, int alignment);
     int GetColumnAlignment(int col) const;
+    // Columns of type 5: the picture after the text instead of before it.
+    void SetColumnPictureOnRight(int col, bool right);
     // A picture for a cell, drawn inside it (the grid keeps a reference).
     // Null removes it.
     void SetCellPicture(int64_t row, int col, TqGeometry* picture);
@@ -305,6 +307,7 @@ private:
         int sort = SORT_NONE;
         int type = COLUMN_TEXT;
         int alignment = 0;
+        bool pictureRight = false;
         FontSpec fonts[4];
         bool ownFont[4] = {false, false, false, false};
         Colors colors[4];
