@@ -34,6 +34,8 @@ struct Options {
     bool printLayout = false;
     bool rightToLeft = false;
     std::vector<Point> taps;  // picture coordinates: origin top left, y down
+    bool scroll = false;      // --scroll: content offset of the tables
+    Point scrollTo;
 };
 
 bool parseSize(const std::string& text, float& out) {
@@ -55,6 +57,14 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
             error = std::string("--") + name + " must be a number of pixels from 1 to 16384, not \"" + p.get(name) + "\"";
             return std::nullopt;
         }
+    }
+    if (p.has("scroll")) {
+        const std::string v = p.get("scroll");
+        if (!PictureOutput::parsePoint(v, o.scrollTo) || o.scrollTo.x < 0.0f || o.scrollTo.y < 0.0f) {
+            error = "--scroll wants X,Y (a content offset of the tables in pixels, 0 or more), not \"" + v + "\"";
+            return std::nullopt;
+        }
+        o.scroll = true;
     }
     for (const auto& t : p.all("tap")) {
         Point pt;
@@ -157,6 +167,11 @@ int render(const std::vector<std::string>& args) {
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
+    if (opts->scroll) {
+        if (report->scrollTables(opts->scrollTo.x, opts->scrollTo.y) == 0)
+            std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
+        report->render();
+    }
     feedTaps(*opts, *report);
     report->render();
     const std::string size =
@@ -168,13 +183,14 @@ int render(const std::vector<std::string>& args) {
 } // namespace
 
 ORVANE_TOOL_COMMAND(
-    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--rtl]",
+    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] [--rtl]",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
     PictureOutput::options(
         {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
          {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
          {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
          {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
+         {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
          {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}}),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"

@@ -2,7 +2,11 @@
 
 #include "orvane/package/BaseUIModelDatabase.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/core/PortableEvent.h"
+#include "orvane/host/data/SortContext.h"
 
 namespace orvane {
 
@@ -54,6 +58,35 @@ void DataGrid::setColumnInfo(int column, const std::shared_ptr<DataGridColumnInf
 std::shared_ptr<DataGridColumnInfo> DataGrid::getColumnInfo(int column) const {
     auto manager = columnInfoManager.get();
     return manager ? manager->getColumnInfo(column) : nullptr;
+}
+
+bool DataGrid::sortByColumn(const std::string& columnName, SortDirection::type direction, bool keepOthers) {
+    auto ds = dataSet.get();
+    if (!ds || !ds->getColumnWithName(columnName)) {
+        ORVANE_LOG(CLog::ERRORS, "datagrid/DataGrid", "Cannot sort by \"" + columnName + "\": no such column in the data");
+        return false;
+    }
+    auto state = sortState.get();
+    if (!state) {
+        state = SortState::create();
+        sortState.set(state);
+    }
+    std::shared_ptr<SortContext> context;
+    for (const auto& c : state->getRelationalSortsForAxis(0))
+        if (c && c->getColumnName() && *c->getColumnName() == columnName) context = c;
+    if (!context) context = SortContext::create();
+    context->setColumnName(columnName);
+    context->setDirection(direction);
+    state->setRelationalSortForAxis(0, context, keepOthers);
+    state->computeRelationalSortMap(ds);
+    dispatchEvent(PortableEvent::create(SORT_CHANGED));
+    return true;
+}
+
+std::shared_ptr<DataGridRenderer> DataGrid::createRenderer() {
+    auto view = DataGridRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<DataGrid>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

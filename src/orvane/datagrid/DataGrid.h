@@ -1,6 +1,7 @@
 #pragma once
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/SortDirection.h"
 #include "orvane/host/data/SortState.h"
 #include "orvane/host/style/Style.h"
 #include "orvane/host/style/StyleChain.h"
@@ -16,6 +17,7 @@ namespace orvane {
 class DataGridColumnInfo;
 
 class GridColumnInfoManager;
+class DataGridRenderer;
 
 class DataGrid : public BaseUIModel {
 public:
@@ -33,6 +35,17 @@ public:
     // first use) and re-assigns the manager so that listeners hear of it.
     void setColumnInfo(int column, const std::shared_ptr<DataGridColumnInfo>& info);
     std::shared_ptr<DataGridColumnInfo> getColumnInfo(int column) const;
+
+    // Sorts the rows by a column: creates the sort state when there is none,
+    // stores the column's sort context on axis 0 (alone, or with
+    // `keepOthers` in its old place or after the others, which then sort
+    // first), computes the sort map over
+    // the data set and announces SORT_CHANGED. False (nothing changed, logged)
+    // without a data set or for a column the data set lacks.
+    bool sortByColumn(const std::string& columnName, SortDirection::type direction, bool keepOthers = false);
+
+    // The view that draws this table.
+    std::shared_ptr<DataGridRenderer> createRenderer();
 
     Property<std::shared_ptr<DataSet>> dataSet;
     Property<std::shared_ptr<MonitoredVector<std::shared_ptr<StyleChain>>>> columnStyles;

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -13,6 +14,13 @@ public:
     GridDisplayOptions();
     ~GridDisplayOptions() override;
     static std::shared_ptr<GridDisplayOptions> create();
+    // Reads the display-option text: words separated by white space, any
+    // case, "CONCISE", "PLAIN", "WRAPALL", "RETAINNEWLINE"; unknown words
+    // are ignored (listed in `unknown` when given).
+    static std::shared_ptr<GridDisplayOptions> fromString(const std::string& text,
+                                                          std::vector<std::string>* unknown = nullptr);
+    // The words of the options that are on, in that order; "" for none.
+    std::string toString() const override;
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
     Property<bool> concise;

@@ -3,6 +3,7 @@
 #include "orvane/report/ReportDocument.h"
 #include "orvane/report/ReportPage.h"
 
+#include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/input/Gesture.h"
@@ -139,6 +140,23 @@ Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
 std::vector<std::shared_ptr<RichTextView>> Report::getRichTextViews() const {
     if (page_) return page_->getRichTextViews();
     return {text_};
+}
+
+int Report::scrollTables(double x, double y) {
+    int count = 0;
+    std::vector<std::shared_ptr<BaseView>> pending{root_};
+    while (!pending.empty()) {
+        auto view = pending.back();
+        pending.pop_back();
+        if (!view) continue;
+        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) {
+            table->setScrollPosition(x, y);
+            ++count;
+        }
+        if (auto subviews = view->getSubviews())
+            for (const auto& v : *subviews) pending.push_back(v);
+    }
+    return count;
 }
 
 void Report::printLayout(std::ostream& out) const {

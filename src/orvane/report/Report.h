@@ -78,6 +78,9 @@ public:
     // The rich-text views (for their selected actions) and, for a layout tree,
     // the page with its element list.
     std::vector<std::shared_ptr<RichTextView>> getRichTextViews() const;
+    // Scrolls every table of the report to the content offset (x, y) in
+    // pixels (clamped to each table's content); the number of tables.
+    int scrollTables(double x, double y);
     bool isLayoutTree() const { return page_ != nullptr; }
     ReportPage* getPage() const { return page_.get(); }
     // One line per laid-out element (layout trees only; nothing otherwise).

@@ -8,6 +8,7 @@ const char* ReportContent::kindName(Kind kind) {
     case Kind::LABEL: return "label";
     case Kind::IMAGE: return "image";
     case Kind::RICHTEXT: return "richtext";
+    case Kind::TABLE: return "table";
     }
     return "?";
 }

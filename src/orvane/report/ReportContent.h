@@ -8,6 +8,7 @@
 
 namespace orvane {
 
+class DataGrid;
 class Image;
 class RichTextNode;
 
@@ -15,9 +16,9 @@ class RichTextNode;
 // report format (see the README, "Report pages"). A <content> element sits
 // directly inside a <LayoutProxy> element; it may carry a panel (a box with a
 // border and a background drawn over the proxy's bounds) and, on a leaf
-// proxy, one item: a label, an image or rich text.
+// proxy, one item: a label, an image, rich text or a table.
 struct ReportContent {
-    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT };
+    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE };
 
     int line = 0;    // of the <content> element
     int column = 0;
@@ -39,6 +40,11 @@ struct ReportContent {
     std::shared_ptr<Image> image;
     // Rich text: the converted markup.
     std::shared_ptr<RichTextNode> richText;
+    // Table: the model (its data set read from `dataPath`) and the most
+    // height it takes on the page (0: as tall as all its rows).
+    std::shared_ptr<DataGrid> table;
+    std::string dataPath;
+    float maxHeight = 0.0f;
 
     static const char* kindName(Kind kind);
 };

@@ -4,7 +4,12 @@
 // the rest is read by the model reader unchanged.
 #include "orvane/report/ReportDocument.h"
 
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/GridColumnInfoManager.h"
+#include "orvane/host/data/CSVReader.h"
 #include "orvane/host/style/CSSParser.h"
+#include "orvane/host/style/StyleChain.h"
 #include "orvane/host/io/Image.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
@@ -14,6 +19,8 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cctype>
 #include <filesystem>
 #include <limits>
@@ -264,8 +271,39 @@ private:
             itemColumn_ = column();
             richTextDepth_ = 1;
             return;
+        } else if (element == "table") {
+            // A table: the <DataGrid> model inside, its data from a CSV file.
+            if (c) c->kind = ReportContent::Kind::TABLE;
+            std::shared_ptr<AttributeBundle> styles[3];
+            attributes({"data", "height", "style", "header-style", "total-style"},
+                       [&](const std::string& key, const std::string& value) {
+                if (!c) return;
+                if (key == "data") {
+                    std::filesystem::path p(value);
+                    c->dataPath = p.is_absolute() || baseDir_.empty() ? value : (std::filesystem::path(baseDir_) / p).string();
+                } else if (key == "height") {
+                    char* end = nullptr;
+                    float h = std::strtof(value.c_str(), &end);
+                    if (!end || *end || !std::isfinite(h) || h <= 0.0f || h > 16384.0f)
+                        error("height must be a number of pixels between 0 and 16384, not \"" + value + "\"");
+                    else c->maxHeight = h;
+                } else {
+                    int i = key == "style" ? 0 : key == "header-style" ? 1 : 2;
+                    styles[i] = style(value, "<table " + key + ">");
+                }
+            });
+            if (c && c->dataPath.empty()) error("<table> needs a data attribute (a CSV file, relative to the report)");
+            tableStyles_[0] = styles[0];
+            tableStyles_[1] = styles[1];
+            tableStyles_[2] = styles[2];
+            richTextContent_ = c ? content.content : NO_CONTENT;
+            richTextStart_ = byteIndex() + byteCount();
+            itemLine_ = line();
+            itemColumn_ = column();
+            richTextDepth_ = 1;
+            return;
         } else {
-            error("unknown content kind <" + element + "> (expected label, image or richtext)");
+            error("unknown content kind <" + element + "> (expected label, image, richtext or table)");
             if (c) c->kind = ReportContent::Kind::PANEL;
             skipDepth_ = 1;
             return;
@@ -319,8 +357,10 @@ private:
         auto& c = contents_[content];
         if (endOffset < richTextStart_ || endOffset > text_.size()) endOffset = richTextStart_;
         std::string_view inner(text_.data() + richTextStart_, endOffset - richTextStart_);
+        const bool table = c.kind == ReportContent::Kind::TABLE;
         if (isBlank(inner)) {
-            error(itemLine_, itemColumn_, "<richtext> needs <div> markup or a <RichTextNode> tree inside");
+            error(itemLine_, itemColumn_,
+                  table ? "<table> needs a <DataGrid> model inside" : "<richtext> needs <div> markup or a <RichTextNode> tree inside");
             return;
         }
         size_t lineStart = text_.rfind('\n', richTextStart_ == 0 ? 0 : richTextStart_ - 1);
@@ -336,7 +376,9 @@ private:
             errors_.push_back(reader->getLastError().toString());
             return;
         }
-        if (auto node = std::dynamic_pointer_cast<RichTextNode>(model)) {
+        if (table) {
+            endTable(c, model);
+        } else if (auto node = std::dynamic_pointer_cast<RichTextNode>(model)) {
             c.richText = node;
         } else if (auto div = std::dynamic_pointer_cast<Div>(model)) {
             c.richText = RichTextView::richTextFromDiv(div);
@@ -345,8 +387,38 @@ private:
         }
     }
 
+    // The table's model gets its data set from the CSV file (and the
+    // columns file beside it) and the styles given on <table>.
+    void endTable(ReportContent& c, const std::shared_ptr<BaseModel>& model) {
+        auto grid = std::dynamic_pointer_cast<DataGrid>(model);
+        if (!grid) {
+            error(itemLine_, itemColumn_, "<table> holds a <DataGrid> model, not another model");
+            return;
+        }
+        if (c.dataPath.empty()) return;
+        auto result = CSVReader::readFile(c.dataPath);
+        if (!result.dataSet) {
+            error(itemLine_, itemColumn_, "cannot read the table data \"" + c.dataPath + "\": " + result.error);
+            return;
+        }
+        grid->dataSet.set(result.dataSet);
+        if (tableStyles_[0] && !grid->tableStyle.get()) grid->tableStyle.set(StyleChain::create({tableStyles_[0]}));
+        if (tableStyles_[1] && !grid->headerStyle.get()) grid->headerStyle.set(StyleChain::create({tableStyles_[1]}));
+        if (tableStyles_[2] && !grid->totalStyle.get()) grid->totalStyle.set(StyleChain::create({tableStyles_[2]}));
+        // A sort given by the column records is applied to the data.
+        if (auto manager = grid->columnInfoManager.get()) {
+            for (const auto& info : manager->getColumnInfos()) {
+                if (!info || info->sortDirection.get() == SortDirection::NONE) continue;
+                auto col = result.dataSet->getColumn(info->columnIndex.get());
+                if (col && col->getName()) grid->sortByColumn(*col->getName(), info->sortDirection.get(), true);
+            }
+        }
+        c.table = grid;
+    }
+
     const std::string& path_;
     const std::string& text_;
+    std::shared_ptr<AttributeBundle> tableStyles_[3];
     std::string baseDir_;
     XML_Parser xml_ = nullptr;
     std::vector<Frame> stack_;

@@ -1,5 +1,8 @@
 #include "orvane/report/ReportPage.h"
 
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridRenderer.h"
+
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/io/Image.h"
@@ -58,26 +61,6 @@ public:
         BaseView::updateDisplayList(editor);
     }
 };
-
-// Appends `base` to the style of every run, so that the runs' own attributes
-// win and the rest comes from the <richtext> style.
-void applyBaseStyle(const std::shared_ptr<RichTextNode>& root, const std::shared_ptr<AttributeBundle>& base) {
-    if (!root || !base) return;
-    auto paragraphs = root->children.get();
-    if (!paragraphs) return;
-    for (const auto& paragraph : paragraphs->items()) {
-        if (!paragraph) continue;
-        auto runs = paragraph->children.get();
-        if (!runs) continue;
-        for (const auto& run : runs->items()) {
-            if (!run) continue;
-            std::vector<std::shared_ptr<AttributeBundle>> bundles;
-            if (auto chain = run->textStyle.get()) bundles = chain->getBundles();
-            bundles.push_back(base);
-            run->textStyle.set(StyleChain::create(std::move(bundles)));
-        }
-    }
-}
 
 std::string number(float v) {
     char buf[32];
@@ -283,9 +266,16 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
             }
             node.item = ImageView::create(c->image);
             break;
+        case ReportContent::Kind::TABLE:
+            if (!c->table) {
+                errors.push_back(path_ + ":" + std::to_string(c->line) + ": the table could not be made");
+                return false;
+            }
+            node.item = c->table->createRenderer();
+            break;
         case ReportContent::Kind::RICHTEXT: {
             auto text = RichTextView::create();
-            applyBaseStyle(c->richText, c->style);
+            RichTextView::applyBaseStyle(c->richText, c->style);
             text->setRichTextNode(c->richText);
             node.item = text;
             break;
@@ -375,6 +365,20 @@ bool ReportPage::answer(Node& node, bool height, float constrained, float& resul
             result = std::ceil(s.height);
         } else {
             Size s = text->getPreferredSize({UNLIMITED_TEXT_WIDTH, 0.0f});
+            result = std::ceil(s.width);
+        }
+        return true;
+    }
+    case ReportContent::Kind::TABLE: {
+        // As wide as the space given (the table fills it) and as tall as its
+        // rows, up to the height the report allows; taller tables scroll.
+        auto table = std::static_pointer_cast<DataGridRenderer>(node.item);
+        Size s = table->getPreferredSize({height && constrained > 0.0f ? constrained : 0.0f, 0.0f});
+        if (height) {
+            float h = s.height + 1.0f;
+            if (node.content->maxHeight > 0.0f) h = std::min(h, node.content->maxHeight);
+            result = std::ceil(h);
+        } else {
             result = std::ceil(s.width);
         }
         return true;
@@ -498,6 +502,12 @@ void ReportPage::printLayout(std::ostream& out) const {
                 break;
             }
             case ReportContent::Kind::RICHTEXT: item = "richtext \"" + shortened(plainText(c.richText)) + "\""; break;
+            case ReportContent::Kind::TABLE: {
+                auto ds = c.table ? c.table->dataSet.get() : nullptr;
+                item = "table " + std::filesystem::path(c.dataPath).filename().string() + " (" +
+                       std::to_string(ds ? ds->getRowCount() : 0) + " rows)";
+                break;
+            }
             }
             if (c.kind != ReportContent::Kind::PANEL && c.panel) item = "panel, " + item;
             if (what == "empty") what.clear();

@@ -210,4 +210,22 @@ std::shared_ptr<RichTextNode> RichTextView::richTextFromDiv(const std::shared_pt
     return convertDiv(div, {});
 }
 
+void RichTextView::applyBaseStyle(const std::shared_ptr<RichTextNode>& root, const std::shared_ptr<AttributeBundle>& base) {
+    if (!root || !base) return;
+    auto paragraphs = root->children.get();
+    if (!paragraphs) return;
+    for (const auto& paragraph : paragraphs->items()) {
+        if (!paragraph) continue;
+        auto runs = paragraph->children.get();
+        if (!runs) continue;
+        for (const auto& run : runs->items()) {
+            if (!run) continue;
+            std::vector<std::shared_ptr<AttributeBundle>> bundles;
+            if (auto chain = run->textStyle.get()) bundles = chain->getBundles();
+            bundles.push_back(base);
+            run->textStyle.set(StyleChain::create(std::move(bundles)));
+        }
+    }
+}
+
 } // namespace orvane

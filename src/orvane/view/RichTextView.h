@@ -29,6 +29,9 @@ public:
     // the spans and divs around a run make its text style, the innermost
     // first.
     static std::shared_ptr<RichTextNode> richTextFromDiv(const std::shared_ptr<Div>& div);
+    // Appends `base` to the style of every run, so that the runs' own
+    // attributes win and the rest comes from the base.
+    static void applyBaseStyle(const std::shared_ptr<RichTextNode>& root, const std::shared_ptr<AttributeBundle>& base);
 
     void layout() override;
     Size getPreferredSize(const Size& constraint) override;

@@ -7,17 +7,19 @@ namespace displaylist {
 
 TqController2D::TqController2D() = default;
 
+double TqController2D::GetMaxScrollX() const { return std::max(0.0, contentW_ - double(viewport_.width)); }
+double TqController2D::GetMaxScrollY() const { return std::max(0.0, contentH_ - double(viewport_.height)); }
+
 Point TqController2D::GetMaxScroll() const {
-    return {std::max(0.0f, content_.width - viewport_.width), std::max(0.0f, content_.height - viewport_.height)};
+    return {static_cast<float>(GetMaxScrollX()), static_cast<float>(GetMaxScrollY())};
 }
 
 void TqController2D::clamp() {
-    Point m = GetMaxScroll();
-    tx_ = std::clamp(tx_, -m.x, 0.0f);
-    ty_ = std::clamp(ty_, 0.0f, m.y);
+    tx_ = std::clamp(tx_, -GetMaxScrollX(), 0.0);
+    ty_ = std::clamp(ty_, 0.0, GetMaxScrollY());
 }
 
-void TqController2D::SetTranslation(float tx, float ty) {
+void TqController2D::SetTranslationExact(double tx, double ty) {
     if (!std::isfinite(tx) || !std::isfinite(ty)) return;
     tx_ = tx;
     ty_ = ty;
@@ -31,9 +33,10 @@ void TqController2D::OnGestureTranslate(float gx, float gy) {
     clamp();
 }
 
-void TqController2D::SetContentSize(float width, float height) {
+void TqController2D::SetContentSizeExact(double width, double height) {
     if (!std::isfinite(width) || !std::isfinite(height)) return;
-    content_ = {std::max(width, 0.0f), std::max(height, 0.0f)};
+    contentW_ = std::max(width, 0.0);
+    contentH_ = std::max(height, 0.0);
     clamp();
 }
 
@@ -44,17 +47,15 @@ void TqController2D::SetViewportSize(float width, float height) {
 }
 
 bool TqController2D::CanPanHorizontally(float d) const {
-    Point m = GetMaxScroll();
-    if (d > 0.0f) return tx_ < 0.0f;
-    if (d < 0.0f) return tx_ > -m.x;
+    if (d > 0.0f) return tx_ < 0.0;
+    if (d < 0.0f) return tx_ > -GetMaxScrollX();
     return false;
 }
 
 bool TqController2D::CanPanVertically(float d) const {
-    Point m = GetMaxScroll();
     // ty -= d: a positive d lowers ty.
-    if (d > 0.0f) return ty_ > 0.0f;
-    if (d < 0.0f) return ty_ < m.y;
+    if (d > 0.0f) return ty_ > 0.0;
+    if (d < 0.0f) return ty_ < GetMaxScrollY();
     return false;
 }
 

@@ -9,21 +9,31 @@ namespace displaylist {
 // tx negative, scrolling down (towards later rows, y up) makes ty positive.
 // The translation is kept within the content extent:
 //   tx in [-(contentWidth - viewportWidth), 0], ty in [0, contentHeight - viewportHeight].
+//
+// The translation is kept in double precision, so that content millions of
+// pixels long (a large table) scrolls exactly; the float accessors serve
+// views whose content is small.
 class TqController2D : public TqRefCount {
 public:
     TqController2D();
 
-    Point GetTranslation() const { return {tx_, ty_}; }
-    void SetTranslation(float tx, float ty);
+    Point GetTranslation() const { return {static_cast<float>(tx_), static_cast<float>(ty_)}; }
+    void SetTranslation(float tx, float ty) { SetTranslationExact(tx, ty); }
+    double GetTranslationX() const { return tx_; }
+    double GetTranslationY() const { return ty_; }
+    void SetTranslationExact(double tx, double ty);
     // A gesture moved by (gx, gy): tx += gx, ty -= gy (then clamped).
     void OnGestureTranslate(float gx, float gy);
 
-    void SetContentSize(float width, float height);
-    Size GetContentSize() const { return content_; }
+    void SetContentSize(float width, float height) { SetContentSizeExact(width, height); }
+    void SetContentSizeExact(double width, double height);
+    Size GetContentSize() const { return {static_cast<float>(contentW_), static_cast<float>(contentH_)}; }
     void SetViewportSize(float width, float height);
     Size GetViewportSize() const { return viewport_; }
     // Largest scroll position in each direction (0 when the content fits).
     Point GetMaxScroll() const;
+    double GetMaxScrollX() const;
+    double GetMaxScrollY() const;
 
     // Whether a gesture moving by d (its sign matters) would change the
     // translation: room left in that direction.
@@ -36,9 +46,10 @@ protected:
 private:
     void clamp();
 
-    float tx_ = 0.0f;
-    float ty_ = 0.0f;
-    Size content_;
+    double tx_ = 0.0;
+    double ty_ = 0.0;
+    double contentW_ = 0.0;
+    double contentH_ = 0.0;
     Size viewport_;
 };
 

@@ -32,8 +32,8 @@ public:
 
     int GetNodeId() const { return nodeId_; }
     void SetNodeId(int id);
-    unsigned int GetDetailIndex() const { return detailIndex_; }
-    void SetDetailIndex(unsigned int index) { detailIndex_ = index; }
+    uint64_t GetDetailIndex() const { return detailIndex_; }
+    void SetDetailIndex(uint64_t index) { detailIndex_ = index; }
 
     // Set by callers when a property that changes the drawing changed; kept
     // for them to read back.
@@ -108,7 +108,7 @@ private:
     void notifyParents() const;
 
     int nodeId_ = -1;
-    unsigned int detailIndex_ = 0;
+    uint64_t detailIndex_ = 0;
     float opacity_ = 1.0f;
     float sx_ = 1.0f;
     float sy_ = 1.0f;

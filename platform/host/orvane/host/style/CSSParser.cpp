@@ -159,6 +159,11 @@ bool declare(std::string_view prop, std::string_view value, AttributeBundle& b, 
     if (p == "color") return setColor(TEXT_COLOR);
     if (p == "background-color" || p == "background") return setColor(BACKGROUND_COLOR);
     if (p == "border-color") return setColor(BORDER_COLOR);
+    // Cell visuals of tables: bar colour and the heat-map ramp.
+    if (p == "bar-color") return setColor(BAR_COLOR);
+    if (p == "heatmap-start-color") return setColor(RAMP_START_COLOR);
+    if (p == "heatmap-middle-color") return setColor(RAMP_MIDDLE_COLOR);
+    if (p == "heatmap-end-color") return setColor(RAMP_END_COLOR);
     if (p == "font-size" || p == "border-width") {
         auto d = Dimension::fromString(value);
         if (!d) return why = "bad length", false;

@@ -1,0 +1,109 @@
+#pragma once
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridCellCallback.h"
+#include "orvane/displaylist/TqDataGrid.h"
+#include "orvane/displaylist/TqRef.h"
+#include "orvane/view/ScrollView.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class AbstractEventCallback;
+
+// The view of a list table: rebuilds a TqDataGrid from its DataGrid model on
+// every full update (headers, totals with their labels, row numbers, sort
+// indicators, column widths, fixed columns, wrapping, styles of every
+// region), keeps the scroll position across rebuilds, and highlights the
+// selected rows of the data set through the sort map.
+//
+// Styles: the table style gives the cell font and colours (19 text, 7 and 16
+// the two row bands), the paddings (82 horizontal, 84 vertical), the grid
+// lines (42 horizontal rules, 43 vertical rules, colour 38; 11 with colour 10
+// the rules under the header and over the totals) and the display options
+// (23); the header and totals styles their fonts and colours (8 fill, 19
+// text); the selection style its colour (8); column styles override a
+// column's cells. Bold is 34 = 1, italic 33 = 1.
+class DataGridRenderer : public ScrollView {
+public:
+    static constexpr int WRAPPER_TYPE_ID = 10070;
+    static constexpr int CONTROLLER_EVENT = 20028;
+    static constexpr float DEFAULT_COLUMN_WIDTH = 100.0f;
+    static constexpr float MAX_HEADER_WIDTH = 150.0f;
+    static constexpr int WIDTH_SAMPLE_ROWS = 100;
+    static constexpr int EAGER_RICH_TEXT_ROWS = 500;
+    static constexpr float MIN_ROW_HEIGHT = 24.0f;
+
+    DataGridRenderer();
+    ~DataGridRenderer() override;
+    static std::shared_ptr<DataGridRenderer> create();
+    int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+
+    void setModel(const std::shared_ptr<DataGrid>& model);
+    const std::shared_ptr<DataGrid>& getModel() const { return model_; }
+
+    void updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) override;
+    Size getPreferredSize(const Size& constraint) override;
+
+    // The grid of the last rebuild (null before the first).
+    displaylist::TqDataGrid* getDataGridNode() const { return grid_.get(); }
+    displaylist::TqScrollBarController* getScrollBarController() const override;
+    const std::shared_ptr<DataGridCellCallback>& getCellCallback() const { return callback_; }
+
+    // Display column names (the model's order, or the data set's columns).
+    std::vector<std::string> getOrderedColumnNames() const;
+    int getOrderedColumnIndex(int displayColumn) const;
+
+    // The scroll position in content pixels, kept across rebuilds.
+    void setScrollPosition(double x, double y);
+    double getScrollX() const { return scrollX_; }
+    double getScrollY() const { return scrollY_; }
+    // The first visible row and column; setState scrolls so that the cell is
+    // at the top left (the next render shows it).
+    struct State {
+        int64_t row = 0;
+        int column = 0;
+    };
+    State getState() const;
+    void setState(const State& state);
+    // Pages by the visible rows (forward or back); false at the end.
+    bool canPage(bool forward) const;
+    bool page(bool forward);
+    void pageToEnd();
+
+    // Selection: highlights follow the row states of the data set.
+    void rowStatesChanged();
+    // Clears the view's highlight; with `writeRowStates` also the data set's
+    // selection, and redraws with `redraw`.
+    void clearSelections(bool writeRowStates, bool redraw);
+
+    // The text a pick shows: formatted value, or the missing-value text.
+    std::string getPickText(uint64_t pickId) const;
+    bool isPickSelected(uint64_t pickId) const;
+
+private:
+    void listen();
+    void readStyles();
+    void renderEmpty(displaylist::TqDataGrid& grid);
+    void measureColumns(displaylist::TqDataGrid& grid, const std::vector<DataGridCellCallback::ColumnBinding>& cols);
+    float userWidth(const DataGridColumnInfo* info) const;
+    void applyStyles(displaylist::TqDataGrid& grid);
+
+    std::shared_ptr<DataGrid> model_;
+    std::shared_ptr<DataSet> dataSet_;
+    std::shared_ptr<DataGridCellCallback> callback_;
+    displaylist::TqRef<displaylist::TqDataGrid> grid_;
+    std::vector<std::pair<std::shared_ptr<EventDispatcher>, std::pair<int, std::shared_ptr<AbstractEventCallback>>>>
+        listeners_;
+    std::vector<std::string> missingLogged_;
+    double scrollX_ = 0.0;
+    double scrollY_ = 0.0;
+    bool pendingState_ = false;
+    State state_;
+    float hPad_ = 5.0f;
+    float vPad_ = 5.0f;
+};
+
+} // namespace orvane

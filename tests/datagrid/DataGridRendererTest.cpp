@@ -1,0 +1,403 @@
+// The table view over its grid: totals and labels, sort indicators, column
+// widths (user widths and the display's scale, auto-fill), scrolling state,
+// the texts asked for, cell visuals and display rules, and empty tables.
+#include "orvane/datagrid/CellBarRenderer.h"
+#include "orvane/datagrid/CellGraph.h"
+#include "orvane/datagrid/CellHeatMapRenderer.h"
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/DataGridRenderer.h"
+#include "orvane/datagrid/GridColumnInfoManager.h"
+#include "orvane/datagrid/GridDisplayOptions.h"
+#include "orvane/datagrid/GridUtilities.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqLine.h"
+#include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqText.h"
+#include "orvane/host/data/Column.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/Rule.h"
+#include "orvane/host/io/ResourceManager.h"
+#include "orvane/host/style/AttributeBundle.h"
+#include "orvane/host/style/CSSParser.h"
+#include "orvane/host/style/StyleChain.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <set>
+
+using namespace orvane;
+using displaylist::TqDataGrid;
+
+namespace {
+
+std::shared_ptr<DataSet> sales(size_t rows = 6) {
+    auto ds = DataSet::create("sales");
+    std::vector<std::string> regions;
+    std::vector<double> amounts, counts;
+    for (size_t i = 0; i < rows; ++i) {
+        regions.push_back(i % 2 ? "West" : "East");
+        amounts.push_back(double(i + 1) * 10.0);  // 10, 20, ...
+        counts.push_back(double(rows - i));
+    }
+    auto region = Column::createCharacter("region", regions);
+    auto amount = Column::createNumeric("amount", amounts, "COMMA8.");
+    amount->setDataUsage(Variable::MEASURE);
+    auto count = Column::createNumeric("count", counts, "8.");
+    count->setDataUsage(Variable::MEASURE);
+    count->setAggregation(2);  // average
+    ds->addColumn(region);
+    ds->addColumn(amount);
+    ds->addColumn(count);
+    return ds;
+}
+
+struct Fixture {
+    std::shared_ptr<displaylist::DisplayListRenderer> renderer = displaylist::DisplayListRenderer::create(false);
+    std::shared_ptr<DataGrid> model = DataGrid::create();
+    std::shared_ptr<DataGridRenderer> view;
+
+    explicit Fixture(std::shared_ptr<DataSet> ds, float w = 600, float h = 300) {
+        model->dataSet.set(ds);
+        view = model->createRenderer();
+        renderer->setViewport(0, 0, w, h);
+        view->setDisplayListRenderer(renderer);
+        view->setFrame({0, 0, w, h});
+    }
+    TqDataGrid& rebuild() {
+        view->updateDisplayList(renderer->getEditor());
+        return *view->getDataGridNode();
+    }
+};
+
+void walk(const displaylist::TqGeometry* n, const std::function<void(const displaylist::TqGeometry*)>& f) {
+    f(n);
+    if (const auto* g = n->AsGroup())
+        for (const auto* c : g->GetChildren()) walk(c, f);
+}
+
+TEST(GridUtilitiesTest, TotalLabelKeysByAggregationCode) {
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(0), "aggregation.sum.txt");
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(1), "aggregation.count.txt");
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(8), "aggregation.count.txt");
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(2), "aggregation.average.txt");
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(14), "aggregation.numberMissing.txt");
+    EXPECT_EQ(GridUtilities::getTotalLabelKey(23), "aggregation.pValue.txt");
+    for (int none : {-1, 4, 13, 24, 99}) EXPECT_EQ(GridUtilities::getTotalLabelKey(none), "") << none;
+}
+
+TEST(DataGridRendererTest, TotalsCarryTheAggregationAndItsLabel) {
+    Fixture f(sales());
+    f.model->totalsVisible.set(true);
+    TqDataGrid& g = f.rebuild();
+    ASSERT_TRUE(g.HasTotals());
+    EXPECT_EQ(g.GetColumnTotalText(1), "Sum 210");      // 10 + ... + 60
+    EXPECT_EQ(g.GetColumnTotalText(2), "Average 4");    // (6 + ... + 1) / 6 = 3.5, format 8.
+    EXPECT_EQ(g.GetColumnTotalText(0), "");             // a category has none
+    f.model->totalsLabelVisible.set(false);
+    EXPECT_EQ(f.rebuild().GetColumnTotalText(1), "210");
+    f.model->totalsVisible.set(false);
+    EXPECT_FALSE(f.rebuild().HasTotals());
+}
+
+TEST(DataGridRendererTest, SortIndicatorsForPrimaryAndSecondarySorts) {
+    Fixture f(sales());
+    ASSERT_TRUE(f.model->sortByColumn("region", SortDirection::ASCENDING, false));
+    ASSERT_TRUE(f.model->sortByColumn("amount", SortDirection::DESCENDING, true));
+    TqDataGrid& g = f.rebuild();
+    EXPECT_EQ(g.GetColumnSortIndicator(0), TqDataGrid::SORT_PRIMARY_ASCENDING);
+    EXPECT_EQ(g.GetColumnSortIndicator(1), TqDataGrid::SORT_SECONDARY_DESCENDING);
+    EXPECT_EQ(g.GetColumnSortIndicator(2), TqDataGrid::SORT_NONE);
+    // East rows first, each region by amount descending: 50, 30, 10 then 60, 40, 20.
+    EXPECT_EQ(g.GetCellText(0, 1), "50");
+    EXPECT_EQ(g.GetCellText(2, 1), "10");
+    EXPECT_EQ(g.GetCellText(3, 1), "60");
+    ASSERT_TRUE(f.model->sortByColumn("amount", SortDirection::ASCENDING, false));
+    TqDataGrid& g2 = f.rebuild();
+    EXPECT_EQ(g2.GetColumnSortIndicator(0), TqDataGrid::SORT_NONE);
+    EXPECT_EQ(g2.GetColumnSortIndicator(1), TqDataGrid::SORT_PRIMARY_ASCENDING);
+    f.model->sortByColumn("amount", SortDirection::DESCENDING, false);
+    EXPECT_EQ(f.rebuild().GetColumnSortIndicator(1), TqDataGrid::SORT_PRIMARY_DESCENDING);
+    EXPECT_FALSE(f.model->sortByColumn("nope", SortDirection::ASCENDING, false));
+}
+
+TEST(DataGridRendererTest, UserWidthsScaleWithTheDisplayAndAutoFillFillsTheFrame) {
+    struct ScaleGuard {
+        float old = ResourceManager::getDPIScaleFactor();
+        ~ScaleGuard() { ResourceManager::setDPIScaleFactor(old); }
+    } guard;
+    ResourceManager::setDPIScaleFactor(2.0f);
+    Fixture f(sales());
+    f.model->columnAutoFill.set(false);
+    auto info = DataGridColumnInfo::create();
+    info->columnWidth.set(60);
+    f.model->setColumnInfo(1, info);
+    EXPECT_FLOAT_EQ(f.rebuild().GetColumnWidth(1), 120.0f);
+    ResourceManager::setDPIScaleFactor(1.0f);
+
+    // One column with auto-fill spans the frame less the row numbers.
+    auto one = DataSet::create();
+    one->addColumn(Column::createNumeric("x", {1, 2, 3}));
+    Fixture g(one, 500, 200);
+    g.model->showRowNumbers.set(true);
+    TqDataGrid& grid = g.rebuild();
+    EXPECT_FLOAT_EQ(grid.GetColumnWidth(0), 500.0f - grid.GetRowNumberColumnWidth());
+    // Several columns: together they fill the frame, none past 3/4 of it.
+    Fixture h(sales(), 900, 200);
+    TqDataGrid& wide = h.rebuild();
+    float sum = 0;
+    for (int c = 0; c < 3; ++c) {
+        sum += wide.GetColumnWidth(c);
+        EXPECT_LE(wide.GetColumnWidth(c), 0.75f * 900.0f);
+    }
+    EXPECT_NEAR(sum, 900.0f, 1.0f);
+}
+
+TEST(DataGridRendererTest, SetStateScrollsTheCellToTheTopLeftAndSurvivesRebuilds) {
+    Fixture f(sales(5000), 150, 200);
+    f.model->columnAutoFill.set(false);
+    for (int c = 0; c < 3; ++c) {
+        auto info = DataGridColumnInfo::create();
+        info->columnWidth.set(100);
+        f.model->setColumnInfo(c, info);
+    }
+    TqDataGrid& g = f.rebuild();
+    f.view->setState({1234, 1});
+    EXPECT_DOUBLE_EQ(g.GetScrollY(), g.GetRowTranslationOffset(1234));
+    TqDataGrid& g2 = f.rebuild();
+    EXPECT_DOUBLE_EQ(g2.GetScrollY(), g2.GetRowTranslationOffset(1234));
+    DataGridRenderer::State s = f.view->getState();
+    EXPECT_EQ(s.row, 1234);
+    EXPECT_EQ(s.column, 1);
+    // The top-left body cell is that row.
+    float y = g2.GetColumnHeaderHeight() + 2;
+    EXPECT_EQ(TqDataGrid::GetRowFromPickID(g2.GetPickIDAtScreenPosition(5, y)), 1234);
+    EXPECT_TRUE(f.view->page(true));
+    EXPECT_GT(f.view->getState().row, 1234);
+    f.view->pageToEnd();
+    EXPECT_FALSE(f.view->canPage(true));
+}
+
+TEST(DataGridRendererTest, TextsAreAskedOnlyForMeasuredAndDrawnCells) {
+    Fixture f(sales(100000), 400, 200);
+    TqDataGrid& g = f.rebuild();
+    // Measuring: rows 0..100 of each of the 3 columns; drawing the visible
+    // window adds nothing new (those rows were measured).
+    EXPECT_EQ(f.view->getCellCallback()->getTextCount(), 3 * 101);
+    g.GetVisibleContent();
+    EXPECT_EQ(f.view->getCellCallback()->getTextCount(), 3 * 101);
+    // Far down, only the newly visible cells are asked.
+    f.view->setScrollPosition(0, 50000 * 24.0);
+    int64_t r0, r1;
+    int c0, c1;
+    g.GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    g.GetVisibleContent();
+    EXPECT_EQ(f.view->getCellCallback()->getTextCount(), 3 * 101 + (r1 - r0 + 1) * (c1 - c0 + 1));
+    EXPECT_LT(g.GetStoredTextCount(), 1000u);
+}
+
+TEST(DataGridRendererTest, EmptyTables) {
+    Fixture none(nullptr);
+    TqDataGrid& g = none.rebuild();
+    EXPECT_EQ(g.GetNumRows(), 5);
+    EXPECT_EQ(g.GetNumColumns(), 5);
+    EXPECT_FLOAT_EQ(g.GetColumnWidth(4), DataGridRenderer::DEFAULT_COLUMN_WIDTH);
+    // Columns without rows: the headers over one empty row, no crash drawing.
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createNumeric("a"));
+    ds->addColumn(Column::createCharacter("b"));
+    Fixture cols(ds);
+    TqDataGrid& c = cols.rebuild();
+    EXPECT_EQ(c.GetNumRows(), 1);
+    EXPECT_EQ(c.GetColumnHeader(1), "b");
+    EXPECT_EQ(c.GetCellText(0, 0), "");
+    EXPECT_NE(c.GetVisibleContent(), nullptr);
+    // Names the data lacks: an empty column, no crash.
+    auto names = std::make_shared<MonitoredVector<std::shared_ptr<const std::string>>>();
+    names->push_back(std::make_shared<const std::string>("b"));
+    names->push_back(std::make_shared<const std::string>("missing"));
+    cols.model->orderedColumnNames.set(names);
+    TqDataGrid& m = cols.rebuild();
+    EXPECT_EQ(m.GetNumColumns(), 2);
+    EXPECT_EQ(m.GetColumnHeader(1), "missing");
+    // A zero-size frame.
+    Fixture zero(sales(), 0, 0);
+    EXPECT_EQ(zero.rebuild().GetVisibleContent()->GetChildCount(), 0u);
+}
+
+TEST(DataGridRendererTest, DisplayRulesColourTheRightRowsOfASortedTable) {
+    Fixture f(sales());
+    auto rule = Rule::create();
+    ASSERT_TRUE(rule->addCondition("value >= 50", CSSParser::parse("background-color: #00ff00")));
+    auto manager = GridColumnInfoManager::create();
+    manager->setDisplayRule(1, rule);
+    f.model->columnInfoManager.set(manager);
+    f.model->sortByColumn("amount", SortDirection::DESCENDING, false);
+    TqDataGrid& g = f.rebuild();
+    // Amounts 60 and 50 are now the first two display rows.
+    std::multiset<float> greenTops;
+    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+        if (auto* r = dynamic_cast<const displaylist::TqRectangle*>(n))
+            if (r->GetFillColor() == 0x00ff00) greenTops.insert(r->GetRect().y);
+    });
+    EXPECT_EQ(greenTops.size(), 2u);
+    EXPECT_EQ(g.GetCellText(0, 1), "60");
+    EXPECT_EQ(g.GetCellText(1, 1), "50");
+}
+
+TEST(CellVisualsTest, BarsAtTheEdgeValues) {
+    auto graph = CellGraph::create();
+    auto bar = CellBarRenderer::create(1.0f);
+    bar->setModel(graph);
+    graph->value.set(5);
+    graph->minimum.set(0);
+    graph->maximum.set(10);
+    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 45.0f);
+    EXPECT_FLOAT_EQ(bar->getX(100), 5.0f);
+    EXPECT_FLOAT_EQ(bar->getSegmentX(100), -1.0f);
+    graph->value.set(-5);
+    graph->minimum.set(-10);
+    graph->maximum.set(-1);
+    EXPECT_FLOAT_EQ(bar->getX(100) + bar->getBarWidth(100), 95.0f);
+    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 95.0f);
+    graph->value.set(5);
+    graph->minimum.set(-10);
+    graph->maximum.set(10);
+    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 22.5f);
+    EXPECT_FLOAT_EQ(bar->getX(100), 50.0f);
+    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 50.0f);
+    // Drawn: a bar and the zero line; NaN draws nothing.
+    auto editor = displaylist::DisplayListEditor::create(nullptr);
+    bar->setFrame({0, 0, 100, 24});
+    bar->updateDisplayList(editor);
+    int rects = 0, lines = 0;
+    walk(editor->getRootNode(), [&](const displaylist::TqGeometry* n) {
+        rects += dynamic_cast<const displaylist::TqRectangle*>(n) != nullptr;
+        lines += dynamic_cast<const displaylist::TqLine*>(n) != nullptr;
+    });
+    EXPECT_EQ(rects, 1);
+    EXPECT_EQ(lines, 1);
+    graph->value.set(NAN);
+    auto empty = displaylist::DisplayListEditor::create(nullptr);
+    bar->updateDisplayList(empty);
+    EXPECT_EQ(empty->getRootNode()->GetChildCount(), 0u);
+    // All values zero: no division by zero, the minimum bar.
+    graph->value.set(0);
+    graph->minimum.set(0);
+    graph->maximum.set(0);
+    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 1.0f);
+}
+
+TEST(CellVisualsTest, HeatMapColours) {
+    auto graph = CellGraph::create();
+    graph->value.set(5);
+    graph->minimum.set(0);
+    graph->maximum.set(10);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), 0xdcdcdcu);
+    graph->styleChain.set(StyleChain::create({CSSParser::parse("heatmap-start-color: #000000; heatmap-end-color: #ffffff")}));
+    graph->value.set(0);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), 0x000000u);
+    graph->value.set(10);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), 0xffffffu);
+    // Minimum equal to maximum: the first stop, no NaN.
+    graph->minimum.set(10);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), 0x000000u);
+    // Missing values: the missing colour when a fill colour is set, else none.
+    graph->value.set(NAN);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), CellHeatMapRenderer::NO_COLOR);
+    graph->fillColor.set(0x123456);
+    graph->missingColor.set(0xabcdef);
+    EXPECT_EQ(CellHeatMapRenderer::getFillColor(*graph), 0xabcdefu);
+}
+
+TEST(CellVisualsTest, BarAndHeatMapColumnsInATable) {
+    auto ds = sales();
+    ds->getColumn(1)->setNumberAtIndex(2, NAN);
+    Fixture f(ds);
+    auto bar = DataGridColumnInfo::create();
+    bar->cellVisual.set(CellVisualType::BAR);
+    bar->cellVisualPosition.set(CellVisualPosition::REPLACE);
+    f.model->setColumnInfo(1, bar);
+    auto heat = DataGridColumnInfo::create();
+    heat->cellVisual.set(CellVisualType::HEATMAP);
+    heat->cellVisualPosition.set(CellVisualPosition::REPLACE);
+    f.model->setColumnInfo(2, heat);
+    TqDataGrid& g = f.rebuild();
+    g.GetVisibleContent();
+    EXPECT_EQ(g.GetColumnType(1), TqDataGrid::COLUMN_PICTURE);
+    // One picture per drawn cell, kept: a redraw makes none.
+    int64_t made = f.view->getCellCallback()->getPictureCount();
+    EXPECT_EQ(made, 6);
+    ASSERT_NE(g.GetCellPicture(0, 1), nullptr);
+    // The missing value's picture draws nothing.
+    EXPECT_EQ(g.GetCellPicture(2, 1)->AsGroup()->GetChildCount(), 0u);
+    g.SetScrollPosition(0, 1);
+    g.GetVisibleContent();
+    EXPECT_EQ(f.view->getCellCallback()->getPictureCount(), made);
+    // Heat-map cells without a ramp are grey.
+    int grey = 0;
+    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+        if (auto* r = dynamic_cast<const displaylist::TqRectangle*>(n)) grey += r->GetFillColor() == 0xdcdcdc;
+    });
+    EXPECT_EQ(grey, 6);
+}
+
+TEST(CellVisualsTest, RichTextCellsShowTheirTextEagerly) {
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createCharacter("note", {"<b>bold</b> move", "plain", "<span>unclosed"}));
+    Fixture f(ds);
+    auto info = DataGridColumnInfo::create();
+    info->cellVisual.set(CellVisualType::RICHTEXT);
+    f.model->setColumnInfo(0, info);
+    TqDataGrid& g = f.rebuild();
+    EXPECT_EQ(g.GetCellText(0, 0), "bold move");
+    EXPECT_EQ(g.GetCellText(2, 0), "unclosed");
+    // Drawn: each cell's markup becomes a picture, the malformed one its
+    // plain text; nothing is drawn as raw markup.
+    EXPECT_EQ(g.GetColumnType(0), TqDataGrid::COLUMN_PICTURE);
+    g.GetVisibleContent();
+    for (int r = 0; r < 3; ++r) {
+        ASSERT_NE(g.GetCellPicture(r, 0), nullptr) << r;
+        EXPECT_GT(g.GetCellPicture(r, 0)->AsGroup()->CountNodes(), 0u) << r;
+    }
+    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+        if (auto* t = dynamic_cast<const displaylist::TqText*>(n)) {
+            EXPECT_EQ(t->GetText().find('<'), std::string::npos);
+        }
+    });
+}
+
+TEST(GridDisplayOptionsTest, GrammarBothWays) {
+    std::vector<std::string> unknown;
+    auto o = GridDisplayOptions::fromString("  wrapall Concise bogus RETAINNEWLINE", &unknown);
+    EXPECT_TRUE(o->concise.get());
+    EXPECT_FALSE(o->plain.get());
+    EXPECT_TRUE(o->wrapall.get());
+    EXPECT_TRUE(o->retainNewLines.get());
+    EXPECT_EQ(unknown, std::vector<std::string>{"bogus"});
+    EXPECT_EQ(o->toString(), "CONCISE WRAPALL RETAINNEWLINE");
+    EXPECT_EQ(GridDisplayOptions::fromString(o->toString())->toString(), o->toString());
+    EXPECT_EQ(GridDisplayOptions::create()->toString(), "");
+}
+
+TEST(DataGridRendererTest, SelectedRowsHighlightThroughTheSortMap) {
+    auto ds = sales();
+    Fixture f(ds);
+    f.model->sortByColumn("amount", SortDirection::DESCENDING, false);
+    TqDataGrid& g = f.rebuild();
+    ds->ensureRowStates()->setSelectedIndices({5});  // amount 60: display row 0
+    EXPECT_TRUE(g.IsRowSelected(0));
+    EXPECT_EQ(g.GetSelectedRowCount(), 1u);
+    uint64_t id = TqDataGrid::GetPickID(0, 1, 0);
+    EXPECT_TRUE(f.view->isPickSelected(id));
+    EXPECT_EQ(f.view->getPickText(id), "60");
+    f.view->clearSelections(false, true);
+    EXPECT_FALSE(g.IsRowSelected(0));
+    EXPECT_TRUE(ds->getRowStates()->isSelected(5));  // the data's selection is left alone
+}
+
+} // namespace
