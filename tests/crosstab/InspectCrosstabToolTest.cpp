@@ -63,8 +63,9 @@ TEST(InspectCrosstabTool, RefusesUnknownNamesAndAggregations) {
     auto b = runTool({"inspect", "--crosstab", kFile, "--rows", "region", "--measures", "revenue:often"});
     EXPECT_EQ(b.status, 1);
     EXPECT_NE(b.err.find("unknown aggregation often"), std::string::npos);
+    // No measures is a usage error (status 2), as every usage error of the tool.
     auto c = runTool({"inspect", "--crosstab", kFile, "--rows", "region"});
-    EXPECT_EQ(c.status, 1);
+    EXPECT_EQ(c.status, 2);
     auto d = runTool({"inspect", "--crosstab", kFile + ".absent", "--measures", "revenue"});
     EXPECT_EQ(d.status, 1);
 }

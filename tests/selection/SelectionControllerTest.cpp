@@ -318,46 +318,26 @@ TEST(SelectionValues, PromptValuesToAndFromSelections) {
 
 namespace {
 
-// A hierarchy as the hierarchy engine will give it: levels from the top, the
-// current level, and the values drilled into above it.
-class TestHierarchy : public Hierarchy {
+// An adapter that answers for every hierarchy with a fixed name and levels:
+// the controller must ask the adapter in use, never the hierarchy directly.
+class RenamingAdapter : public SelectionHierarchyAdapter {
 public:
-    std::string name;
-    std::vector<std::string> levels;
-    size_t current = 0;
-    std::vector<std::shared_ptr<DataValue>> drilled;
-};
-
-class TestAdapter : public SelectionHierarchyAdapter {
-public:
-    std::string getHierarchyName(const Hierarchy& h) const override { return cast(h).name; }
-    std::string getCurrentLevelName(const Hierarchy& h) const override { return cast(h).levels[cast(h).current]; }
-    std::vector<std::string> getLevelNames(const Hierarchy& h) const override { return cast(h).levels; }
-    std::vector<DrillStep> getDrillPath(const Hierarchy& h) const override {
-        std::vector<DrillStep> out;
-        for (size_t i = 0; i < cast(h).current; ++i) out.push_back({cast(h).levels[i], cast(h).drilled[i]});
-        return out;
-    }
-
-private:
-    static const TestHierarchy& cast(const Hierarchy& h) { return static_cast<const TestHierarchy&>(h); }
+    std::string getHierarchyName(const Hierarchy&) const override { return "Renamed"; }
 };
 
 struct AdapterScope {
-    AdapterScope() { SelectionHierarchyAdapter::set(std::make_shared<TestAdapter>()); }
+    AdapterScope() { SelectionHierarchyAdapter::set(std::make_shared<RenamingAdapter>()); }
     ~AdapterScope() { SelectionHierarchyAdapter::set(nullptr); }
 };
 
 } // namespace
 
 TEST(SelectionHierarchies, HierarchyNameStandsForItsCurrentLevelAndDrillIsAnded) {
-    AdapterScope scope;
     auto ds = makeSales();
-    auto h = std::make_shared<TestHierarchy>();
-    h->name = "Catalogue";
-    h->levels = {"region", "product"};
-    h->current = 1;
-    h->drilled = {DataValue::create("East")};
+    auto h = Hierarchy::create("Catalogue", std::vector<std::string>{"region", "product"}, ds);
+    h->build(ds);
+    ASSERT_TRUE(h->drillDown(DataValue::create("East")));
+    ASSERT_EQ(h->getCurrentLevelIndex(), 1);
     auto c = DataSetSelectionController::create(listOf({ds}));
     auto o = optionsFor({"Catalogue"});
     o->hierarchies = MonitoredVector<std::shared_ptr<Hierarchy>>::create({h});
@@ -378,4 +358,13 @@ TEST(SelectionHierarchies, HierarchyNameStandsForItsCurrentLevelAndDrillIsAnded)
     c->applySelections(listOf({selection("sales", B::eq(B::var("Catalogue"), B::const_("Ink")))}), optionsFor({"region"}));
     EXPECT_TRUE(ds->getRowStates()->getSelectedIndices().empty());
     EXPECT_TRUE(log.contains(1, "Cannot convert expression to where-clause"));
+
+    // The controller reads hierarchies through the adapter in use: with one
+    // that renames every hierarchy, only the new name stands for the level.
+    AdapterScope scope;
+    auto o2 = optionsFor({"Renamed"});
+    o2->hierarchies = MonitoredVector<std::shared_ptr<Hierarchy>>::create({h});
+    auto [renamed, t3] = roundTrip(ds, {5}, o2, c);
+    EXPECT_EQ(t3, "\"Renamed\" = \"Paper\" and \"region\" = \"East\"");
+    EXPECT_EQ(renamed, (std::vector<int>{5}));
 }

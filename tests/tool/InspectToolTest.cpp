@@ -29,9 +29,20 @@ TEST(InspectTool, PrintsTreesAndWritesDocumentsThatReadBack) {
 }
 
 TEST(InspectTool, AReportPagePrintsItsLayoutTree) {
-    auto r = runTool({"inspect", sourceDir() + "/examples/report/report.xml"});
+    const std::string path = sourceDir() + "/examples/report/report.xml";
+    auto r = runTool({"inspect", path});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("a report page with 26 <content> elements"), std::string::npos) << r.out.substr(0, 200);
+    // The count is the number of <content> elements the file holds (comments aside).
+    std::string text;
+    ASSERT_TRUE(orvane::FileSystemManager::readFile(path, text));
+    for (size_t at = text.find("<!--"); at != std::string::npos; at = text.find("<!--", at)) {
+        size_t end = text.find("-->", at);
+        text.erase(at, end == std::string::npos ? std::string::npos : end + 3 - at);
+    }
+    size_t contents = 0;
+    for (size_t at = text.find("<content"); at != std::string::npos; at = text.find("<content", at + 1)) ++contents;
+    EXPECT_NE(r.out.find("a report page with " + std::to_string(contents) + " <content> elements"), std::string::npos)
+        << r.out.substr(0, 200);
     EXPECT_NE(r.out.find("LayoutProxy"), std::string::npos);
     EXPECT_NE(r.out.find("ResponsiveLayoutStrategy"), std::string::npos);
 }
