@@ -47,7 +47,8 @@ install(TARGETS orvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Run
 install(EXPORT OrvaneUITargets NAMESPACE OrvaneUI:: DESTINATION ${ORVANE_INSTALL_CMAKEDIR} COMPONENT Development)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/OrvaneUIConfig.cmake.in
   ${CMAKE_BINARY_DIR}/cmake/OrvaneUIConfig.cmake
-  INSTALL_DESTINATION ${ORVANE_INSTALL_CMAKEDIR})
+  INSTALL_DESTINATION ${ORVANE_INSTALL_CMAKEDIR}
+  PATH_VARS ORVANE_INSTALL_ASSETDIR)
 # Before 1.0 a minor version may break compatibility, from 1.0 on a major one.
 if(PROJECT_VERSION_MAJOR EQUAL 0)
   set(_compat SameMinorVersion)
@@ -67,5 +68,8 @@ configure_file(${CMAKE_SOURCE_DIR}/cmake/OrvaneUI.pc.in ${CMAKE_BINARY_DIR}/pkgc
 install(FILES ${CMAKE_BINARY_DIR}/pkgconfig/OrvaneUI.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
 
+# The API reference, when the docs target has written it.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/docs/html/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/html
+  OPTIONAL COMPONENT Documentation)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/CHANGELOG.md ${CMAKE_SOURCE_DIR}/README.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT Runtime)

@@ -16,6 +16,13 @@ cmake --build "$WORK/build" >/dev/null
 # Run from elsewhere, with the source tree out of reach of the asset lookup.
 (cd "$WORK" && env -u ORVANE_ASSET_DIR "$WORK/build/orvane_consumer" "$REPO/examples/consumer/note.xml" note.png)
 head -c 8 "$WORK/note.png" | od -An -c | grep -q "P   N   G" || { echo "consumer: no PNG written" >&2; exit 1; }
+# pkg-config gives what a build without CMake needs.
+PC_PATH="$(dirname "$(find "$WORK/prefix" -name OrvaneUI.pc | head -n 1)")"
+PKG_CONFIG_PATH="$PC_PATH" pkg-config --exists --print-errors "OrvaneUI >= 0.1"
+# shellcheck disable=SC2046
+${CXX:-c++} -std=c++20 -o "$WORK/by-pkg-config" examples/consumer/main.cpp \
+  $(PKG_CONFIG_PATH="$PC_PATH" pkg-config --cflags --libs OrvaneUI)
+LD_LIBRARY_PATH="$(dirname "$PC_PATH")" "$WORK/by-pkg-config" examples/consumer/note.xml "$WORK/narrow.png" 320 >/dev/null
 # The installed tool runs from its bin folder.
 "$WORK/prefix/bin/orvane" help >/dev/null
 # Versioned SONAMEs.
@@ -32,6 +39,4 @@ LIBDIR=$(dirname "$(find "$WORK/moved" -name libOrvaneUI.so | head -n 1)")
    "$REPO/examples/consumer/note.xml" moved.png) | grep -q "assets: $WORK/moved/" ||
   { echo "consumer: the moved install does not find its assets" >&2; exit 1; }
 mv "$WORK/moved" "$WORK/prefix"
-PKG_CONFIG_PATH="$WORK/prefix/lib/pkgconfig:$(find "$WORK/prefix" -type d -name pkgconfig | tr '\n' ':')" \
-  pkg-config --exists --print-errors "OrvaneUI >= 0.1"
 echo "consumer: installed to a temporary prefix, built and ran examples/consumer"

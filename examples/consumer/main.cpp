@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // Reads a rich-text model document, lays it out on a page and writes a PNG,
-// with nothing but the installed library. Usage: orvane_consumer IN.xml OUT.png
+// with nothing but the installed library.
+// Usage: orvane_consumer IN.xml OUT.png [WIDTH]   (the page is as tall as the text)
 #include <orvane/Version.h>
 #include <orvane/displaylist/DisplayListRenderer.h>
 #include <orvane/host/io/FileSystemManager.h>
@@ -9,11 +10,15 @@
 #include <orvane/package/OrvaneUIDeserializer.h>
 #include <orvane/view/RichTextView.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace orvane;
-    if (argc != 3) return std::cerr << "usage: orvane_consumer IN.xml OUT.png\n", 2;
+    const float W = argc == 4 ? std::strtof(argv[3], nullptr) : 480, margin = 12;
+    if (argc < 3 || argc > 4 || !(W >= 2 * margin + 1 && W <= 16384))
+        return std::cerr << "usage: orvane_consumer IN.xml OUT.png [WIDTH: 25 to 16384 pixels]\n", 2;
     std::cout << "libOrvaneUI " << version() << " (headers " << ORVANE_VERSION_STRING << ")\n";
     // The message catalogue is found beside the installed library.
     auto total = ResourceManager::getString("ketra_orvane", "total.txt");
@@ -26,15 +31,15 @@ int main(int argc, char** argv) {
     auto div = std::dynamic_pointer_cast<Div>(reader->deserialize(text));
     if (!div) return std::cerr << reader->getLastError().toString() << " (a <div> document is expected)\n", 1;
 
-    const float W = 480, H = 160, margin = 12;
+    auto view = RichTextView::create();
+    view->setRichTextNode(RichTextView::richTextFromDiv(div));
+    const float h = std::min(view->getPreferredSize({W - 2 * margin, 0}).height, 16384.0f);
+    const float H = std::ceil(h + 2 * margin);
     auto renderer = displaylist::DisplayListRenderer::create(false);
     auto root = BaseView::create();
     root->setDisplayListRenderer(renderer);
     root->setFrame({0, 0, W, H});
-    auto view = RichTextView::create();
-    view->setRichTextNode(RichTextView::richTextFromDiv(div));
-    float h = std::min(view->getPreferredSize({W - 2 * margin, 0}).height, H - 2 * margin);
-    view->setFrame({margin, H - margin - h, W - 2 * margin, h});  // origin bottom left, y up
+    view->setFrame({margin, margin, W - 2 * margin, h});  // origin bottom left, y up
     root->addSubview(view);
     root->render();
     if (!renderer->writePNG(argv[2], true, 1.0f)) return std::cerr << "cannot write " << argv[2] << "\n", 1;
