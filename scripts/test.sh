@@ -1,5 +1,7 @@
 #!/bin/sh
-# Installs what is needed, builds, and runs every test; then builds once more
+# Installs what is needed, builds, and runs every test; installs the build into
+# a temporary prefix and builds and runs the consumer example against it;
+# reports the undocumented public classes of the API reference; then builds once more
 # with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs the tests
 # there too, and runs the fuzz targets of the service-answer parsers for a
 # bounded time.
@@ -11,6 +13,8 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build
 (cd build && ctest --output-on-failure -j"$(nproc)" "$@")
+scripts/consumer-test.sh build
+scripts/doc-warnings.sh build
 if [ "${ORVANE_SKIP_SANITIZE:-0}" != "1" ]; then
   # The same configuration as scripts/fuzz.sh, so the fuzz targets share it.
   CC=clang CXX=clang++ scripts/build.sh build-sanitize \

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 
 using namespace orvane;
@@ -23,6 +26,62 @@ TEST(ResourceManager, CatalogueHasEveryKeyTheLibraryReads) {
     EXPECT_FALSE(ResourceManager::getString("ketra_orvane", "no.such.key.txt"));
     EXPECT_TRUE(log.contains(CLog::ERRORS, "no.such.key.txt"));
     EXPECT_EQ(ResourceManager::formatString("{0} to {1} ({0}) {2}", {"a", "b"}), "a to b (a) {2}");
+}
+
+// Restores the asset folder settings a test changed.
+struct AssetDirectoryGuard {
+    ~AssetDirectoryGuard() {
+        unsetenv("ORVANE_ASSET_DIR");
+        ResourceManager::setAssetDirectory("");
+    }
+};
+
+TEST(ResourceManager, FindsAssetsBesideTheLibraryThenEnvironmentThenCall) {
+    namespace fs = std::filesystem;
+    AssetDirectoryGuard guard;
+    unsetenv("ORVANE_ASSET_DIR");
+    ResourceManager::setAssetDirectory("");
+    // Uninstalled, the library's own lookup lands in the build tree's mirror
+    // of the installed layout, not in a path compiled in.
+    fs::path own = ResourceManager::getAssetDirectory();
+    EXPECT_TRUE(fs::equivalent(own, fs::path(test::binaryDir()) / "share/orvane/assets")) << own;
+    EXPECT_TRUE(fs::exists(own / "messages/ketra_orvane.properties"));
+
+    // A folder of its own: the environment wins over the library's folder,
+    // the call wins over the environment, and each change reloads bundles.
+    std::string envDir = test::tempDir() + "/env";
+    std::string callDir = test::tempDir() + "/call";
+    fs::create_directories(envDir + "/messages");
+    fs::create_directories(callDir + "/messages");
+    std::ofstream(envDir + "/messages/probe.properties") << "who = environment\n";
+    std::ofstream(callDir + "/messages/probe.properties") << "who = call\n";
+    setenv("ORVANE_ASSET_DIR", envDir.c_str(), 1);
+    ResourceManager::reset();
+    EXPECT_EQ(ResourceManager::getAssetDirectory(), envDir);
+    ASSERT_TRUE(ResourceManager::getString("probe", "who"));
+    EXPECT_EQ(*ResourceManager::getString("probe", "who"), "environment");
+    ResourceManager::setAssetDirectory(callDir);
+    EXPECT_EQ(*ResourceManager::getString("probe", "who"), "call");
+
+    // A folder without the bundle is reported, not silently empty.
+    ResourceManager::setAssetDirectory(test::tempDir() + "/nothing");
+    CLogCapture log;
+    EXPECT_FALSE(ResourceManager::getString("probe", "who"));
+    EXPECT_TRUE(log.contains(CLog::ERRORS, "cannot read message bundle"));
+    EXPECT_TRUE(log.contains(CLog::ERRORS, "nothing/messages/probe.properties"));
+    ResourceManager::setAssetDirectory("");
+    unsetenv("ORVANE_ASSET_DIR");
+    EXPECT_TRUE(ResourceManager::getString("ketra_orvane", "total.txt"));
+}
+
+TEST(ResourceManager, LibraryCarriesNoPathOfTheBuildMachine) {
+    // The shared library must find its assets wherever it is installed: the
+    // source tree's asset folder may not appear in it.
+    std::ifstream in(test::binaryDir() + "/lib/liborvane_host.so", std::ios::binary);
+    ASSERT_TRUE(in);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(bytes.find(test::sourceDir() + "/assets"), std::string::npos);
 }
 
 TEST(FileSystemManager, WritesAtomicallyAndFailsCleanly) {

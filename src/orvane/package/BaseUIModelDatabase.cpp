@@ -29,8 +29,10 @@
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridDisplayOptions.h"
 #include "orvane/datagrid/OrvaneTableState.h"
+#ifndef ORVANE_WITHOUT_GEO
 #include "orvane/geo/GeoEnrichmentCountry.h"
 #include "orvane/geo/GeocodeInfo.h"
+#endif
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"
@@ -122,8 +124,10 @@ std::shared_ptr<BaseModel> BaseUIModelDatabase::createModel(int typeId) const {
     case 10019: return DataGrid::create();
     case 10022: return DataGridColumnInfo::create();
     case 10028: return Div::create();
+#ifndef ORVANE_WITHOUT_GEO
     case 10036: return GeoEnrichmentCountry::create();
     case 10040: return GeocodeInfo::create();
+#endif
     case 10043: return GridDisplayOptions::create();
     case 10046: return LayoutConstraint::create();
     case 10047: return LayoutContext::create();

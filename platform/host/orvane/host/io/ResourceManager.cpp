@@ -2,15 +2,23 @@
 
 #include "orvane/host/core/CLog.h"
 
+#include <dlfcn.h>
+
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
 #include <unordered_map>
 
-#ifndef ORVANE_ASSET_DIR
-#define ORVANE_ASSET_DIR "assets"
+// Where the asset folder lies relative to the folder of this library, once
+// installed and in the build tree (set by the build; both relative).
+#ifndef ORVANE_ASSET_RELATIVE_DIR
+#define ORVANE_ASSET_RELATIVE_DIR "../share/orvane/assets"
+#endif
+#ifndef ORVANE_BUILD_ASSET_RELATIVE_DIR
+#define ORVANE_BUILD_ASSET_RELATIVE_DIR ORVANE_ASSET_RELATIVE_DIR
 #endif
 
 namespace orvane {
@@ -29,6 +37,27 @@ State& state() {
     return s;
 }
 
+// Any object of this library: its address tells dladdr which file was loaded.
+const char libraryAnchor = 0;
+
+// The asset folder beside the loaded library: the installed layout's, else the
+// build tree's, else (neither holds a message catalogue) the installed layout's
+// path, so that what is missing is named in the log.
+std::string assetDirectoryBesideLibrary() {
+    namespace fs = std::filesystem;
+    Dl_info info{};
+    if (dladdr(&libraryAnchor, &info) == 0 || info.dli_fname == nullptr || *info.dli_fname == 0) return "assets";
+    std::error_code ec;
+    fs::path libraryDir = fs::absolute(fs::path(info.dli_fname), ec).parent_path();
+    std::string first;
+    for (const char* relative : {ORVANE_ASSET_RELATIVE_DIR, ORVANE_BUILD_ASSET_RELATIVE_DIR}) {
+        fs::path candidate = (libraryDir / relative).lexically_normal();
+        if (first.empty()) first = candidate.string();
+        if (fs::is_directory(candidate / "messages", ec)) return candidate.string();
+    }
+    return first;
+}
+
 std::string trim(const std::string& s) {
     size_t b = s.find_first_not_of(" \t\r");
     if (b == std::string::npos) return {};
@@ -40,6 +69,10 @@ std::string trim(const std::string& s) {
 std::unordered_map<std::string, std::shared_ptr<const std::string>> loadBundle(const std::string& path) {
     std::unordered_map<std::string, std::shared_ptr<const std::string>> out;
     std::ifstream in(path);
+    if (!in) {
+        ORVANE_LOG(CLog::ERRORS, "host/ResourceManager", "cannot read message bundle " + path);
+        return out;
+    }
     std::string line;
     while (std::getline(in, line)) {
         std::string t = trim(line);
@@ -68,7 +101,8 @@ std::string ResourceManager::getAssetDirectory() {
     std::lock_guard<std::mutex> lock(s.mutex);
     if (!s.assetDir.empty()) return s.assetDir;
     if (const char* env = std::getenv("ORVANE_ASSET_DIR"); env && *env) return env;
-    return ORVANE_ASSET_DIR;
+    static const std::string besideLibrary = assetDirectoryBesideLibrary();
+    return besideLibrary;
 }
 
 void ResourceManager::setAssetDirectory(const std::string& dir) {

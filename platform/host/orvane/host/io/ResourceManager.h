@@ -26,8 +26,10 @@ public:
 
     static std::shared_ptr<LocalizationContext> getLocalizationContext();
 
-    // Folder holding messages/ (defaults to the project's assets folder, or
-    // $ORVANE_ASSET_DIR when set).
+    // Folder holding messages/: the one set here, else $ORVANE_ASSET_DIR, else
+    // the one installed beside the library (share/orvane/assets next to its
+    // lib folder; in the build tree, build/share/orvane/assets). An empty
+    // folder given here returns to the environment and the library's own.
     static std::string getAssetDirectory();
     static void setAssetDirectory(const std::string& dir);
     // Forgets loaded bundles and cached images.
