@@ -104,9 +104,10 @@ TEST(StyleSheetText, UnmatchedQuotesEndWithTheirLineAndClassNamesAreEscaped) {
 
     // Strings with newlines and escapes read back as themselves.
     auto strings = AttributeBundle::create();
-    strings->setString(106, "line one\nline two\ttab \\ \"q\" '");
+    const std::string awkward("line one\nline two\ttab \\ \"q\" ' nul \0 end", 39);
+    strings->setString(106, awkward);
     auto stringsBack = CSSParser::parse(CSSParser::toCss(*strings));
-    EXPECT_EQ(stringsBack->getStringValue(106, ""), "line one\nline two\ttab \\ \"q\" '");
+    EXPECT_EQ(stringsBack->getStringValue(106, ""), awkward);
 
     for (const char* text : {"'{}./*{}", ".a\\'{}", "\"x\n.b{53:1}", ".c{106:'a\\\nb'}", ".\\2f \\2a {53:2}",
                              ".d{106: \"unterminated\n}", "/*'*/.e{53:3}"})

@@ -40,7 +40,8 @@ std::atomic<bool>& processVisualEffects() {
 // no translation, velocity, scale or wheel delta), or gives the gesture back
 // when it already is of a derived class.
 std::shared_ptr<Gesture> typedGesture(const std::shared_ptr<Gesture>& g) {
-    if (typeid(*g) != typeid(Gesture)) return g;
+    const Gesture& record = *g;
+    if (typeid(record) != typeid(Gesture)) return g;
     namespace T = GestureRecognizerType;
     const int type = g->getType();
     std::shared_ptr<Gesture> out;

@@ -109,10 +109,10 @@ std::string unescape(std::string_view v) {
                                                          : std::tolower(static_cast<unsigned char>(v[i])) - 'a' + 10);
             if (i < v.size() && (v[i] == ' ' || v[i] == '\t' || v[i] == '\n')) ++i;
             --i;
-            // Small code points stand for the byte itself, so that any byte
-            // written escaped reads back as the same byte.
-            if (cp > 0 && cp < 0x80) out += static_cast<char>(cp);
-            else if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Utf8::append(out, Utf8::REPLACEMENT);
+            // Code points below 0x80 (0 included) stand for the byte itself,
+            // so that any byte written escaped reads back as the same byte.
+            if (cp < 0x80) out += static_cast<char>(cp);
+            else if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Utf8::append(out, Utf8::REPLACEMENT);
             else Utf8::append(out, cp);
         } else if (v[i] != '\n') {
             out += v[i];
