@@ -74,3 +74,21 @@ function(orvane_build_tree_assets)
     file(CREATE_LINK ${CMAKE_SOURCE_DIR}/assets ${CMAKE_BINARY_DIR}/share/orvane/assets COPY_ON_ERROR SYMBOLIC)
   endif()
 endfunction()
+
+# orvane_add_fuzz_targets(<folder> <Name>...)
+# One libFuzzer target per name: fuzz_<name_in_snake_case> built from
+# <folder>/Fuzz<Name>.cpp against the library. Only in a clang build
+# configured with -DORVANE_FUZZ=ON (scripts/fuzz.sh).
+function(orvane_add_fuzz_targets folder)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "ORVANE_FUZZ needs clang (CC=clang CXX=clang++)")
+  endif()
+  foreach(_fuzz ${ARGN})
+    string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" _name ${_fuzz})
+    string(TOLOWER "fuzz_${_name}" _target)
+    add_executable(${_target} ${folder}/Fuzz${_fuzz}.cpp)
+    target_link_libraries(${_target} PRIVATE OrvaneUI orvane_rapidjson)
+    target_compile_options(${_target} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${_target} PRIVATE -fsanitize=fuzzer)
+  endforeach()
+endfunction()

@@ -3,11 +3,11 @@
 # a temporary prefix and builds and runs the consumer example against it;
 # reports the undocumented public classes of the API reference; then builds once more
 # with clang, AddressSanitizer and UndefinedBehaviorSanitizer, runs the tests
-# there too, and runs the fuzz targets of the service-answer parsers for a
+# there too, and runs the fuzz targets of every reader of outside input for a
 # bounded time.
 #   ORVANE_SKIP_SANITIZE=1   skip the sanitizer build (and the fuzzing)
 #   ORVANE_SKIP_FUZZ=1       skip the fuzzing
-#   ORVANE_FUZZ_SECONDS=N    seconds per fuzz target (default 60)
+#   ORVANE_FUZZ_SECONDS=N    seconds per fuzz target (default 30)
 set -e
 cd "$(dirname "$0")/.."
 scripts/deps.sh

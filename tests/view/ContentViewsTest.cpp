@@ -208,7 +208,7 @@ TEST(ImageViews, FilesImagesAndSaving) {
     auto view = ImageView::create();
     view->setFile("picture.png");
     view->setFile("logo.img");
-    EXPECT_TRUE(log.contains(CLog::NOTICES, "Image type not supported"));
+    EXPECT_TRUE(log.contains(CLog::ERRORS, "Image type not supported"));
     EXPECT_EQ(*view->getFile(), "picture.png");
     view->setFile("");
     EXPECT_EQ(*view->getFile(), "picture.png");

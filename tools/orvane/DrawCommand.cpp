@@ -55,6 +55,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 
@@ -69,6 +70,7 @@ using Value = rapidjson::Value;
 struct DrawError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
 
 class DrawingReader {
 public:
@@ -101,6 +103,24 @@ public:
         }
         if (!it->value.IsNumber()) throw DrawError(path + ": \"" + key + "\" must be a number");
         return static_cast<float>(it->value.GetDouble());
+    }
+
+    // A number that becomes an integer code or id: it must lie in the range
+    // of int (fractions are cut), or the key is reported where it stands.
+    static int integer(const Value& obj, const char* key, const std::string& path, std::optional<int> def = {}) {
+        auto it = obj.FindMember(key);
+        if (it == obj.MemberEnd()) {
+            if (def) return *def;
+            throw DrawError(path + ": \"" + key + "\" is missing");
+        }
+        if (!it->value.IsNumber()) throw DrawError(path + ": \"" + key + "\" must be a number");
+        const double v = it->value.GetDouble();
+        constexpr double lo = static_cast<double>(std::numeric_limits<int>::min());
+        constexpr double hi = static_cast<double>(std::numeric_limits<int>::max());
+        if (!(v > lo - 1.0 && v < hi + 1.0))
+            throw DrawError(path + ": \"" + key + "\" must be a whole number from " + std::to_string(std::numeric_limits<int>::min()) +
+                            " to " + std::to_string(std::numeric_limits<int>::max()));
+        return static_cast<int>(v);
     }
 
     static bool flag(const Value& obj, const char* key, const std::string& path, bool def = false) {
@@ -139,7 +159,7 @@ public:
 
 private:
     void common(TqGeometry* n, const Value& v, const std::string& path) {
-        if (v.HasMember("id")) n->SetNodeId(static_cast<int>(number(v, "id", path)));
+        if (v.HasMember("id")) n->SetNodeId(integer(v, "id", path));
         if (v.HasMember("opacity")) n->SetOpacity(number(v, "opacity", path));
         auto it = v.FindMember("scale");
         if (it != v.MemberEnd() && !n->AsGroup()) {
@@ -197,7 +217,7 @@ private:
             r->SetOutlineColor(*c);
         }
         r->SetOutlineWidth(number(v, "outlineWidth", path, 1.0f));
-        r->SetLineStyle(static_cast<int>(number(v, "lineStyle", path, 1.0f)));
+        r->SetLineStyle(integer(v, "lineStyle", path, 1));
         r->SetDashFactor(number(v, "dashFactor", path, 1.0f));
     }
 
@@ -218,7 +238,7 @@ private:
         if (pts.size() < 2) throw DrawError(path + ": a line needs two points or more");
         TqLine* l = editor_.addPolyline(pts, optColor(v, "color", path).value_or(0), number(v, "width", path, 1.0f));
         common(l, v, path);
-        l->SetLineStyle(static_cast<int>(number(v, "lineStyle", path, 1.0f)));
+        l->SetLineStyle(integer(v, "lineStyle", path, 1));
         l->SetDashFactor(number(v, "dashFactor", path, 1.0f));
     }
 
@@ -250,14 +270,14 @@ private:
     void textNode(const Value& v, const std::string& path) {
         checkKeys(v, path, {"type", "id", "opacity", "scale", "text", "x", "y", "anchor", "font", "size", "bold", "italic", "color", "align", "maxWidth", "maxHeight", "wrap", "underline", "background"});
         TqText* t = editor_.addText(text(v, "text", path, ""), number(v, "x", path), number(v, "y", path),
-                                    static_cast<int>(number(v, "anchor", path, 0.0f)));
+                                    integer(v, "anchor", path, 0));
         common(t, v, path);
         t->SetFontName(text(v, "font", path, "Arial"));
         t->SetFontSize(number(v, "size", path, 12.0f));
         t->SetBold(flag(v, "bold", path));
         t->SetItalic(flag(v, "italic", path));
         t->SetColor(optColor(v, "color", path).value_or(0));
-        t->SetTextAlignment(static_cast<int>(number(v, "align", path, 0.0f)));
+        t->SetTextAlignment(integer(v, "align", path, 0));
         t->SetMaxSize(number(v, "maxWidth", path, 0.0f), number(v, "maxHeight", path, 0.0f));
         t->SetFlags(flag(v, "wrap", path) ? orvane::TextFlags::WRAP : 0u);
         t->SetUnderline(flag(v, "underline", path));
@@ -269,14 +289,14 @@ private:
 
     void richText(const Value& v, const std::string& path) {
         checkKeys(v, path, {"type", "id", "opacity", "x", "y", "w", "h", "maxWidth", "maxHeight", "minLines", "maxLines", "paragraphs"});
-        int id = static_cast<int>(number(v, "id", path, -1.0f));
+        int id = integer(v, "id", path, -1);
         TqRichText* rt = editor_.addRichText({number(v, "x", path), number(v, "y", path), number(v, "w", path),
                                               number(v, "h", path)},
                                              id);
         if (v.HasMember("opacity")) rt->SetOpacity(number(v, "opacity", path));
         rt->SetMaxSize(number(v, "maxWidth", path, 0.0f), number(v, "maxHeight", path, 0.0f));
-        rt->setMinMaxLine(static_cast<int>(number(v, "minLines", path, 0.0f)),
-                          static_cast<int>(number(v, "maxLines", path, 0.0f)));
+        rt->setMinMaxLine(integer(v, "minLines", path, 0),
+                          integer(v, "maxLines", path, 0));
         auto it = v.FindMember("paragraphs");
         if (it == v.MemberEnd() || !it->value.IsArray())
             throw DrawError(path + ": \"paragraphs\" must be a list of lists of runs");
@@ -294,7 +314,12 @@ private:
                                        "align", "background"});
                 TqTextObject* o = rt->AddTextObject(text(run, "text", rpath, ""));
                 bool action = flag(run, "action", rpath);
-                if (action && id >= 0) o->SetId(id + actions++);
+                if (action && id >= 0) {
+                    if (actions > std::numeric_limits<int>::max() - id)
+                        throw DrawError(rpath + ": the action ids counted from \"id\" pass " +
+                                        std::to_string(std::numeric_limits<int>::max()));
+                    o->SetId(id + actions++);
+                }
                 o->SetContinueLine(r > 0);
                 o->SetColor(optColor(run, "color", rpath).value_or(action ? 0xffu : 0u));
                 o->SetFontName(text(run, "font", rpath, "Arial"));
@@ -302,7 +327,7 @@ private:
                 o->SetBold(flag(run, "bold", rpath));
                 o->SetItalic(flag(run, "italic", rpath));
                 o->SetUnderline(flag(run, "underline", rpath, action));
-                o->SetAlignment(static_cast<int>(number(run, "align", rpath, 0.0f)));
+                o->SetAlignment(integer(run, "align", rpath, 0));
                 if (auto c = optColor(run, "background", rpath)) {
                     o->SetBackgroundColor(*c);
                     o->SetBackgroundEnabled(*c != TQ_COLOR_NONE);
@@ -394,7 +419,7 @@ int draw(const std::vector<std::string>& args) {
             DrawingReader::checkKeys(f, "focus", {"x", "y", "w", "h", "color", "thickness", "lineStyle", "factor"});
             editor->setFocusRectAttributes(DrawingReader::optColor(f, "color", "focus").value_or(0x202020),
                                            DrawingReader::number(f, "thickness", "focus", 1.0f),
-                                           static_cast<int>(DrawingReader::number(f, "lineStyle", "focus", 2.0f)),
+                                           DrawingReader::integer(f, "lineStyle", "focus", 2),
                                            DrawingReader::number(f, "factor", "focus", 1.0f));
             editor->setFocusRect({DrawingReader::number(f, "x", "focus"), DrawingReader::number(f, "y", "focus"),
                                   DrawingReader::number(f, "w", "focus"), DrawingReader::number(f, "h", "focus")});

@@ -1,9 +1,28 @@
 #include "orvane/animation/Transition.h"
 
+#include "orvane/host/core/CLog.h"
+
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <limits>
 
 namespace orvane {
+
+namespace {
+// A delay or duration that is not a finite number of seconds (in single
+// precision) would give the phase an end time that never comes: it counts as
+// zero, and the first such value is logged.
+float finiteSeconds(double seconds) {
+    const float f = static_cast<float>(seconds);
+    if (std::isfinite(f)) return f;
+    static std::atomic<bool> logged{false};
+    if (!logged.exchange(true))
+        ORVANE_LOG(CLog::ERRORS, "orvane/animation/Transition",
+                   "transition delay or duration is not a finite number of seconds; it counts as 0");
+    return 0.0f;
+}
+} // namespace
 
 Transition::Transition(int type, double delay, double duration) : type_(type), delay_(delay), duration_(duration) {}
 
@@ -109,9 +128,12 @@ void Transition::activate(double time) {
         deactivate();
         return;
     }
+    // The fractions are floats: 0.6f + 0.4f adds up to a little over 1 in
+    // double. Allow the rounding of one float per phase before re-spreading.
     double sum = 0.0;
     for (auto& p : *phases_) sum += p->getDurationFraction();
-    if (sum < 0.0 || sum > 1.0) {
+    const double slack = static_cast<double>(std::numeric_limits<float>::epsilon()) * static_cast<double>(phases_->size());
+    if (!(sum >= -slack && sum <= 1.0 + slack)) {  // NaN fractions are re-spread too
         float each = std::clamp(1.0f / static_cast<float>(phases_->size()), 0.0f, 1.0f);
         for (auto& p : *phases_) {
             p->setDurationFraction(each);
@@ -130,8 +152,8 @@ void Transition::nextPhase(double time) {
     }
     auto phase = phases_->front();
     phases_->erase(phases_->begin());
-    const float delay = static_cast<float>(delay_);
-    const float duration = static_cast<float>(duration_);
+    const float delay = finiteSeconds(delay_);
+    const float duration = finiteSeconds(duration_);
     // Each product rounded to single precision before it is added.
     float delayPart = phase->getDelayFraction() * delay;
     float durationPart = phase->getDurationFraction() * duration;

@@ -50,8 +50,10 @@ WorkWeek workWeek(const TimeInterval& iv) {
 bool CalendarArithmetic::isLeapYear(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 int64_t CalendarArithmetic::leapYearsBefore(int64_t y) {
-    int64_t p = y - 1;
-    return floorDiv(p, 4) - floorDiv(p, 100) + floorDiv(p, 400);
+    // floor((y - 1) / k) without forming y - 1, which overflows for the
+    // smallest year: one less than floor(y / k) when k divides y.
+    auto before = [y](int64_t k) { return floorDiv(y, k) - (y % k == 0 ? 1 : 0); };
+    return before(4) - before(100) + before(400);
 }
 
 int CalendarArithmetic::daysInMonth(int64_t year, int month) {

@@ -27,7 +27,7 @@ std::shared_ptr<ImageView> ImageView::create(const std::shared_ptr<Image>& image
 
 void ImageView::setFile(const std::shared_ptr<const std::string>& path) {
     if (!path || path->empty() || path->find(".img") != std::string::npos) {
-        ORVANE_LOG(CLog::NOTICES, SOURCE, "Image type not supported");
+        ORVANE_LOG(CLog::ERRORS, SOURCE, "Image type not supported");
         return;
     }
     if (path != file_) image_.reset();

@@ -221,11 +221,18 @@ bool writeEnum(const AbstractProperty& property, std::ostream& out) {
     return true;
 }
 
+// The erased value of the property is an enumeration's int only when the
+// property is declared with that enumeration type; a string, bool or vector
+// property keeps its value in other storage.
+bool holdsEnumeration(const AbstractProperty& property, int valueType) {
+    return property.getValueType() == valueType && !property.isVectorProperty();
+}
+
 } // namespace
 
 int BaseUIModelDatabase::setEnumProperty(AbstractProperty& property, std::string_view text, int valueType,
                                          int) const {
-    if (valueType > -1001) return 0;
+    if (valueType > -1001 || !holdsEnumeration(property, valueType)) return 0;
     switch (valueType) {
     case -2021: return setEnum<TotalsPosition>(property, text);
     case -2020: return setEnum<TableSelectionType>(property, text);
@@ -245,6 +252,7 @@ int BaseUIModelDatabase::setEnumProperty(AbstractProperty& property, std::string
 
 bool BaseUIModelDatabase::serializeEnumProperty(const AbstractProperty& property, std::ostream& out, int valueType,
                                                 int, size_t) const {
+    if (!holdsEnumeration(property, valueType)) return false;
     switch (valueType) {
     case -2021: return writeEnum<TotalsPosition>(property, out);
     case -2020: return writeEnum<TableSelectionType>(property, out);

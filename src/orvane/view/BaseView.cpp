@@ -7,6 +7,7 @@
 #include "orvane/displaylist/TqGroup.h"
 #include "orvane/host/input/AccessibilityManager.h"
 #include "orvane/host/style/AttributeBundle.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/host/core/Clock.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/style/Style.h"
@@ -22,15 +23,47 @@
 
 #include <algorithm>
 #include <atomic>
+#include <typeinfo>
 #include <ostream>
 
 namespace orvane {
 
 namespace {
+constexpr const char* kSource = "orvane/view/BaseView";
+
 std::atomic<bool>& processVisualEffects() {
     static std::atomic<bool> flag{true};
     return flag;
 }
+// A plain Gesture record carries only the kind bits; the handlers take the
+// class of the kind. Makes that class from the record's common fields (with
+// no translation, velocity, scale or wheel delta), or gives the gesture back
+// when it already is of a derived class.
+std::shared_ptr<Gesture> typedGesture(const std::shared_ptr<Gesture>& g) {
+    const Gesture& record = *g;
+    if (typeid(record) != typeid(Gesture)) return g;
+    namespace T = GestureRecognizerType;
+    const int type = g->getType();
+    std::shared_ptr<Gesture> out;
+    if (type & T::POINTER_HOVER) out = std::make_shared<PointerHover>(g->getState(), g->getLocation());
+    else if (type & T::PINCH) out = std::make_shared<Pinch>(g->getState(), g->getLocation());
+    else if (type & (T::PAN | T::CONTINUED_PAN)) out = std::make_shared<Pan>(g->getState(), g->getLocation());
+    else if (type & T::ANY_TAP) out = std::make_shared<Tap>(g->getLocation(), 1, type);
+    else if (type & T::LONG_PRESS) out = std::make_shared<LongPress>(g->getState(), g->getLocation());
+    else if (type & T::MOUSE_WHEEL) out = std::make_shared<MouseWheel>(g->getLocation());
+    else return g;  // raw touches and unknown kinds need nothing but the common fields
+    out->setType(type);
+    out->setState(g->getState());
+    out->setTouchPoints(std::make_shared<std::vector<Point>>(*g->getTouchPoints()));
+    out->setModifiers(g->getModifiers());
+    return out;
+}
+
+void refuseGesture(const char* kind) {
+    ORVANE_LOG(CLog::ERRORS, kSource, std::string("gesture refused: its kind bits say ") + kind +
+                                          " but the record is of another class");
+}
+
 } // namespace
 
 BaseView::BaseView() = default;
@@ -93,6 +126,15 @@ std::shared_ptr<BaseView::ViewList> BaseView::getSubviewsAtPoint(const Point& po
 
 void BaseView::addSubview(const std::shared_ptr<BaseView>& view) {
     if (!view || view.get() == this) return;
+    // A view that holds this one (directly or further up) cannot become its
+    // child: the tree would turn into a cycle that layout and coordinate
+    // conversion would follow for ever.
+    for (auto p = superview_.lock(); p; p = p->superview_.lock()) {
+        if (p == view) {
+            ORVANE_LOG(CLog::ERRORS, kSource, "addSubview refused: the view is an ancestor of its new superview");
+            return;
+        }
+    }
     if (!subviews_) subviews_ = std::make_shared<ViewList>();
     if (std::find(subviews_->begin(), subviews_->end(), view) != subviews_->end()) return;
     // A view has one superview: take it away from a previous one.
@@ -264,7 +306,9 @@ bool BaseView::isAnimating() const {
     if (transition_ && transition_->getType() == TransitionTypes::CONTINUOUS && transition_->isActive() &&
         transition_->needsUpdateDisplayList())
         return true;
-    if (shouldShowVisualEffects_ && visualEffectsEnabled() && animatedGesture_ && animatedGesture_->isActive())
+    // Visual effects here are the process-wide switch and the accessibility
+    // setting; the view's own flag does not stop an inertial pan in flight.
+    if (visualEffectsEnabled() && animatedGesture_ && animatedGesture_->isActive())
         return true;
     return isTransitioning(true);
 }
@@ -333,19 +377,25 @@ void BaseView::layout() {
     if (subviews_) {
         auto subs = *subviews_;  // a layout may add or remove subviews
         for (auto& s : subs) {
+            // The subview's layout consumes its flag: read it first, and take
+            // what the subview's own subviews reported to it.
+            const bool changed = s->frameSizeChanged_;
+            s->frameSizeChangedInLastLayout_ = false;
             s->layout();
-            frameSizeChanged_ = frameSizeChanged_ || s->frameSizeChanged_;
+            frameSizeChanged_ = frameSizeChanged_ || changed || s->frameSizeChangedInLastLayout_;
         }
     }
     setNeedsUpdateDisplayList(true);
     needsLayout_ = false;
     descendantNeedsLayout_ = false;
     if (frameSizeChanged_ && isRoot()) dispatchEvent(PortableEvent::create(NEEDS_UPDATE_GESTURE_RECOGNIZERS));
+    frameSizeChangedInLastLayout_ = frameSizeChanged_;
     frameSizeChanged_ = false;
 }
 
-void BaseView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
-    if (!editor) return;
+void BaseView::beginDisplayListUpdate(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
+    if (!editor || displayListClearedForUpdate_) return;
+    displayListClearedForUpdate_ = true;
     if (isRoot() && shouldClearDisplayListBeforeUpdate_) {
         if (auto r = getDisplayListRenderer()) {
             r->clear();
@@ -353,6 +403,12 @@ void BaseView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListE
             displaylist::DisplayListEditor::resetDisplayNodeIds();
         }
     }
+}
+
+void BaseView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
+    if (!editor) return;
+    // Nothing happens when a subclass has already begun this update.
+    beginDisplayListUpdate(editor);
     if (subviews_) {
         for (auto& s : *subviews_) {
             Rect f = s->getFrame();
@@ -371,6 +427,7 @@ void BaseView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListE
     }
     needsUpdateDisplayList_ = false;
     descendantNeedsUpdate_ = false;
+    displayListClearedForUpdate_ = false;
 }
 
 double BaseView::render() {
@@ -412,7 +469,11 @@ double BaseView::render() {
     }
     if (transition_ && transition_->isDeactivated()) transition_.reset();
     if (needsUpdateDisplayList()) {
-        updateDisplayList(getDisplayListEditor());
+        // Cleared before any content is recorded, whichever class the root is.
+        auto updateEditor = getDisplayListEditor();
+        beginDisplayListUpdate(updateEditor);
+        updateDisplayList(updateEditor);
+        displayListClearedForUpdate_ = false;
         if (transition_) {
             transition_->displayListUpdated(now);
             if (transition_->isDeactivated()) transition_.reset();
@@ -613,10 +674,10 @@ void BaseView::handleGesture(const std::shared_ptr<Gesture>& incoming) {
     if (!superview_.expired() || !gestureHandlersEnabled_) return;
     auto keepAlive = sharedAs<BaseView>();
     auto renderer = getDisplayListRenderer();
-    std::shared_ptr<Gesture> g = incoming;
+    std::shared_ptr<Gesture> g = typedGesture(incoming);
     // The animated pan is advanced in place; mirror a copy of anything else.
-    if (renderer && renderer->getRTLEnabled() && !dynamic_cast<AnimatingPan*>(incoming.get()))
-        g = createTransformedGestureForRTL(*incoming);
+    if (renderer && renderer->getRTLEnabled() && !dynamic_cast<AnimatingPan*>(g.get()))
+        g = createTransformedGestureForRTL(*g);
 
     bool consumed = false;
     auto handler = acquireActiveGestureHandler(*g);
@@ -625,23 +686,23 @@ void BaseView::handleGesture(const std::shared_ptr<Gesture>& incoming) {
         Point origin = view ? view->getOriginInRootViewCoordinates() : Point{};
         auto local = g->relativeTo(origin);
         if (type & GestureRecognizerType::POINTER_HOVER) {
-            consumed = handler->handlePointerHover(*static_cast<const PointerHover*>(local.get()));
+            if (auto* h = dynamic_cast<const PointerHover*>(local.get())) consumed = handler->handlePointerHover(*h);
+            else refuseGesture("pointer hover");
         } else if (type & GestureRecognizerType::PINCH) {
             if (auto* p = dynamic_cast<const Pinch*>(local.get())) consumed = handler->handlePinch(*p);
+            else refuseGesture("pinch");
         } else if (type & (GestureRecognizerType::PAN | GestureRecognizerType::CONTINUED_PAN)) {
-            routePan(handler, g, local, consumed);
+            if (dynamic_cast<const Pan*>(local.get())) routePan(handler, g, local, consumed);
+            else refuseGesture("pan");
         } else if (type & GestureRecognizerType::ANY_TAP) {
-            if (auto* t = dynamic_cast<const Tap*>(local.get()))
-                consumed = handler->handleTap(*t);
-            else
-                consumed = handler->handleTap(Tap(local->getLocation(), 1, type));
+            if (auto* t = dynamic_cast<const Tap*>(local.get())) consumed = handler->handleTap(*t);
+            else refuseGesture("tap");
         } else if (type & GestureRecognizerType::LONG_PRESS) {
-            if (auto* lp = dynamic_cast<const LongPress*>(local.get()))
-                consumed = handler->handleLongPress(*lp);
-            else
-                consumed = handler->handleLongPress(LongPress(local->getState(), local->getLocation()));
+            if (auto* lp = dynamic_cast<const LongPress*>(local.get())) consumed = handler->handleLongPress(*lp);
+            else refuseGesture("long press");
         } else if (type & GestureRecognizerType::MOUSE_WHEEL) {
             if (auto* w = dynamic_cast<const MouseWheel*>(local.get())) consumed = handler->handleMouseWheel(*w);
+            else refuseGesture("mouse wheel");
         } else if (type & GestureRecognizerType::PRERECOGNIZED_TOUCHES) {
             if (animatedGesture_) {
                 auto pan = animatedGesture_;

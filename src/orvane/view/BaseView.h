@@ -186,6 +186,11 @@ protected:
     bool isRoot() const { return superview_.expired(); }
     // True when this view or anything below it asked for a display-list update.
     bool subtreeNeedsUpdateDisplayList() const { return needsUpdateDisplayList_ || descendantNeedsUpdate_; }
+    // Starts a display-list update: on the root (with should clear display list
+    // before update set) clears the renderer and the editor's nodes, once per
+    // update. Views that draw their own content call it before recording, so
+    // the base's own clearing in updateDisplayList does not wipe that content.
+    void beginDisplayListUpdate(const std::shared_ptr<displaylist::DisplayListEditor>& editor);
 
 private:
     void markAncestorsNeedUpdate();
@@ -203,6 +208,10 @@ private:
     bool accessibilityModeEnabled_ = false;
     bool gestureHandlersEnabled_ = true;
     bool frameSizeChanged_ = true;
+    // What the last layout() consumed: whether a size changed in this subtree.
+    bool frameSizeChangedInLastLayout_ = false;
+    // The root's list was cleared for the update in progress.
+    bool displayListClearedForUpdate_ = false;
     std::shared_ptr<std::vector<std::shared_ptr<GestureHandler>>> gestureHandlers_;
     std::weak_ptr<GestureHandler> activeGestureHandler_;
     std::shared_ptr<AccessibilityController> accessibilityController_;

@@ -82,6 +82,7 @@ void LabelView::drawMetricsBox(const std::shared_ptr<displaylist::DisplayListEdi
 
 void LabelView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
     if (!editor) return;
+    beginDisplayListUpdate(editor);
     if (text_ && !text_->empty()) {
         Rect frame = getFrame();
         const float w = frame.width, h = frame.height;

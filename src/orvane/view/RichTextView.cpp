@@ -136,6 +136,7 @@ displaylist::TqRichText* RichTextView::renderView(const std::shared_ptr<displayl
 
 void RichTextView::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
     if (!editor) return;
+    beginDisplayListUpdate(editor);
     Rect f = getFrame();
     textGeometry_ = renderView(editor, {0.0f, 0.0f, f.width, f.height});
     BaseView::updateDisplayList(editor);

@@ -8,7 +8,10 @@
 #include "orvane/host/format/FormatterFactory.h"
 #include "orvane/host/data/WhereClauseExpression.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace orvane {
 
@@ -50,6 +53,40 @@ bool writableDay(double day) {
     return c.year >= 0 && c.year <= 9999;
 }
 
+// A time as [-]h:mm:ss[.fffffffff], when the time parser reads that text
+// back to exactly the same number of seconds; empty otherwise.
+std::string clockText(double n) {
+    const double a = std::fabs(n);
+    if (!(a < 999999999.0 * 3600.0)) return {};  // the parser reads at most nine digits of hours
+    const auto whole = static_cast<int64_t>(std::floor(a));
+    const double frac = a - static_cast<double>(whole);
+    char head[48];
+    std::snprintf(head, sizeof head, "%s%lld:%02d:%02d", n < 0 ? "-" : "", static_cast<long long>(whole / 3600),
+                  static_cast<int>(whole / 60 % 60), static_cast<int>(whole % 60));
+    if (frac == 0.0) return head;
+    auto time = FormatterFactory::getFormatter("TIME8.");
+    for (int digits = 1; digits <= 9; ++digits) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s.%0*lld", head, digits,
+                      static_cast<long long>(std::llround(frac * std::pow(10.0, digits))));
+        double back;
+        if (std::strlen(text) == std::strlen(head) + 1 + static_cast<size_t>(digits) && time->parse(text, back) &&
+            back == n)
+            return text;
+    }
+    return {};
+}
+
+// A typed value no date or time text can carry exactly (fractional days,
+// years beyond 9999, times finer than a nanosecond or beyond the clock's
+// hours) is written as its number in scientific notation, which the parser
+// reads back as the value itself.
+std::string rawNumberText(double n) {
+    char buf[64];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, n, std::chars_format::scientific);
+    return ec == std::errc() ? std::string(buf, p) : std::string(".");
+}
+
 std::string typedLiteral(const DataValue& v) {
     double n = v.getNumber();
     const char* suffix = v.isDate() ? "d" : v.isDateTime() ? "dt" : "t";
@@ -58,9 +95,8 @@ std::string typedLiteral(const DataValue& v) {
     if (v.isDate() && writableDay(n)) text = FormatterFactory::getFormatter("DATE9.")->format(n);
     else if (v.isDateTime() && std::floor(n) == n && writableDay(std::floor(n / 86400.0)))
         text = FormatterFactory::getFormatter("DATETIME19.")->format(n);
-    else if (v.isTime() && std::floor(n) == n && n >= 0 && n < 3.6e9)
-        text = FormatterFactory::getFormatter("TIME20.")->format(n);
-    else text = DataValue(n).toString();
+    else if (v.isTime()) text = clockText(n);
+    if (text.empty()) text = rawNumberText(n);
     return "\"" + text + "\"" + suffix;
 }
 

@@ -22,6 +22,14 @@ struct Token {
     size_t pos = 0;
 };
 
+// The whole text as a number (sign, digits, fraction, exponent, inf).
+bool plainNumber(std::string_view text, double& out) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    auto [p, ec] = std::from_chars(first, last, out);
+    return !text.empty() && ec == std::errc() && p == last;
+}
+
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -269,7 +277,9 @@ private:
         const char* format = t.suffix == "d" ? "DATE9." : t.suffix == "dt" ? "DATETIME19." : "TIME8.";
         auto f = FormatterFactory::getFormatter(format);
         double v;
-        if (!f->parse(t.text, v)) throw Failure("\"" + t.text + "\"" + t.suffix + " is not a valid literal at " +
+        // The formatter's text first; then the plain number an expression
+        // writes for values no date or time text carries exactly.
+        if (!f->parse(t.text, v) && !plainNumber(t.text, v)) throw Failure("\"" + t.text + "\"" + t.suffix + " is not a valid literal at " +
                                                 std::to_string(t.pos));
         DataValue::Type type = t.suffix == "d"    ? DataValue::Type::Date
                                : t.suffix == "dt" ? DataValue::Type::DateTime

@@ -410,16 +410,13 @@ Formatter::Kind Formatter::kindOfName(std::string_view n) {
 
 bool Formatter::isKnownName(std::string_view n) {
     if (aliases().count(n) || baseNames().count(n)) return true;
-    std::string base;
-    char sep;
-    if (separatorVariant(n, base, sep)) return true;
-    if (n.size() > 3 && n.substr(0, 3) == "CMP") {
-        std::string_view rest = n.substr(3);
-        auto it = baseNames().find(rest);
-        return it != baseNames().end() && it->second.kind == Kind::Numeric &&
-               it->second.family <= Family::NegParen;
-    }
-    return false;
+    // Anything else the factory builds: separator variants, compact names
+    // over a base name or an alias (CMPNLNUM), and their combinations. A bare
+    // name has no width, decimals or scale.
+    if (n.empty()) return false;
+    for (char c : n)
+        if (!std::isalpha(static_cast<unsigned char>(c)) && c != '_' && c != '$') return false;
+    return build(std::string(n) + ".") != nullptr;
 }
 
 std::shared_ptr<Formatter> Formatter::create(std::string_view formatName) {
@@ -437,7 +434,10 @@ std::shared_ptr<Formatter> Formatter::build(std::string_view text) {
         std::string_view digits = text.substr(xpos + 1);
         uint64_t s = 0;
         auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), s);
-        if (ec != std::errc() || p != digits.data() + digits.size() || s == 0) return nullptr;
+        // Scales are whole numbers a double holds exactly, so the full name
+        // writes the same digits back.
+        if (ec != std::errc() || p != digits.data() + digits.size() || s == 0 || s > (uint64_t{1} << 53))
+            return nullptr;
         scale = static_cast<double>(s);
         head = text.substr(0, xpos);
     }
@@ -487,7 +487,8 @@ std::string Formatter::getFullName() const {
     std::string s = name_;
     if (width_ > 0) s += std::to_string(width_);
     s += ".";
-    if (decimals_ > 0) s += std::to_string(decimals_);
+    // Compact names without decimals default to one: zero is written out.
+    if (decimals_ > 0 || family_ == Family::Compact) s += std::to_string(decimals_);
     if (scale_ > 0) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "x%.0f", scale_);

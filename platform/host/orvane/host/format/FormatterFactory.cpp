@@ -2,16 +2,43 @@
 
 #include "orvane/host/core/CLog.h"
 
+#include <list>
 #include <mutex>
+#include <string_view>
 #include <unordered_map>
 
 namespace orvane {
 
 namespace {
+// The formatters of the names asked for most recently. Documents and data
+// files can carry any number of distinct names, so the cache is bounded: the
+// least recently used name goes when it is full.
 struct Cache {
+    static constexpr size_t kCapacity = 512;
+    using Entry = std::pair<std::string, std::shared_ptr<Formatter>>;  // null for names that are not formats
     std::mutex mutex;
-    // name as given -> formatter; null for names that are not formats.
-    std::unordered_map<std::string, std::shared_ptr<Formatter>> byName;
+    std::list<Entry> order;  // most recently used first
+    std::unordered_map<std::string_view, std::list<Entry>::iterator> byName;
+
+    // The entry of a name, moved to the front; null when there is none.
+    Entry* find(std::string_view name) {
+        auto it = byName.find(name);
+        if (it == byName.end()) return nullptr;
+        order.splice(order.begin(), order, it->second);
+        return &*it->second;
+    }
+    void add(std::string name, std::shared_ptr<Formatter> f) {
+        order.emplace_front(std::move(name), std::move(f));
+        byName.emplace(order.front().first, order.begin());
+        if (order.size() > kCapacity) {
+            byName.erase(order.back().first);
+            order.pop_back();
+        }
+    }
+    void clear() {
+        byName.clear();
+        order.clear();
+    }
 };
 Cache& cache() {
     static Cache c;
@@ -26,13 +53,9 @@ const std::shared_ptr<Formatter>& best() {
 std::shared_ptr<Formatter> FormatterFactory::tryGetFormatter(std::string_view formatName) {
     Cache& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
-    // Heterogeneous lookup needs C++20 transparent hashing; a small copy is
-    // cheaper to reason about and the names are short.
-    std::string key(formatName);
-    auto it = c.byName.find(key);
-    if (it != c.byName.end()) return it->second;
+    if (auto* e = c.find(formatName)) return e->second;
     auto f = Formatter::build(formatName);
-    c.byName.emplace(std::move(key), f);
+    c.add(std::string(formatName), f);
     return f;
 }
 
@@ -44,9 +67,8 @@ std::shared_ptr<Formatter> FormatterFactory::getFormatter(std::string_view forma
     {
         Cache& c = cache();
         std::lock_guard<std::mutex> lock(c.mutex);
-        auto it = c.byName.find(std::string(formatName));
-        if (it != c.byName.end()) {
-            if (it->second) return it->second;
+        if (auto* e = c.find(formatName)) {
+            if (e->second) return e->second;
             known = true;  // a name already found not to be a format (and logged)
         }
     }
@@ -71,7 +93,15 @@ std::string FormatterFactory::makeFormatName(std::string_view name, int width, i
 void FormatterFactory::clearCache() {
     Cache& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
-    c.byName.clear();
+    c.clear();
+}
+
+size_t FormatterFactory::cacheCapacity() { return Cache::kCapacity; }
+
+size_t FormatterFactory::cacheSize() {
+    Cache& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    return c.order.size();
 }
 
 } // namespace orvane

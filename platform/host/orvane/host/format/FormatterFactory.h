@@ -7,8 +7,9 @@
 
 namespace orvane {
 
-// Makes formatters from format names and keeps them: formatters are immutable,
-// so one instance per name serves every caller.
+// Makes formatters from format names and keeps the most recently used ones
+// (a bounded cache): formatters are immutable, so one instance per name
+// serves every caller while it is kept.
 class FormatterFactory {
 public:
     // The formatter of a name. An empty name gives BEST12; an unknown name
@@ -21,6 +22,9 @@ public:
     static std::string makeFormatName(std::string_view name, int width, int decimals);
     // Drops the kept formatters (for tests).
     static void clearCache();
+    // How many names are kept at most, and how many are kept now.
+    static size_t cacheCapacity();
+    static size_t cacheSize();
 };
 
 } // namespace orvane

@@ -74,7 +74,7 @@ std::shared_ptr<Projection> Projection::create(const std::string& definition) {
     std::lock_guard<std::mutex> lock(pc.mutex);
     PJHolder crs(proj_create(pc.ctx, text.c_str()));
     if (!crs.p || !proj_is_crs(crs.p)) {
-        ORVANE_LOG(CLog::NOTICES, kSource, "not a coordinate reference system: " + definition);
+        ORVANE_LOG(CLog::ERRORS, kSource, "not a coordinate reference system: " + definition);
         return nullptr;
     }
     // A CRS with a datum shift attached (+towgs84, +nadgrids) is judged by

@@ -1,12 +1,14 @@
 #include "orvane/host/style/CSSParser.h"
 
 #include "orvane/host/style/AttributeBundle.h"
+#include "orvane/host/core/Utf8.h"
 #include "orvane/host/style/ColorUtilities.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/style/Style.h"
 #include "orvane/host/style/StyleAttribute.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -29,19 +31,32 @@ std::string lower(std::string_view s) {
     return r;
 }
 
-// Text without /* comments */ (outside quotes).
+// Where the CSS string opened by the quote at `open` ends: at the same quote,
+// at an unescaped newline (an unmatched quote ends with its line), or at the
+// end of the text. A backslash escapes the character after it. Returns the
+// index of the ending character (s.size() at the end of the text).
+size_t stringEnd(std::string_view s, size_t open) {
+    const char q = s[open];
+    for (size_t i = open + 1; i < s.size(); ++i) {
+        if (s[i] == '\\') ++i;
+        else if (s[i] == q || s[i] == '\n') return i;
+    }
+    return s.size();
+}
+
+// Text without /* comments */; quotes and escapes are read as CSS reads them,
+// so that a comment opener inside a string or after a backslash stays text.
 std::string stripComments(std::string_view s) {
     std::string out;
-    char quote = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         char c = s[i];
-        if (quote) {
+        if (c == '"' || c == '\'') {
+            size_t end = std::min(stringEnd(s, i), s.size() - 1);
+            out.append(s.substr(i, end - i + 1));
+            i = end;
+        } else if (c == '\\' && i + 1 < s.size()) {
             out += c;
-            if (c == '\\' && i + 1 < s.size()) out += s[++i];
-            else if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-            out += c;
+            out += s[++i];
         } else if (c == '/' && i + 1 < s.size() && s[i + 1] == '*') {
             size_t end = s.find("*/", i + 2);
             i = end == std::string_view::npos ? s.size() : end + 1;
@@ -53,18 +68,15 @@ std::string stripComments(std::string_view s) {
     return out;
 }
 
-// Splits at sep outside quotes and parentheses.
+// Splits at sep outside quotes, escapes and parentheses.
 std::vector<std::string_view> split(std::string_view s, char sep) {
     std::vector<std::string_view> parts;
-    char quote = 0;
     int depth = 0;
     size_t start = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         char c = s[i];
-        if (quote) {
-            if (c == '\\') ++i;
-            else if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') quote = c;
+        if (c == '"' || c == '\'') i = stringEnd(s, i);
+        else if (c == '\\') ++i;
         else if (c == '(') ++depth;
         else if (c == ')') --depth;
         else if (c == sep && depth == 0) {
@@ -76,23 +88,77 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
     return parts;
 }
 
+// The text of a string body or a name with CSS escapes resolved: "\" and one
+// to six hex digits (and one optional space after them) is that code point,
+// "\" before a newline continues the line, "\" before anything else is that
+// character; a "\" at the very end stays.
+std::string unescape(std::string_view v) {
+    std::string out;
+    for (size_t i = 0; i < v.size(); ++i) {
+        if (v[i] != '\\' || i + 1 == v.size()) {
+            out += v[i];
+            continue;
+        }
+        ++i;
+        if (std::isxdigit(static_cast<unsigned char>(v[i]))) {
+            uint32_t cp = 0;
+            size_t n = 0;
+            for (; n < 6 && i < v.size() && std::isxdigit(static_cast<unsigned char>(v[i])); ++n, ++i)
+                cp = cp * 16 + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(v[i]))
+                                                         ? v[i] - '0'
+                                                         : std::tolower(static_cast<unsigned char>(v[i])) - 'a' + 10);
+            if (i < v.size() && (v[i] == ' ' || v[i] == '\t' || v[i] == '\n')) ++i;
+            --i;
+            // Code points below 0x80 (0 included) stand for the byte itself,
+            // so that any byte written escaped reads back as the same byte.
+            if (cp < 0x80) out += static_cast<char>(cp);
+            else if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) Utf8::append(out, Utf8::REPLACEMENT);
+            else Utf8::append(out, cp);
+        } else if (v[i] != '\n') {
+            out += v[i];
+        }
+    }
+    return out;
+}
+
 bool unquote(std::string_view v, std::string& out) {
     if (v.size() < 2 || (v.front() != '"' && v.front() != '\'') || v.back() != v.front()) return false;
-    out.clear();
-    for (size_t i = 1; i + 1 < v.size(); ++i) {
-        if (v[i] == '\\' && i + 2 < v.size()) out += v[++i];
-        else out += v[i];
-    }
+    // The closing quote must be the one that ends the string.
+    if (stringEnd(v, 0) != v.size() - 1) return false;
+    out = unescape(v.substr(1, v.size() - 2));
     return true;
+}
+
+// "\" and two hex digits and a space: the escape of one ASCII byte.
+void appendHexEscape(std::string& out, unsigned char c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "\\%x ", static_cast<unsigned>(c));
+    out += buf;
 }
 
 std::string quoteString(const std::string& s) {
     std::string out = "\"";
     for (char c : s) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) appendHexEscape(out, u);  // a raw newline would end the string
+        else {
+            if (c == '"' || c == '\\') out += '\\';
+            out += c;
+        }
     }
     return out + "\"";
+}
+
+// A class name as a selector writes it: letters, digits, "_", "-" and bytes
+// of multi-byte characters as they are, every other byte escaped.
+std::string escapeName(const std::string& name) {
+    std::string out;
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u) || c == '_' || c == '-' || u >= 0x80) out += c;
+        else appendHexEscape(out, u);
+    }
+    return out;
 }
 
 bool parseNumber(std::string_view v, double& out) {
@@ -128,7 +194,14 @@ bool typedValue(std::string_view v, AttributeBundle::Value& out, std::string& wh
     auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), i);
     if (ec == std::errc() && p == v.data() + v.size()) return out = i, true;
     double d;
-    if (parseNumber(v, d)) return out = static_cast<float>(d), true;
+    if (parseNumber(v, d)) {
+        // Beyond the float range the value would become infinity, which is
+        // written "inf" and read back as a string. Text that rounds to the
+        // largest float (its own written form included) is still taken.
+        constexpr double kFloatLimit = 340282356779733661637539395458142568448.0;  // 2^128 - 2^103
+        if (std::fabs(d) >= kFloatLimit) return why = "number out of range for a float attribute", false;
+        return out = static_cast<float>(d), true;
+    }
     if (auto dim = Dimension::fromString(v)) return out = dim, true;
     if (ColorUtilities::parseColor(v, color)) return out = AttributeBundle::Color{color}, true;
     return out = std::make_shared<const std::string>(std::string(v)), true;
@@ -335,20 +408,23 @@ std::shared_ptr<Style> CSSParser::parseStyle(std::string_view text, std::string*
     while (true) {
         s = trim(s);
         if (s.empty()) break;
-        size_t open = s.find('{');
+        // The opening brace outside quotes and escapes.
+        size_t open = std::string_view::npos;
+        for (size_t i = 0; i < s.size() && open == std::string_view::npos; ++i) {
+            if (s[i] == '"' || s[i] == '\'') i = stringEnd(s, i);
+            else if (s[i] == '\\') ++i;
+            else if (s[i] == '{') open = i;
+        }
         if (open == std::string_view::npos) {
             if (error) *error = "expected \"{\" after \"" + std::string(s) + "\"";
             return nullptr;
         }
-        // The closing brace outside quotes.
+        // The closing brace outside quotes and escapes.
         size_t close = std::string_view::npos;
-        char quote = 0;
         for (size_t i = open + 1; i < s.size(); ++i) {
             char c = s[i];
-            if (quote) {
-                if (c == '\\') ++i;
-                else if (c == quote) quote = 0;
-            } else if (c == '"' || c == '\'') quote = c;
+            if (c == '"' || c == '\'') i = stringEnd(s, i);
+            else if (c == '\\') ++i;
             else if (c == '{') break;
             else if (c == '}') {
                 close = i;
@@ -366,7 +442,11 @@ std::shared_ptr<Style> CSSParser::parseStyle(std::string_view text, std::string*
             sel = trim(sel);
             std::shared_ptr<AttributeBundle> target;
             if (!sel.empty() && sel.front() == '.' && sel.size() > 1) {
-                std::string name(sel.substr(1));
+                std::string name = unescape(sel.substr(1));
+                if (name.empty()) {
+                    note("unknown selector \"" + std::string(sel) + "\"");
+                    continue;
+                }
                 target = style->getClassBundle(name);
                 if (!target) {
                     target = AttributeBundle::create();
@@ -406,7 +486,7 @@ std::string CSSParser::toCss(const Style& style) {
     for (const auto& [id, b] : style.elements())
         if (b) out += "#" + std::to_string(id) + " { " + toCss(*b) + " }\n";
     for (const auto& [name, b] : style.classes())
-        if (b) out += "." + name + " { " + toCss(*b) + " }\n";
+        if (b) out += "." + escapeName(name) + " { " + toCss(*b) + " }\n";
     return out;
 }
 
