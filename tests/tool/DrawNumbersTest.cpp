@@ -1,5 +1,5 @@
 // orvane draw: numbers that become integer codes or ids are range-checked,
-// and the error names the key with its line and column.
+// and the error names the key at its line and column (file:line:column:).
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"
 
@@ -25,7 +25,7 @@ TEST(DrawCommand, NumbersBeyondTheIntegerRangeAreReportedWithTheirPlace) {
                       "{\"width\":1,\"height\":1,\"focus\":{\"x\":0,\"y\":0,\"w\":1,\"h\":1,\"lineStyle\":1e10}}");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("\"lineStyle\""), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("line 1, column 56"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("focus.json:1:56: focus: "), std::string::npos) << r.err;
 
     struct Case {
         const char* node;
@@ -45,7 +45,7 @@ TEST(DrawCommand, NumbersBeyondTheIntegerRangeAreReportedWithTheirPlace) {
         auto res = drawText("node.json", json);
         EXPECT_EQ(res.status, 1) << c.node;
         EXPECT_NE(res.err.find("\"" + std::string(c.key) + "\""), std::string::npos) << res.err;
-        EXPECT_NE(res.err.find("(line 3, column "), std::string::npos) << res.err;
+        EXPECT_NE(res.err.find("node.json:3:"), std::string::npos) << res.err;
     }
     // Action ids counted from the largest id would pass the integer range.
     auto ids = drawText("ids.json",
