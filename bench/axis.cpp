@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Time per call of the axis engine on tables of representative ranges:
 // numeric (znaxis), integer (ziaxis), logarithmic (zlogaxis), time (ztaxis)
 // and the period stepping behind it. Each benchmark iteration runs the whole

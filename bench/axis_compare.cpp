@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reads numeric ranges ("lo hi" per line) from standard input and prints, per
 // range, one JSON line with the ticks znaxis chooses (at most 6) and the time
 // per call: of znaxis alone and of znaxis plus the tick values in a vector.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: Apache-2.0
 """Runs the crosstab benchmarks, pandas.pivot_table(margins=True) and DuckDB's
 GROUP BY ROLLUP on the same data in one run, prints the times side by side,
 and checks that every crossing (totals and subtotals included) matches pandas

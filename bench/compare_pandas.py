@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: Apache-2.0
 """Runs the data-layer benchmarks and the same work in pandas (and the CSV read
 in DuckDB) on the same file, in one run, and prints the figures side by side.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Benchmarks of the hierarchy engine's crossings on 1,000,000 rows x 10
 // columns: two row levels (region, 7 members; product, 500), one column level
 // (year, 10), measures revenue and quantity. bench/compare_crosstab.py runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Benchmarks of the data layer: CSV reading, sorting, formatting, where-clause
 // evaluation and row-state memory. bench/compare_pandas.py runs them next to
 // pandas on the same file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // List tables: the cost of a frame must follow what is visible, not the
 // number of rows.
 //   BM_TableFrame/rows/at     full rebuild of a 1024 x 768 table view of 10

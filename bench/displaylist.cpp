@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Display-list costs: recording and serialising a large list, picking with a
 // small aperture in large and small lists, and warm text measurement.
 #include "orvane/displaylist/DisplayListEditor.h"

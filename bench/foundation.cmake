@@ -1,1 +1,2 @@
+# SPDX-License-Identifier: Apache-2.0
 target_link_libraries(bench_foundation PRIVATE EXPAT::EXPAT)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Property sets and model-document reading.
 #include "orvane/host/document/AbstractDeserializer.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"

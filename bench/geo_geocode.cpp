@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Geocoding 10,000 addresses in batches of 200 against a loopback server that
 // answers at once: the total time, and the part spent in the library
 // (building request bodies, parsing answers, dispatching events) against the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Responsive layout of a report-sized tree: a root of 100 containers, each
 // holding 100 leaves with weights and minimum widths that wrap into lines
 // (10,101 proxies). Reports the time per proxy of a full pass and the time of

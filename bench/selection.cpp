@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Benchmarks of selection: applying a selection to a million rows (where-clause
 // evaluation, the row-state write and the one change event), taking the
 // selection back from a million rows of which a tenth are selected, and the

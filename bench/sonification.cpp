@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Cost of building tone mappers (36 sound files resolved each time) and of
 // mapping values, with the sound files already in the cache folder.
 #include "orvane/host/io/FileSystemManager.h"

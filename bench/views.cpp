@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Rendering and gesture routing over view trees.
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/DisplayListRenderer.h"

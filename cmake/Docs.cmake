@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # `docs`: the API reference of the public headers, written by Doxygen to
 # build/docs/html/index.html. Warnings go to build/docs/warnings.log;
 # scripts/doc-warnings.sh counts the undocumented public classes in it. The

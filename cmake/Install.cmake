@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Install rules: the three shared libraries, their public headers under one
 # include root (include/orvane/...), the assets, the `orvane` tool, a CMake
 # package (find_package(OrvaneUI CONFIG) -> OrvaneUI::OrvaneUI) and a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Helpers shared by the build files.
 
 # orvane_add_test_suite(<label> [LIBS ...])

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Configures and builds the project. Usage: scripts/build.sh [BUILD_DIR] [extra cmake args...]
 set -e
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages the build, the tests and the tool need.
 set -e
 PKGS="cmake ninja-build g++ clang pkg-config libclang-rt-14-dev

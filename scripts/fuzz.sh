@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Builds the libFuzzer targets with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer in their own build folder, then runs each for a
 # bounded time from its seed corpus. Exits non-zero when a target finds a

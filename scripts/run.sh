@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # The main job: installs what is needed, builds, and renders the bundled
 # example report with the `orvane` tool into out/report.svg and
 # out/report.png of the repository. Extra arguments go to the tool instead,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs what is needed, builds, and runs every test; installs the build into
 # a temporary prefix and builds and runs the consumer example against it;
 # reports the undocumented public classes of the API reference; then builds once more

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Installs yoga-layout (npm) on first use and runs the comparison.
 # Usage: bench/compare_yoga/run.sh [path/to/bench_layout_responsive]
 set -e

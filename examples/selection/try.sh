@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: Apache-2.0
 # Selections and slider snapping on the bundled sales data, from the build
 # folder's tool:  sh examples/selection/try.sh [path/to/orvane]
 orvane=${1:-build/bin/orvane}

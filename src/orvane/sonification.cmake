@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The package's sound files: synthesised at build time by orvane_soundgen,
 # encoded as MP3 with LAME and compiled into OrvaneUI's read-only data.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Measurements on decoded sound used by the sonification tests.
 #include <algorithm>

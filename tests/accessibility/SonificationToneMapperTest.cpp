@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "common/TestSupport.h"
 #include "orvane/host/io/FileSystemManager.h"
 #include "orvane/accessibility/SonificationController.h"

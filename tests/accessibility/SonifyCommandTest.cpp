@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "AudioAnalysis.h"
 #include "audio/Mp3Decoder.h"
 #include "common/TestSupport.h"

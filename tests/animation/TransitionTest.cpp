@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/displaylist/TqAnimate.h"
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/host/core/Clock.h"

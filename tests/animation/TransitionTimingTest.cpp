@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Phase fractions that add up to one in single precision, and delays or
 // durations that are not finite numbers.
 #include "orvane/animation/Transition.h"

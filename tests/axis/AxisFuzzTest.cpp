@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Random inputs, including not-a-number, infinities, denormals and huge values,
 // through the public axis operations: no crash, no hang, no undefined
 // behaviour (run under the sanitizer build), and results that keep their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Calendar helpers at the ends of the 64-bit year range.
 #include "orvane/axis/CalendarArithmetic.h"
 #include "orvane/axis/ZxAxis.h"

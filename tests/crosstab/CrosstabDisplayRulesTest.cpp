@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // CrosstabDisplayRules: total and subtotal styles, the font shrink, rules on
 // the column shown, level-scoped rules and the total cell's measure group.
 #include "orvane/crosstab/CrosstabDisplayRules.h"

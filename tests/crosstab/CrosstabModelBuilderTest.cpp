@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // CrosstabModelBuilder: hierarchies, display trees with totals and subtotals,
 // the cells, flags, rebuilding in place and the failure rules.
 #include "orvane/crosstab/CrosstabModelBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Crosstab: per-column and per-level records through the column info
 // manager, header-update events.
 #include "orvane/crosstab/Crosstab.h"

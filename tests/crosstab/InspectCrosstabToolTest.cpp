@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane inspect --crosstab: the crossings of a data file as a text table.
 #include "common/TestSupport.h"
 #include "common/ToolRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reading CSV text in pieces on several threads: pieces cut at record
 // boundaries that respect quoting, joined in order, with the same values,
 // types, warnings and errors as reading the text in one piece.

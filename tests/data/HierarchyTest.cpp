@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The hierarchy engine: data trees, leaf order, normalised crossings with
 // every aggregation code, sort contexts, drill and saved states.
 #include "orvane/host/core/CLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Texts written back by the expression, style-sheet and format-name writers
 // read to what was written: time literals of any sign, fraction and size,
 // quotes and comments in style sheets, out-of-range numbers, compact names.

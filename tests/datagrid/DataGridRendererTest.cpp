@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The table view over its grid: totals and labels, sort indicators, column
 // widths (user widths and the display's scale, auto-fill), scrolling state,
 // the texts asked for, cell visuals and display rules, and empty tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The grid node: its axes against naive sums, hit tests in every region,
 // pick ids, exact scrolling of huge tables, and the cell callbacks asked only
 // for what is drawn or measured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Editing a display list: groups, deletion, node ids, reference counts,
 // display-list images, animations and non-finite input.
 #include "common/TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // SVG and PNG output of the renderer, and the orvane draw command's golden
 // pictures.
 #include "common/TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Picking: apertures and polygons in root coordinates through group
 // transforms, front-most first, rich-text detail indices, and the spatial
 // index of large groups agreeing with a plain scan.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Scrolling state: the 2-D controller's translation and pan limits, and the
 // scroll bars kept consistent with it.
 #include "orvane/displaylist/DisplayListEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Node kinds beyond rectangles: arcs, rounded rectangles, clipping groups,
 // text alignment, clipping and decoration, and tolerant UTF-8 input.
 #include "orvane/displaylist/DisplayListEditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The shared text engine: exact layout with the fixed-metric backend, real
 // fonts through fontconfig and FreeType, and FontTool measuring what the text
 // nodes draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Text in every script with the real fonts: shaping, font fallback,
 // bidirectional order, line breaking, ellipsis, and PNG and SVG that agree.
 #include "common/TestSupport.h"

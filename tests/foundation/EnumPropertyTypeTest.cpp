@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Enumeration reads and writes asked of properties that hold something else.
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/package/BaseUIModelDatabase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/core/EventDispatcher.h"
 #include "orvane/host/input/Focusable.h"
 #include "orvane/properties/EventCallback.h"

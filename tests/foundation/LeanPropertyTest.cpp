@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Properties keep listeners, forwarding links and pending cached values out of
 // line, created on first use: a property that gets them late must behave as
 // one that had them from the start.

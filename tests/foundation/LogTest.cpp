@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host log's default: errors reach the output without any set-up, the
 // other sections stay off until asked for.
 #include "orvane/host/core/CLog.h"

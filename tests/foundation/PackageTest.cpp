@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/core/Feature.h"
 #include "orvane/host/core/SuperModelDatabase.h"
 #include "orvane/datagrid/DataGrid.h"

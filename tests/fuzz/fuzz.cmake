@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # libFuzzer targets of the readers of outside input: model documents, CSV
 # data and columns files, style text and scalar property text, expressions,
 # format names, interval and date-format names with the axis engine, and the

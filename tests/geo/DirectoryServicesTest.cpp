@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // EsriDirectoryServices walking the loopback stand-in of a map-server directory.
 #include "GeoTestFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // EsriGeoEnrichmentServices against the loopback stand-in of the service.
 #include "GeoTestFixture.h"
 

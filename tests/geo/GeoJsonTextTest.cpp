@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Escaping of the JSON texts the geo clients write by hand.
 #include "orvane/geo/GeoJsonText.h"
 

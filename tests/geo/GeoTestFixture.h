@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Shared set-up of the geo tests: a loopback server standing in for the
 // services, the network manager pointed at it, and a recorder of the events

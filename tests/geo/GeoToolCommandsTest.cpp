@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The `orvane` geo commands, run as a person would, against the loopback server.
 #include "GeoTestServer.h"
 #include "common/TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // EsriGeocodeServices against the loopback stand-in of the geocoding service.
 #include "GeoTestFixture.h"
 

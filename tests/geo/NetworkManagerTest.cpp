@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host network layer against a real loopback server: asynchronous
 // delivery on the pump, exact bodies, failures as responses, limits.
 #include "GeoTestFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The projection tables checked against PROJ, and the host projections built on it.
 #include "orvane/host/geo/MapUtilities.h"
 #include "orvane/host/geo/Projection.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # libFuzzer targets of the geo answer parsers. Built only in a clang build
 # configured with -DORVANE_FUZZ=ON (scripts/fuzz.sh does that, in its own
 # build folder, with the sanitizers on).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Test-side targets of the geo services: the loopback HTTP server that stands
 # in for the Esri services (shared by the tests, the benchmark and the
 # geo_test_server program used to try the `orvane` geo commands offline).

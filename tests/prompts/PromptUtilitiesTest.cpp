@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/axis/ZxAxis.h"
 #include "orvane/host/format/Formatter.h"
 #include "orvane/prompts/PromptUtilities.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "SelectionTestSupport.h"
 
 #include "orvane/host/data/ExpressionBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/RowStates.h"

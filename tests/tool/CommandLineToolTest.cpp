@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The conventions every `orvane` sub-command shares: help and version, option
 // forms, standard streams, exit status, messages and logging.
 #include "common/TestSupport.h"

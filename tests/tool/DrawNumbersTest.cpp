@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane draw: numbers that become integer codes or ids are range-checked,
 // and the error names the key at its line and column (file:line:column:).
 #include "common/TestSupport.h"

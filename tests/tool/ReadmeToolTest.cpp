@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The README, run: every shell block is run in a scratch folder against the
 // built tool, every complete C++ example is compiled and run against the
 // library, and every XML example is read by the tool. None may fail, and

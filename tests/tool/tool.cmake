@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # The tool tests run the orvane binary.
 if(TARGET test_tool)
   add_dependencies(test_tool orvane)

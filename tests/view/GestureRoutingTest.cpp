@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/displaylist/TqController2D.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Tree shape, drawing of content views at the root, size-change propagation,
 // the animating state during an inertial pan, and gestures the host delivers
 // as plain records.

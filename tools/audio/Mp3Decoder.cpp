@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "audio/Mp3Decoder.h"
 
 #include <mpg123.h>

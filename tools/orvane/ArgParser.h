@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // The command-line conventions every `orvane` sub-command shares:
 //   --name value, --name=value, -o value; "--" ends the options; a lone "-"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // An output file written under a unique temporary name in its folder and
 // renamed into place by commit(), so that no partial file ever carries the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane draw FILE.json -o OUT.svg|OUT.png: records the display list a small
 // JSON description asks for and writes it as SVG or PNG. It is the way to look
 // at what the display-list renderer draws.

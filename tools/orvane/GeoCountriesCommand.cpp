@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane geo-countries [--service URL] [--country ID] [--json] [--timeout S]:
 // the countries of a geoenrichment service, or the variables of one country.
 #include "Command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Shared by the geo service commands: the options they all take (one name
 // for one meaning: --service, --token, --json, --timeout), waiting for

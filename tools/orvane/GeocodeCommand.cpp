@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane geocode [--service URL] [--token T] [--json] [--batch N] [--timeout S] ADDRESS...:
 // geocodes addresses with the Esri geocoding service and prints the matches.
 #include "Command.h"

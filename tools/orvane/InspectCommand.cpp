@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane inspect [--xml] FILE: reads a model document and prints its tree, or
 // writes it back as a document. With --data, a data file (InspectDataCommand).
 #include "Command.h"

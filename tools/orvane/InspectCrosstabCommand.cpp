@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane inspect --crosstab FILE.csv --rows A,B --columns C --measures X:sum,Y:mean
 //                [--totals] [--subtotals] [--top] [--collapse] [--limit N]
 // reads a data file, crosses its row and column levels and prints every

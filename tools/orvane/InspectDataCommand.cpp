@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane inspect --data FILE.csv [--columns META.csv] [--rows N]: reads a data
 // file as the data layer does and prints its typed columns and first rows.
 #include "Command.h"

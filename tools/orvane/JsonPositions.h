@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Where the values of a JSON text are, so that a problem found in the parsed
 // document can be reported at its line and column like any other input error.

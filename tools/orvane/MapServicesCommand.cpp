@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane map-services [--service URL] [--token T] [--json] [--timeout S]: walks a
 // map-server directory and prints its folders and map services.
 #include "Command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // What the picture-making commands (render, draw) share: their output
 // options (-o, --format, --scale, --transparent), points from the command

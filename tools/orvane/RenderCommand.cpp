@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane render: reads a report (a layout tree with <content> elements, or
 // rich text) through the library's Report, lays it out at the page size,
 // renders it, feeds taps and writes the picture. Without a FILE it renders

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane reverse-geocode [--service URL] [--json] [--timeout S] X Y: the address at a point.
 #include "Command.h"
 #include "GeoToolSupport.h"

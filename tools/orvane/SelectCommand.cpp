@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane select FILE.csv --where EXPRESSION [--vars A,B] [--bins VAR:B0,B1,...]
 //                        [--no-all-other] [--rows N]:
 // applies a where-clause to a data file the way a linked view would (through a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane snap MIN MAX [--format NAME] [--all]: lists the values a slider over
 // [MIN, MAX] stops at, with the step the format gives (whole numbers, its
 // decimal places, calendar periods for date and time formats). MIN and MAX

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane sonify: maps data values to the tones the library would play for
 // them, and renders a CSV column as one audio file a person can listen to.
 //

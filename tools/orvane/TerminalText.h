@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Text for a terminal's fixed-width columns: widths in display columns, not
 // characters (East Asian wide and fullwidth characters take two, combining

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane ticks MIN MAX [--max-ticks N] [--format NAME] [--log BASE] [--integer]:
 // prints the ticks the axis engine chooses for a range, so that a person can
 // check them by eye. Dates are written like 01JAN2020, date-times like

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // Reading and writing the files the `orvane` commands name, with the
 // conventions they share: "-" is standard input or standard output, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The `orvane` command-line host: reads report documents and data through the
 // library and shows what it does with them.
 #include "Command.h"

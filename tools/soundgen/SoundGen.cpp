@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orvane_soundgen OUT_DIR OUT_CPP
 //
 // Build step of the library: synthesises the package's 178 sound files,

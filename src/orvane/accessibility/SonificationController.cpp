@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/accessibility/SonificationController.h"
 
 #include "orvane/accessibility/SonificationTone.h"

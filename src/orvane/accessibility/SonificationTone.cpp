@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/accessibility/SonificationTone.h"
 
 #include "orvane/host/io/FileSystemManager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/accessibility/SonificationToneMapper.h"
 
 #include "orvane/host/core/MathUtilities.h"

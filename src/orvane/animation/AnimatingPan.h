@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/animation/AnimationManager.h"
 
@@ -8,10 +10,10 @@
 
 namespace orvane {
 
-// A pan that goes on after the finger lifts: it keeps the release velocity's
-// direction and slows down at 1500 pixels per second squared, moving its
-// translation and touch points each frame, until it stops.
-class AnimatingPan : public Pan, public AnimationManager {
+/// A pan that goes on after the finger lifts: it keeps the release velocity's
+/// direction and slows down at 1500 pixels per second squared, moving its
+/// translation and touch points each frame, until it stops.
+class ORVANE_EXPORT AnimatingPan : public Pan, public AnimationManager {
 public:
     static constexpr double DECELERATION = 1500.0;
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/displaylist/TqAnimate.h"
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/animation/AbstractAnimation.h"
@@ -7,9 +9,9 @@
 
 namespace orvane {
 
-// A leaf animation around a display-list animation object: the span it gets
-// is written into that object as its delay and duration.
-class Animation : public AbstractAnimation {
+/// A leaf animation around a display-list animation object: the span it gets
+/// is written into that object as its delay and duration.
+class ORVANE_EXPORT Animation : public AbstractAnimation {
 public:
     explicit Animation(displaylist::TqAnimate* animate);
     static std::shared_ptr<Animation> create(displaylist::TqAnimate* animate);

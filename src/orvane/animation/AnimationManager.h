@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 
 namespace orvane {
 
-// Something the frame loop drives with the current time (seconds): a
-// transition between view states, or an animated gesture.
-class AnimationManager {
+/// Something the frame loop drives with the current time (seconds): a
+/// transition between view states, or an animated gesture.
+class ORVANE_EXPORT AnimationManager {
 public:
     virtual ~AnimationManager() = default;
     virtual double getDelay() const = 0;

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/displaylist/TqTweener.h"
 #include "orvane/animation/AbstractAnimation.h"
@@ -7,9 +9,9 @@
 
 namespace orvane {
 
-// A leaf animation around a display-list tweener (a node property moved from
-// one value to another); its easing is passed on to the tweener.
-class Tweener : public AbstractAnimation {
+/// A leaf animation around a display-list tweener (a node property moved from
+/// one value to another); its easing is passed on to the tweener.
+class ORVANE_EXPORT Tweener : public AbstractAnimation {
 public:
     explicit Tweener(displaylist::TqTweener* tweener);
     static std::shared_ptr<Tweener> create(displaylist::TqTweener* tweener);

@@ -1,15 +1,17 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include <string_view>
 
 namespace orvane {
 
-// The period units of time intervals. Codes below 25 are time units counted in
-// seconds; codes 25 and above are calendar units counted in days.
-class IntervalConstants {
+/// The period units of time intervals. Codes below 25 are time units counted in
+/// seconds; codes 25 and above are calendar units counted in days.
+class ORVANE_EXPORT IntervalConstants {
 public:
     enum constant : int {
         NONE = 0,
-        OBS = 1,         // observations (plain numbers)
+        OBS = 1,         ///< observations (plain numbers)
         SECOND = 10,
         MINUTE = 15,
         HOUR = 20,
@@ -24,16 +26,16 @@ public:
         YEAR = 60,
     };
 
-    // The code for a base interval name ("MONTH", "QTRLY", "SEMIYR", ...). The
-    // first letter selects the candidates, the rest must match exactly; every
-    // other text gives NONE.
+    /// The code for a base interval name ("MONTH", "QTRLY", "SEMIYR", ...). The
+    /// first letter selects the candidates, the rest must match exactly; every
+    /// other text gives NONE.
     static constant getIntervalConstantForName(std::string_view name);
 
-    // The canonical base name of a code ("MONTH" for 45); "NONE" for 0 and for
-    // codes that are not units.
+    /// The canonical base name of a code ("MONTH" for 45); "NONE" for 0 and for
+    /// codes that are not units.
     static const char* getNameForIntervalConstant(int code);
 
-    // True for the codes listed above (NONE included).
+    /// True for the codes listed above (NONE included).
     static bool isKnownConstant(int code);
 };
 

@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include <cfloat>
 #include <memory>
 #include <vector>
 
 namespace orvane {
 
-// The ticks of a logarithmic axis: the major values with their exponents and
-// the minor values, each in ascending order, and the range each set spans.
-class LogarithmTickmarks {
+/// The ticks of a logarithmic axis: the major values with their exponents and
+/// the minor values, each in ascending order, and the range each set spans.
+class ORVANE_EXPORT LogarithmTickmarks {
 public:
-    // A value range; an empty range runs from the largest to the smallest
-    // normal double and grows as values are added.
+    /// A value range; an empty range runs from the largest to the smallest
+    /// normal double and grows as values are added.
     struct ValueRange {
         double minimum = DBL_MAX;
         double maximum = DBL_MIN;
@@ -34,8 +36,8 @@ public:
 
     void addMajor(double exponent, double value);
     void addMinor(double value);
-    // Removes the major at an index (with its exponent) and recomputes the
-    // major range.
+    /// Removes the major at an index (with its exponent) and recomputes the
+    /// major range.
     void removeMajor(size_t index);
 };
 

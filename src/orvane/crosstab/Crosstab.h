@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/DataTreeNode.h"
@@ -23,7 +25,7 @@ class DataGridColumnInfo;
 class GridColumnInfoManager;
 class Rule;
 
-class Crosstab : public BaseUIModel {
+class ORVANE_EXPORT Crosstab : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10012;
     Crosstab();
@@ -31,14 +33,14 @@ public:
     static std::shared_ptr<Crosstab> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Event types (plain PortableEvents).
+    /// Event types (plain PortableEvents).
     static constexpr int SELECTED_CHANGED = 20017;
     static constexpr int ROW_HEADER_UPDATED = 20018;
     static constexpr int COLUMN_HEADER_UPDATED = 20019;
 
-    // Per-column and per-level records, kept by the column info manager (a
-    // setter creates the manager when there is none; a getter without one
-    // answers null).
+    /// Per-column and per-level records, kept by the column info manager (a
+    /// setter creates the manager when there is none; a getter without one
+    /// answers null).
     void setDisplayRule(int column, const std::shared_ptr<Rule>& rule, bool notify = true);
     std::shared_ptr<Rule> getDisplayRule(int column) const;
     void setColumnInfo(int column, const std::shared_ptr<DataGridColumnInfo>& info);

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/crosstab/Crosstab.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/package/NodeType.h"
@@ -14,15 +16,15 @@ namespace orvane {
 class AbstractEventCallback;
 class DisplayTreeNode;
 
-// Turns a flat DataSet (or a ready HierarchyDataSet) into a filled Crosstab:
-// row and column hierarchies with their data trees, display trees with total
-// and subtotal nodes, and the normalised data set of cells. build() may be
-// called again after changes: it reuses its crosstab and hierarchy data set so
-// that the same Crosstab is updated in place; with regenerateData false the
-// data trees, and with them the user's drill and expand state, are kept.
-// The builder listens to its data set and rebuilds (regenerating the trees)
-// when the data changes; events caused while building are not acted on.
-class CrosstabModelBuilder : public BaseUIModel {
+/// Turns a flat DataSet (or a ready HierarchyDataSet) into a filled Crosstab:
+/// row and column hierarchies with their data trees, display trees with total
+/// and subtotal nodes, and the normalised data set of cells. build() may be
+/// called again after changes: it reuses its crosstab and hierarchy data set so
+/// that the same Crosstab is updated in place; with regenerateData false the
+/// data trees, and with them the user's drill and expand state, are kept.
+/// The builder listens to its data set and rebuilds (regenerating the trees)
+/// when the data changes; events caused while building are not acted on.
+class ORVANE_EXPORT CrosstabModelBuilder : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10016;
     CrosstabModelBuilder();
@@ -73,7 +75,7 @@ public:
     void setRowLevels(std::vector<std::shared_ptr<Level>> levels, bool actionEnabled = false);
     const std::vector<std::shared_ptr<Level>>& getColumnLevels() const { return columnLevels_; }
     void setColumnLevels(std::vector<std::shared_ptr<Level>> levels, bool actionEnabled = false);
-    // The names set, else the data set's numeric columns that are no dates or times.
+    /// The names set, else the data set's numeric columns that are no dates or times.
     std::vector<std::string> getMeasureNames() const;
     void setMeasureNames(std::vector<std::string> names) { measureNames_ = std::move(names); }
     const std::vector<std::string>& getHierarchyStates() const { return hierarchyStates_; }
@@ -91,7 +93,7 @@ public:
     bool getPrefixSubtotalLabel() const { return prefixSubtotalLabel_; }
     void setStyle(const std::shared_ptr<Style>& style) { updateStyle(style); }
     void updateStyle(const std::shared_ptr<Style>& style);
-    // The displayed-column index at that position; -1 when absent.
+    /// The displayed-column index at that position; -1 when absent.
     int getDisplayedColumnIndex(int position) const;
     const std::vector<int>& getDisplayedColumnIndices() const { return displayedColumnIndices_; }
 
@@ -100,7 +102,7 @@ public:
     void print(std::ostream& out) const;
     void print() const;
 
-    // 0 for no node; depth for a collapsed node; else the largest depth below.
+    /// 0 for no node; depth for a collapsed node; else the largest depth below.
     static int getNonCollapsedTreeNodeDepth(const std::shared_ptr<DataTreeNode>& node, int depth);
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/datagrid/CellGraph.h"
 #include "orvane/view/BaseView.h"
 
@@ -6,11 +8,11 @@
 
 namespace orvane {
 
-// Draws one table cell's bar: the value's length against the larger of
-// |minimum| and |maximum|. All-positive columns grow from the left padding,
-// all-negative ones from the right padding, mixed ones from the middle; a
-// zero line marks where negative bars start. A NaN value draws nothing.
-class CellBarRenderer : public BaseView {
+/// Draws one table cell's bar: the value's length against the larger of
+/// |minimum| and |maximum|. All-positive columns grow from the left padding,
+/// all-negative ones from the right padding, mixed ones from the middle; a
+/// zero line marks where negative bars start. A NaN value draws nothing.
+class ORVANE_EXPORT CellBarRenderer : public BaseView {
 public:
     static constexpr float BAR_HEIGHT = 7.0f;
     static constexpr float LINE_OFFSET = 2.0f;
@@ -27,8 +29,8 @@ public:
 
     bool isAllPositive() const;
     bool isAllNegative() const;
-    // For the frame width: the bar's width and left edge, and the zero line's
-    // x (-1 when every value is positive). 0 / NaN without a usable value.
+    /// For the frame width: the bar's width and left edge, and the zero line's
+    /// x (-1 when every value is positive). 0 / NaN without a usable value.
     float getBarWidth(float frameWidth) const;
     float getX(float frameWidth) const;
     float getSegmentX(float frameWidth) const;

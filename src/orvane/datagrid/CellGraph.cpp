@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/datagrid/CellGraph.h"
 
 #include "orvane/package/BaseUIModelDatabase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/datagrid/CellHeatMapRenderer.h"
 
 #include "orvane/host/style/ColorUtilities.h"

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/package/CompactFormatPrecision.h"
 #include "orvane/package/CompactFormatScale.h"
@@ -9,7 +11,7 @@
 
 namespace orvane {
 
-class CompactFormatOptions : public BaseUIModel {
+class ORVANE_EXPORT CompactFormatOptions : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10011;
     CompactFormatOptions();

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/SortDirection.h"
@@ -19,7 +21,7 @@ class DataGridColumnInfo;
 class GridColumnInfoManager;
 class DataGridRenderer;
 
-class DataGrid : public BaseUIModel {
+class ORVANE_EXPORT DataGrid : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10019;
     DataGrid();
@@ -31,20 +33,20 @@ public:
     static constexpr int RESET_REORDERED_COLUMNS = 20022;
     static constexpr int RESET_RESIZED_COLUMNS = 20023;
 
-    // Stores a column record in the column-information manager (created on
-    // first use) and re-assigns the manager so that listeners hear of it.
+    /// Stores a column record in the column-information manager (created on
+    /// first use) and re-assigns the manager so that listeners hear of it.
     void setColumnInfo(int column, const std::shared_ptr<DataGridColumnInfo>& info);
     std::shared_ptr<DataGridColumnInfo> getColumnInfo(int column) const;
 
-    // Sorts the rows by a column: creates the sort state when there is none,
-    // stores the column's sort context on axis 0 (alone, or with
-    // `keepOthers` in its old place or after the others, which then sort
-    // first), computes the sort map over
-    // the data set and announces SORT_CHANGED. False (nothing changed, logged)
-    // without a data set or for a column the data set lacks.
+    /// Sorts the rows by a column: creates the sort state when there is none,
+    /// stores the column's sort context on axis 0 (alone, or with
+    /// `keepOthers` in its old place or after the others, which then sort
+    /// first), computes the sort map over
+    /// the data set and announces SORT_CHANGED. False (nothing changed, logged)
+    /// without a data set or for a column the data set lacks.
     bool sortByColumn(const std::string& columnName, SortDirection::type direction, bool keepOthers = false);
 
-    // The view that draws this table.
+    /// The view that draws this table.
     std::shared_ptr<DataGridRenderer> createRenderer();
 
     Property<std::shared_ptr<DataSet>> dataSet;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/datagrid/DataGridCellCallback.h"
 
 #include "orvane/datagrid/CellBarRenderer.h"

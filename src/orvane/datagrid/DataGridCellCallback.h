@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/data/DataGridDisplayRules.h"
 #include "orvane/host/style/StyleChain.h"
 
@@ -16,16 +18,16 @@ namespace orvane {
 class Column;
 class DataGridColumnInfo;
 
-// What a table's grid asks of the library while it draws: the text of a
-// cell (formatted from the data set at the cell's data row, through the sort
-// map) and the cell's style and picture (display rules of the cell's data
-// column at the data row, heat-map colours, bar pictures). One is made per
-// table rebuild and lives with its grid.
-class DataGridCellCallback : public DataGridDisplayRules {
+/// What a table's grid asks of the library while it draws: the text of a
+/// cell (formatted from the data set at the cell's data row, through the sort
+/// map) and the cell's style and picture (display rules of the cell's data
+/// column at the data row, heat-map colours, bar pictures). One is made per
+/// table rebuild and lives with its grid.
+class ORVANE_EXPORT DataGridCellCallback : public DataGridDisplayRules {
 public:
-    // One display column.
+    /// One display column.
     struct ColumnBinding {
-        std::shared_ptr<Column> column;  // null: a name the data set lacks
+        std::shared_ptr<Column> column;  ///< null: a name the data set lacks
         int dataIndex = -1;
         std::shared_ptr<DataGridColumnInfo> info;
         std::string compactFormat;
@@ -38,23 +40,23 @@ public:
     void setSortIndices(std::shared_ptr<std::vector<unsigned>> indices) { sort_ = std::move(indices); }
     void setColumns(std::vector<ColumnBinding> columns) { columns_ = std::move(columns); }
     const std::vector<ColumnBinding>& getColumns() const { return columns_; }
-    // DPI scale of the cell pictures.
+    /// DPI scale of the cell pictures.
     void setScale(float scale) { scale_ = scale; }
 
-    // The data row shown at a display row.
+    /// The data row shown at a display row.
     size_t dataRowOf(int displayRow) const;
 
     void CellContentCallback(int column, int row, void* grid) override;
     void DisplayRuleCallback(int column, int row, DataGridCellInfoStruct* info) override;
 
-    // Texts handed to the grid so far.
+    /// Texts handed to the grid so far.
     int64_t getTextCount() const { return texts_; }
-    // Pictures made so far (each cell once).
+    /// Pictures made so far (each cell once).
     int64_t getPictureCount() const { return pictures_; }
 
 private:
     void makePicture(int column, int row, size_t dataRow, const ColumnBinding& b, const DataGridCellInfoStruct& info);
-    // Rich-text cells: the markup drawn by a rich-text view, off screen.
+    /// Rich-text cells: the markup drawn by a rich-text view, off screen.
     void makeRichTextPicture(int column, int row, size_t dataRow, const ColumnBinding& b,
                              const DataGridCellInfoStruct& info);
 

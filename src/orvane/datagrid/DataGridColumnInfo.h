@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/style/AttributeBundle.h"
 #include "orvane/host/data/Rule.h"
@@ -15,7 +17,7 @@ namespace orvane {
 
 class CompactFormatOptions;
 
-class DataGridColumnInfo : public BaseUIModel {
+class ORVANE_EXPORT DataGridColumnInfo : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10022;
     DataGridColumnInfo();

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridCellCallback.h"
 #include "orvane/displaylist/TqDataGrid.h"
@@ -13,20 +15,20 @@ namespace orvane {
 
 class AbstractEventCallback;
 
-// The view of a list table: rebuilds a TqDataGrid from its DataGrid model on
-// every full update (headers, totals with their labels, row numbers, sort
-// indicators, column widths, fixed columns, wrapping, styles of every
-// region), keeps the scroll position across rebuilds, and highlights the
-// selected rows of the data set through the sort map.
-//
-// Styles: the table style gives the cell font and colours (19 text, 7 and 16
-// the two row bands), the paddings (82 horizontal, 84 vertical), the grid
-// lines (42 horizontal rules, 43 vertical rules, colour 38; 11 with colour 10
-// the rules under the header and over the totals) and the display options
-// (23); the header and totals styles their fonts and colours (8 fill, 19
-// text); the selection style its colour (8); column styles override a
-// column's cells. Bold is 34 = 1, italic 33 = 1.
-class DataGridRenderer : public ScrollView {
+/// The view of a list table: rebuilds a TqDataGrid from its DataGrid model on
+/// every full update (headers, totals with their labels, row numbers, sort
+/// indicators, column widths, fixed columns, wrapping, styles of every
+/// region), keeps the scroll position across rebuilds, and highlights the
+/// selected rows of the data set through the sort map.
+///
+/// Styles: the table style gives the cell font and colours (19 text, 7 and 16
+/// the two row bands), the paddings (82 horizontal, 84 vertical), the grid
+/// lines (42 horizontal rules, 43 vertical rules, colour 38; 11 with colour 10
+/// the rules under the header and over the totals) and the display options
+/// (23); the header and totals styles their fonts and colours (8 fill, 19
+/// text); the selection style its colour (8); column styles override a
+/// column's cells. Bold is 34 = 1, italic 33 = 1.
+class ORVANE_EXPORT DataGridRenderer : public ScrollView {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10070;
     static constexpr int CONTROLLER_EVENT = 20028;
@@ -47,39 +49,39 @@ public:
     void updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) override;
     Size getPreferredSize(const Size& constraint) override;
 
-    // The grid of the last rebuild (null before the first).
+    /// The grid of the last rebuild (null before the first).
     displaylist::TqDataGrid* getDataGridNode() const { return grid_.get(); }
     displaylist::TqScrollBarController* getScrollBarController() const override;
     const std::shared_ptr<DataGridCellCallback>& getCellCallback() const { return callback_; }
 
-    // Display column names (the model's order, or the data set's columns).
+    /// Display column names (the model's order, or the data set's columns).
     std::vector<std::string> getOrderedColumnNames() const;
     int getOrderedColumnIndex(int displayColumn) const;
 
-    // The scroll position in content pixels, kept across rebuilds.
+    /// The scroll position in content pixels, kept across rebuilds.
     void setScrollPosition(double x, double y);
     double getScrollX() const { return scrollX_; }
     double getScrollY() const { return scrollY_; }
-    // The first visible row and column; setState scrolls so that the cell is
-    // at the top left (the next render shows it).
+    /// The first visible row and column; setState scrolls so that the cell is
+    /// at the top left (the next render shows it).
     struct State {
         int64_t row = 0;
         int column = 0;
     };
     State getState() const;
     void setState(const State& state);
-    // Pages by the visible rows (forward or back); false at the end.
+    /// Pages by the visible rows (forward or back); false at the end.
     bool canPage(bool forward) const;
     bool page(bool forward);
     void pageToEnd();
 
-    // Selection: highlights follow the row states of the data set.
+    /// Selection: highlights follow the row states of the data set.
     void rowStatesChanged();
-    // Clears the view's highlight; with `writeRowStates` also the data set's
-    // selection, and redraws with `redraw`.
+    /// Clears the view's highlight; with `writeRowStates` also the data set's
+    /// selection, and redraws with `redraw`.
     void clearSelections(bool writeRowStates, bool redraw);
 
-    // The text a pick shows: formatted value, or the missing-value text.
+    /// The text a pick shows: formatted value, or the missing-value text.
     std::string getPickText(uint64_t pickId) const;
     bool isPickSelected(uint64_t pickId) const;
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/EventDispatcher.h"
 #include "orvane/properties/vector_map.h"
 
@@ -11,10 +13,10 @@ class CrosstabLevelInfo;
 class DataGridColumnInfo;
 class Rule;
 
-// Per-column information of tables and crosstabs: column records by data
-// column, row and column level records (crosstabs), and the display order of
-// reordered columns. Announces CONTENT_CHANGED when records are stored.
-class GridColumnInfoManager : public EventDispatcher, public virtual Wrappable {
+/// Per-column information of tables and crosstabs: column records by data
+/// column, row and column level records (crosstabs), and the display order of
+/// reordered columns. Announces CONTENT_CHANGED when records are stored.
+class ORVANE_EXPORT GridColumnInfoManager : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10042;
     static constexpr int CONTENT_CHANGED = 20042;
@@ -30,7 +32,7 @@ public:
     void setDisplayRule(int column, const std::shared_ptr<Rule>& rule, bool notify = true);
     std::shared_ptr<Rule> getDisplayRule(int column);
     std::shared_ptr<ColumnInfoMap> getMapOfColumnInfo() { return std::shared_ptr<ColumnInfoMap>(shared_from_this(), &columns_); }
-    // Key -> rule of every record with a display rule; null without any record.
+    /// Key -> rule of every record with a display rule; null without any record.
     std::shared_ptr<vector_map<int, std::shared_ptr<Rule>>> getRulesMap();
 
     void setReorderedColumnIndicies(std::shared_ptr<std::vector<int>> indices) { reordered_ = std::move(indices); }
@@ -42,7 +44,7 @@ public:
     std::shared_ptr<CrosstabLevelInfo> getRowLevelInfo(int level);
     std::shared_ptr<CrosstabLevelInfo> getColumnLevelInfo(int level);
 
-    // Every column record in key order (for writing documents).
+    /// Every column record in key order (for writing documents).
     std::vector<std::shared_ptr<DataGridColumnInfo>> getColumnInfos();
 
 private:

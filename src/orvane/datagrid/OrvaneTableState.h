@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/properties/Property.h"
 
@@ -9,7 +11,7 @@ namespace orvane {
 
 class VisibleCells;
 
-class OrvaneTableState : public BaseUIModel {
+class ORVANE_EXPORT OrvaneTableState : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10009;
     OrvaneTableState();

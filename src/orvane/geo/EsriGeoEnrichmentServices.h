@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/EventDispatcher.h"
 #include "orvane/host/net/NetworkDataEvent.h"
 #include "orvane/geo/GeoEnrichmentCategory.h"
@@ -11,11 +13,11 @@
 
 namespace orvane {
 
-// Client of the Esri geoenrichment service: the list of countries, and the
-// variables available for a country grouped by category, data collection
-// and field category. Completion and failure are events on the client; a new
-// request of one kind supersedes an outstanding one of the same kind.
-class EsriGeoEnrichmentServices : public EventDispatcher, public virtual Wrappable {
+/// Client of the Esri geoenrichment service: the list of countries, and the
+/// variables available for a country grouped by category, data collection
+/// and field category. Completion and failure are events on the client; a new
+/// request of one kind supersedes an outstanding one of the same kind.
+class ORVANE_EXPORT EsriGeoEnrichmentServices : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10031;
 
@@ -25,7 +27,7 @@ public:
     static constexpr int GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED = 20034;
     static constexpr int ESRI_GEO_ENRICHMENT_SERVICES_ERROR = 20001;
 
-    // Answer keys.
+    /// Answer keys.
     static const char* const COUNTRIES;
     static const char* const ID;
     static const char* const ABBR3;
@@ -77,19 +79,19 @@ public:
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
     void getCountryList();
-    // An empty country id fails at once (GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED).
+    /// An empty country id fails at once (GEO_ENRICHMENT_COUNTRY_VARIABLES_FAILED).
     void getCountryVariables(const std::string& countryId);
 
     const Countries& getGeoEnrichmentCountryResults() const { return countries_; }
-    // {"categories":[…]} with every text escaped.
+    /// {"categories":[…]} with every text escaped.
     std::string getGeoEnrichmentCountryVariablesResults() const;
     const Categories& getGeoEnrichmentCountryVariablesResultModels() const { return categories_; }
 
-    // Esri field type to variable type, case-insensitively: Double and Single
-    // are "decimal", Int and SmallInteger "integer", Date "date", the rest "string".
+    /// Esri field type to variable type, case-insensitively: Double and Single
+    /// are "decimal", Int and SmallInteger "integer", Date "date", the rest "string".
     static std::string getVariableType(std::string_view esriFieldType);
 
-    // Outstanding requests (at most one of each kind).
+    /// Outstanding requests (at most one of each kind).
     int getPendingRequestCount() const { return (countryRequest_ ? 1 : 0) + (variablesRequest_ ? 1 : 0); }
 
     std::string getServiceRoot() const;
@@ -98,7 +100,7 @@ public:
     void receiveCountryListResponse(const std::shared_ptr<PortableEvent>& event);
     void receiveCountryVariablesResponse(const std::shared_ptr<PortableEvent>& event);
 
-    // Answer parsers, usable without a network (tools, fuzzing).
+    /// Answer parsers, usable without a network (tools, fuzzing).
     struct CountryListAnswer {
         bool ok = false;
         bool esriError = false;
@@ -113,23 +115,23 @@ public:
     };
     static CountryListAnswer parseCountryListAnswer(std::string_view body);
     static VariablesAnswer parseCountryVariablesAnswer(std::string_view body);
-    // The JSON text of a category tree, as getGeoEnrichmentCountryVariablesResults writes it.
+    /// The JSON text of a category tree, as getGeoEnrichmentCountryVariablesResults writes it.
     static std::string writeCategoriesJSON(const Categories& categories);
 
 private:
     std::shared_ptr<NetworkDataEvent> send(const std::string& url, std::string body,
                                            void (EsriGeoEnrichmentServices::*receive)(const std::shared_ptr<PortableEvent>&));
-    // True when the answer is the outstanding request of its kind (and clears it).
+    /// True when the answer is the outstanding request of its kind (and clears it).
     static bool take(const NetworkDataEvent*& slot, const std::shared_ptr<NetworkDataEvent>& event);
-    // Reports a failed or unusable answer.
+    /// Reports a failed or unusable answer.
     void fail(int eventType, const NetworkDataEvent& answer);
     void fail(int eventType, const std::string& key, const std::string& url, const std::string& text);
 
     Countries countries_;
     Categories categories_;
-    // The outstanding request of each kind; compared by identity only. The
-    // network manager keeps an event alive until its answer is dispatched,
-    // so a slot never matches a different, later event at the same address.
+    /// The outstanding request of each kind; compared by identity only. The
+    /// network manager keeps an event alive until its answer is dispatched,
+    /// so a slot never matches a different, later event at the same address.
     const NetworkDataEvent* countryRequest_ = nullptr;
     const NetworkDataEvent* variablesRequest_ = nullptr;
     std::string serviceRoot_;

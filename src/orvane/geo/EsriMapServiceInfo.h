@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/geo/EsriServiceInfo.h"
 
 #include <memory>
@@ -6,10 +8,10 @@
 
 namespace orvane {
 
-// A map service of a directory: title, description, thumbnail, and whether
-// its spatial reference can serve as a base map grid (web Mercator or
-// longitude/latitude).
-class EsriMapServiceInfo : public EsriServiceInfo {
+/// A map service of a directory: title, description, thumbnail, and whether
+/// its spatial reference can serve as a base map grid (web Mercator or
+/// longitude/latitude).
+class ORVANE_EXPORT EsriMapServiceInfo : public EsriServiceInfo {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10033;
     EsriMapServiceInfo(std::string url, std::string name, std::string displayName);
@@ -30,8 +32,8 @@ public:
     bool isGriddable() const { return griddable_; }
     void setGriddable(bool v) { griddable_ = v; }
 
-    // { "name": "…", "displayName": "…", "url": "…", "title": "…",
-    //   "description": "…", "thumbnailUrl": "…", "griddable": "true|false" }
+    /// { "name": "…", "displayName": "…", "url": "…", "title": "…",
+    ///   "description": "…", "thumbnailUrl": "…", "griddable": "true|false" }
     void appendJSON(std::string& out, int depth) const override;
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -6,8 +8,8 @@
 
 namespace orvane {
 
-// An entry of a map-server directory: its URL and names.
-class EsriServiceInfo : public virtual Wrappable {
+/// An entry of a map-server directory: its URL and names.
+class ORVANE_EXPORT EsriServiceInfo : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10034;
     EsriServiceInfo(std::string url, std::string name, std::string displayName);
@@ -22,13 +24,13 @@ public:
     const std::string& getDisplayName() const { return displayName_; }
     void setDisplayName(std::string v) { displayName_ = std::move(v); }
 
-    // { "name": "…", "displayName": "…", "url": "…" }, values escaped.
+    /// { "name": "…", "displayName": "…", "url": "…" }, values escaped.
     std::string getJSON() const;
-    // Appends the JSON; depth bounds the nesting a tree may write.
+    /// Appends the JSON; depth bounds the nesting a tree may write.
     virtual void appendJSON(std::string& out, int depth) const;
 
 protected:
-    // "{ "name": "…", "displayName": "…", "url": "…"" without the closing brace.
+    /// "{ "name": "…", "displayName": "…", "url": "…"" without the closing brace.
     void appendCommonJSON(std::string& out) const;
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/geo/GeoEnrichmentDataCollection.h"
 #include "orvane/package/BaseUIModel.h"
 
@@ -8,9 +10,9 @@
 
 namespace orvane {
 
-// A variable category of the geoenrichment service and the data collections
-// that belong to it.
-class GeoEnrichmentCategory : public BaseUIModel {
+/// A variable category of the geoenrichment service and the data collections
+/// that belong to it.
+class ORVANE_EXPORT GeoEnrichmentCategory : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10035;
     using DataCollections = std::vector<std::shared_ptr<GeoEnrichmentDataCollection>>;
@@ -34,7 +36,7 @@ public:
         if (c) dataCollections_.push_back(c);
     }
 
-    // {"name":"…","label":"…","description":"…","dataCollections":[…]}
+    /// {"name":"…","label":"…","description":"…","dataCollections":[…]}
     void appendJSON(std::string& out) const;
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 
 #include <memory>
@@ -7,9 +9,9 @@
 
 namespace orvane {
 
-// A country of the geoenrichment service: its codes, its name, and the
-// variable categories and geography levels of its census hierarchy.
-class GeoEnrichmentCountry : public BaseUIModel {
+/// A country of the geoenrichment service: its codes, its name, and the
+/// variable categories and geography levels of its census hierarchy.
+class ORVANE_EXPORT GeoEnrichmentCountry : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10036;
     using StringList = std::shared_ptr<std::vector<std::string>>;
@@ -27,7 +29,7 @@ public:
     void setId3(std::string v) { id3_ = std::move(v); }
     const std::string& getName() const { return name_; }
     void setName(std::string v) { name_ = std::move(v); }
-    // Never null.
+    /// Never null.
     const StringList& getCategories() const { return categories_; }
     void setCategories(StringList v);
     const StringList& getLevels() const { return levels_; }

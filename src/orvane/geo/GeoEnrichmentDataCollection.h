@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/geo/GeoEnrichmentFieldCategory.h"
 #include "orvane/package/BaseUIModel.h"
 
@@ -8,9 +10,9 @@
 
 namespace orvane {
 
-// A data collection of the geoenrichment service, its variables grouped by
-// field category.
-class GeoEnrichmentDataCollection : public BaseUIModel {
+/// A data collection of the geoenrichment service, its variables grouped by
+/// field category.
+class ORVANE_EXPORT GeoEnrichmentDataCollection : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10037;
     using SubCategories = std::vector<std::shared_ptr<GeoEnrichmentFieldCategory>>;
@@ -38,7 +40,7 @@ public:
         if (c) subCategories_.push_back(c);
     }
 
-    // {"name":"…","label":"…","shortDescription":"…","longDescription":"…","subCategories":[…]}
+    /// {"name":"…","label":"…","shortDescription":"…","longDescription":"…","subCategories":[…]}
     void appendJSON(std::string& out) const;
 
 private:

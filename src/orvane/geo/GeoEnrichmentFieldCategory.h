@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/geo/GeoEnrichmentVariable.h"
 #include "orvane/package/BaseUIModel.h"
 
@@ -8,8 +10,8 @@
 
 namespace orvane {
 
-// The variables of a data collection that share one field category.
-class GeoEnrichmentFieldCategory : public BaseUIModel {
+/// The variables of a data collection that share one field category.
+class ORVANE_EXPORT GeoEnrichmentFieldCategory : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10038;
     using Variables = std::vector<std::shared_ptr<GeoEnrichmentVariable>>;
@@ -28,7 +30,7 @@ public:
         if (v) variables_.push_back(v);
     }
 
-    // {"name":"…","variables":[…]}
+    /// {"name":"…","variables":[…]}
     void appendJSON(std::string& out) const;
 
 private:

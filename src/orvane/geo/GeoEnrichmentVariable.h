@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 
 #include <memory>
@@ -6,8 +8,8 @@
 
 namespace orvane {
 
-// One variable of a geoenrichment data collection.
-class GeoEnrichmentVariable : public BaseUIModel {
+/// One variable of a geoenrichment data collection.
+class ORVANE_EXPORT GeoEnrichmentVariable : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10039;
     GeoEnrichmentVariable();
@@ -23,13 +25,13 @@ public:
     void setLabel(std::string v) { label_ = std::move(v); }
     const std::string& getDescription() const { return description_; }
     void setDescription(std::string v) { description_ = std::move(v); }
-    // "decimal", "integer", "date" or "string".
+    /// "decimal", "integer", "date" or "string".
     const std::string& getType() const { return type_; }
     void setType(std::string v) { type_ = std::move(v); }
     int getPopularity() const { return popularity_; }
     void setPopularity(int v) { popularity_ = v; }
 
-    // {"name":"…","label":"…","description":"…","type":"…","popularity":n}
+    /// {"name":"…","label":"…","description":"…","type":"…","popularity":n}
     void appendJSON(std::string& out) const;
 
 private:

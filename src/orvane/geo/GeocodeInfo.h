@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 
 #include <memory>
@@ -6,9 +8,9 @@
 
 namespace orvane {
 
-// One geocoding result: a point, the address the service matched, the object
-// id of the request record it answers, and the match score.
-class GeocodeInfo : public BaseUIModel {
+/// One geocoding result: a point, the address the service matched, the object
+/// id of the request record it answers, and the match score.
+class ORVANE_EXPORT GeocodeInfo : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10040;
     GeocodeInfo();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/image/ImageView.h"
 
 #include "orvane/host/core/CLog.h"

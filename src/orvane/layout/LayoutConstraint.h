@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/package/FlexibilityType.h"
@@ -13,7 +15,7 @@ namespace orvane {
 
 class LayoutProxy;
 
-class LayoutConstraint : public BaseUIModel {
+class ORVANE_EXPORT LayoutConstraint : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10046;
     LayoutConstraint();

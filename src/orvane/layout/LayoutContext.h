@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/properties/Property.h"
 
@@ -7,7 +9,7 @@
 
 namespace orvane {
 
-class LayoutContext : public BaseUIModel {
+class ORVANE_EXPORT LayoutContext : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10047;
     LayoutContext();

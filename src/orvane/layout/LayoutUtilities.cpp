@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/layout/LayoutUtilities.h"
 
 #include "orvane/host/core/CLog.h"

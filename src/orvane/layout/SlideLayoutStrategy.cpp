@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/layout/SlideLayoutStrategy.h"
 
 #include "orvane/layout/LayoutConstraint.h"

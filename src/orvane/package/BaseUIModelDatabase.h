@@ -1,14 +1,16 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/ModelDatabase.h"
 
 #include <memory>
 
 namespace orvane {
 
-// The library's model database (package id 2): definition records of every
-// model, model creation by wrapper type id, enumeration reading and writing,
-// child-model placement and the parser factory of each document version.
-class BaseUIModelDatabase : public ModelDatabase {
+/// The library's model database (package id 2): definition records of every
+/// model, model creation by wrapper type id, enumeration reading and writing,
+/// child-model placement and the parser factory of each document version.
+class ORVANE_EXPORT BaseUIModelDatabase : public ModelDatabase {
 public:
     static constexpr int PACKAGE_ID = 2;
     static constexpr int FIRST_TYPE_ID = 10004;
@@ -16,10 +18,10 @@ public:
 
     static BaseUIModelDatabase* instance();
 
-    // The definition record of a type id (the empty record when there is none).
+    /// The definition record of a type id (the empty record when there is none).
     static const ModelDefinition& modelDefinition(int typeId);
-    // The index-th property definition record of a model. A missing record is
-    // a programming error in a model class; it yields a shared empty record.
+    /// The index-th property definition record of a model. A missing record is
+    /// a programming error in a model class; it yields a shared empty record.
     static const PropertyDefinition& propertyDefinition(int typeId, int version, int index);
 
     const ModelDefinition& getModelDefinition(int typeId, int version) const override;

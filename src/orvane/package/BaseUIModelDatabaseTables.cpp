@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Definition records of every model of the library (generated once from the model table; edit by hand).
 #include "orvane/package/BaseUIModelDatabase.h"
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/EnumPairLookup.h"
 
 #include <memory>
@@ -10,10 +12,10 @@
 
 namespace orvane {
 
-// The data of one enumeration: (name, value) pairs sorted by name, the names
-// by value, and optionally separate document forms by value (otherwise the
-// lower-cased names).
-class EnumerationTable {
+/// The data of one enumeration: (name, value) pairs sorted by name, the names
+/// by value, and optionally separate document forms by value (otherwise the
+/// lower-cased names).
+class ORVANE_EXPORT EnumerationTable {
 public:
     constexpr EnumerationTable(std::span<const EnumPair> byName, std::span<const std::string_view> names,
                                std::span<const std::string_view> xmlNames = {})
@@ -38,8 +40,8 @@ private:
     mutable std::vector<std::shared_ptr<const std::string>> strings_;
 };
 
-// The four conversions every enumeration class offers, over its table.
-// Derived declares `enum type` and `static const EnumerationTable& table()`.
+/// The four conversions every enumeration class offers, over its table.
+/// Derived declares `enum type` and `static const EnumerationTable& table()`.
 template <class Derived>
 class Enumeration {
 public:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortablePackage.h"
 
 #include <memory>
@@ -7,25 +9,25 @@
 
 namespace orvane {
 
-// The library's package: its start-up registers the model database (package
-// id 2), the display-list package dependency, the package itself and the
-// "toggleOnTap" feature switch, once per process.
-class OrvaneUIPackage : public PortablePackage {
+/// The library's package: its start-up registers the model database (package
+/// id 2), the display-list package dependency, the package itself and the
+/// "toggleOnTap" feature switch, once per process.
+class ORVANE_EXPORT OrvaneUIPackage : public PortablePackage {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10010;
     static constexpr int PACKAGE_ID = 2;
 
     OrvaneUIPackage() : PortablePackage("OrvaneUI") {}
 
-    // The shared package; every call runs initialize() (its once-only tasks
-    // run on the first call only).
+    /// The shared package; every call runs initialize() (its once-only tasks
+    /// run on the first call only).
     static std::shared_ptr<OrvaneUIPackage> instance();
     static int initializeOnceTasks(const std::shared_ptr<OrvaneUIPackage>& package);
-    // The feature name "toggleOnTap".
+    /// The feature name "toggleOnTap".
     static std::shared_ptr<const std::string> TOGGLE_ON_TAP();
-    // Packages the library depends on (the display-list package).
+    /// Packages the library depends on (the display-list package).
     static const std::vector<std::shared_ptr<PortablePackage>>& getDependencies();
-    // How often the once-only tasks ran (1 after start-up).
+    /// How often the once-only tasks ran (1 after start-up).
     static int onceTaskRuns();
 
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }

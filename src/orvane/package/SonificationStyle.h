@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/EnumerationTable.h"
 
 namespace orvane {
 
-// Enumeration SonificationStyle: names in upper case, document form in lower case.
-class SonificationStyle : public Enumeration<SonificationStyle> {
+/// Enumeration SonificationStyle: names in upper case, document form in lower case.
+class ORVANE_EXPORT SonificationStyle : public Enumeration<SonificationStyle> {
 public:
     enum type : int { PIANO = 0 };
     static constexpr int COUNT = 1;

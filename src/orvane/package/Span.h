@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/properties/MonitoredVector.h"
 #include "orvane/properties/Property.h"
@@ -8,7 +10,7 @@
 
 namespace orvane {
 
-class Span : public BaseUIModel {
+class ORVANE_EXPORT Span : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10085;
     Span();

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/prompts/PromptModel.h"
 #include "orvane/host/data/DataValue.h"
 #include "orvane/host/style/StyleChain.h"
@@ -10,7 +12,7 @@
 
 namespace orvane {
 
-class PromptButtonBarModel : public PromptModel {
+class ORVANE_EXPORT PromptButtonBarModel : public PromptModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10058;
     PromptButtonBarModel();
@@ -18,10 +20,10 @@ public:
     static std::shared_ptr<PromptButtonBarModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Presses a button (-1 releases every button). False for an index
-    // outside the buttons.
+    /// Presses a button (-1 releases every button). False for an index
+    /// outside the buttons.
     bool pressButton(int index);
-    // The value of the pressed button, or null.
+    /// The value of the pressed button, or null.
     std::shared_ptr<DataValue> getSelectedValue() const;
 
     Property<unsigned int> numberOfItems;

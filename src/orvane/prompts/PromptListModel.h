@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/prompts/PromptModel.h"
 #include "orvane/host/data/DataValue.h"
 #include "orvane/properties/MonitoredVector.h"
@@ -10,7 +12,7 @@
 
 namespace orvane {
 
-class PromptListModel : public PromptModel {
+class ORVANE_EXPORT PromptListModel : public PromptModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10059;
     PromptListModel();
@@ -18,15 +20,15 @@ public:
     static std::shared_ptr<PromptListModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Ticks or unticks one entry; a radio list keeps only the ticked one.
-    // False for an index outside the entries.
+    /// Ticks or unticks one entry; a radio list keeps only the ticked one.
+    /// False for an index outside the entries.
     bool setItemSelected(int index, bool selected);
-    // Ticks exactly the entries whose value is among the given ones.
+    /// Ticks exactly the entries whose value is among the given ones.
     void selectValues(const std::vector<std::shared_ptr<DataValue>>& picked);
     std::vector<int> getSelectedIndices() const;
-    // The values of the ticked entries, in entry order.
+    /// The values of the ticked entries, in entry order.
     std::vector<std::shared_ptr<DataValue>> getSelectedValues() const;
-    // Sets the entries (and their count); nothing ticked.
+    /// Sets the entries (and their count); nothing ticked.
     void setItems(const std::vector<std::shared_ptr<DataValue>>& items);
 
     Property<unsigned int> numberOfItems;

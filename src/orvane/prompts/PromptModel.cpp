@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/PromptModel.h"
 
 #include "orvane/package/BaseUIModelDatabase.h"

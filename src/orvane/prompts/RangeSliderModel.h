@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/prompts/SliderModel.h"
 #include "orvane/properties/Property.h"
 
@@ -7,7 +9,7 @@
 
 namespace orvane {
 
-class RangeSliderModel : public SliderModel {
+class ORVANE_EXPORT RangeSliderModel : public SliderModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10063;
     RangeSliderModel();
@@ -15,10 +17,10 @@ public:
     static std::shared_ptr<RangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Sets both thumbs, snapped, kept in range and in order, with their
-    // texts. False (nothing changed) when a value or the range is not usable.
+    /// Sets both thumbs, snapped, kept in range and in order, with their
+    /// texts. False (nothing changed) when a value or the range is not usable.
     bool setSelectedRange(double low, double high, const std::shared_ptr<const Formatter>& formatter);
-    // Moves one thumb; it stops at the other thumb rather than pass it.
+    /// Moves one thumb; it stops at the other thumb rather than pass it.
     bool moveThumb(bool upper, double value, const std::shared_ptr<const Formatter>& formatter);
 
     Property<double> selectedMinimumValue;

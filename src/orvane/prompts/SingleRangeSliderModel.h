@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/prompts/SliderModel.h"
 #include "orvane/properties/Property.h"
 
@@ -7,7 +9,7 @@
 
 namespace orvane {
 
-class SingleRangeSliderModel : public SliderModel {
+class ORVANE_EXPORT SingleRangeSliderModel : public SliderModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10078;
     SingleRangeSliderModel();
@@ -15,8 +17,8 @@ public:
     static std::shared_ptr<SingleRangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Moves the thumb to the value, snapped and kept in range, with its text.
-    // False (nothing changed) when the value or the range is not usable.
+    /// Moves the thumb to the value, snapped and kept in range, with its text.
+    /// False (nothing changed) when the value or the range is not usable.
     bool setSelectedValueSnapped(double value, const std::shared_ptr<const Formatter>& formatter);
 
     Property<double> selectedValue;

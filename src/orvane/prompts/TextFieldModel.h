@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/prompts/PromptModel.h"
 #include "orvane/host/data/DataValue.h"
 #include "orvane/properties/Property.h"
@@ -9,7 +11,7 @@
 
 namespace orvane {
 
-class TextFieldModel : public PromptModel {
+class ORVANE_EXPORT TextFieldModel : public PromptModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10087;
     TextFieldModel();
@@ -17,11 +19,11 @@ public:
     static std::shared_ptr<TextFieldModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
-    // Longest text kept, in characters.
+    /// Longest text kept, in characters.
     static constexpr size_t MAX_CHARACTERS = 4096;
-    // Sets the text typed into the field: invalid UTF-8 sequences become
-    // U+FFFD, and text beyond MAX_CHARACTERS is cut (logged). Answers the
-    // text kept.
+    /// Sets the text typed into the field: invalid UTF-8 sequences become
+    /// U+FFFD, and text beyond MAX_CHARACTERS is cut (logged). Answers the
+    /// text kept.
     std::string setText(std::string_view text);
 
     Property<std::shared_ptr<DataValue>> currentValue;

@@ -1,21 +1,23 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace orvane {
 
-// Small helpers over shared vectors used throughout the library.
-class ContainerUtilities {
+/// Small helpers over shared vectors used throughout the library.
+class ORVANE_EXPORT ContainerUtilities {
 public:
-    // Appends a non-null item to `out`, creating `out` on first use.
+    /// Appends a non-null item to `out`, creating `out` on first use.
     template <class T>
     static void collect(std::shared_ptr<std::vector<T>>& out, const T& item) {
         if (!item) return;
         if (!out) out = std::make_shared<std::vector<T>>();
         out->push_back(item);
     }
-    // Appends all of a non-empty vector; an empty `out` becomes a copy.
+    /// Appends all of a non-empty vector; an empty `out` becomes a copy.
     template <class T>
     static void collect_all(std::shared_ptr<std::vector<T>>& out, const std::shared_ptr<std::vector<T>>& items) {
         if (!items || items->empty()) return;

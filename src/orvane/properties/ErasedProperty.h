@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/AbstractProperty.h"
 
 namespace orvane {
 
-// A property whose value is stored in an erased type E: bool, int, unsigned,
-// float, double, std::shared_ptr<void> or std::weak_ptr<void>.
+/// A property whose value is stored in an erased type E: bool, int, unsigned,
+/// float, double, std::shared_ptr<void> or std::weak_ptr<void>.
 template <class E>
 class ErasedProperty : public AbstractProperty {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/PortableEvent.h"
@@ -7,8 +8,8 @@
 
 namespace orvane {
 
-// A listener that calls a member function of a weakly held target. When the
-// target has gone the callback does nothing and reports itself expired.
+/// A listener that calls a member function of a weakly held target. When the
+/// target has gone the callback does nothing and reports itself expired.
 template <class T>
 class EventCallback : public AbstractEventCallback {
 public:

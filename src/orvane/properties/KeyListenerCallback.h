@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/input/Focusable.h"
 #include "orvane/properties/EventCallback.h"
@@ -6,8 +7,8 @@
 
 namespace orvane {
 
-// A key listener: calls its handler only while the focus target exists and has
-// keyboard focus.
+/// A key listener: calls its handler only while the focus target exists and has
+/// keyboard focus.
 template <class T>
 class KeyListenerCallback : public EventCallback<T> {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/PropertyOwner.h"
 #include "orvane/properties/AbstractMonitoredVector.h"
@@ -18,9 +19,9 @@ struct SharedElement<std::shared_ptr<X>> : std::true_type {
 };
 } // namespace detail
 
-// A std::vector<T> that announces every addition and deletion with one
-// VectorChangeEvent per call. When T is a shared pointer to a model, each
-// element forwards its change events to the vector (and so up the model tree).
+/// A std::vector<T> that announces every addition and deletion with one
+/// VectorChangeEvent per call. When T is a shared pointer to a model, each
+/// element forwards its change events to the vector (and so up the model tree).
 template <class T>
 class MonitoredVector : public AbstractMonitoredVector {
 public:

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/properties/TypedPropertyValidator.h"
 
 namespace orvane {
 
-// Accepts values within [minimum, maximum] (each bound inclusive or not), and
-// optionally one special value outside the range.
+/// Accepts values within [minimum, maximum] (each bound inclusive or not), and
+/// optionally one special value outside the range.
 template <class T>
 class NumericRangeValidator : public TypedPropertyValidator<T> {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/PropertyOwner.h"
 #include "orvane/properties/ErasedProperty.h"
@@ -49,9 +50,9 @@ struct ErasedOf<std::weak_ptr<X>> {
     using type = std::weak_ptr<void>;
 };
 
-// Value type carried by change events: the declared type for primitives, int
-// for enumerations, the object pointer for non-model objects and vectors, and a
-// property-owner pointer for models.
+/// Value type carried by change events: the declared type for primitives, int
+/// for enumerations, the object pointer for non-model objects and vectors, and a
+/// property-owner pointer for models.
 template <class T, bool Model, class = void>
 struct EventValueOf {
     using type = T;
@@ -71,14 +72,14 @@ struct EventValueOf<std::weak_ptr<X>, true> {
 
 } // namespace detail
 
-// A typed, validated, observable field of a model or view.
-//   T      declared value type
-//   Model  true when T is a model, a vector of models or a weak model reference
-//   E      erased storage type (derived from T)
-//   A      argument type of set
-// A set that changes nothing performs no allocation and dispatches nothing;
-// events are built only when some listener, here or up the model tree, would
-// receive them.
+/// A typed, validated, observable field of a model or view.
+///   T      declared value type
+///   Model  true when T is a model, a vector of models or a weak model reference
+///   E      erased storage type (derived from T)
+///   A      argument type of set
+/// A set that changes nothing performs no allocation and dispatches nothing;
+/// events are built only when some listener, here or up the model tree, would
+/// receive them.
 template <class T, bool Model = false, class E = typename detail::ErasedOf<T>::type, class A = const T&>
 class Property : public ErasedProperty<E> {
     using Base = ErasedProperty<E>;

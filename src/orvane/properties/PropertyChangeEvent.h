@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/PortableEvent.h"
 
@@ -5,8 +6,8 @@
 
 namespace orvane {
 
-// A property's change (or rejected change): old and new value, in the
-// property's event value type.
+/// A property's change (or rejected change): old and new value, in the
+/// property's event value type.
 template <class V>
 class PropertyChangeEvent : public PortableEvent {
 public:

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/core/PropertyValidator.h"
 
 namespace orvane {
 
-// A validator for values of type T.
+/// A validator for values of type T.
 template <class T>
 class TypedPropertyValidator : public PropertyValidator {
 public:

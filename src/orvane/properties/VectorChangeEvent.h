@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/properties/ErasedVectorChangeEvent.h"
 
@@ -6,7 +7,7 @@
 
 namespace orvane {
 
-// Items added to and deleted from a MonitoredVector<T> in one mutation.
+/// Items added to and deleted from a MonitoredVector<T> in one mutation.
 template <class T>
 class VectorChangeEvent : public ErasedVectorChangeEvent {
 public:

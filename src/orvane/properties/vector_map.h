@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include <algorithm>
 #include <functional>
@@ -9,8 +10,8 @@ namespace orvane {
 template <class K>
 using comparator = std::less<K>;
 
-// A map kept in a vector, sorted lazily on the first lookup after an insertion.
-// Later insertions of an existing key win over earlier ones.
+/// A map kept in a vector, sorted lazily on the first lookup after an insertion.
+/// Later insertions of an existing key win over earlier ones.
 template <class K, class V, class Compare = comparator<K>>
 class vector_map {
 public:

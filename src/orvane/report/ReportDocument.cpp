@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The report pre-pass: one SAX walk over a report file finds the <content>
 // elements, the layout proxy each sits in (by its position in the
 // proxy tree) and what they show, and blanks them out of the text, so that

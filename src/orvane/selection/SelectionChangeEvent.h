@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 
 #include <memory>
@@ -6,9 +8,9 @@
 
 namespace orvane {
 
-// Announces that the selection of one data set changed; carries that data
-// set's name (null for a data set without a name).
-class SelectionChangeEvent : public PortableEvent {
+/// Announces that the selection of one data set changed; carries that data
+/// set's name (null for a data set without a name).
+class ORVANE_EXPORT SelectionChangeEvent : public PortableEvent {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10070;
 

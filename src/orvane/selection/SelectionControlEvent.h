@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 
 #include <memory>
@@ -8,10 +10,10 @@ namespace orvane {
 class SelectionControlItem;
 class SelectionControlTerm;
 
-// A change of a SelectionControl (SELECTION_CONTROL_CHANGE), or the request or
-// notice that an item or a term goes away (REMOVE_ITEM, REMOVE_TERM), with the
-// item and term concerned (either may be null).
-class SelectionControlEvent : public PortableEvent {
+/// A change of a SelectionControl (SELECTION_CONTROL_CHANGE), or the request or
+/// notice that an item or a term goes away (REMOVE_ITEM, REMOVE_TERM), with the
+/// item and term concerned (either may be null).
+class ORVANE_EXPORT SelectionControlEvent : public PortableEvent {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10072;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/selection/SelectionControlItem.h"
 
 #include "orvane/host/data/ExpressionUtil.h"

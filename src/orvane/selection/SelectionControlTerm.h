@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/data/Expression.h"
 #include "orvane/properties/Property.h"
@@ -8,7 +10,7 @@
 
 namespace orvane {
 
-class SelectionControlTerm : public BaseUIModel {
+class ORVANE_EXPORT SelectionControlTerm : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10074;
     SelectionControlTerm();

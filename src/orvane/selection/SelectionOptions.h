@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/host/data/Hierarchy.h"
 #include "orvane/properties/MonitoredVector.h"
@@ -9,7 +11,7 @@
 
 namespace orvane {
 
-class SelectionOptions : public BaseUIModel {
+class ORVANE_EXPORT SelectionOptions : public BaseUIModel {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10076;
     SelectionOptions();

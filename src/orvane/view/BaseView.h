@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/displaylist/TqGroup.h"
 #include "orvane/host/core/EventDispatcher.h"
@@ -31,18 +33,18 @@ class SelectionController;
 class Style;
 class Transition;
 
-// The root of every view: a rectangle in its superview's coordinates (origin
-// lower left, y up) with ordered subviews. The root of a tree owns the
-// display-list renderer; every view draws into its editor. The host calls
-// render() on the root once per frame: timers run, transitions advance, what
-// needs layout is laid out, display lists are re-recorded where needed, and
-// the renderer draws.
-//
-// Re-recording is incremental: the group recorded for a subview is kept, and
-// when neither the subview nor anything below it asked for an update and its
-// frame is unchanged, the kept group is put back instead of drawing again, so
-// one changed view costs its own drawing, not its siblings'.
-class BaseView : public virtual EventDispatcher, public virtual Wrappable, public Focusable {
+/// The root of every view: a rectangle in its superview's coordinates (origin
+/// lower left, y up) with ordered subviews. The root of a tree owns the
+/// display-list renderer; every view draws into its editor. The host calls
+/// render() on the root once per frame: timers run, transitions advance, what
+/// needs layout is laid out, display lists are re-recorded where needed, and
+/// the renderer draws.
+///
+/// Re-recording is incremental: the group recorded for a subview is kept, and
+/// when neither the subview nor anything below it asked for an update and its
+/// frame is unchanged, the kept group is put back instead of drawing again, so
+/// one changed view costs its own drawing, not its siblings'.
+class ORVANE_EXPORT BaseView : public virtual EventDispatcher, public virtual Wrappable, public Focusable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10005;
     static constexpr int FRAME_INVALID = 20010;
@@ -63,13 +65,13 @@ public:
     void didGainKeyboardFocus() override;
     void willLoseKeyboardFocus() override;
 
-    // Frame and coordinates
+    /// Frame and coordinates
     virtual Rect getFrame() const;
     virtual void setFrame(const Rect& frame);
     virtual Point getOriginInRootViewCoordinates() const;
     virtual Size getPreferredSize(const Size& constraint);
 
-    // Subviews
+    /// Subviews
     virtual std::shared_ptr<ViewList> getSubviews() const { return subviews_; }
     virtual std::shared_ptr<ViewList> getSubviewsAtPoint(const Point& point);
     virtual void addSubview(const std::shared_ptr<BaseView>& view);
@@ -77,7 +79,7 @@ public:
     virtual void removeAllSubviews();
     std::shared_ptr<BaseView> getSuperview() const { return superview_.lock(); }
 
-    // Renderer and editor
+    /// Renderer and editor
     virtual std::shared_ptr<displaylist::DisplayListRenderer> getDisplayListRenderer() const;
     virtual void setDisplayListRenderer(const std::shared_ptr<displaylist::DisplayListRenderer>& renderer);
     virtual std::shared_ptr<displaylist::DisplayListEditor> getDisplayListEditor() const;
@@ -94,12 +96,12 @@ public:
 
     virtual void updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor);
     virtual void layout();
-    // Once per frame on the root; the time it took, or 0 when nothing was drawn.
+    /// Once per frame on the root; the time it took, or 0 when nothing was drawn.
     virtual double render();
 
     virtual std::shared_ptr<SelectionController> createSelectionController() { return nullptr; }
 
-    // Picking
+    /// Picking
     virtual std::vector<displaylist::TqSelectionInfoStruct> getPickedNodeIdsInPolygon(const std::vector<Point>& points,
                                                                                       bool frontMostOnly = false);
     virtual std::shared_ptr<std::vector<std::shared_ptr<PickResult>>> getPickResultsInPolygon(
@@ -112,7 +114,7 @@ public:
 
     virtual bool isWaitingForExternalAssets() const { return false; }
 
-    // Gestures
+    /// Gestures
     virtual void addGestureHandler(const std::shared_ptr<GestureHandler>& handler);
     virtual std::shared_ptr<std::vector<std::shared_ptr<GestureHandler>>> getGestureHandlers() const {
         return gestureHandlers_;
@@ -132,12 +134,12 @@ public:
     virtual std::shared_ptr<std::vector<std::shared_ptr<PickResult>>> getPickResultsInApertureImpl(const Rect& aperture,
                                                                                                    bool flag);
 
-    // Tag
+    /// Tag
     std::shared_ptr<const std::string> getTag() const { return tag_; }
     void setTag(const std::string& tag) { tag_ = std::make_shared<const std::string>(tag); }
     void setTag(std::shared_ptr<const std::string> tag) { tag_ = std::move(tag); }
 
-    // Invalidation
+    /// Invalidation
     void setNeedsLayout(bool needs);
     bool getNeedsLayout() const { return needsLayout_; }
     bool needsLayout() const;
@@ -152,10 +154,10 @@ public:
     bool getFrameSizeChanged() const { return frameSizeChanged_; }
     bool isTransitioning(bool requireEffects) const;
 
-    // Visual effects
+    /// Visual effects
     static bool getVisualEffectsEnabled();
     static void setVisualEffectsEnabled(bool enabled);
-    // This process's flag and the platform's accessibility setting together.
+    /// This process's flag and the platform's accessibility setting together.
     static bool visualEffectsEnabled();
     void setShouldShowVisualEffects(bool b);
     bool shouldShowVisualEffects() const { return shouldShowVisualEffects_; }
@@ -181,15 +183,15 @@ public:
     void printGeometryToStream(std::ostream& out, int indent) const;
 
 protected:
-    // The accessibility controller made on first request (none by default).
+    /// The accessibility controller made on first request (none by default).
     virtual std::shared_ptr<AccessibilityController> createAccessibilityController() { return nullptr; }
     bool isRoot() const { return superview_.expired(); }
-    // True when this view or anything below it asked for a display-list update.
+    /// True when this view or anything below it asked for a display-list update.
     bool subtreeNeedsUpdateDisplayList() const { return needsUpdateDisplayList_ || descendantNeedsUpdate_; }
-    // Starts a display-list update: on the root (with should clear display list
-    // before update set) clears the renderer and the editor's nodes, once per
-    // update. Views that draw their own content call it before recording, so
-    // the base's own clearing in updateDisplayList does not wipe that content.
+    /// Starts a display-list update: on the root (with should clear display list
+    /// before update set) clears the renderer and the editor's nodes, once per
+    /// update. Views that draw their own content call it before recording, so
+    /// the base's own clearing in updateDisplayList does not wipe that content.
     void beginDisplayListUpdate(const std::shared_ptr<displaylist::DisplayListEditor>& editor);
 
 private:
@@ -208,9 +210,9 @@ private:
     bool accessibilityModeEnabled_ = false;
     bool gestureHandlersEnabled_ = true;
     bool frameSizeChanged_ = true;
-    // What the last layout() consumed: whether a size changed in this subtree.
+    /// What the last layout() consumed: whether a size changed in this subtree.
     bool frameSizeChangedInLastLayout_ = false;
-    // The root's list was cleared for the update in progress.
+    /// The root's list was cleared for the update in progress.
     bool displayListClearedForUpdate_ = false;
     std::shared_ptr<std::vector<std::shared_ptr<GestureHandler>>> gestureHandlers_;
     std::weak_ptr<GestureHandler> activeGestureHandler_;
@@ -236,7 +238,7 @@ private:
     bool shouldShowVisualEffects_ = true;
     bool multiSelectEnabled_ = true;
 
-    // Incremental re-recording and invalidation below this view.
+    /// Incremental re-recording and invalidation below this view.
     bool descendantNeedsUpdate_ = false;
     bool descendantNeedsLayout_ = false;
     displaylist::TqRef<displaylist::TqGroup> recordedGroup_;
@@ -244,9 +246,9 @@ private:
     std::shared_ptr<std::vector<Point>> lastPanTouchPoints_;
 };
 
-// Reads the focus-rectangle settings of style element 115 (colour 38,
-// thickness 39, line style 40, attribute 41) into the editor.
-void setFocusRectAttributes(const std::shared_ptr<displaylist::DisplayListEditor>& editor,
+/// Reads the focus-rectangle settings of style element 115 (colour 38,
+/// thickness 39, line style 40, attribute 41) into the editor.
+ORVANE_EXPORT void setFocusRectAttributes(const std::shared_ptr<displaylist::DisplayListEditor>& editor,
                             const std::shared_ptr<Style>& style);
 
 } // namespace orvane

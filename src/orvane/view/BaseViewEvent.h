@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 
 #include <memory>
@@ -9,8 +11,8 @@ class DisplayListRenderer;
 
 namespace orvane {
 
-// A view event that carries the display-list renderer involved.
-class BaseViewEvent : public PortableEvent {
+/// A view event that carries the display-list renderer involved.
+class ORVANE_EXPORT BaseViewEvent : public PortableEvent {
 public:
     BaseViewEvent(int type, std::shared_ptr<displaylist::DisplayListRenderer> renderer)
         : PortableEvent(type), renderer_(std::move(renderer)) {}

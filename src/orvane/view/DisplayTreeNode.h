@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/data/DataTreeNode.h"
 #include "orvane/package/NodeType.h"
 
@@ -7,9 +9,9 @@
 
 namespace orvane {
 
-// One header node of a crosstab display tree: its kind, the data-tree node it
-// shows, which header buttons it has, their tooltips, and its span.
-class DisplayTreeNode : public DataTreeNode {
+/// One header node of a crosstab display tree: its kind, the data-tree node it
+/// shows, which header buttons it has, their tooltips, and its span.
+class ORVANE_EXPORT DisplayTreeNode : public DataTreeNode {
 public:
     DisplayTreeNode(const std::string& label, std::shared_ptr<DataValue> value) : DataTreeNode(label, std::move(value)) {}
     static std::shared_ptr<DisplayTreeNode> create(const std::string& label, std::shared_ptr<DataValue> value = nullptr) {

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/host/core/Wrappable.h"
@@ -14,9 +16,9 @@ namespace orvane {
 
 class BaseView;
 
-// Takes gestures in a region of its view. The root view picks one handler per
-// gesture by hit testing (handlerHitTest) and keeps it until the gesture ends.
-class GestureHandler : public virtual Wrappable {
+/// Takes gestures in a region of its view. The root view picks one handler per
+/// gesture by hit testing (handlerHitTest) and keeps it until the gesture ends.
+class ORVANE_EXPORT GestureHandler : public virtual Wrappable {
 public:
     using HandlerList = std::vector<std::shared_ptr<GestureHandler>>;
 
@@ -27,21 +29,21 @@ public:
     virtual std::shared_ptr<BaseView> getView() const { return view_.lock(); }
     virtual void setView(const std::shared_ptr<BaseView>& view) { view_ = view; }
 
-    // Bits of GestureRecognizerType this handler needs.
+    /// Bits of GestureRecognizerType this handler needs.
     virtual int getRequiredGestureRecognizerTypes() const { return 0; }
     virtual int getAccessibilityGestureRecognizerTypes() const { return 0; }
 
-    // Called after every gesture routed to this handler.
+    /// Called after every gesture routed to this handler.
     virtual void handlePick(const std::shared_ptr<displaylist::DisplayListRenderer>&) {}
     virtual Rect getPickAperture() const { return {}; }
     virtual std::shared_ptr<std::vector<Point>> getCurrentPickGeometry() const { return nullptr; }
 
     virtual bool handlesType(int type) const { return (getRequiredGestureRecognizerTypes() & type) != 0; }
-    // The type is handled and the frame moved by `offset` holds every touch point.
+    /// The type is handled and the frame moved by `offset` holds every touch point.
     virtual bool handlesGesture(const Point& offset, const Gesture& gesture) const;
     virtual bool handlesTypeAtPoint(const Point& offset, int type, const Point& point) const;
 
-    // Each returns whether the gesture was consumed.
+    /// Each returns whether the gesture was consumed.
     virtual bool handlePinch(const Pinch&) { return false; }
     virtual bool handlePan(const Pan&) { return false; }
     virtual bool handleTap(const Tap&) { return false; }
@@ -50,8 +52,8 @@ public:
     virtual bool handlePrerecognizedTouches(const std::vector<Point>&) { return false; }
     virtual bool handlePointerHover(const PointerHover&) { return false; }
 
-    // Handlers under the gesture, best first: deeper views before their
-    // ancestors, earlier siblings before later ones.
+    /// Handlers under the gesture, best first: deeper views before their
+    /// ancestors, earlier siblings before later ones.
     static HandlerList handlerHitTest(const std::shared_ptr<BaseView>& view, const Point& offset, const Gesture& gesture);
     static int getRequiredGestureRecognizerTypes(const std::shared_ptr<BaseView>& view);
     static int getAccessibilityGestureRecognizerTypes(const std::shared_ptr<BaseView>& view);

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/host/input/GestureRecognizerType.h"
 #include "orvane/host/core/PortableEvent.h"
@@ -11,8 +13,8 @@ namespace orvane {
 
 class GestureHandler;
 
-// The outcome of routing one gesture: which handler took it and how.
-class GestureHandlerEvent : public PortableEvent {
+/// The outcome of routing one gesture: which handler took it and how.
+class ORVANE_EXPORT GestureHandlerEvent : public PortableEvent {
 public:
     static constexpr int SUCCESS = 20039;
     static constexpr int FAILURE = 20040;

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 
 #include <cmath>
@@ -9,10 +11,10 @@ namespace orvane {
 
 class LayoutProxy;
 
-// A layout's question for several children at once: the size each wants
-// along one axis given its size along the other. Answers are written per
-// child with setResult(index, size) and read right after the dispatch.
-class GroupPreferredSizeRequestEvent : public PortableEvent {
+/// A layout's question for several children at once: the size each wants
+/// along one axis given its size along the other. Answers are written per
+/// child with setResult(index, size) and read right after the dispatch.
+class ORVANE_EXPORT GroupPreferredSizeRequestEvent : public PortableEvent {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10045;
     static constexpr int GROUP_WIDTH_REQUEST = 20043;
@@ -35,7 +37,7 @@ public:
     std::shared_ptr<std::vector<float>> getConstrainedSizes() const { return sizes_; }
     std::shared_ptr<std::vector<std::shared_ptr<LayoutProxy>>> getLayoutProxies() const { return proxies_; }
 
-    // Answer for the index-th proxy; ignored out of range or when not finite.
+    /// Answer for the index-th proxy; ignored out of range or when not finite.
     void setResult(size_t index, float size) {
         if (index < results_.size() && std::isfinite(size) && size >= 0.0f) {
             results_[index] = size;

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/displaylist/TqText.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/view/BaseView.h"
@@ -12,9 +14,9 @@ class TqText;
 
 namespace orvane {
 
-// A single-style text: measured with FontTool, drawn as one text node
-// anchored by the horizontal (style attribute 49) and vertical alignment.
-class LabelView : public BaseView {
+/// A single-style text: measured with FontTool, drawn as one text node
+/// anchored by the horizontal (style attribute 49) and vertical alignment.
+class ORVANE_EXPORT LabelView : public BaseView {
 public:
     static constexpr int VERTICAL_TOP = 0;
     static constexpr int VERTICAL_MIDDLE = 1;
@@ -41,9 +43,9 @@ public:
     bool isMetricsBoxEnabled() const { return metricsBoxEnabled_; }
     void setIsMetricsBoxEnabled(bool b);
 
-    // The anchor point and code (0-8) for a frame size and the two alignments.
+    /// The anchor point and code (0-8) for a frame size and the two alignments.
     static int anchorFor(int horizontal, int vertical, float w, float h, Point& anchor);
-    // The text node drawn last (kept across frames while unchanged).
+    /// The text node drawn last (kept across frames while unchanged).
     displaylist::TqText* getTextNode() const { return textNode_.get(); }
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/host/core/Wrappable.h"
 #include "orvane/view/PickResultDetails.h"
@@ -9,9 +11,9 @@
 
 namespace orvane {
 
-// What lies under the pointer: the bounds of the picked display-list node,
-// where a tooltip should point, and the labelled values.
-class PickResult : public virtual Wrappable {
+/// What lies under the pointer: the bounds of the picked display-list node,
+/// where a tooltip should point, and the labelled values.
+class ORVANE_EXPORT PickResult : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10051;
     using EntryList = std::vector<std::shared_ptr<PickResultEntry>>;
@@ -24,8 +26,8 @@ public:
     void setDisplayListNodeBounds(const Rect& r) { bounds_ = r; }
     Point getPreferredTargetLocation() const { return target_; }
     void setPreferredTargetLocation(const Point& p) { target_ = p; }
-    // y: the vertical middle of the bounds; x: the horizontal middle, or the
-    // right edge when `centerHorizontally` is false.
+    /// y: the vertical middle of the bounds; x: the horizontal middle, or the
+    /// right edge when `centerHorizontally` is false.
     void autoPreferredTargetLocation(bool centerHorizontally);
     unsigned int getColor() const { return color_; }
     void setColor(unsigned int c) { color_ = c; }

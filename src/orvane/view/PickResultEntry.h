@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/data/DataValue.h"
 #include "orvane/host/core/Wrappable.h"
 #include "orvane/view/PickResultEntryDisplayRuleIndicator.h"
@@ -8,8 +10,8 @@
 
 namespace orvane {
 
-// One labelled value under the pointer, shown in a tooltip or spoken.
-class PickResultEntry : public virtual Wrappable {
+/// One labelled value under the pointer, shown in a tooltip or spoken.
+class ORVANE_EXPORT PickResultEntry : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10053;
     static std::shared_ptr<PickResultEntry> create() { return std::make_shared<PickResultEntry>(); }

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -6,9 +8,9 @@
 
 namespace orvane {
 
-// How a display rule marks a picked value: an indicator kind, a swatch colour,
-// a sample text, an image id and an icon.
-class PickResultEntryDisplayRuleIndicator : public virtual Wrappable {
+/// How a display rule marks a picked value: an indicator kind, a swatch colour,
+/// a sample text, an image id and an icon.
+class ORVANE_EXPORT PickResultEntryDisplayRuleIndicator : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10054;
     static std::shared_ptr<PickResultEntryDisplayRuleIndicator> create() {
@@ -28,7 +30,7 @@ public:
     void setIcon(std::shared_ptr<const std::string> s) { icon_ = std::move(s); }
 
 private:
-    int indicator_ = 0;  // RuleDisplayIndicatorType
+    int indicator_ = 0;  ///< RuleDisplayIndicatorType
     unsigned int swatchColor_ = 0;
     std::shared_ptr<const std::string> sampleText_;
     std::shared_ptr<const std::string> imageId_;

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/host/core/Wrappable.h"
 
@@ -7,8 +9,8 @@
 
 namespace orvane {
 
-// A polygon as one object, for the host's language bindings.
-class PointVectorObject : public virtual Wrappable {
+/// A polygon as one object, for the host's language bindings.
+class ORVANE_EXPORT PointVectorObject : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10056;
     static std::shared_ptr<PointVectorObject> create(std::shared_ptr<std::vector<Point>> points = nullptr) {

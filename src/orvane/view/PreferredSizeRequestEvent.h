@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 
 #include <cmath>
@@ -7,12 +9,12 @@
 
 namespace orvane {
 
-// A layout's question to the content of a layout proxy: what size do you want
-// along one axis, given this size along the other? Dispatched synchronously on
-// the proxy; a listener (the host or the view behind the proxy) answers with
-// setResult, which the asking layout reads right after the dispatch. Without
-// an answer hasResult() stays false.
-class PreferredSizeRequestEvent : public PortableEvent {
+/// A layout's question to the content of a layout proxy: what size do you want
+/// along one axis, given this size along the other? Dispatched synchronously on
+/// the proxy; a listener (the host or the view behind the proxy) answers with
+/// setResult, which the asking layout reads right after the dispatch. Without
+/// an answer hasResult() stays false.
+class ORVANE_EXPORT PreferredSizeRequestEvent : public PortableEvent {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10057;
     static constexpr int PREFERRED_WIDTH_REQUEST = 20045;
@@ -30,7 +32,7 @@ public:
 
     float getConstrainedSize() const { return constrainedSize_; }
 
-    // The answer. Non-finite or negative answers are ignored.
+    /// The answer. Non-finite or negative answers are ignored.
     void setResult(float size) {
         if (std::isfinite(size) && size >= 0.0f) {
             result_ = size;

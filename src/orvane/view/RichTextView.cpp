@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/view/RichTextView.h"
 
 #include "orvane/displaylist/DisplayListEditor.h"

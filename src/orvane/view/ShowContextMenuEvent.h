@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/OrvaneExport.h"
 #include "orvane/host/core/PortableEvent.h"
 #include "orvane/view/PickResult.h"
 
@@ -6,8 +8,8 @@
 
 namespace orvane {
 
-// Asks the host to show a context menu for what was picked.
-class ShowContextMenuEvent : public PortableEvent {
+/// Asks the host to show a context menu for what was picked.
+class ORVANE_EXPORT ShowContextMenuEvent : public PortableEvent {
 public:
     static constexpr int WRAPPER_TYPE_ID = 10077;
     static constexpr int SHOW_CONTEXT_MENU = 20055;

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Writes calendar_vectors.txt: dates of day numbers and period boundaries of
 interval units, computed with Python's datetime by brute force (walking day by
 day and testing each day against the definition of a boundary), independently

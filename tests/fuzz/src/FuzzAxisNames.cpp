@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: interval names, date-format names and the axis engine
 // with arbitrary doubles. The input is an interval name on its first line, a
 // format name on its second, and the bytes of doubles and counts after them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: CSV data files and their columns files. The input is a
 // data file, or a columns file and a data file separated by a line holding
 // only "%%". Whatever is read keeps its shape: every column as long as the

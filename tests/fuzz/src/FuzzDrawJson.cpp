@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: the display-list JSON of `orvane draw`, read and drawn to
 // SVG in process.
 #include "FuzzToolDocuments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: expressions and where-clauses. Text that parses is
 // written and parsed again to an equal expression with the same text; over a
 // small data set, the rows the where-clause selects are the rows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: format names and formatting. The input is a format name
 // on its first line and the bytes of doubles after it. A name that builds a
 // formatter has a full name that rebuilds the same formatter (same name,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: model documents. Whatever reads is written back; the
 // written text reads again to an equal tree, and writing that tree gives the
 // same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: report pages (and rich-text documents) of `orvane
 // render`, read, laid out and rendered in process.
 #include "FuzzToolDocuments.h"

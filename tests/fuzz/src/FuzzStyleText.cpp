@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: style text (sheets and declarations), the scalar text of
 // the property codec, colours and dimensions. Each value read is written and
 // read again: the second reading equals the first, and the written sheet

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the fuzz targets of the tool's document readers share: the input goes
 // to a file of this process (the commands read files), and the command runs
 // in process with its output thrown away.

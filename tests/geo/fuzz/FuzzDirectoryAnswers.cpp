@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: the folder and map-service answer parsers of the
 // directory client, the URLs it would build from the names, and the JSON
 // text of the tree it would make.

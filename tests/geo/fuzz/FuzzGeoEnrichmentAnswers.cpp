@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: the answer parsers of the geoenrichment client and the
 // JSON text it writes from what it parsed.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // libFuzzer target: the answer parsers of the geocoding client, and the
 // request body it builds from arbitrary address text.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the libFuzzer targets of the geo answer parsers share.
 #pragma once
 #include <rapidjson/document.h>

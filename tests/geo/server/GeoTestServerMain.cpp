@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // geo_test_server [--port N]: serves the recorded geocoding, geoenrichment
 // and directory answers on 127.0.0.1 until interrupted, so that the `orvane`
 // geo commands can be tried without a network.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 // A real HTTP server on loopback that stands in for the Esri services: it
 // records every request it receives and answers from recorded answers

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqEasing.h"
 #include "orvane/displaylist/TqRefCount.h"
 
@@ -6,13 +8,13 @@
 
 namespace displaylist {
 
-// A timed animation: after its delay (when the delay flag is set) it runs for
-// its duration, its progress eased by its easing code. It is driven by the
-// host clock (orvane::getCurrentTime) through the editor it is added to,
-// which counts it while it runs (DisplayListEditor::getAnimationCount).
-// The base class only keeps time; an update function or a subclass
-// (TqTweener) applies the progress.
-class TqAnimate : public TqRefCount {
+/// A timed animation: after its delay (when the delay flag is set) it runs for
+/// its duration, its progress eased by its easing code. It is driven by the
+/// host clock (orvane::getCurrentTime) through the editor it is added to,
+/// which counts it while it runs (DisplayListEditor::getAnimationCount).
+/// The base class only keeps time; an update function or a subclass
+/// (TqTweener) applies the progress.
+class ORVANE_DISPLAYLIST_EXPORT TqAnimate : public TqRefCount {
 public:
     TqAnimate();
 
@@ -20,26 +22,26 @@ public:
     float GetDelay() const { return delay_; }
     void SetDuration(float seconds);
     float GetDuration() const { return duration_; }
-    // The delay only counts while this flag is set.
+    /// The delay only counts while this flag is set.
     void SetHasDelay(bool hasDelay) { hasDelay_ = hasDelay; }
     bool GetHasDelay() const { return hasDelay_; }
     void SetEasing(int code) { easing_ = code; }
     int GetEasing() const { return easing_; }
-    // Called with the eased progress on every update.
+    /// Called with the eased progress on every update.
     void SetUpdateFunction(std::function<void(float)> fn) { update_ = std::move(fn); }
 
-    // Starts the clock at `time` (the editor starts an animation when it is
-    // added unless it was started before).
+    /// Starts the clock at `time` (the editor starts an animation when it is
+    /// added unless it was started before).
     void Start(double time);
     bool IsStarted() const { return started_; }
     double GetStartTime() const { return startTime_; }
     double GetEndTime() const;
-    // Started and not yet at its end.
+    /// Started and not yet at its end.
     bool IsRunning(double time) const;
     bool IsFinished(double time) const { return started_ && time >= GetEndTime(); }
-    // Eased progress in [0, 1] at `time` (0 before the start and during the delay).
+    /// Eased progress in [0, 1] at `time` (0 before the start and during the delay).
     float GetProgress(double time) const;
-    // Applies the progress at `time`.
+    /// Applies the progress at `time`.
     virtual void Update(double time);
 
 protected:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqLineStyle.h"
 
@@ -6,11 +8,11 @@
 
 namespace displaylist {
 
-// An elliptical arc around a centre, from a start angle through a sweep (in
-// degrees, counter-clockwise from the positive x axis, y up). With a fill
-// colour it is drawn as a pie slice (closed through the centre); the stroke
-// follows the arc.
-class TqArc : public TqGeometry {
+/// An elliptical arc around a centre, from a start angle through a sweep (in
+/// degrees, counter-clockwise from the positive x axis, y up). With a fill
+/// colour it is drawn as a pie slice (closed through the centre); the stroke
+/// follows the arc.
+class ORVANE_DISPLAYLIST_EXPORT TqArc : public TqGeometry {
 public:
     TqArc(float cx, float cy, float rx, float ry, float startDegrees, float sweepDegrees);
 
@@ -37,7 +39,7 @@ protected:
     Point GetScaleOrigin() const override { return center_; }
 
 private:
-    // Points along the arc (and the centre first for a pie).
+    /// Points along the arc (and the centre first for a pie).
     std::vector<Point> outline(bool withCenter) const;
     bool hasStroke() const { return color_ != TQ_COLOR_NONE && width_ > 0.0f; }
 

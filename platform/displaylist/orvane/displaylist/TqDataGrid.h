@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqController2D.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqGridAxis.h"
@@ -21,45 +23,45 @@ namespace displaylist {
 
 class TqGroup;
 
-// A table as one display-list node: a header row, an optional totals row
-// (under the header or after the last row), an optional row-number column,
-// frozen columns and a scrolling area. Only the visible window is turned
-// into drawing nodes (rectangles, texts, lines), which are rebuilt when
-// something changed and drawn, written to SVG and picked like any other node.
-//
-// Geometry. Rows and columns are two TqGridAxis (default size plus sparse
-// overrides), so a table of 10^8 rows costs what is visible. Offsets, the
-// virtual page size and the scroll position are doubles; drawing nodes are
-// placed relative to the visible window, so the floats they hold stay small.
-//
-// Coordinates. "Screen positions" (the F... hit tests, GetScrollOffsetForCell)
-// are pixels from the top left of the grid's frame, y down. Picks through the
-// node (Pick) use the node's own coordinates (y up, frame at (x, y, w, h)).
-// In right-to-left mode the columns run from the right edge.
-//
-// Content. Texts are stored sparsely. A cell the grid draws or measures and
-// whose text is not stored is asked for through the cell callback
-// (DataGridDisplayRules::CellContentCallback), which answers with
-// SetStringEntryFromCallback; each cell is asked once until the grid is
-// resized (SetNumGridRowsAndColumns) or ClearCallbackTexts. Before drawing a
-// cell the grid fills a DataGridCellInfoStruct with its size, colours and
-// font and calls DisplayRuleCallback; it then draws with what the record
-// says (fill, text colour, font, a taller row for a picture).
-//
-// Pictures. Columns of type 4 (the picture replaces the text) or 5 (picture
-// and text) ask for a picture in the record until the cell has one
-// (SetCellPicture); the grid keeps one picture per cell.
-//
-// Grid lines: flag 1 (SetGridLines first) draws a horizontal rule under every
-// data row, flag 2 (second) a vertical rule after every column, both in the
-// grid-line colour; the further flag draws the rules under the header row and
-// over a bottom totals row (above the first row for totals on top) in its own
-// colour. The frame colour outlines the whole table.
-//
-// Pick ids (64-bit, the detail index of a pick): component in the top 4
-// bits, row in the next 40, column in the low 20. Components: 0 data cell,
-// 1 row-number cell, 2 column header, 3 total.
-class TqDataGrid : public TqGeometry {
+/// A table as one display-list node: a header row, an optional totals row
+/// (under the header or after the last row), an optional row-number column,
+/// frozen columns and a scrolling area. Only the visible window is turned
+/// into drawing nodes (rectangles, texts, lines), which are rebuilt when
+/// something changed and drawn, written to SVG and picked like any other node.
+///
+/// Geometry. Rows and columns are two TqGridAxis (default size plus sparse
+/// overrides), so a table of 10^8 rows costs what is visible. Offsets, the
+/// virtual page size and the scroll position are doubles; drawing nodes are
+/// placed relative to the visible window, so the floats they hold stay small.
+///
+/// Coordinates. "Screen positions" (the F... hit tests, GetScrollOffsetForCell)
+/// are pixels from the top left of the grid's frame, y down. Picks through the
+/// node (Pick) use the node's own coordinates (y up, frame at (x, y, w, h)).
+/// In right-to-left mode the columns run from the right edge.
+///
+/// Content. Texts are stored sparsely. A cell the grid draws or measures and
+/// whose text is not stored is asked for through the cell callback
+/// (DataGridDisplayRules::CellContentCallback), which answers with
+/// SetStringEntryFromCallback; each cell is asked once until the grid is
+/// resized (SetNumGridRowsAndColumns) or ClearCallbackTexts. Before drawing a
+/// cell the grid fills a DataGridCellInfoStruct with its size, colours and
+/// font and calls DisplayRuleCallback; it then draws with what the record
+/// says (fill, text colour, font, a taller row for a picture).
+///
+/// Pictures. Columns of type 4 (the picture replaces the text) or 5 (picture
+/// and text) ask for a picture in the record until the cell has one
+/// (SetCellPicture); the grid keeps one picture per cell.
+///
+/// Grid lines: flag 1 (SetGridLines first) draws a horizontal rule under every
+/// data row, flag 2 (second) a vertical rule after every column, both in the
+/// grid-line colour; the further flag draws the rules under the header row and
+/// over a bottom totals row (above the first row for totals on top) in its own
+/// colour. The frame colour outlines the whole table.
+///
+/// Pick ids (64-bit, the detail index of a pick): component in the top 4
+/// bits, row in the next 40, column in the low 20. Components: 0 data cell,
+/// 1 row-number cell, 2 column header, 3 total.
+class ORVANE_DISPLAYLIST_EXPORT TqDataGrid : public TqGeometry {
 public:
     static constexpr int COMPONENT_CELL = 0;
     static constexpr int COMPONENT_ROW_NUMBER = 1;
@@ -67,19 +69,19 @@ public:
     static constexpr int COMPONENT_TOTAL = 3;
     static constexpr int64_t MAX_ROWS = int64_t(1) << 40;
     static constexpr int MAX_COLUMNS = 1 << 20;
-    // "No cell" (the -1 of callers that keep ints).
+    /// "No cell" (the -1 of callers that keep ints).
     static constexpr uint64_t NO_PICK_ID = ~uint64_t(0);
-    // Column types (bits).
+    /// Column types (bits).
     static constexpr int COLUMN_TEXT = 1;
     static constexpr int COLUMN_PICTURE = 4;
     static constexpr int COLUMN_PICTURE_AND_TEXT = 5;
-    // Sort indicators.
+    /// Sort indicators.
     static constexpr int SORT_NONE = 0;
     static constexpr int SORT_PRIMARY_ASCENDING = 1;
     static constexpr int SORT_PRIMARY_DESCENDING = 2;
     static constexpr int SORT_SECONDARY_ASCENDING = 3;
     static constexpr int SORT_SECONDARY_DESCENDING = 4;
-    // Line-break modes of SetFont.
+    /// Line-break modes of SetFont.
     static constexpr int LINE_BREAK_NORMAL = 0;
     static constexpr int LINE_BREAK_RETAIN_NEW_LINES = 1;
     static constexpr int LINE_BREAK_UNUSED = 4;
@@ -114,8 +116,8 @@ public:
     bool GetLineWrapping() const { return wrap_; }
     void SetRightToLeft(bool rtl);
     bool IsRightToLeft() const { return rtl_; }
-    // Sizes the grid (rows up to 2^40, columns up to 2^20) and clears every
-    // per-cell state: texts, pictures, selection, sizes.
+    /// Sizes the grid (rows up to 2^40, columns up to 2^20) and clears every
+    /// per-cell state: texts, pictures, selection, sizes.
     void SetNumGridRowsAndColumns(int64_t rows, int columns);
     int64_t GetNumRows() const { return rows_.GetCount(); }
     int GetNumColumns() const { return static_cast<int>(columns_.GetCount()); }
@@ -123,18 +125,18 @@ public:
     // ---- content
     void SetColumnHeader(int col, const std::string& text);
     const std::string& GetColumnHeader(int col) const;
-    // A totals row is shown when at least one column has a total.
+    /// A totals row is shown when at least one column has a total.
     void SetColumnTotal(int col, const std::string& label, const std::string& value);
     bool HasTotals() const { return !totals_.empty(); }
     std::string GetColumnTotalText(int col) const;
-    // Stored eagerly: the callback is not asked for this cell afterwards.
+    /// Stored eagerly: the callback is not asked for this cell afterwards.
     void SetCellStringEntry(int64_t row, int col, const std::string& text);
-    // The answer of the cell callback.
+    /// The answer of the cell callback.
     void SetStringEntryFromCallback(int64_t row, int col, const std::string& text);
-    // The stored text, asking the callback when there is none yet.
+    /// The stored text, asking the callback when there is none yet.
     const std::string& GetCellText(int64_t row, int col) const;
     bool HasCellText(int64_t row, int col) const;
-    // Forgets the texts the callback supplied (eager texts stay).
+    /// Forgets the texts the callback supplied (eager texts stay).
     void ClearCallbackTexts();
     size_t GetStoredTextCount() const { return texts_.size(); }
     int64_t GetCallbackCount() const { return callbackCount_; }
@@ -143,18 +145,18 @@ public:
     int GetColumnSortIndicator(int col) const;
     void SetColumnType(int col, int type);
     int GetColumnType(int col) const;
-    // 0 left, 1 centre, 2 right.
+    /// 0 left, 1 centre, 2 right.
     void SetColumnAlignment(int col, int alignment);
     int GetColumnAlignment(int col) const;
-    // Columns of type 5: the picture after the text instead of before it.
+    /// Columns of type 5: the picture after the text instead of before it.
     void SetColumnPictureOnRight(int col, bool right);
-    // A picture for a cell, drawn inside it (the grid keeps a reference).
-    // Null removes it.
+    /// A picture for a cell, drawn inside it (the grid keeps a reference).
+    /// Null removes it.
     void SetCellPicture(int64_t row, int col, TqGeometry* picture);
     TqGeometry* GetCellPicture(int64_t row, int col) const;
     void SetCellHyperlink(int64_t row, int col, bool link);
-    // Rows known to be empty are hidden when empty rows are not shown (the
-    // caller knows emptiness from its data; the grid never asks every cell).
+    /// Rows known to be empty are hidden when empty rows are not shown (the
+    /// caller knows emptiness from its data; the grid never asks every cell).
     void SetRowEmpty(int64_t row, bool empty);
 
     // ---- styles
@@ -182,19 +184,19 @@ public:
     void SetColumnWidth(int col, float width, bool relayout = true);
     float GetColumnWidth(int col) const;
     float GetRowNumberColumnWidth() const;
-    // -1: the default row height.
+    /// -1: the default row height.
     float GetRowHeight(int64_t row = -1) const;
     void SetRowHeight(int64_t row, float height);
     void SetDefaultRowHeight(float height);
     void SetMinRowHeight(float height);
     float GetMinRowHeight() const { return minRowHeight_; }
-    // Heights of wrapped texts: the rows holding texts eagerly and the rows
-    // now visible; never every row. Returns the (row, height) pairs set.
+    /// Heights of wrapped texts: the rows holding texts eagerly and the rows
+    /// now visible; never every row. Returns the (row, height) pairs set.
     std::vector<std::pair<int64_t, float>> MeasureVariableRowHeights();
     float MeasureColumnHeaderHeight();
     float GetColumnHeaderHeight() const;
     float GetTotalsHeight() const;
-    // Full content size (0 is the only kind).
+    /// Full content size (0 is the only kind).
     struct VirtualSize {
         double width = 0.0;
         double height = 0.0;
@@ -202,15 +204,15 @@ public:
     VirtualSize GetDataGridVirtualPageSize(int kind = 0) const;
     double GetColumnTranslationOffset(int col) const;
     double GetRowTranslationOffset(int64_t row) const;
-    // Partly visible rows and columns count; -1s for an empty window.
+    /// Partly visible rows and columns count; -1s for an empty window.
     void GetMinMaxVisibleRowColIndices(int64_t& minRow, int64_t& maxRow, int& minCol, int& maxCol) const;
     struct ScrollOffset {
         double x = 0.0;
         double y = 0.0;
     };
-    // The scroll position that shows the cell whole with the least movement.
+    /// The scroll position that shows the cell whole with the least movement.
     ScrollOffset GetScrollOffsetForCell(uint64_t pickId) const;
-    // Sizes of the scrolling area (frame minus headers, totals, frozen areas).
+    /// Sizes of the scrolling area (frame minus headers, totals, frozen areas).
     double GetScrollAreaWidth() const;
     double GetScrollAreaHeight() const;
 
@@ -227,15 +229,15 @@ public:
     int GetColumnHeaderIndexAtScreenPosition(float x, float y, bool separator) const;
     int GetColumnIndexAtScreenPosition(float x, float y, bool separator) const;
     int64_t GetRowIndexAtScreenPosition(float x, float y, bool separator) const;
-    // 0 on the row-number column's edge (the only row-header level), else -1.
+    /// 0 on the row-number column's edge (the only row-header level), else -1.
     int GetRowHeaderVerticalSeparatorIndexAtScreenPosition(float x, float y) const;
     bool IsPointInHeaderRegion(float x, float y) const;
     bool IsOverHyperLinkText(float x, float y) const;
     void SetHyperLinkTextHighlight(uint64_t pickId);
     void ClearHyperLinkTextHighlight();
-    // The column boundary nearest to x (0..columns).
+    /// The column boundary nearest to x (0..columns).
     int GetColumnDropIndexAtScreenPosition(float x) const;
-    // The cell under a screen point, NO_PICK_ID outside.
+    /// The cell under a screen point, NO_PICK_ID outside.
     uint64_t GetPickIDAtScreenPosition(float x, float y) const;
     float GetSeparatorTolerance() const { return tolerance_; }
     void SetSeparatorTolerance(float tolerance);
@@ -265,8 +267,8 @@ public:
     // Starts (dx 0) or continues a drag of a column by dx pixels.
     void DragColumn(int col, float dx);
     int GetDraggedColumn() const { return dragCol_; }
-    // The display position the dragged column would take, or -1 (no drag,
-    // or no move); ends the drag. The grid's own order is left alone.
+    /// The display position the dragged column would take, or -1 (no drag,
+    /// or no move); ends the drag. The grid's own order is left alone.
     int DropColumn(int col);
 
     // ---- node
@@ -277,9 +279,9 @@ public:
     void WriteSVG(TqSvgWriter& svg) const override;
     bool HitTest(const TqPickQuery& query) const override;
     void Pick(const TqPickQuery& query, std::vector<TqSelectionInfoStruct>& out, bool frontMostOnly) const override;
-    // The drawing nodes of the visible window (rebuilt when needed).
+    /// The drawing nodes of the visible window (rebuilt when needed).
     const TqGroup* GetVisibleContent() const;
-    // Bytes held by the grid itself (axes, stores, not the drawing nodes).
+    /// Bytes held by the grid itself (axes, stores, not the drawing nodes).
     size_t GetMemoryBytes() const;
 
 protected:
@@ -312,9 +314,9 @@ private:
         bool ownFont[4] = {false, false, false, false};
         Colors colors[4];
     };
-    // A hit in top-down frame coordinates.
+    /// A hit in top-down frame coordinates.
     struct Hit {
-        int component = -1;  // -1 outside any cell
+        int component = -1;  ///< -1 outside any cell
         int64_t row = -1;
         int col = -1;
     };
@@ -330,18 +332,18 @@ private:
     float headerHeight() const;
     float totalsHeight() const;
     bool totalsShown() const { return !totals_.empty(); }
-    // Top of the data rows' area and its height, in frame pixels.
+    /// Top of the data rows' area and its height, in frame pixels.
     double bodyTop() const;
     double bodyHeight() const;
-    double fixedWidth() const;  // row numbers + frozen columns
+    double fixedWidth() const;  ///< row numbers + frozen columns
     int fixedCount() const;
-    // Left edge of a column in frame pixels (before mirroring), scrolled.
+    /// Left edge of a column in frame pixels (before mirroring), scrolled.
     double columnLeft(int col) const;
     double rowTop(int64_t row) const;
     double totalsTop() const;
     double logicalX(float x) const;
     Hit hitAt(double x, double y) const;
-    int columnAt(double x) const;  // -1 on the row-number column or outside
+    int columnAt(double x) const;  ///< -1 on the row-number column or outside
     void rebuild() const;
     void drawCell(TqGroup& g, const Rect& r, int component, int64_t row, int col, const std::string& text,
                   DataGridCellInfoStruct* info) const;
@@ -365,8 +367,8 @@ private:
     bool rtl_ = false;
     float tolerance_ = 4.0f;
     float minRowHeight_ = 16.0f;
-    float rowHeightSet_ = -1.0f;  // a default height set by the caller
-    float headerHeight_ = -1.0f;  // measured; -1 until measured
+    float rowHeightSet_ = -1.0f;  ///< a default height set by the caller
+    float headerHeight_ = -1.0f;  ///< measured; -1 until measured
 
     TqGridAxis columns_;
     TqGridAxis rows_;

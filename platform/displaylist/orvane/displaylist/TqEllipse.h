@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqLineStyle.h"
 
 namespace displaylist {
 
-// A circle or an axis-aligned ellipse given by its centre and radii, filled
-// and/or outlined (no fill and no outline by default).
-class TqEllipse : public TqGeometry {
+/// A circle or an axis-aligned ellipse given by its centre and radii, filled
+/// and/or outlined (no fill and no outline by default).
+class ORVANE_DISPLAYLIST_EXPORT TqEllipse : public TqGeometry {
 public:
     TqEllipse(float cx, float cy, float rx, float ry);
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 
 #include <memory>
@@ -8,17 +10,17 @@ namespace displaylist {
 
 class TqSpatialIndex;
 
-// A node holding other nodes, drawn in order (the first is drawn first, so
-// the last is the front-most). The group maps its children's coordinates into
-// its parent's by a uniform scale and then a translation. Its size is the
-// frame it was opened with; with clipping on, children are cut to it.
-//
-// Picking never visits every child of a large group: the group keeps the
-// bounds of its content to skip itself, and a spatial index over its
-// children once it has more than a few.
-class TqGroup : public TqGeometry {
+/// A node holding other nodes, drawn in order (the first is drawn first, so
+/// the last is the front-most). The group maps its children's coordinates into
+/// its parent's by a uniform scale and then a translation. Its size is the
+/// frame it was opened with; with clipping on, children are cut to it.
+///
+/// Picking never visits every child of a large group: the group keeps the
+/// bounds of its content to skip itself, and a spatial index over its
+/// children once it has more than a few.
+class ORVANE_DISPLAYLIST_EXPORT TqGroup : public TqGeometry {
 public:
-    // Above this many children a pick uses the spatial index.
+    /// Above this many children a pick uses the spatial index.
     static constexpr size_t INDEX_THRESHOLD = 32;
 
     TqGroup();
@@ -35,24 +37,24 @@ public:
     void SetClipping(bool clip);
     bool GetClipping() const { return clip_; }
 
-    // Appends a node (one more reference). Refuses null, the group itself
-    // and a group that already contains this one (a cycle).
+    /// Appends a node (one more reference). Refuses null, the group itself
+    /// and a group that already contains this one (a cycle).
     bool AddChild(TqGeometry* node);
     bool InsertChild(size_t index, TqGeometry* node);
-    // Removes the front-most occurrence; false when the node is not a child.
+    /// Removes the front-most occurrence; false when the node is not a child.
     bool RemoveChild(TqGeometry* node);
     void RemoveAllChildren();
-    // Removes every node with this id at any depth; returns how many.
+    /// Removes every node with this id at any depth; returns how many.
     size_t RemoveNodesWithId(int nodeId);
 
     size_t GetChildCount() const { return children_.size(); }
     TqGeometry* GetChild(size_t index) const { return index < children_.size() ? children_[index] : nullptr; }
     const std::vector<TqGeometry*>& GetChildren() const { return children_; }
-    // First node with the id in drawing order, at any depth (null if none).
+    /// First node with the id in drawing order, at any depth (null if none).
     TqGeometry* FindNode(int nodeId) const;
-    // True when `node` is this group or lies anywhere below it.
+    /// True when `node` is this group or lies anywhere below it.
     bool Contains(const TqGeometry* node) const;
-    // Nodes below this group, itself not counted.
+    /// Nodes below this group, itself not counted.
     size_t CountNodes() const;
 
     TqTransform GetTransform() const override;
@@ -67,7 +69,7 @@ protected:
 
 private:
     friend class TqGeometry;
-    // A child's bounds changed: drop the cached bounds and index.
+    /// A child's bounds changed: drop the cached bounds and index.
     void ChildChanged();
     void attach(TqGeometry* node);
     void detach(TqGeometry* node);

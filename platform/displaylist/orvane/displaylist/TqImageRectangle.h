@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 
 #include <memory>
@@ -9,11 +11,11 @@ class Image;
 
 namespace displaylist {
 
-// An image stretched over a rectangle. The image may hold pixels, a texture
-// (drawn as a neutral placeholder, since textures cannot be read without a
-// GPU) or be a DisplayListImage (its recorded list is drawn scaled into the
-// rectangle).
-class TqImageRectangle : public TqGeometry {
+/// An image stretched over a rectangle. The image may hold pixels, a texture
+/// (drawn as a neutral placeholder, since textures cannot be read without a
+/// GPU) or be a DisplayListImage (its recorded list is drawn scaled into the
+/// rectangle).
+class ORVANE_DISPLAYLIST_EXPORT TqImageRectangle : public TqGeometry {
 public:
     TqImageRectangle(float x, float y, float width, float height);
 

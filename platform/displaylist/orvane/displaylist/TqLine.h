@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqLineStyle.h"
 
@@ -6,16 +8,16 @@
 
 namespace displaylist {
 
-// A line or an open polyline through two or more points, stroked with a
-// width, colour and line style (butt ends, mitred joins).
-class TqLine : public TqGeometry {
+/// A line or an open polyline through two or more points, stroked with a
+/// width, colour and line style (butt ends, mitred joins).
+class ORVANE_DISPLAYLIST_EXPORT TqLine : public TqGeometry {
 public:
     TqLine(float x1, float y1, float x2, float y2);
     explicit TqLine(std::vector<Point> points);
 
     const char* GetKindName() const override { return "line"; }
 
-    // Points with a non-finite coordinate are skipped (logged).
+    /// Points with a non-finite coordinate are skipped (logged).
     void SetPoints(std::vector<Point> points);
     const std::vector<Point>& GetPoints() const { return points_; }
     void SetColor(uint32_t rgb) { color_ = rgb == TQ_COLOR_NONE ? rgb : (rgb & 0xffffffu); }

@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqLineStyle.h"
 
 namespace displaylist {
 
-// An axis-aligned rectangle, filled and/or outlined. The outline is centred
-// on the edge. By default it has no fill and no outline.
-class TqRectangle : public TqGeometry {
+/// An axis-aligned rectangle, filled and/or outlined. The outline is centred
+/// on the edge. By default it has no fill and no outline.
+class ORVANE_DISPLAYLIST_EXPORT TqRectangle : public TqGeometry {
 public:
     TqRectangle(float x, float y, float width, float height);
 
@@ -15,7 +17,7 @@ public:
     void SetRect(float x, float y, float width, float height);
     const Rect& GetRect() const { return rect_; }
 
-    // TQ_COLOR_NONE turns the fill off.
+    /// TQ_COLOR_NONE turns the fill off.
     void SetFillColor(uint32_t rgb);
     uint32_t GetFillColor() const { return fill_; }
     void SetOutline(bool outline);

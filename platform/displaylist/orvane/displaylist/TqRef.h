@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include <utility>
 
 namespace displaylist {
 
-// Smart pointer over a TqRefCount object: holds one reference while it
-// points to the object.
+/// Smart pointer over a TqRefCount object: holds one reference while it
+/// points to the object.
 template <class T>
 class TqRef {
 public:

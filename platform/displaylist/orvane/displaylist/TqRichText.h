@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqTextObject.h"
 #include "orvane/host/text/Font.h"
@@ -9,23 +11,23 @@
 
 namespace displaylist {
 
-// Text of several styled runs (TqTextObject) laid out together by the shared
-// text engine: each run that does not continue a line starts one, lines wrap
-// at the available width, the line count is kept between the minimum and
-// maximum lines, and the text is cut at the available height. The text hangs
-// from the top-left corner of the node's rect; the available width is the
-// maximum width when set, else the rect's width (likewise the height).
-//
-// A pick reports {node id, text object id - node id} for each run with an id
-// under the query; runs without an id report nothing.
-class TqRichText : public TqGeometry {
+/// Text of several styled runs (TqTextObject) laid out together by the shared
+/// text engine: each run that does not continue a line starts one, lines wrap
+/// at the available width, the line count is kept between the minimum and
+/// maximum lines, and the text is cut at the available height. The text hangs
+/// from the top-left corner of the node's rect; the available width is the
+/// maximum width when set, else the rect's width (likewise the height).
+///
+/// A pick reports {node id, text object id - node id} for each run with an id
+/// under the query; runs without an id report nothing.
+class ORVANE_DISPLAYLIST_EXPORT TqRichText : public TqGeometry {
 public:
     TqRichText(const Rect& rect, int nodeId);
     ~TqRichText() override;
 
     const char* GetKindName() const override { return "richtext"; }
 
-    // Appends a run; an empty text makes an empty line when it starts one.
+    /// Appends a run; an empty text makes an empty line when it starts one.
     TqTextObject* AddTextObject(const std::string& text);
     size_t GetTextObjectCount() const { return objects_.size(); }
     TqTextObject* GetTextObject(size_t index) const {
@@ -35,26 +37,26 @@ public:
 
     void SetRect(const Rect& rect);
     const Rect& GetRect() const { return rect_; }
-    // 0 = use the rect's size.
+    /// 0 = use the rect's size.
     void SetMaxSize(float width, float height);
     Size GetMaxSize() const { return maxSize_; }
-    // Lines shown: at least `minLine` lines of height, at most `maxLine`
-    // lines (0 = no limit).
+    /// Lines shown: at least `minLine` lines of height, at most `maxLine`
+    /// lines (0 = no limit).
     void setMinMaxLine(int minLine, int maxLine);
     int getMinLine() const { return minLine_; }
     int getMaxLine() const { return maxLine_; }
 
-    // The paragraph direction when the text does not decide it (the view's
-    // right-to-left flag); lines of right-to-left paragraphs aligned left
-    // start at the right end.
+    /// The paragraph direction when the text does not decide it (the view's
+    /// right-to-left flag); lines of right-to-left paragraphs aligned left
+    /// start at the right end.
     void SetRightToLeft(bool rightToLeft);
     bool GetRightToLeft() const { return rightToLeft_; }
 
-    // Measured size of the laid-out text: the preferred size.
+    /// Measured size of the laid-out text: the preferred size.
     Size getTextSize() const;
     Size GetTextSize() const { return getTextSize(); }
     const orvane::TextLayout& GetLayout() const;
-    // Boxes (node coordinates) of the placed pieces of one run.
+    /// Boxes (node coordinates) of the placed pieces of one run.
     std::vector<Rect> GetTextObjectBoxes(size_t index) const;
 
     Rect GetBounds() const override;
@@ -72,8 +74,8 @@ private:
     void objectChanged() { GeometryChanged(); }
 
     struct Placed {
-        Rect box;          // the segment's box
-        float x;           // pen position
+        Rect box;          ///< the segment's box
+        float x;           ///< pen position
         float baseline;
         uint32_t segment;
     };

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqRectangle.h"
 
 namespace displaylist {
 
-// A rectangle with circular corners; the radius is limited to half the
-// shorter side.
-class TqRoundedRectangle : public TqRectangle {
+/// A rectangle with circular corners; the radius is limited to half the
+/// shorter side.
+class ORVANE_DISPLAYLIST_EXPORT TqRoundedRectangle : public TqRectangle {
 public:
     TqRoundedRectangle(float x, float y, float width, float height, float radius);
 

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqRefCount.h"
 #include "orvane/displaylist/TqTransform.h"
 
 namespace displaylist {
 
-// One scroll bar: a track along one side of a scrolled view and a thumb
-// whose length and place show the visible part of the content. The scroll
-// position runs from 0 (left, or top) to content length - view length.
-class TqScrollBar : public TqRefCount {
+/// One scroll bar: a track along one side of a scrolled view and a thumb
+/// whose length and place show the visible part of the content. The scroll
+/// position runs from 0 (left, or top) to content length - view length.
+class ORVANE_DISPLAYLIST_EXPORT TqScrollBar : public TqRefCount {
 public:
     static constexpr int HORIZONTAL = 0;
     static constexpr int VERTICAL = 1;
@@ -21,18 +23,18 @@ public:
     void SetLengths(float contentLength, float viewLength);
     float GetContentLength() const { return content_; }
     float GetViewLength() const { return view_; }
-    // The content does not fit the view.
+    /// The content does not fit the view.
     bool IsNeeded() const { return content_ > view_ + 1e-3f; }
 
     float GetScrollPosition() const { return position_; }
-    // Clamped to [0, GetMaxScrollPosition()].
+    /// Clamped to [0, GetMaxScrollPosition()].
     void SetScrollPosition(float position);
     float GetMaxScrollPosition() const;
-    // Moves the scroll position by the component of (x, y) along the bar.
+    /// Moves the scroll position by the component of (x, y) along the bar.
     void UpdateScrollTranslation(float x, float y);
 
     Rect GetThumbRect() const;
-    // Content distance per pixel of thumb movement.
+    /// Content distance per pixel of thumb movement.
     float GetContentPerThumbPixel() const;
 
     void SetHover(bool hover) { hover_ = hover; }

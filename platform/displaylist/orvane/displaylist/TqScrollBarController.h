@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqController2D.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqRef.h"
@@ -8,21 +10,21 @@
 
 namespace displaylist {
 
-// The scroll bars of a scrolled view and their input: a horizontal bar along
-// the bottom and a vertical bar along the right side of the frame, each shown
-// when the content does not fit. It keeps the bars and an attached
-// TqController2D consistent: the scroll position (x, y) is the controller's
-// translation (-tx, ty). As a node it draws the bars over the view.
-//
-// Points given to the input handlers are in the node's coordinates (the
-// frame's coordinates, y up).
-class TqScrollBarController : public TqGeometry {
+/// The scroll bars of a scrolled view and their input: a horizontal bar along
+/// the bottom and a vertical bar along the right side of the frame, each shown
+/// when the content does not fit. It keeps the bars and an attached
+/// TqController2D consistent: the scroll position (x, y) is the controller's
+/// translation (-tx, ty). As a node it draws the bars over the view.
+///
+/// Points given to the input handlers are in the node's coordinates (the
+/// frame's coordinates, y up).
+class ORVANE_DISPLAYLIST_EXPORT TqScrollBarController : public TqGeometry {
 public:
     TqScrollBarController();
 
     const char* GetKindName() const override { return "scrollbars"; }
 
-    // Holds a reference to the controller and takes its translation.
+    /// Holds a reference to the controller and takes its translation.
     void SetController2D(TqController2D* controller);
     TqController2D* GetController2D() const { return controller_.get(); }
 
@@ -37,7 +39,7 @@ public:
     TqScrollBar* GetHorizontalScrollBar() const { return horizontal_.get(); }
     TqScrollBar* GetVerticalScrollBar() const { return vertical_.get(); }
 
-    // Bars are switched on and at least one is needed.
+    /// Bars are switched on and at least one is needed.
     bool AreScrollBarsShown() const;
     void SetScrollBarsShown(bool shown);
 
@@ -54,29 +56,29 @@ public:
     void SetOutlineColor(uint32_t rgb) { outline_ = rgb; }
     uint32_t GetOutlineColor() const { return outline_; }
 
-    // Scroll position (x right, y towards later content), clamped to the
-    // content. Both update the bars and the controller; GetScrollDelta()
-    // then tells how far the content moved.
+    /// Scroll position (x right, y towards later content), clamped to the
+    /// content. Both update the bars and the controller; GetScrollDelta()
+    /// then tells how far the content moved.
     void ScrollTo(float x, float y);
     void ScrollBy(float dx, float dy);
     Point GetScrollPosition() const { return position_; }
     Point GetScrollDelta() const { return delta_; }
-    // Moves both bars by a change of the scroll position (no controller change).
+    /// Moves both bars by a change of the scroll position (no controller change).
     void UpdateScrollTranslation(float x, float y);
-    // Takes the scroll position from the controller's translation.
+    /// Takes the scroll position from the controller's translation.
     void SyncFromController();
 
-    // A tap on a track pages towards it, on a thumb does nothing; true when
-    // the tap hit a shown bar.
+    /// A tap on a track pages towards it, on a thumb does nothing; true when
+    /// the tap hit a shown bar.
     bool handleTap(const Point& location);
-    // Dragging a thumb scrolls: state 1 begins (only on a thumb), 2 moves by
-    // the pan's total translation, 3 ends. True while the pan drags a thumb.
+    /// Dragging a thumb scrolls: state 1 begins (only on a thumb), 2 moves by
+    /// the pan's total translation, 3 ends. True while the pan drags a thumb.
     bool handlePan(const Point& location, const Point& translation, int state);
     void SetDragging(bool dragging);
     bool IsDragging() const { return dragging_ != NONE; }
-    // Highlights the thumb under the pointer; true when over a shown bar.
+    /// Highlights the thumb under the pointer; true when over a shown bar.
     bool handleHover(const Point& location);
-    // Touches on a thumb press it; true when any touch is on a shown bar.
+    /// Touches on a thumb press it; true when any touch is on a shown bar.
     bool handleTouches(const std::vector<Point>& touches);
 
     Rect GetBounds() const override;
@@ -91,7 +93,7 @@ private:
     enum Axis { NONE = -1 };
     void layoutBars();
     void apply(Point newPosition);
-    // The shown bar under the point, or null.
+    /// The shown bar under the point, or null.
     TqScrollBar* barAt(const Point& p) const;
     uint32_t thumbColor(const TqScrollBar& bar) const;
 

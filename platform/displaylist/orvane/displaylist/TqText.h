@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/host/text/Font.h"
 #include "orvane/host/text/TextLayout.h"
@@ -21,11 +23,11 @@ constexpr int TOP_CENTER = 7;
 constexpr int TOP_RIGHT = 8;
 } // namespace TqAnchor
 
-// A block of text in one font, laid out by the shared text engine (line
-// breaks, word wrap with TextFlags::WRAP, maximum size) and placed so that
-// its anchor point (TqAnchor) lies at the node's position. Lines are aligned
-// within the box (0 left, 1 centre, 2 right). A maximum size clips the text.
-class TqText : public TqGeometry {
+/// A block of text in one font, laid out by the shared text engine (line
+/// breaks, word wrap with TextFlags::WRAP, maximum size) and placed so that
+/// its anchor point (TqAnchor) lies at the node's position. Lines are aligned
+/// within the box (0 left, 1 centre, 2 right). A maximum size clips the text.
+class ORVANE_DISPLAYLIST_EXPORT TqText : public TqGeometry {
 public:
     static constexpr const char* DEFAULT_FONT = "Arial";
     static constexpr float DEFAULT_FONT_SIZE = 12.0f;
@@ -39,7 +41,7 @@ public:
     const std::string& GetText() const { return text_; }
     void SetPosition(float x, float y);
     Point GetPosition() const { return position_; }
-    // Codes outside 0-8 become 0 (logged).
+    /// Codes outside 0-8 become 0 (logged).
     void SetAnchor(int anchor);
     int GetAnchor() const { return anchor_; }
 
@@ -47,7 +49,7 @@ public:
     uint32_t GetColor() const { return color_; }
     void SetFontName(const std::string& family);
     const std::string& GetFontName() const { return fontName_; }
-    // Size in points (see TextEngine::pointsToPixels).
+    /// Size in points (see TextEngine::pointsToPixels).
     void SetFontSize(float points);
     float GetFontSize() const { return fontSize_; }
     void SetBold(bool bold);
@@ -56,17 +58,17 @@ public:
     bool GetItalic() const { return italic_; }
     void SetTextAlignment(int alignment) { alignment_ = (alignment >= 0 && alignment <= 2) ? alignment : 0; }
     int GetTextAlignment() const { return alignment_; }
-    // Limits of the box; 0 means unlimited.
+    /// Limits of the box; 0 means unlimited.
     void SetMaxSize(float width, float height);
     Size GetMaxSize() const { return maxSize_; }
     void SetUnderline(bool underline) { underline_ = underline; }
     bool GetUnderline() const { return underline_; }
-    // TextFlags: WRAP wraps at the maximum width, ELLIPSIS cuts a line wider
-    // than it and ends it in an ellipsis.
+    /// TextFlags: WRAP wraps at the maximum width, ELLIPSIS cuts a line wider
+    /// than it and ends it in an ellipsis.
     void SetFlags(unsigned int flags);
     unsigned int GetFlags() const { return flags_; }
-    // The paragraph direction when the text does not decide it (the view's
-    // right-to-left flag); left alignment then means the right end.
+    /// The paragraph direction when the text does not decide it (the view's
+    /// right-to-left flag); left alignment then means the right end.
     void SetRightToLeft(bool rightToLeft);
     bool GetRightToLeft() const { return rightToLeft_; }
     void SetBackgroundColor(uint32_t rgb) { background_ = rgb; }
@@ -74,10 +76,10 @@ public:
     void SetBackgroundEnabled(bool enabled) { backgroundEnabled_ = enabled; }
     bool IsBackgroundEnabled() const { return backgroundEnabled_; }
 
-    // Measured size of the laid-out text (what FontTool reports for the same
-    // font, flags and limits).
+    /// Measured size of the laid-out text (what FontTool reports for the same
+    /// font, flags and limits).
     Size GetTextSize() const;
-    // The placed box in the node's coordinates.
+    /// The placed box in the node's coordinates.
     Rect GetTextBox() const;
     const orvane::TextLayout& GetLayout() const;
     const orvane::Font& GetFont() const;
@@ -96,8 +98,8 @@ private:
     const Cache& cache() const;
     float lineX(const orvane::TextLine& line, const Rect& box) const;
     bool needsClip() const;
-    // Calls emit(text, x, baseline, rightToLeft) for every segment of the laid-out lines,
-    // at its place in the box.
+    /// Calls emit(text, x, baseline, rightToLeft) for every segment of the laid-out lines,
+    /// at its place in the box.
     template <class Emit>
     void forEachSegment(const Cache& c, Emit&& emit) const;
 

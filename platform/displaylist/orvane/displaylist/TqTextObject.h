@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqGeometry.h"
 
 #include <string>
@@ -7,11 +9,11 @@ namespace displaylist {
 
 class TqRichText;
 
-// One run of a rich text: its text and style, whether it continues the line
-// of the run before it (otherwise it starts a new line, like a paragraph),
-// and an id. Runs with an id >= 0 are pickable: a pick reports the rich
-// text's node id with the detail index id - node id.
-class TqTextObject {
+/// One run of a rich text: its text and style, whether it continues the line
+/// of the run before it (otherwise it starts a new line, like a paragraph),
+/// and an id. Runs with an id >= 0 are pickable: a pick reports the rich
+/// text's node id with the detail index id - node id.
+class ORVANE_DISPLAYLIST_EXPORT TqTextObject {
 public:
     void SetText(std::string text);
     const std::string& GetText() const { return text_; }
@@ -32,7 +34,7 @@ public:
     bool GetItalic() const { return italic_; }
     void SetUnderline(bool underline) { underline_ = underline; }
     bool GetUnderline() const { return underline_; }
-    // 0 left, 1 centre, 2 right; the run that starts a line sets its alignment.
+    /// 0 left, 1 centre, 2 right; the run that starts a line sets its alignment.
     void SetAlignment(int alignment) { alignment_ = (alignment >= 0 && alignment <= 2) ? alignment : 0; }
     int GetAlignment() const { return alignment_; }
     void SetBackgroundColor(uint32_t rgb) { background_ = rgb; }

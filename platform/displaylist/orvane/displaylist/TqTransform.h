@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/host/core/GeometryUtilities.h"
 
 #include <algorithm>
@@ -10,10 +12,10 @@ using orvane::Point;
 using orvane::Rect;
 using orvane::Size;
 
-// Axis-aligned affine map from a node's coordinates to its parent's:
-// parent = (sx * x + tx, sy * y + ty), with positive scales. Display-list
-// coordinates have their origin at the lower left and y growing upwards.
-struct TqTransform {
+/// Axis-aligned affine map from a node's coordinates to its parent's:
+/// parent = (sx * x + tx, sy * y + ty), with positive scales. Display-list
+/// coordinates have their origin at the lower left and y growing upwards.
+struct ORVANE_DISPLAYLIST_EXPORT TqTransform {
     float sx = 1.0f;
     float sy = 1.0f;
     float tx = 0.0f;
@@ -26,7 +28,7 @@ struct TqTransform {
     Rect applyInverse(const Rect& r) const {
         return {(r.x - tx) / sx, (r.y - ty) / sy, r.width / sx, r.height / sy};
     }
-    // this ∘ inner: first inner, then this.
+    /// this ∘ inner: first inner, then this.
     TqTransform then(const TqTransform& inner) const {
         return {sx * inner.sx, sy * inner.sy, sx * inner.tx + tx, sy * inner.ty + ty};
     }
@@ -51,7 +53,7 @@ inline Rect inflate(const Rect& r, float d) {
     if (isEmpty(r)) return r;
     return {r.x - d, r.y - d, r.width + 2 * d, r.height + 2 * d};
 }
-// A rect with non-negative size covering the same area.
+/// A rect with non-negative size covering the same area.
 inline Rect normalized(float x, float y, float w, float h) {
     if (w < 0.0f) { x += w; w = -w; }
     if (h < 0.0f) { y += h; h = -h; }

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/DisplayListExport.h"
 #include "orvane/displaylist/TqAnimate.h"
 #include "orvane/displaylist/TqRef.h"
 
@@ -6,14 +8,14 @@ namespace displaylist {
 
 class TqGeometry;
 
-// An animation that moves one property of a node from a start value to an
-// end value along its eased progress.
-class TqTweener : public TqAnimate {
+/// An animation that moves one property of a node from a start value to an
+/// end value along its eased progress.
+class ORVANE_DISPLAYLIST_EXPORT TqTweener : public TqAnimate {
 public:
     enum Property { OPACITY = 0, TRANSLATE_X = 1, TRANSLATE_Y = 2, SCALE = 3 };
 
     TqTweener();
-    // Holds a reference to the target. Translation applies to groups only.
+    /// Holds a reference to the target. Translation applies to groups only.
     void SetTarget(TqGeometry* target, int property);
     TqGeometry* GetTarget() const { return target_.get(); }
     int GetProperty() const { return property_; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/core/BaseModel.h"
 
 #include "orvane/host/core/AbstractProperty.h"

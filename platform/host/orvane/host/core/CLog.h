@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <functional>
 #include <mutex>
 #include <string>
@@ -7,10 +9,10 @@
 
 namespace orvane {
 
-// The host log. Entries carry a section code (1 errors and rejected input,
-// 2 notices, 4 informational traces), the source path and line, and a message.
-// By default errors go to standard error and the other sections are off.
-class CLog {
+/// The host log. Entries carry a section code (1 errors and rejected input,
+/// 2 notices, 4 informational traces), the source path and line, and a message.
+/// By default errors go to standard error and the other sections are off.
+class ORVANE_HOST_EXPORT CLog {
 public:
     static constexpr int ERRORS = 1;
     static constexpr int NOTICES = 2;
@@ -27,13 +29,13 @@ public:
     static bool isEnabled(int section);
     static void setEnabled(int section, bool enabled);
     static void log(int section, std::string_view source, int line, std::string_view message);
-    // Replaces the output; an empty sink restores standard error.
+    /// Replaces the output; an empty sink restores standard error.
     static void setSink(Sink sink);
 };
 
-// Collects log entries while it lives (and enables every section), for tests
-// and for hosts that show log lines themselves.
-class CLogCapture {
+/// Collects log entries while it lives (and enables every section), for tests
+/// and for hosts that show log lines themselves.
+class ORVANE_HOST_EXPORT CLogCapture {
 public:
     CLogCapture();
     ~CLogCapture();

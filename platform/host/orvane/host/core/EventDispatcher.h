@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/PortableEvent.h"
 #include "orvane/host/core/Wrappable.h"
@@ -9,22 +11,22 @@
 
 namespace orvane {
 
-// Synchronous event dispatch. Listeners are kept per event type in registration
-// order; a dispatch runs over a snapshot, so listeners may add or remove
-// listeners (or dispatch again) while it runs. Every listener has run when
-// dispatchEvent returns.
-//
-// Forwarding: a dispatcher may forward every event it dispatches to parent
-// dispatchers (a property to its owner, a child model to the property holding
-// it). A forwarded event is dispatched again on the parent with the parent as
-// current source, so listeners higher up the model tree see changes below.
-//
-// A dispatcher is one word besides its virtual table: listeners and links
-// live in a block allocated on first use, and the flags share the word. It is
-// not a Wrappable itself, so that properties (which are dispatchers) do not
-// carry a weak self-pointer; classes handed across the library boundary add
-// the Wrappable root themselves.
-class EventDispatcher {
+/// Synchronous event dispatch. Listeners are kept per event type in registration
+/// order; a dispatch runs over a snapshot, so listeners may add or remove
+/// listeners (or dispatch again) while it runs. Every listener has run when
+/// dispatchEvent returns.
+///
+/// Forwarding: a dispatcher may forward every event it dispatches to parent
+/// dispatchers (a property to its owner, a child model to the property holding
+/// it). A forwarded event is dispatched again on the parent with the parent as
+/// current source, so listeners higher up the model tree see changes below.
+///
+/// A dispatcher is one word besides its virtual table: listeners and links
+/// live in a block allocated on first use, and the flags share the word. It is
+/// not a Wrappable itself, so that properties (which are dispatchers) do not
+/// carry a weak self-pointer; classes handed across the library boundary add
+/// the Wrappable root themselves.
+class ORVANE_HOST_EXPORT EventDispatcher {
 public:
     EventDispatcher() = default;
     EventDispatcher(const EventDispatcher&) = delete;
@@ -34,15 +36,15 @@ public:
     virtual void dispatchEvent(const std::shared_ptr<PortableEvent>& event);
 
     void addEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback);
-    // Removes the first listener of that type equal (operator==) to callback.
+    /// Removes the first listener of that type equal (operator==) to callback.
     void removeEventListener(int type, const std::shared_ptr<AbstractEventCallback>& callback);
     void removeAllEventListeners();
     bool hasEventListener(int type) const;
     size_t getEventListenerCount(int type) const;
 
-    // True when an event of this type dispatched here would reach a listener,
-    // here or on a forwarding parent. Lets senders skip building events nobody
-    // will see.
+    /// True when an event of this type dispatched here would reach a listener,
+    /// here or on a forwarding parent. Lets senders skip building events nobody
+    /// will see.
     bool wouldDeliver(int type) const;
 
     bool getDispatchIsEnabled() const { return (state_ & kDispatchOff) == 0; }
@@ -50,48 +52,48 @@ public:
 
     bool getCachingIsEnabled() const { return (state_ & kCachingOn) != 0; }
     virtual void setCachingIsEnabled(bool enabled) { state_ = enabled ? state_ | kCachingOn : state_ & ~kCachingOn; }
-    // Drops whatever was held back while caching was on.
+    /// Drops whatever was held back while caching was on.
     virtual void clearCache() {}
 
-    // False for objects that never dispatch (a value holder such as Dimension):
-    // holders then need not link to them for forwarding.
+    /// False for objects that never dispatch (a value holder such as Dimension):
+    /// holders then need not link to them for forwarding.
     virtual bool forwardsEvents() const { return true; }
 
-    // Forwarding links (not owning: each side unlinks itself when it dies).
+    /// Forwarding links (not owning: each side unlinks itself when it dies).
     void addForwardTarget(EventDispatcher* parent);
     void removeForwardTarget(EventDispatcher* parent);
     bool hasForwardTarget(const EventDispatcher* parent) const;
-    // Unlinks every dispatcher that forwards to this one.
+    /// Unlinks every dispatcher that forwards to this one.
     void removeAllForwardSources();
     size_t getForwardTargetCount() const { return linksOrNull() ? linksOrNull()->parents.size() : 0; }
 
-    // Entry point for an event forwarded from a child; dispatches it here.
+    /// Entry point for an event forwarded from a child; dispatches it here.
     virtual void receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event);
 
-    // The shared owner of this dispatcher, held while it dispatches (a
-    // listener may drop the last outside reference); empty when the object is
-    // not a Wrappable owned by a shared pointer.
+    /// The shared owner of this dispatcher, held while it dispatches (a
+    /// listener may drop the last outside reference); empty when the object is
+    /// not a Wrappable owned by a shared pointer.
     virtual std::shared_ptr<const void> keepAlive() const;
 
 protected:
     void deliverToListeners(const std::shared_ptr<PortableEvent>& event);
     void forwardToParents(const std::shared_ptr<PortableEvent>& event);
-    // Parents beyond the forwarding links (a property's owner), for wouldDeliver.
+    /// Parents beyond the forwarding links (a property's owner), for wouldDeliver.
     virtual EventDispatcher* implicitParent() const { return nullptr; }
 
     struct TypeListeners {
         int type;
         std::vector<std::shared_ptr<AbstractEventCallback>> callbacks;
     };
-    // A list of dispatchers that keeps up to two entries inline: most
-    // dispatchers forward to one parent, most parents hold one child.
+    /// A list of dispatchers that keeps up to two entries inline: most
+    /// dispatchers forward to one parent, most parents hold one child.
     class DispatcherList {
     public:
         size_t size() const { return heap_ ? heap_->size() : count_; }
         bool empty() const { return size() == 0; }
         EventDispatcher* operator[](size_t i) const { return heap_ ? (*heap_)[i] : inline_[i]; }
         void push_back(EventDispatcher* d);
-        bool eraseOne(EventDispatcher* d);  // last occurrence
+        bool eraseOne(EventDispatcher* d);  ///< last occurrence
         bool contains(const EventDispatcher* d) const;
         void clear();
         std::vector<EventDispatcher*> toVector() const;
@@ -104,11 +106,11 @@ protected:
     };
     struct Links {
         DispatcherList parents;
-        DispatcherList children;  // dispatchers forwarding to this one
+        DispatcherList children;  ///< dispatchers forwarding to this one
     };
-    // Listeners and forwarding links, allocated together on first use: most
-    // dispatchers (most properties) never have either. Subclasses may keep
-    // more of their rarely used state here (makeExtra).
+    /// Listeners and forwarding links, allocated together on first use: most
+    /// dispatchers (most properties) never have either. Subclasses may keep
+    /// more of their rarely used state here (makeExtra).
     struct Extra {
         virtual ~Extra() = default;
         std::vector<TypeListeners> listeners;
@@ -118,8 +120,8 @@ protected:
     virtual std::unique_ptr<Extra> makeExtra() const { return std::make_unique<Extra>(); }
     Extra* extraOrNull() const { return (state_ & kHasExtra) ? reinterpret_cast<Extra*>(state_ & kPointer) : nullptr; }
     Extra& extra();
-    // A pointer (8-byte aligned) a subclass keeps in the dispatcher's word
-    // while there is no extra block, and in the block afterwards.
+    /// A pointer (8-byte aligned) a subclass keeps in the dispatcher's word
+    /// while there is no extra block, and in the block afterwards.
     const void* payload() const {
         if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kPointer)->payload;
         return reinterpret_cast<const void*>(state_ & kPointer);
@@ -130,7 +132,7 @@ private:
     static constexpr uintptr_t kHasExtra = 1, kDispatchOff = 2, kCachingOn = 4, kPointer = ~uintptr_t(7);
     std::vector<TypeListeners>* listenersOrNull() const { return extraOrNull() ? &extraOrNull()->listeners : nullptr; }
     Links* linksOrNull() const { return extraOrNull() ? &extraOrNull()->links : nullptr; }
-    // The extra block or the payload, and the flags in the low bits.
+    /// The extra block or the payload, and the flags in the low bits.
     uintptr_t state_ = 0;
 
     TypeListeners* findListeners(int type) const;

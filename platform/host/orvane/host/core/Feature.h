@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <memory>
 #include <string>
 
 namespace orvane {
 
-// A named boolean feature switch.
-class Feature {
+/// A named boolean feature switch.
+class ORVANE_HOST_EXPORT Feature {
 public:
     static std::shared_ptr<Feature> create() { return std::make_shared<Feature>(); }
 
@@ -23,15 +25,15 @@ private:
     bool value_ = false;
 };
 
-// The registry of feature switches.
-class Multiverse {
+/// The registry of feature switches.
+class ORVANE_HOST_EXPORT Multiverse {
 public:
     static void registerFeature(const std::shared_ptr<Feature>& feature);
     static std::shared_ptr<Feature> getFeature(const std::string& name);
-    // False for unknown features.
+    /// False for unknown features.
     static bool isEnabled(const std::string& name);
     static bool isEnabled(const std::shared_ptr<const std::string>& name) { return name && isEnabled(*name); }
-    // Flips a registered feature (hosts and tests); unknown names are ignored.
+    /// Flips a registered feature (hosts and tests); unknown names are ignored.
     static void setEnabled(const std::string& name, bool enabled);
 };
 

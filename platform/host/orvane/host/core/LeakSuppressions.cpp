@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Leak-checker settings for sanitizer builds. fontconfig keeps a few blocks
 // from reading its configuration files that it never frees; they are not
 // ours to release, so the leak checker is told to ignore them.

@@ -1,14 +1,16 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <algorithm>
 #include <cmath>
 
 namespace orvane {
 
-// Tolerant comparisons. The tolerance is relative to the larger magnitude of the
-// two operands, with an absolute floor of the tolerance itself near zero:
-//   epsilon_eq(a, b, t) == |a - b| <= t * max(1, |a|, |b|)
-// NaN is never equal to anything.
-class MathUtilities {
+/// Tolerant comparisons. The tolerance is relative to the larger magnitude of the
+/// two operands, with an absolute floor of the tolerance itself near zero:
+///   epsilon_eq(a, b, t) == |a - b| <= t * max(1, |a|, |b|)
+/// NaN is never equal to anything.
+class ORVANE_HOST_EXPORT MathUtilities {
 public:
     static constexpr double DOUBLE_EPSILON = 2.220446049250313e-16;
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/PropertyDefinition.h"
 
 #include <cstdint>
@@ -7,23 +9,23 @@
 
 namespace orvane {
 
-struct ModelAlias {
+struct ORVANE_HOST_EXPORT ModelAlias {
     std::string_view elementName;
     int32_t typeId;
 };
 
-// The shared root record of a model definition.
-struct ModelRootRecord {
+/// The shared root record of a model definition.
+struct ORVANE_HOST_EXPORT ModelRootRecord {
     std::string_view strings[6];
     uint64_t words[2];
     int32_t first;
     int32_t second;
 };
 
-// Constant record describing one model type: its class, element name, aliases,
-// properties (inherited ones first) and ancestry (bases nearest first, then the
-// host ids, then its own id).
-struct ModelDefinition {
+/// Constant record describing one model type: its class, element name, aliases,
+/// properties (inherited ones first) and ancestry (bases nearest first, then the
+/// host ids, then its own id).
+struct ORVANE_HOST_EXPORT ModelDefinition {
     std::string_view className;
     int32_t typeId = 0;
     int32_t reserved = 0;
@@ -36,7 +38,7 @@ struct ModelDefinition {
     std::span<const int32_t> ancestry;
 
     bool isEmpty() const { return typeId == 0; }
-    // True when this model is typeId or derives from it.
+    /// True when this model is typeId or derives from it.
     bool isKindOf(int otherTypeId) const {
         for (int32_t a : ancestry)
             if (a == otherTypeId) return true;

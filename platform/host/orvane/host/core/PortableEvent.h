@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -7,10 +9,10 @@ namespace orvane {
 
 class EventDispatcher;
 
-// An event with an integer type. While it travels it knows the dispatcher that
-// first sent it (original source) and the one delivering it now (current source).
-// Sources are raw pointers: they are valid while the event is being dispatched.
-class PortableEvent : public virtual Wrappable {
+/// An event with an integer type. While it travels it knows the dispatcher that
+/// first sent it (original source) and the one delivering it now (current source).
+/// Sources are raw pointers: they are valid while the event is being dispatched.
+class ORVANE_HOST_EXPORT PortableEvent : public virtual Wrappable {
 public:
     explicit PortableEvent(int type = 0) : type_(type) {}
     ~PortableEvent() override = default;
@@ -22,15 +24,15 @@ public:
 
     EventDispatcher* getCurrentSource() const { return currentSource_; }
     EventDispatcher* getOriginalSource() const { return originalSource_; }
-    // Shared owner of the current source, when it has one.
+    /// Shared owner of the current source, when it has one.
     std::shared_ptr<EventDispatcher> getCurrentSourceShared() const;
 
-    // Set by the dispatcher.
+    /// Set by the dispatcher.
     void setCurrentSource(EventDispatcher* d) { currentSource_ = d; }
     void setOriginalSource(EventDispatcher* d) { originalSource_ = d; }
 
-    // Forwarding depth, used to stop events that would cycle through a
-    // malformed ownership graph.
+    /// Forwarding depth, used to stop events that would cycle through a
+    /// malformed ownership graph.
     int forwardDepth() const { return depth_; }
     void setForwardDepth(int d) { depth_ = d; }
 

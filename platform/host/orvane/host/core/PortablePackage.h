@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <cstdint>
@@ -12,34 +14,34 @@ namespace orvane {
 
 class ModelSerializer;
 
-// Localised-message data a package brings: locales, bundle names and a matrix
-// of texts. Empty for packages without a catalogue of their own.
-struct NLSData {
+/// Localised-message data a package brings: locales, bundle names and a matrix
+/// of texts. Empty for packages without a catalogue of their own.
+struct ORVANE_HOST_EXPORT NLSData {
     std::vector<std::string> locales;
     std::vector<std::string> bundles;
     std::vector<std::vector<std::string>> matrix;
 };
 
-struct NameIdPair {
+struct ORVANE_HOST_EXPORT NameIdPair {
     std::string name;
     int id;
 };
 
-// One embedded file: key ("Package/assets/dir/name_ext"), bytes, length.
-struct EmbeddedAsset {
+/// One embedded file: key ("Package/assets/dir/name_ext"), bytes, length.
+struct ORVANE_HOST_EXPORT EmbeddedAsset {
     std::string_view key;
     const uint8_t* bytes;
     size_t length;
 };
 
-// A package of models, events and assets registered with the host.
-class PortablePackage : public virtual Wrappable {
+/// A package of models, events and assets registered with the host.
+class ORVANE_HOST_EXPORT PortablePackage : public virtual Wrappable {
 public:
     explicit PortablePackage(std::string name) : name_(std::move(name)) {}
     ~PortablePackage() override = default;
 
     const std::string& getName() const { return name_; }
-    // Id given at registration (0 until registered).
+    /// Id given at registration (0 until registered).
     int getPackageId() const { return packageId_; }
 
     virtual const std::vector<std::string>& relativeAssetPaths() const;
@@ -48,13 +50,13 @@ public:
     virtual const std::vector<NameIdPair>& getEventTypeToNameMap() const;
     virtual const std::vector<NameIdPair>& getWarningTypeToNameMap() const;
     virtual const std::vector<EmbeddedAsset>& getEmbeddedAssets() const;
-    // The default serializer writes model trees as model documents.
+    /// The default serializer writes model trees as model documents.
     virtual std::shared_ptr<ModelSerializer> createSerializer() const;
 
     static void registerPackage(int packageId, const std::shared_ptr<PortablePackage>& package);
     static std::shared_ptr<PortablePackage> getPackage(int packageId);
     static std::vector<std::shared_ptr<PortablePackage>> getRegisteredPackages();
-    // Looks an embedded asset up by key in every registered package.
+    /// Looks an embedded asset up by key in every registered package.
     static const EmbeddedAsset* findEmbeddedAsset(std::string_view key);
 
 private:

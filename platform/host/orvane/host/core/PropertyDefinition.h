@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -53,19 +55,19 @@ constexpr uint64_t VECTOR = 0x100000000ull;      // holds a monitored vector
 constexpr uint64_t PARENT_LINK = 0x20000000000ull;  // back-link to the enclosing model
 } // namespace PropertyFlags
 
-struct PropertyAlias {
+struct ORVANE_HOST_EXPORT PropertyAlias {
     std::string_view alias;
     int32_t valueType;
     int32_t aliasFlag;
 };
 
-struct AttributeDefinition {
+struct ORVANE_HOST_EXPORT AttributeDefinition {
     std::string_view name;
     int32_t valueType;
 };
 
-// Constant record describing one property of a model.
-struct PropertyDefinition {
+/// Constant record describing one property of a model.
+struct ORVANE_HOST_EXPORT PropertyDefinition {
     std::string_view name;
     int32_t index = 0;
     int32_t valueType = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/core/TimerCallback.h"
 
 #include "orvane/host/core/Clock.h"

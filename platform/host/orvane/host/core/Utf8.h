@@ -1,18 +1,20 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace orvane {
 
-// Tolerant UTF-8 decoding: malformed or truncated sequences, overlong forms and
-// surrogates decode to U+FFFD and consume one byte, so any byte string can be
-// measured and drawn.
-class Utf8 {
+/// Tolerant UTF-8 decoding: malformed or truncated sequences, overlong forms and
+/// surrogates decode to U+FFFD and consume one byte, so any byte string can be
+/// measured and drawn.
+class ORVANE_HOST_EXPORT Utf8 {
 public:
     static constexpr char32_t REPLACEMENT = 0xfffd;
 
-    // Decodes the code point at p (p < end) and advances p past it.
+    /// Decodes the code point at p (p < end) and advances p past it.
     static char32_t next(const char*& p, const char* end) {
         unsigned char c = static_cast<unsigned char>(*p);
         if (c < 0x80) {
@@ -22,7 +24,7 @@ public:
         return nextMultiByte(p, end);
     }
 
-    // Number of bytes of the sequence starting at p (1 for malformed input).
+    /// Number of bytes of the sequence starting at p (1 for malformed input).
     static size_t sequenceLength(const char* p, const char* end) {
         const char* q = p;
         next(q, end);

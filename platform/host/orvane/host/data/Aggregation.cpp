@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/data/Aggregation.h"
 
 #include <boost/math/distributions/students_t.hpp>

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/data/Expression.h"
 
 namespace orvane {
 
-// An n-ary and / or of conditions.
-class CompoundBooleanExpression : public Expression {
+/// An n-ary and / or of conditions.
+class ORVANE_HOST_EXPORT CompoundBooleanExpression : public Expression {
 public:
     enum class BooleanOperator { AND, OR };
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/data/AbstractWhereClauseExpression.h"
 
 #include <memory>
@@ -6,9 +8,9 @@
 
 namespace orvane {
 
-// and / or of where-clauses (in order), or not of one. An and without parts
-// holds for every row, an or without parts for none.
-class CompoundWhereClauseExpression : public AbstractWhereClauseExpression {
+/// and / or of where-clauses (in order), or not of one. An and without parts
+/// holds for every row, an or without parts for none.
+class ORVANE_HOST_EXPORT CompoundWhereClauseExpression : public AbstractWhereClauseExpression {
 public:
     enum class Operator { AND, OR, NOT };
 

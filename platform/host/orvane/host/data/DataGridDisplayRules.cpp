@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/data/DataGridDisplayRules.h"
 
 #include "orvane/host/style/AttributeBundle.h"

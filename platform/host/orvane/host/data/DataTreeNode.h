@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/data/DataValue.h"
 #include "orvane/host/core/EventDispatcher.h"
 
@@ -10,12 +12,12 @@
 
 namespace orvane {
 
-// A node of a data tree (row or column headers of a crosstab): a label, a data
-// value, a formatted text and children. Nodes of a hierarchy's data tree also
-// keep the source rows they stand for (ascending row indices of the flat data
-// set), the name of their level and the collapsed state; display trees built
-// by the library derive from this class and use only the tree part.
-class DataTreeNode : public EventDispatcher, public virtual Wrappable {
+/// A node of a data tree (row or column headers of a crosstab): a label, a data
+/// value, a formatted text and children. Nodes of a hierarchy's data tree also
+/// keep the source rows they stand for (ascending row indices of the flat data
+/// set), the name of their level and the collapsed state; display trees built
+/// by the library derive from this class and use only the tree part.
+class ORVANE_HOST_EXPORT DataTreeNode : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 44;
 
@@ -34,7 +36,7 @@ public:
     std::shared_ptr<const std::string> getFormattedValue() const { return formatted_; }
     void setFormattedValue(std::shared_ptr<const std::string> f) { formatted_ = std::move(f); }
     void setFormattedValue(const std::string& f) { formatted_ = std::make_shared<const std::string>(f); }
-    // The formatted text ("" when there is none).
+    /// The formatted text ("" when there is none).
     std::string getPresentableText() const { return formatted_ ? *formatted_ : std::string(); }
 
     // ---- tree
@@ -46,35 +48,35 @@ public:
     std::shared_ptr<DataTreeNode> getParent() const { return parent_.lock(); }
     bool isFirstChild() const;
     bool isLastChild() const;
-    // Depth from the root (the root is 0).
+    /// Depth from the root (the root is 0).
     int getLevel() const;
-    // The nodes from the first level below the root down to this node.
+    /// The nodes from the first level below the root down to this node.
     std::vector<std::shared_ptr<DataTreeNode>> getUniqueNodePath();
-    // Every leaf under this node (itself when it is a leaf), depth first.
+    /// Every leaf under this node (itself when it is a leaf), depth first.
     std::vector<std::shared_ptr<DataTreeNode>> getDepthFirstListOfAllLeafNodesUnderThisNode();
-    // The ancestor of node at the given depth (node itself when it is at that
-    // depth); null when node is above that depth or null.
+    /// The ancestor of node at the given depth (node itself when it is at that
+    /// depth); null when node is above that depth or null.
     static std::shared_ptr<DataTreeNode> getParentNodeAtLevel(const std::shared_ptr<DataTreeNode>& node, int level);
 
     // ---- expand state (a node starts expanded; data trees collapse their members)
     bool isCollapsed() const { return collapsed_; }
     void setCollapsed(bool collapsed) { collapsed_ = collapsed; }
-    // Expands this node and every node below it.
+    /// Expands this node and every node below it.
     void expandAll();
 
     // ---- data-tree content
     // The source rows under this node, ascending.
     const std::vector<int32_t>& getSourceRows() const { return rows_; }
     void setSourceRows(std::vector<int32_t> rows) { rows_ = std::move(rows); }
-    // For each source row (in getSourceRows order) the index of the child
-    // that holds it; empty when not recorded.
+    /// For each source row (in getSourceRows order) the index of the child
+    /// that holds it; empty when not recorded.
     const std::vector<uint32_t>& getChildIndexOfRows() const { return childOfRow_; }
     void setChildIndexOfRows(std::vector<uint32_t> indices) { childOfRow_ = std::move(indices); }
-    // The name of the level this node is a member of (null for a root).
+    /// The name of the level this node is a member of (null for a root).
     const std::shared_ptr<const std::string>& getLevelName() const { return levelName_; }
     void setLevelName(std::shared_ptr<const std::string> name) { levelName_ = std::move(name); }
 
-    // Writes the tree, one node a line, indented by depth.
+    /// Writes the tree, one node a line, indented by depth.
     virtual void print(std::ostream& out) const;
     void print() const;
 

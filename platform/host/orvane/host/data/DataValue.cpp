@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/data/DataValue.h"
 
 #include "orvane/host/format/FormatterFactory.h"

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <cmath>
@@ -12,16 +14,16 @@ namespace orvane {
 
 class Formatter;
 
-// One data value: a number, a string, a date (day number from 1 January
-// 1960), a date-time or a time (second numbers), with the flags missing,
-// sparse, all-others and matches-all, and its formatted text.
-//
-// A value is missing when its number is NaN or its string is empty. Values
-// compare with a strict weak order: missing and sparse values first, then
-// numbers (of any number type) by value, then strings by their bytes, then
-// all-others and matches-all values. Two values are equal when they have the
-// same type, flags and value.
-class DataValue : public virtual Wrappable {
+/// One data value: a number, a string, a date (day number from 1 January
+/// 1960), a date-time or a time (second numbers), with the flags missing,
+/// sparse, all-others and matches-all, and its formatted text.
+///
+/// A value is missing when its number is NaN or its string is empty. Values
+/// compare with a strict weak order: missing and sparse values first, then
+/// numbers (of any number type) by value, then strings by their bytes, then
+/// all-others and matches-all values. Two values are equal when they have the
+/// same type, flags and value.
+class ORVANE_HOST_EXPORT DataValue : public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 46;
 
@@ -49,21 +51,21 @@ public:
     static std::shared_ptr<DataValue> createDateTime(double seconds) { return create(Type::DateTime, seconds); }
     static std::shared_ptr<DataValue> createTime(double seconds) { return create(Type::Time, seconds); }
     static std::shared_ptr<DataValue> createMissing(Type type = Type::Number);
-    // A cell that has no data at all (no row of the data behind it).
+    /// A cell that has no data at all (no row of the data behind it).
     static std::shared_ptr<DataValue> createSparse();
-    // The member that stands for every value not shown on its own.
+    /// The member that stands for every value not shown on its own.
     static std::shared_ptr<DataValue> createAllOthers();
-    // The value that matches every value (a total over everything).
+    /// The value that matches every value (a total over everything).
     static std::shared_ptr<DataValue> createMatchesAll();
-    // The value read from text in the given format: a number, date, date-time
-    // or time for number and temporal formats, a string without a format or
-    // for character formats. Null when the text does not read in the format.
+    /// The value read from text in the given format: a number, date, date-time
+    /// or time for number and temporal formats, a string without a format or
+    /// for character formats. Null when the text does not read in the format.
     static std::shared_ptr<DataValue> fromText(std::string_view text, const Formatter* format);
 
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
 
     Type getType() const { return type_; }
-    // True for every type that carries a number (number, date, date-time, time).
+    /// True for every type that carries a number (number, date, date-time, time).
     bool isNumeric() const { return type_ != Type::String; }
     bool isString() const { return type_ == Type::String; }
     bool isDate() const { return type_ == Type::Date; }
@@ -74,39 +76,39 @@ public:
     bool isSparse() const { return (flags_ & SPARSE) != 0; }
     bool isAllOthers() const { return (flags_ & ALL_OTHERS) != 0; }
     bool isMatchesAll() const { return (flags_ & MATCHES_ALL) != 0; }
-    // False for missing and sparse values.
+    /// False for missing and sparse values.
     bool hasValue() const { return !isMissing() && !isSparse(); }
     uint8_t getFlags() const { return flags_; }
     void setFlags(uint8_t flags) { flags_ = flags; }
 
-    // The number (NaN for strings and missing values).
+    /// The number (NaN for strings and missing values).
     double getNumber() const { return isNumeric() ? number_ : std::numeric_limits<double>::quiet_NaN(); }
-    // The string of a string value; null for numbers.
+    /// The string of a string value; null for numbers.
     std::shared_ptr<const std::string> getString() const { return text_; }
 
-    // The formatted text: the text set with setFormattedValue, else the string
-    // of a string value, else the number in the default format of its type
-    // (BEST12., DATE9., DATETIME19., TIME8.). Sparse values give "".
+    /// The formatted text: the text set with setFormattedValue, else the string
+    /// of a string value, else the number in the default format of its type
+    /// (BEST12., DATE9., DATETIME19., TIME8.). Sparse values give "".
     std::shared_ptr<const std::string> getFormattedValue() const;
-    // The formatted text as a plain string ("" when there is none).
+    /// The formatted text as a plain string ("" when there is none).
     std::string getPresentableText() const;
     void setFormattedValue(std::shared_ptr<const std::string> f) { formatted_ = std::move(f); }
     void setFormattedValue(const std::string& f) { formatted_ = std::make_shared<const std::string>(f); }
     bool hasFormattedValue() const { return formatted_ != nullptr; }
 
-    // The number in a format ("COMMA12.2", "DATE9.", "CMPCOMMA12.1" ...). An
-    // unknown format name formats as BEST12.
+    /// The number in a format ("COMMA12.2", "DATE9.", "CMPCOMMA12.1" ...). An
+    /// unknown format name formats as BEST12.
     static std::string formatNumericValue(double number, std::string_view formatName);
 
     bool equals(const DataValue& other) const { return compare(*this, other) == 0; }
     bool operator==(const DataValue& other) const { return equals(other); }
     bool operator<(const DataValue& other) const { return compare(*this, other) < 0; }
-    // Negative, zero or positive as a orders before, with or after b.
+    /// Negative, zero or positive as a orders before, with or after b.
     static int compare(const DataValue& a, const DataValue& b);
     size_t hash() const;
 
-    // Text for logs and expressions: numbers as the shortest exact decimal,
-    // strings as they are, "." for missing numbers.
+    /// Text for logs and expressions: numbers as the shortest exact decimal,
+    /// strings as they are, "." for missing numbers.
     std::string toString() const;
 
 private:

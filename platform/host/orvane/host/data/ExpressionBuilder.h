@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/data/CompoundBooleanExpression.h"
 #include "orvane/host/data/Expression.h"
 
@@ -9,15 +11,15 @@
 
 namespace orvane {
 
-// Builds expressions. The names ending in "_" are the same builders under the
-// spellings some callers use (and, or, not and const are C++ keywords).
-class ExpressionBuilder {
+/// Builds expressions. The names ending in "_" are the same builders under the
+/// spellings some callers use (and, or, not and const are C++ keywords).
+class ORVANE_HOST_EXPORT ExpressionBuilder {
 public:
     using ExprPtr = std::shared_ptr<Expression>;
 
     static ExprPtr var(const std::string& name);
     static ExprPtr var_(const std::string& name) { return var(name); }
-    // A constant; a null value is a missing number.
+    /// A constant; a null value is a missing number.
     static ExprPtr const_(const std::shared_ptr<DataValue>& value);
     static ExprPtr const_(const DataValue& value) { return const_(std::make_shared<DataValue>(value)); }
     static ExprPtr const_(double number) { return const_(DataValue::create(number)); }
@@ -38,8 +40,8 @@ public:
     static ExprPtr gt_(const ExprPtr& a, const ExprPtr& b) { return gt(a, b); }
     static ExprPtr ge_(const ExprPtr& a, const ExprPtr& b) { return ge(a, b); }
 
-    // variable between low and high. inclusive: 1 keeps both bounds, 0
-    // excludes them; negated: 1 selects what lies outside the range.
+    /// variable between low and high. inclusive: 1 keeps both bounds, 0
+    /// excludes them; negated: 1 selects what lies outside the range.
     static ExprPtr between(const ExprPtr& variable, const ExprPtr& low, const ExprPtr& high, int inclusive = 1,
                            int negated = 0);
     static ExprPtr between_(const ExprPtr& variable, const ExprPtr& low, const ExprPtr& high, int inclusive = 1,
@@ -50,13 +52,13 @@ public:
     static ExprPtr in_(const ExprPtr& variable, const std::vector<ExprPtr>& values) { return in(variable, values); }
     static ExprPtr isMissing(const ExprPtr& variable);
 
-    // and/or of the non-null operands; null when there is none. A single
-    // operand still makes a one-operand and/or.
+    /// and/or of the non-null operands; null when there is none. A single
+    /// operand still makes a one-operand and/or.
     static ExprPtr and_(const std::vector<ExprPtr>& operands);
     static ExprPtr or_(const std::vector<ExprPtr>& operands);
     static ExprPtr and_(const ExprPtr& a, const ExprPtr& b) { return and_(std::vector<ExprPtr>{a, b}); }
     static ExprPtr or_(const ExprPtr& a, const ExprPtr& b) { return or_(std::vector<ExprPtr>{a, b}); }
-    // Null for a null operand.
+    /// Null for a null operand.
     static ExprPtr not_(const ExprPtr& operand);
 };
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -9,10 +11,10 @@ namespace orvane {
 
 class DataSet;
 
-// Where a cell sits, as display rules see it: its data row and column, the
-// hierarchy levels of its row and column (crosstabs), and whether it is the
-// total cell.
-class RelationalDataRuleContext : public virtual Wrappable {
+/// Where a cell sits, as display rules see it: its data row and column, the
+/// hierarchy levels of its row and column (crosstabs), and whether it is the
+/// total cell.
+class ORVANE_HOST_EXPORT RelationalDataRuleContext : public virtual Wrappable {
 public:
     struct LevelRef {
         std::string name;
@@ -37,7 +39,7 @@ public:
     void setRowLevels(std::vector<LevelRef> levels) { rowLevels_ = std::move(levels); }
     const std::vector<LevelRef>& getColumnLevels() const { return columnLevels_; }
     void setColumnLevels(std::vector<LevelRef> levels) { columnLevels_ = std::move(levels); }
-    // True when a row or column level has this name.
+    /// True when a row or column level has this name.
     bool hasLevel(const std::string& name) const;
 
 private:

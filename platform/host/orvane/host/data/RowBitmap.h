@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 namespace orvane {
 
-// One bit per row: the rows a where-clause selects, the selected rows of a
-// RowStates. Bits past the size are kept zero.
-class RowBitmap {
+/// One bit per row: the rows a where-clause selects, the selected rows of a
+/// RowStates. Bits past the size are kept zero.
+class ORVANE_HOST_EXPORT RowBitmap {
 public:
     RowBitmap() = default;
     explicit RowBitmap(size_t size, bool value = false) { resize(size, value); }
@@ -32,7 +34,7 @@ public:
     bool all() const;
     bool operator==(const RowBitmap& o) const { return size_ == o.size_ && words_ == o.words_; }
 
-    // Row numbers of the set bits, ascending.
+    /// Row numbers of the set bits, ascending.
     std::vector<int> toIndices() const;
     template <class F>
     void forEachSet(F&& f) const {
@@ -48,7 +50,7 @@ public:
 
     std::vector<uint64_t>& words() { return words_; }
     const std::vector<uint64_t>& words() const { return words_; }
-    // Clears the bits past the size after a word-wise write.
+    /// Clears the bits past the size after a word-wise write.
     void trim();
     size_t memoryBytes() const { return words_.capacity() * sizeof(uint64_t); }
 

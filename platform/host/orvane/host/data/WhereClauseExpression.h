@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/data/AbstractWhereClauseExpression.h"
 #include "orvane/host/data/DataValue.h"
 
@@ -8,14 +10,14 @@
 
 namespace orvane {
 
-// One condition on one column: a comparison with a value, a range, a
-// membership test or a missing test. Semantics as Expression's: a missing
-// row value matches only an equality with missing; strings compare by bytes;
-// a string value on a numeric column (or a number on a character column)
-// does not validate.
-class WhereClauseExpression : public AbstractWhereClauseExpression {
+/// One condition on one column: a comparison with a value, a range, a
+/// membership test or a missing test. Semantics as Expression's: a missing
+/// row value matches only an equality with missing; strings compare by bytes;
+/// a string value on a numeric column (or a number on a character column)
+/// does not validate.
+class ORVANE_HOST_EXPORT WhereClauseExpression : public AbstractWhereClauseExpression {
 public:
-    // The first six match Expression::Operator.
+    /// The first six match Expression::Operator.
     enum class Operator { EQ, NE, LT, LE, GT, GE, BETWEEN, IN, IS_MISSING };
 
     static std::shared_ptr<WhereClauseExpression> create(const std::string& columnName, Operator op,
@@ -32,9 +34,9 @@ public:
     const std::string& getColumnName() const { return column_; }
     void setColumnName(const std::string& name) { column_ = name; }
     Operator getOperator() const { return op_; }
-    // The value compared with (the low bound of a range, the first of a list); null for missing tests.
+    /// The value compared with (the low bound of a range, the first of a list); null for missing tests.
     std::shared_ptr<DataValue> getValue() const { return values_.empty() ? nullptr : values_[0]; }
-    // Every value: [value], [low, high] or the list.
+    /// Every value: [value], [low, high] or the list.
     const std::vector<std::shared_ptr<DataValue>>& getValues() const { return values_; }
     bool isInclusive() const { return inclusive_; }
     bool isNegated() const { return negated_; }

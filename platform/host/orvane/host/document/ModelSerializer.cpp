@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/document/ModelSerializer.h"
 
 #include "orvane/host/core/AbstractProperty.h"

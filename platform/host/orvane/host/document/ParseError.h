@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <string>
 
 namespace orvane {
 
-// Where and why reading a document failed.
-struct ParseError {
-    std::string source;  // file name or "<text>"
+/// Where and why reading a document failed.
+struct ORVANE_HOST_EXPORT ParseError {
+    std::string source;  ///< file name or "<text>"
     int line = 0;
     int column = 0;
     std::string message;

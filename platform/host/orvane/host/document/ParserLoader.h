@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/document/OneParser.h"
 
 #include <functional>
@@ -7,9 +9,9 @@
 
 namespace orvane {
 
-// How a package reads documents: which root element names it reads, the
-// factory of its parser, and the format version the factory was chosen for.
-class ParserLoader {
+/// How a package reads documents: which root element names it reads, the
+/// factory of its parser, and the format version the factory was chosen for.
+class ORVANE_HOST_EXPORT ParserLoader {
 public:
     using Predicate = std::function<bool(const std::string& elementName, const ParserAttributes& attributes)>;
     using Factory = std::function<std::shared_ptr<OneParser>()>;

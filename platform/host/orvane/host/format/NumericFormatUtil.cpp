@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/format/NumericFormatUtil.h"
 
 #include "orvane/host/format/FormatterFactory.h"

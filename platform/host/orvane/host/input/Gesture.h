@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/GeometryUtilities.h"
 #include "orvane/host/input/GestureRecognizerType.h"
 #include "orvane/host/core/Wrappable.h"
@@ -8,10 +10,10 @@
 
 namespace orvane {
 
-// A recognised gesture as the host delivers it: kind bits, phase, touch
-// points and a location, all in display-list coordinates of the root view
-// (origin lower left, y up). Gestures are copyable; copies share nothing.
-class Gesture : public virtual Wrappable {
+/// A recognised gesture as the host delivers it: kind bits, phase, touch
+/// points and a location, all in display-list coordinates of the root view
+/// (origin lower left, y up). Gestures are copyable; copies share nothing.
+class ORVANE_HOST_EXPORT Gesture : public virtual Wrappable {
 public:
     Gesture(int type = 0, int state = GestureRecognizerState::BEGAN, Point location = {});
     Gesture(const Gesture& other);
@@ -24,22 +26,22 @@ public:
     void setState(int s) { state_ = s; }
     Point getLocation() const { return location_; }
     void setLocation(Point p) { location_ = p; }
-    // Never null; a gesture made with a location gets that point as its touch.
+    /// Never null; a gesture made with a location gets that point as its touch.
     std::shared_ptr<std::vector<Point>> getTouchPoints() const { return touchPoints_; }
     void setTouchPoints(std::shared_ptr<std::vector<Point>> points);
     void setTouchPoints(const std::vector<Point>& points);
-    // Modifier keys held (host key codes as bits of the host's choosing).
+    /// Modifier keys held (host key codes as bits of the host's choosing).
     int getModifiers() const { return modifiers_; }
     void setModifiers(int m) { modifiers_ = m; }
 
-    // A copy of the same class.
+    /// A copy of the same class.
     virtual std::shared_ptr<Gesture> clone() const { return std::make_shared<Gesture>(*this); }
-    // Moves location and touch points by (dx, dy).
+    /// Moves location and touch points by (dx, dy).
     virtual void translateBy(float dx, float dy);
-    // Re-expresses the gesture relative to `origin` (a view's origin in root
-    // coordinates): a copy moved by -origin.
+    /// Re-expresses the gesture relative to `origin` (a view's origin in root
+    /// coordinates): a copy moved by -origin.
     std::shared_ptr<Gesture> relativeTo(const Point& origin) const;
-    // Mirrors x around `width` (x -> width - x) for right-to-left layouts.
+    /// Mirrors x around `width` (x -> width - x) for right-to-left layouts.
     virtual void mirrorX(float width);
 
 private:
@@ -50,7 +52,7 @@ private:
     int modifiers_ = 0;
 };
 
-class Tap : public Gesture {
+class ORVANE_HOST_EXPORT Tap : public Gesture {
 public:
     Tap(Point location = {}, int tapCount = 1, int type = GestureRecognizerType::TAP)
         : Gesture(type, GestureRecognizerState::ENDED, location), tapCount_(tapCount) {}
@@ -62,8 +64,8 @@ private:
     int tapCount_;
 };
 
-// A pan: translation since it began and velocity, in pixels (per second).
-class Pan : public Gesture {
+/// A pan: translation since it began and velocity, in pixels (per second).
+class ORVANE_HOST_EXPORT Pan : public Gesture {
 public:
     Pan(int state = GestureRecognizerState::BEGAN, Point location = {}, Point translation = {}, Point velocity = {})
         : Gesture(GestureRecognizerType::PAN, state, location), translation_(translation), velocity_(velocity) {}
@@ -72,7 +74,7 @@ public:
     void setTranslation(Point t) { translation_ = t; }
     Point getVelocity() const { return velocity_; }
     void setVelocity(Point v) { velocity_ = v; }
-    // Mirrors the location and touch points, and negates the horizontal translation.
+    /// Mirrors the location and touch points, and negates the horizontal translation.
     void mirrorX(float width) override;
 
 private:
@@ -80,7 +82,7 @@ private:
     Point velocity_;
 };
 
-class Pinch : public Gesture {
+class ORVANE_HOST_EXPORT Pinch : public Gesture {
 public:
     Pinch(int state = GestureRecognizerState::BEGAN, Point location = {}, float scale = 1.0f, float velocity = 0.0f)
         : Gesture(GestureRecognizerType::PINCH, state, location), scale_(scale), velocity_(velocity) {}
@@ -94,15 +96,15 @@ private:
     float velocity_;
 };
 
-class LongPress : public Gesture {
+class ORVANE_HOST_EXPORT LongPress : public Gesture {
 public:
     LongPress(int state = GestureRecognizerState::BEGAN, Point location = {})
         : Gesture(GestureRecognizerType::LONG_PRESS, state, location) {}
     std::shared_ptr<Gesture> clone() const override { return std::make_shared<LongPress>(*this); }
 };
 
-// A wheel step: delta in pixels (positive y scrolls the content up).
-class MouseWheel : public Gesture {
+/// A wheel step: delta in pixels (positive y scrolls the content up).
+class ORVANE_HOST_EXPORT MouseWheel : public Gesture {
 public:
     MouseWheel(Point location = {}, Point delta = {})
         : Gesture(GestureRecognizerType::MOUSE_WHEEL, GestureRecognizerState::ENDED, location), delta_(delta) {}
@@ -115,7 +117,7 @@ private:
     Point delta_;
 };
 
-class PointerHover : public Gesture {
+class ORVANE_HOST_EXPORT PointerHover : public Gesture {
 public:
     PointerHover(int state = GestureRecognizerState::CHANGED, Point location = {})
         : Gesture(GestureRecognizerType::POINTER_HOVER, state, location) {}

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <cstdint>
@@ -8,9 +10,9 @@
 
 namespace orvane {
 
-// A picture: pixel width and height, and either RGBA pixels (8 bits per
-// channel, rows top to bottom, not premultiplied) or a texture id.
-class Image : public virtual Wrappable {
+/// A picture: pixel width and height, and either RGBA pixels (8 bits per
+/// channel, rows top to bottom, not premultiplied) or a texture id.
+class ORVANE_HOST_EXPORT Image : public virtual Wrappable {
 public:
     Image() = default;
     Image(int width, int height, std::vector<uint8_t> rgba)
@@ -23,15 +25,15 @@ public:
     bool hasPixels() const { return !pixels_.empty(); }
     const std::vector<uint8_t>& getPixels() const { return pixels_; }
     unsigned int getTextureId() const { return textureId_; }
-    // RGBA of one pixel (0 outside the image or without pixels).
+    /// RGBA of one pixel (0 outside the image or without pixels).
     uint32_t getPixel(int x, int y) const;
 
-    // Reads a PNG file; null when it cannot be read.
+    /// Reads a PNG file; null when it cannot be read.
     static std::shared_ptr<Image> readPNG(const std::string& path);
-    // Writes the pixels as PNG; false on I/O error or without pixels.
+    /// Writes the pixels as PNG; false on I/O error or without pixels.
     bool writePNG(const std::string& path) const;
-    // Encodes the pixels as PNG into `out` (for hosts that write the bytes
-    // themselves, e.g. to standard output); false without pixels.
+    /// Encodes the pixels as PNG into `out` (for hosts that write the bytes
+    /// themselves, e.g. to standard output); false without pixels.
     bool encodePNG(std::vector<uint8_t>& out) const;
 
 protected:

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include <memory>
 #include <string>
 
 namespace orvane {
 
-// The locale the host runs in and its writing direction.
-class LocalizationContext {
+/// The locale the host runs in and its writing direction.
+class ORVANE_HOST_EXPORT LocalizationContext {
 public:
     explicit LocalizationContext(std::string locale = "en_US", bool rtl = false) : locale_(std::move(locale)), rtl_(rtl) {}
     bool isRTL() const { return rtl_; }

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/EventDispatcher.h"
 #include "orvane/host/net/NetworkRequestContent.h"
 #include "orvane/host/core/PortableEvent.h"
@@ -10,15 +12,15 @@
 
 namespace orvane {
 
-// A network request and, once answered, its response. The sender builds it
-// as a REQUEST (URL, method, content), registers its RESPONSE listeners on the
-// event itself and hands it to NetworkManager::processNetworkRequest. When the
-// answer is in, the manager fills in status, body and error text, turns the
-// event into a RESPONSE and dispatches it on itself, on the user-interface
-// thread, exactly once.
-class NetworkDataEvent : public PortableEvent, public EventDispatcher, public virtual Wrappable {
+/// A network request and, once answered, its response. The sender builds it
+/// as a REQUEST (URL, method, content), registers its RESPONSE listeners on the
+/// event itself and hands it to NetworkManager::processNetworkRequest. When the
+/// answer is in, the manager fills in status, body and error text, turns the
+/// event into a RESPONSE and dispatches it on itself, on the user-interface
+/// thread, exactly once.
+class ORVANE_HOST_EXPORT NetworkDataEvent : public PortableEvent, public EventDispatcher, public virtual Wrappable {
 public:
-    // Host event ids.
+    /// Host event ids.
     static constexpr int REQUEST = 60;
     static constexpr int RESPONSE = 61;
 
@@ -29,7 +31,7 @@ public:
 
     void setURL(const std::shared_ptr<URL>& url) { url_ = url; }
     const std::shared_ptr<URL>& getURL() const { return url_; }
-    // The request URL as text ("" when none was set).
+    /// The request URL as text ("" when none was set).
     std::string getURLString() const { return url_ ? url_->toString() : std::string(); }
 
     void setMethod(Method m) { method_ = m; }
@@ -41,12 +43,12 @@ public:
     }
     const std::vector<std::shared_ptr<NetworkRequestContent>>& getContents() const { return contents_; }
 
-    // Response side. The status is the HTTP status, or 0 when no HTTP answer
-    // was received (the error text then says why).
+    /// Response side. The status is the HTTP status, or 0 when no HTTP answer
+    /// was received (the error text then says why).
     int getStatus() const { return status_; }
     const std::string& getResponseBody() const { return body_; }
     const std::string& getErrorText() const { return error_; }
-    // The body when there is one, else the error text: what a failure report shows.
+    /// The body when there is one, else the error text: what a failure report shows.
     const std::string& getResponseText() const { return body_.empty() ? error_ : body_; }
 
     void setResponse(int status, std::string body, std::string errorText) {

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -6,8 +8,8 @@
 
 namespace orvane {
 
-// The body of a request and its content type, sent byte for byte as given.
-class NetworkRequestContent : public virtual Wrappable {
+/// The body of a request and its content type, sent byte for byte as given.
+class ORVANE_HOST_EXPORT NetworkRequestContent : public virtual Wrappable {
 public:
     NetworkRequestContent(std::string body, std::string contentType)
         : body_(std::move(body)), contentType_(std::move(contentType)) {}

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/Wrappable.h"
 
 #include <memory>
@@ -7,10 +9,10 @@
 
 namespace orvane {
 
-// A problem reported to the host: a numeric warning type, a name, a severity
-// value, and a localised message given as bundle, key and parameters (the
-// "{0}", "{1}", ... of the message template).
-class Warning : public virtual Wrappable {
+/// A problem reported to the host: a numeric warning type, a name, a severity
+/// value, and a localised message given as bundle, key and parameters (the
+/// "{0}", "{1}", ... of the message template).
+class ORVANE_HOST_EXPORT Warning : public virtual Wrappable {
 public:
     Warning(int type, std::string name, double value, std::string bundle, std::string key,
             std::vector<std::string> parameters);
@@ -24,8 +26,8 @@ public:
     const std::string& getKey() const { return key_; }
     const std::vector<std::string>& getParameters() const { return parameters_; }
 
-    // The message template of bundle/key with the parameters filled in. When
-    // the catalogue lacks the key: the key followed by the parameters.
+    /// The message template of bundle/key with the parameters filled in. When
+    /// the catalogue lacks the key: the key followed by the parameters.
     std::string getMessage() const;
 
 private:

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/PortableEvent.h"
 #include "orvane/host/net/Warning.h"
 
@@ -6,8 +8,8 @@
 
 namespace orvane {
 
-// An event that carries a warning; its type is the sender's failure event id.
-class WarningEvent : public PortableEvent {
+/// An event that carries a warning; its type is the sender's failure event id.
+class ORVANE_HOST_EXPORT WarningEvent : public PortableEvent {
 public:
     WarningEvent(int type, std::shared_ptr<Warning> warning) : PortableEvent(type), warning_(std::move(warning)) {}
     static std::shared_ptr<WarningEvent> create(int type, std::shared_ptr<Warning> warning) {

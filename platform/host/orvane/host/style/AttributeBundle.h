@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/core/EventDispatcher.h"
 
 #include <cstdint>
@@ -12,9 +14,9 @@ namespace orvane {
 
 class Dimension;
 
-// Typed style attributes by numeric id: colour, int, unsigned, float, string
-// or Dimension. Numeric kinds convert into each other on read.
-class AttributeBundle : public EventDispatcher, public virtual Wrappable {
+/// Typed style attributes by numeric id: colour, int, unsigned, float, string
+/// or Dimension. Numeric kinds convert into each other on read.
+class ORVANE_HOST_EXPORT AttributeBundle : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 9;
 
@@ -39,7 +41,7 @@ public:
     void remove(int id);
 
     bool hasAttribute(int id) const { return find(id) != nullptr; }
-    // True when the bundle sets the attribute itself (the same as hasAttribute).
+    /// True when the bundle sets the attribute itself (the same as hasAttribute).
     bool isOverridden(int id) const { return hasAttribute(id); }
     const Value* find(int id) const;
     bool empty() const { return values_.empty(); }
@@ -53,13 +55,13 @@ public:
     std::string getStringValue(int id, const std::string& def) const;
     std::shared_ptr<Dimension> getDimension(int id, std::shared_ptr<Dimension> def = nullptr) const;
 
-    // Typed reads of a single value (shared by StyleChain).
+    /// Typed reads of a single value (shared by StyleChain).
     static bool readColor(const Value& v, uint32_t& out);
     static bool readInt(const Value& v, int& out);
     static bool readFloat(const Value& v, float& out);
 
 private:
-    std::vector<std::pair<int, Value>> values_;  // sorted by id
+    std::vector<std::pair<int, Value>> values_;  ///< sorted by id
 };
 
 } // namespace orvane

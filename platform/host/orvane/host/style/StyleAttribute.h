@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 namespace orvane {
@@ -34,7 +35,7 @@ namespace StyleElement {
 constexpr int FOCUS_RECTANGLE = 115;
 } // namespace StyleElement
 
-// The colour value meaning "no colour".
+/// The colour value meaning "no colour".
 constexpr unsigned int COLOR_NONE = 0xffffffffu;
 
 } // namespace orvane

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/style/StyleChain.h"
 
 #include "orvane/host/style/Style.h"

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/style/AttributeBundle.h"
 #include "orvane/host/core/EventDispatcher.h"
 
@@ -10,15 +12,15 @@ namespace orvane {
 
 class Style;
 
-// An ordered list of attribute bundles read as one: an attribute resolves to
-// the first bundle in the chain that has it.
-class StyleChain : public EventDispatcher, public virtual Wrappable {
+/// An ordered list of attribute bundles read as one: an attribute resolves to
+/// the first bundle in the chain that has it.
+class ORVANE_HOST_EXPORT StyleChain : public EventDispatcher, public virtual Wrappable {
 public:
     static constexpr int WRAPPER_TYPE_ID = 152;
 
     StyleChain() = default;
     explicit StyleChain(std::vector<std::shared_ptr<AttributeBundle>> bundles) : bundles_(std::move(bundles)) {}
-    // The bundles of `style` for the element ids, in that order (missing ones skipped).
+    /// The bundles of `style` for the element ids, in that order (missing ones skipped).
     static std::shared_ptr<StyleChain> create(const std::shared_ptr<Style>& style, const std::vector<int>& elementIds);
     static std::shared_ptr<StyleChain> create(std::vector<std::shared_ptr<AttributeBundle>> bundles = {});
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }

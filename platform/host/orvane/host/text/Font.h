@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/text/FontFace.h"
 #include "orvane/host/text/FontMetrics.h"
 
@@ -7,10 +9,10 @@
 
 namespace orvane {
 
-// A face at a size: what text is measured and drawn with. Cheap to copy.
-// Obtained from TextEngine::getFont; a default-constructed Font is invalid
-// and measures everything as zero.
-class Font {
+/// A face at a size: what text is measured and drawn with. Cheap to copy.
+/// Obtained from TextEngine::getFont; a default-constructed Font is invalid
+/// and measures everything as zero.
+class ORVANE_HOST_EXPORT Font {
 public:
     Font() = default;
     Font(std::shared_ptr<const FontFace> face, float pointSize, float pixelSize, unsigned generation)
@@ -23,13 +25,13 @@ public:
     float getPixelSize() const { return pixelSize_; }
     bool isBold() const { return face_ && face_->isBold(); }
     bool isItalic() const { return face_ && face_->isItalic(); }
-    // The text engine's backend generation the font was made in.
+    /// The text engine's backend generation the font was made in.
     unsigned getGeneration() const { return generation_; }
 
     float getAdvance(char32_t cp) const { return face_ ? face_->getAdvance(cp) * pixelSize_ : 0.0f; }
 
-    // Advance width of a UTF-8 string in pixels as the shaper places it
-    // (no wrapping; line breaks have no width). Cached: see TextShaper.
+    /// Advance width of a UTF-8 string in pixels as the shaper places it
+    /// (no wrapping; line breaks have no width). Cached: see TextShaper.
     float measure(std::string_view text) const;
 
     FontMetrics getMetrics() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/text/FreeTypeFontFace.h"
 
 #include <ft2build.h>

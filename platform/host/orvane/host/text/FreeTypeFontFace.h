@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/HostExport.h"
 #include "orvane/host/text/FontFace.h"
 
 #include <mutex>
 
 namespace orvane {
 
-// A face read from a font file with FreeType. Metrics and advances are the
-// unhinted design values scaled to the em, so that they scale linearly with
-// the pixel size and agree with the glyph positions used for drawing.
-class FreeTypeFontFace : public FontFace {
+/// A face read from a font file with FreeType. Metrics and advances are the
+/// unhinted design values scaled to the em, so that they scale linearly with
+/// the pixel size and agree with the glyph positions used for drawing.
+class ORVANE_HOST_EXPORT FreeTypeFontFace : public FontFace {
 public:
-    // Takes ownership of `ftFace` (an FT_Face).
+    /// Takes ownership of `ftFace` (an FT_Face).
     FreeTypeFontFace(void* ftFace, std::string requestedFamily, std::string family, std::string file, bool bold,
                      bool italic);
     ~FreeTypeFontFace() override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/text/TextEngine.h"
 
 #include "orvane/host/core/CLog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/text/TextShaper.h"
 
 #include "orvane/host/core/Utf8.h"
