@@ -155,6 +155,31 @@ TEST(DataGridNodeTest, TotalsOnTopAndAtTheBottom) {
     EXPECT_DOUBLE_EQ(g->GetScrollY(), 1000 * 24.0 - (300 - hh - th));
 }
 
+TEST(DataGridNodeTest, TheHorizontalBarCoversNeitherTotalsNorTheLastRow) {
+    // Eight columns of 100 in a 400-pixel frame overflow: the bar runs along
+    // the bottom edge and the totals and rows end above it.
+    auto g = makeGrid(1000, 8);
+    g->SetColumnTotal(1, "Sum", "42");
+    ASSERT_TRUE(g->AreScrollBarsShown());
+    const float th = g->GetTotalsHeight(), hh = g->GetColumnHeaderHeight();
+    const float bar = g->GetScrollBarController()->GetBarThickness();
+    uint64_t id = g->GetPickIDAtScreenPosition(150, 300 - bar - th / 2);
+    EXPECT_EQ(TqDataGrid::ConvertPickIDtoComponentID(id), TqDataGrid::COMPONENT_TOTAL);
+    // Scrolled to the end, the last row sits right above the totals.
+    g->SetScrollPosition(0, 1e12);
+    EXPECT_DOUBLE_EQ(g->GetScrollY(), 1000 * 24.0 - (300 - hh - th - bar));
+    id = g->GetPickIDAtScreenPosition(150, 300 - bar - th - 2);
+    EXPECT_EQ(TqDataGrid::ConvertPickIDtoComponentID(id), TqDataGrid::COMPONENT_CELL);
+    EXPECT_EQ(TqDataGrid::GetRowFromPickID(id), 999);
+    // The page the table asks for holds the bar's band too.
+    EXPECT_DOUBLE_EQ(g->GetDataGridVirtualPageSize(0).height, hh + th + 1000 * 24.0 + bar);
+    // Columns that fit leave no room for a bar.
+    auto narrow = makeGrid(1000, 3);
+    narrow->SetColumnTotal(1, "Sum", "42");
+    narrow->SetScrollPosition(0, 1e12);
+    EXPECT_DOUBLE_EQ(narrow->GetScrollY(), 1000 * 24.0 - (300 - hh - th));
+}
+
 TEST(DataGridNodeTest, RightToLeftMirrorsColumns) {
     auto g = makeGrid(10, 3);
     g->SetRightToLeft(true);
@@ -325,7 +350,8 @@ TEST(DataGridNodeTest, ColumnDragDropsAtTheNearestBoundary) {
 
 TEST(DataGridNodeTest, ScrollOffsetForCellBringsItIntoView) {
     auto g = makeGrid(1000, 10);
-    float body = 300.0f - g->GetColumnHeaderHeight();
+    // Ten columns overflow the frame: the horizontal bar takes its band.
+    float body = 300.0f - g->GetColumnHeaderHeight() - g->GetScrollBarController()->GetBarThickness();
     auto s = g->GetScrollOffsetForCell(TqDataGrid::GetPickID(500, 6, 0));
     EXPECT_DOUBLE_EQ(s.y, 501 * 24.0 - body);
     EXPECT_DOUBLE_EQ(s.x, 700.0 - 400.0);

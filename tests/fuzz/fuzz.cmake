@@ -9,13 +9,8 @@ option(ORVANE_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 if(ORVANE_FUZZ)
   orvane_add_fuzz_targets(${CMAKE_CURRENT_LIST_DIR}/src ModelDocuments Csv StyleText Expressions FormatNames
                           AxisNames DrawJson ReportPages)
-  # The tool's readers, built in with the command table.
-  set(_tool ${CMAKE_SOURCE_DIR}/tools/orvane)
-  target_sources(fuzz_draw_json PRIVATE ${_tool}/DrawCommand.cpp ${_tool}/Command.cpp)
-  target_sources(fuzz_report_pages PRIVATE ${_tool}/RenderCommand.cpp ${_tool}/ReportDocument.cpp
-                                           ${_tool}/ReportPage.cpp ${_tool}/Command.cpp)
-  target_link_libraries(fuzz_report_pages PRIVATE EXPAT::EXPAT)
+  # The tool's readers run in process, with the whole command table.
   foreach(_target fuzz_draw_json fuzz_report_pages)
-    target_include_directories(${_target} PRIVATE ${_tool})
+    target_link_libraries(${_target} PRIVATE orvane_tool_commands)
   endforeach()
 endif()

@@ -1,3 +1,3 @@
 # SPDX-License-Identifier: Apache-2.0
 # The render command renders the bundled example report when given no file.
-target_compile_definitions(orvane PRIVATE ORVANE_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")
+target_compile_definitions(orvane_tool_commands PRIVATE ORVANE_EXAMPLES_DIR="${CMAKE_SOURCE_DIR}/examples")

@@ -545,7 +545,14 @@ double TqDataGrid::fixedWidth() const { return GetRowNumberColumnWidth() + colum
 double TqDataGrid::bodyTop() const { return headerHeight() + (totalsOnTop_ ? totalsHeight() : 0.0f); }
 
 double TqDataGrid::bodyHeight() const {
-    return std::max(0.0, double(frame_.height) - headerHeight() - totalsHeight());
+    return std::max(0.0, double(frame_.height) - headerHeight() - totalsHeight() - horizontalBarSpace());
+}
+
+double TqDataGrid::horizontalBarSpace() const {
+    // The horizontal bar lies along the bottom edge when the columns overflow;
+    // rows and bottom totals end above it, so it never covers them.
+    double overflow = columns_.Total() - columns_.Offset(fixedCount()) - GetScrollAreaWidth();
+    return overflow > 0.0 ? double(scrollBars_->GetBarThickness()) : 0.0;
 }
 
 double TqDataGrid::GetScrollAreaWidth() const { return std::max(0.0, double(frame_.width) - fixedWidth()); }
@@ -554,7 +561,8 @@ double TqDataGrid::GetScrollAreaHeight() const { return bodyHeight(); }
 TqDataGrid::VirtualSize TqDataGrid::GetDataGridVirtualPageSize(int) const {
     VirtualSize v;
     v.width = GetRowNumberColumnWidth() + columns_.Total();
-    v.height = headerHeight() + totalsHeight() + rows_.Total();
+    // The horizontal bar's band is part of the page when the columns overflow.
+    v.height = headerHeight() + totalsHeight() + rows_.Total() + horizontalBarSpace();
     return v;
 }
 
@@ -608,7 +616,7 @@ double TqDataGrid::totalsTop() const {
     // After the last row; held at the bottom of the frame when the rows are
     // taller than the frame.
     double afterRows = headerHeight() + rows_.Total() - GetScrollY();
-    return std::min(afterRows, double(frame_.height) - totalsHeight());
+    return std::min(afterRows, double(frame_.height) - horizontalBarSpace() - totalsHeight());
 }
 
 double TqDataGrid::logicalX(float x) const { return rtl_ ? double(frame_.width) - double(x) : double(x); }
@@ -1026,7 +1034,7 @@ void TqDataGrid::rebuild() const {
         return Rect{r.x - t.x, r.y - t.y, r.width, r.height};
     };
 
-    double bodyBottom = totalsShown() && !totalsOnTop_ ? totalsTop() : H;
+    double bodyBottom = totalsShown() && !totalsOnTop_ ? totalsTop() : H - horizontalBarSpace();
     double bodyH = std::max(0.0, std::min(bodyBottom, H) - top);
     // Body: scrolling part first, then the frozen part over it.
     for (int pass = 0; pass < 2; ++pass) {
@@ -1132,7 +1140,7 @@ void TqDataGrid::rebuild() const {
 
     // Rules around the fixed bands, the frozen edge and the frame.
     double contentW = std::min(W, rn + columns_.Total() - GetScrollX());
-    double contentBottom = std::min(H, std::max(totalsShown() && !totalsOnTop_ ? totalsTop() + th : 0.0,
+    double contentBottom = std::min(H - horizontalBarSpace(), std::max(totalsShown() && !totalsOnTop_ ? totalsTop() + th : 0.0,
                                                 top + rows_.Total() - GetScrollY()));
     auto hRule = [&](double y, uint32_t color) {
         Rect r = toNode(0, y, contentW, 0);

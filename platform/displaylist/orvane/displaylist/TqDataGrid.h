@@ -335,6 +335,7 @@ private:
     /// Top of the data rows' area and its height, in frame pixels.
     double bodyTop() const;
     double bodyHeight() const;
+    double horizontalBarSpace() const;
     double fixedWidth() const;  ///< row numbers + frozen columns
     int fixedCount() const;
     /// Left edge of a column in frame pixels (before mirroring), scrolled.
