@@ -63,10 +63,11 @@ int geocode(const std::vector<std::string>& args) {
     if (addresses.empty()) return usageError("geocode", "no address given");
     int batch = EsriGeocodeServices::DEFAULT_BATCH_SIZE;
     if (o.has("batch")) {
+        const std::string text = o.get("batch");  // kept alive while strtol's end points into it
         char* end = nullptr;
-        long n = std::strtol(o.get("batch").c_str(), &end, 10);
+        long n = std::strtol(text.c_str(), &end, 10);
         if (!end || *end || n < 1 || n > 100000)
-            return usageError("geocode", "--batch wants a positive number, not \"" + o.get("batch") + "\"");
+            return usageError("geocode", "--batch wants a positive number, not \"" + text + "\"");
         batch = static_cast<int>(n);
     }
     auto client = EsriGeocodeServices::create(batch);
