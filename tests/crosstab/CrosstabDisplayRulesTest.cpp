@@ -3,6 +3,8 @@
 // the column shown, level-scoped rules and the total cell's measure group.
 #include "orvane/crosstab/CrosstabDisplayRules.h"
 #include "orvane/crosstab/CrosstabModelBuilder.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/displaylist/TqDataGrid.h"
 #include "orvane/host/data/ExpressionParser.h"
 #include "orvane/host/style/AttributeBundle.h"
 #include "orvane/host/style/Dimension.h"
@@ -143,4 +145,79 @@ TEST(CrosstabDisplayRules, RulesSeeTheShownColumnTheirLevelsAndTheTotalCellGroup
     ASSERT_TRUE(t.x->rowHierarchy.get()->drillDown(t.x->rowHierarchy.get()->getExpandedState()->getChildren()[0]));
     EXPECT_TRUE(t.rules->isDrilled());
     EXPECT_FALSE(t.rules->isTotalCell(5, 4));
+}
+
+// Heat maps colour member cells over the range of their measure among member
+// crossings only: a total (50 for 2024 Sales) inside the range would squash
+// every member colour towards the low end.
+TEST(CrosstabDisplayRules, HeatMapsSpanTheMeasureAmongMembersAndLeaveSummariesUncoloured) {
+    auto t = build();
+    auto ramp = AttributeBundle::create();
+    ramp->setColor(27, 0xff0000ffu);   // low
+    ramp->setColor(26, 0xffff0000u);   // high
+    t.x->tableStyle.set(StyleChain::create({ramp}));
+    for (int c : {0, 2, 4}) {   // the Sales columns of 2023, 2024 and the total
+        auto info = DataGridColumnInfo::create();
+        info->cellVisual.set(CellVisualType::HEATMAP);
+        info->cellVisualPosition.set(CellVisualPosition::REPLACE);
+        t.x->setColumnInfo(c, info);
+    }
+    t.rules->setModel(t.x);
+    // Sales: Boston 2023 = 10, NYC 2024 = 20, Denver 2024 = 30.
+    const auto range = t.rules->computeMinMax(2);
+    EXPECT_DOUBLE_EQ(range.first, 10.0);
+    EXPECT_DOUBLE_EQ(range.second, 30.0);
+    EXPECT_EQ(t.rules->computeMinMax(1), std::make_pair(1.0, 3.0));   // Units, its own range
+    auto fill = [&](int column, int row) {
+        DataGridCellInfoStruct info;
+        t.rules->DisplayRuleCallback(column, row, &info);
+        return info.fillColor;
+    };
+    EXPECT_EQ(fill(0, 0), 0xff0000ffu);   // Boston 2023: the minimum
+    EXPECT_EQ(fill(2, 3), 0xffff0000u);   // Denver 2024: the maximum
+    const uint32_t middle = fill(2, 1);   // NYC 2024 lies between
+    EXPECT_NE(middle, 0xff0000ffu);
+    EXPECT_NE(middle, 0xffff0000u);
+    EXPECT_EQ(fill(2, 2), 0xffffffffu);   // East subtotal row
+    EXPECT_EQ(fill(2, 5), 0xffffffffu);   // grand total row
+    EXPECT_EQ(fill(4, 0), 0xffffffffu);   // total column
+    EXPECT_EQ(fill(1, 0), 0xffffffffu);   // Units has no heat map
+    EXPECT_EQ(fill(0, 1), 0xffffffffu);   // an empty crossing takes no colour
+
+    // A fill chosen by a display rule wins over the heat map.
+    auto green = AttributeBundle::create();
+    green->setColor(8, 0xff00ff00u);
+    auto rule = Rule::create();
+    rule->addCondition(ExpressionParser::parse("value > 0"), green);
+    t.rules->setDisplayRule(0, rule);
+    EXPECT_EQ(fill(0, 0), 0xff00ff00u);
+}
+
+TEST(CrosstabDisplayRules, CellTextsComeFromTheShownColumn) {
+    auto t = build();
+    displaylist::TqRef<displaylist::TqDataGrid> gridRef(new displaylist::TqDataGrid(0, 0, 400, 200, 1));
+    auto& grid = *gridRef;
+    grid.SetNumGridRowsAndColumns(6, 6);
+    // With Units suppressed the grid shows the Sales columns only: grid column 1
+    // is data column 2 (2024 Sales).
+    t.rules->setVisibleColumnIndicies(std::make_shared<std::vector<int>>(std::vector<int>{0, 2, 4}));
+    t.rules->CellContentCallback(1, 3, &grid);   // Denver 2024
+    t.rules->CellContentCallback(0, 3, &grid);   // Denver 2023: an empty crossing
+    t.rules->CellContentCallback(2, 5, &grid);   // total of totals
+    EXPECT_NE(grid.GetCellText(3, 1).find("30"), std::string::npos);
+    EXPECT_EQ(grid.GetCellText(3, 0), "");
+    EXPECT_NE(grid.GetCellText(5, 2).find("60"), std::string::npos);
+    // Without the list grid and data columns are the same.
+    displaylist::TqRef<displaylist::TqDataGrid> plainRef(new displaylist::TqDataGrid(0, 0, 400, 200, 2));
+    auto& plain = *plainRef;
+    plain.SetNumGridRowsAndColumns(6, 6);
+    t.rules->setVisibleColumnIndicies(nullptr);
+    t.rules->CellContentCallback(2, 3, &plain);
+    EXPECT_EQ(plain.GetCellText(3, 2), grid.GetCellText(3, 1));
+    t.rules->setVisibleColumnIndicies(std::make_shared<std::vector<int>>(std::vector<int>{0, 2, 4}));
+    // Outside the visible list or the rows: nothing is written, nothing breaks.
+    t.rules->CellContentCallback(7, 0, &grid);
+    t.rules->CellContentCallback(0, 99, &grid);
+    t.rules->CellContentCallback(0, 0, nullptr);
+    EXPECT_EQ(grid.GetCellText(0, 0), "");
 }

@@ -70,3 +70,21 @@ TEST(InspectCrosstabTool, RefusesUnknownNamesAndAggregations) {
     auto d = runTool({"inspect", "--crosstab", kFile + ".absent", "--measures", "revenue"});
     EXPECT_EQ(d.status, 1);
 }
+
+TEST(InspectCrosstabTool, RankKeepsTheBestMembersAndTheTotalOfEveryRow) {
+    if (!toolBuilt()) GTEST_SKIP() << "the orvane tool is not built";
+    auto all = runTool({"inspect", "--crosstab", kFile, "--rows", "region", "--measures", "revenue:sum", "--totals"});
+    auto ranked = runTool({"inspect", "--crosstab", kFile, "--rows", "region", "--measures", "revenue:sum", "--totals",
+                           "--rank", "1"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    ASSERT_EQ(ranked.status, 0) << ranked.err;
+    auto a = lines(all.out), r = lines(ranked.out);
+    // Header, the best region, all others, total (three regions without --rank).
+    ASSERT_EQ(r.size(), 4u) << ranked.out;
+    ASSERT_EQ(a.size(), 5u) << all.out;
+    EXPECT_NE(r[2].find("All others"), std::string::npos) << r[2];
+    // The grand total takes every row, ranked or not.
+    auto lastWord = [](const std::string& l) { return l.substr(l.find_last_of(' ') + 1); };
+    EXPECT_EQ(lastWord(r.back()), lastWord(a.back()));
+    EXPECT_NE(runTool({"inspect", "--crosstab", kFile, "--rows", "region", "--measures", "revenue:sum", "--rank", "0"}).status, 0);
+}

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -480,4 +481,76 @@ TEST(HierarchyBadInput, HundredThousandMembersOnOneLevel) {
     double total = 0;
     for (double v : x) total += v;
     EXPECT_DOUBLE_EQ(out->getColumn(0)->getNumberAtIndex(0), total);
+}
+
+// A ranked level with a limit keeps its best members under each parent and
+// gathers the rest, rows and all, into one all-others member placed last.
+TEST(HierarchyRanking, AllOthersGathersTheRowsOfTheMembersBeyondTheLimit) {
+    auto data = DataSet::create("ranked");
+    data->addColumn(Column::createCharacter("Region", {"East", "East", "West", "West", "West", "North", "South"}));
+    data->addColumn(Column::createCharacter("City", {"Boston", "NYC", "Denver", "Reno", "Reno", "Fargo", "Austin"}));
+    data->addColumn(Column::createNumeric("Sales", {10, 25, 30, 40, NaN, 100, 1}));
+    auto region = Level::create("Region");
+    region->setRanked(true);
+    region->setRankLimit(2);
+    auto h = Hierarchy::create("rows", {region, Level::create("City")}, {"Sales"});
+    h->build(data);
+    auto root = h->getExpandedState();
+    ASSERT_TRUE(root);
+    // By the sum of Sales: North 100, West 70 (the missing value left out), East 35, South 1.
+    std::vector<std::string> texts;
+    for (const auto& c : root->getChildren()) texts.push_back(c->getPresentableText());
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "North");   // kept members stay in their usual order
+    EXPECT_EQ(texts[1], "West");
+    auto others = root->getChildren()[2];
+    EXPECT_TRUE(others->getDataValue()->isAllOthers());
+    EXPECT_FALSE(texts[2].empty());
+    EXPECT_EQ(others->getSourceRows(), (std::vector<int32_t>{0, 1, 6}));
+    // Nothing is lost: the children's rows cover the root's exactly once, and
+    // the row-to-child map agrees with them.
+    size_t covered = 0;
+    for (const auto& c : root->getChildren()) covered += c->getSourceRows().size();
+    EXPECT_EQ(covered, root->getSourceRows().size());
+    const auto& childOf = root->getChildIndexOfRows();
+    ASSERT_EQ(childOf.size(), root->getSourceRows().size());
+    for (size_t i = 0; i < childOf.size(); ++i) {
+        const auto& rows = root->getChildren()[childOf[i]]->getSourceRows();
+        EXPECT_TRUE(std::binary_search(rows.begin(), rows.end(), root->getSourceRows()[i])) << i;
+    }
+    // The bucket has the cities of its rows below it and cannot be drilled into.
+    EXPECT_EQ(others->getChildCount(), 3u);   // Austin, Boston, NYC
+    EXPECT_FALSE(h->canDrillDown(others));
+    EXPECT_TRUE(h->canDrillDown(root->getChildren()[0]));
+
+    // Ranked by a text column: by row count (West 3, East 2, then the rest).
+    region->setRankMeasureName("City");
+    h->build(data);
+    ASSERT_EQ(h->getExpandedState()->getChildCount(), 3u);
+    EXPECT_EQ(h->getExpandedState()->getChildren()[0]->getPresentableText(), "East");
+    EXPECT_EQ(h->getExpandedState()->getChildren()[1]->getPresentableText(), "West");
+    EXPECT_EQ(h->getExpandedState()->getChildren()[2]->getSourceRows(), (std::vector<int32_t>{5, 6}));
+
+    // A limit at or above the member count, or no ranking: every member, no bucket.
+    region->setRankLimit(4);
+    h->build(data);
+    EXPECT_EQ(h->getExpandedState()->getChildCount(), 4u);
+    region->setRankLimit(1);
+    region->setRanked(false);
+    h->build(data);
+    EXPECT_EQ(h->getExpandedState()->getChildCount(), 4u);
+    for (const auto& c : h->getExpandedState()->getChildren()) EXPECT_FALSE(c->getDataValue()->isAllOthers());
+}
+
+// Resetting the drill gives the tree of the top level back at once (the tree
+// used to stay on the drilled member until the next build).
+TEST(HierarchyRanking, ResetDrillRebuildsTheTopLevelTree) {
+    Fixture f;
+    const size_t top = f.rows->getExpandedState()->getChildCount();
+    ASSERT_TRUE(f.rows->drillDown(f.rows->getExpandedState()->getChildren()[0]));
+    ASSERT_EQ(f.rows->getCurrentLevelIndex(), 1);
+    f.rows->resetDrill();
+    EXPECT_EQ(f.rows->getCurrentLevelIndex(), 0);
+    EXPECT_EQ(f.rows->getExpandedState()->getChildCount(), top);
+    EXPECT_EQ(f.rows->getExpandedState()->getSourceRows().size(), f.data->getRowCount());
 }

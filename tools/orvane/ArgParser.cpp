@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <sstream>
 
@@ -133,6 +134,16 @@ std::string ArgParser::describe(const std::vector<OptionSpec>& options) {
         out += "\n";
     }
     return out;
+}
+
+bool ArgParser::getCount(const std::string& name, long min, long max, long& out) const {
+    if (!has(name)) return true;
+    const std::string v = get(name);
+    long n = 0;
+    auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), n);
+    if (ec != std::errc() || end != v.data() + v.size() || n < min || n > max) return false;
+    out = n;
+    return true;
 }
 
 } // namespace orvane::tool

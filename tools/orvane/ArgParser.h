@@ -34,6 +34,9 @@ public:
     bool has(const std::string& name) const;
     std::string get(const std::string& name, const std::string& fallback = std::string()) const;
     const std::vector<std::string>& all(const std::string& name) const;
+    // A whole number in [min, max] given to the option; `out` is left as it
+    // is when the option is absent. False when the value is no such number.
+    bool getCount(const std::string& name, long min, long max, long& out) const;
     const std::vector<std::string>& positional() const { return positional_; }
 
     // The option lines of a help text, one per option, aligned.

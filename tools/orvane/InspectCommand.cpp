@@ -132,7 +132,7 @@ int inspect(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N] [--threads N] | --crosstab FILE.csv --rows A,B --columns C --measures X:sum [--totals] [--subtotals]",
+ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.csv] [--rows N] [--threads N] | --crosstab FILE.csv --rows A,B --columns C --measures X:sum [--totals] [--subtotals] [--rank N]",
                     "print the model tree of a model document (or write it back as XML), or the typed columns "
                     "and first rows of a data file",
                     &inspect,
@@ -149,7 +149,9 @@ ORVANE_TOOL_COMMAND("inspect", "[--xml] FILE | --data FILE.csv [--columns META.c
                      {"--subtotals", "", "with --crosstab: subtotals"},
                      {"--top", "", "with --crosstab: totals and subtotals above their members"},
                      {"--collapse", "", "with --crosstab: members collapsed (only the first level)"},
-                     {"--limit", "N", "with --crosstab: rows to print at most"}},
+                     {"--limit", "N", "with --crosstab: rows to print at most"},
+                     {"--rank", "N", "with --crosstab: the N members of the first row level with the largest first "
+                                     "measure; the others in one all-others member"}},
                     "FILE may be \"-\" (standard input). A report page (a LayoutProxy tree with <content>\n"
                     "elements) prints its layout tree.\n\n"
                     "examples:\n  orvane inspect examples/layout.xml\n  orvane inspect --data examples/sales.csv --rows 3");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 // orvane inspect --crosstab FILE.csv --rows A,B --columns C --measures X:sum,Y:mean
-//                [--totals] [--subtotals] [--top] [--collapse] [--limit N]
+//                [--totals] [--subtotals] [--top] [--collapse] [--limit N] [--rank N]
 // reads a data file, crosses its row and column levels and prints every
 // crossing (totals and subtotals included when asked) as a text table.
 #include "ArgParser.h"
@@ -10,8 +10,8 @@
 #include "orvane/host/data/CSVReader.h"
 #include "orvane/host/data/HierarchyDataSet.h"
 
-#include <charconv>
 #include <algorithm>
+#include <climits>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -44,13 +44,11 @@ int inspectCrosstab(const ArgParser& p) {
                collapse = p.has("collapse");
     if (p.has("xml") || p.has("threads")) return usageError("inspect", "--xml and --threads do not go with --crosstab");
     if (!p.positional().empty()) return usageError("inspect", "--crosstab takes its data file as its value");
-    long limit = -1;
-    if (p.has("limit")) {
-        const std::string v = p.get("limit");
-        auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), limit);
-        if (ec != std::errc() || end != v.data() + v.size() || limit < 0)
-            return usageError("inspect", "--limit needs a number of rows, not \"" + v + "\"");
-    }
+    long limit = -1, rank = 0;
+    if (!p.getCount("limit", 0, LONG_MAX, limit))
+        return usageError("inspect", "--limit needs a number of rows, not \"" + p.get("limit") + "\"");
+    if (!p.getCount("rank", 1, 1000000, rank))
+        return usageError("inspect", "--rank needs a number of members (1 or more), not \"" + p.get("rank") + "\"");
     if (file.empty()) return usageError("inspect", "--crosstab needs a data file");
     if (measures.empty()) return usageError("inspect", "inspect --crosstab: --measures is needed (for example Sales:sum,Sales:mean)");
     auto read = CSVReader::readFile(file);
@@ -84,6 +82,13 @@ int inspectCrosstab(const ArgParser& p) {
     std::vector<std::shared_ptr<Hierarchy>> hierarchies;
     auto rowH = rowNames.empty() ? nullptr : Hierarchy::create("rows", rowNames, data);
     auto colH = columnNames.empty() ? nullptr : Hierarchy::create("columns", columnNames, data);
+    if (rowH && rank > 0) {
+        // The first row level keeps its best members by the first measure.
+        auto& first = rowH->getLevels().front();
+        first->setRanked(true);
+        first->setRankLimit(static_cast<int>(rank));
+        first->setRankMeasureName(measureNames.front());
+    }
     if (rowH) hierarchies.push_back(rowH);
     if (colH) hierarchies.push_back(colH);
     auto hds = HierarchyDataSet::create(data, hierarchies, measureNames);

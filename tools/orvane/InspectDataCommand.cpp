@@ -10,7 +10,7 @@
 #include "orvane/host/data/DataSet.h"
 
 #include <algorithm>
-#include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -74,18 +74,11 @@ int inspectData(const ArgParser& p) {
     long rowLimit = 10;
     if (p.has("xml")) return usageError("inspect", "--xml does not go with --data");
     long threads = 0;
-    if (p.has("threads")) {
-        const std::string v = p.get("threads");
-        auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), threads);
-        if (ec != std::errc() || end != v.data() + v.size() || threads < 0 || threads > 256)
-            return usageError("inspect", "--threads needs a number of threads (0 for one per core), not \"" + v + "\"");
-    }
-    if (p.has("rows")) {
-        const std::string v = p.get("rows");
-        auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), rowLimit);
-        if (ec != std::errc() || end != v.data() + v.size() || rowLimit < 0)
-            return usageError("inspect", "--rows needs a number of rows, not \"" + v + "\"");
-    }
+    if (!p.getCount("threads", 0, 256, threads))
+        return usageError("inspect",
+                          "--threads needs a number of threads (0 for one per core), not \"" + p.get("threads") + "\"");
+    if (!p.getCount("rows", 0, LONG_MAX, rowLimit))
+        return usageError("inspect", "--rows needs a number of rows, not \"" + p.get("rows") + "\"");
     if (p.positional().empty()) return usageError("inspect", "no file given with --data");
     if (p.positional().size() > 1) return usageError("inspect", "only one file can be inspected at a time");
     const std::string file = p.positional()[0];

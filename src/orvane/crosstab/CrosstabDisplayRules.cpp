@@ -2,11 +2,21 @@
 #include "orvane/crosstab/CrosstabDisplayRules.h"
 
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/datagrid/CellGraph.h"
+#include "orvane/datagrid/CellHeatMapRenderer.h"
+#include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/GridUtilities.h"
+#include "orvane/displaylist/TqDataGrid.h"
+#include "orvane/host/data/DataSet.h"
 #include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/host/text/FontTool.h"
 #include "orvane/view/DisplayTreeNode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace orvane {
 
@@ -29,6 +39,7 @@ std::shared_ptr<CrosstabDisplayRules> CrosstabDisplayRules::create(const std::st
 
 void CrosstabDisplayRules::setModel(const std::shared_ptr<Crosstab>& model) {
     model_ = model;
+    ranges_.clear();
     setDataSet(model ? model->dataSet.get() : nullptr);
 }
 
@@ -141,10 +152,111 @@ void CrosstabDisplayRules::DisplayRuleCallback(int column, int row, DataGridCell
     }
     // The cells are in the hierarchies' sorted order already: the rule is
     // evaluated on the data column shown at the grid position.
-    int dataColumn = column;
-    if (visibleColumnIndices_ && column >= 0 && static_cast<size_t>(column) < visibleColumnIndices_->size())
-        dataColumn = (*visibleColumnIndices_)[static_cast<size_t>(column)];
+    const int dataColumn = dataColumnOf(column);
+    const unsigned fillBefore = info->fillColor;
     DataGridDisplayRules::DisplayRuleCallback(dataColumn, row, info);
+    // A fill chosen by a rule wins over the heat map.
+    if (info->fillColor == fillBefore) colourHeatMapCell(column, row, dataColumn, *info);
+}
+
+int CrosstabDisplayRules::dataColumnOf(int column) const {
+    if (visibleColumnIndices_ && !visibleColumnIndices_->empty()) {
+        if (column < 0 || static_cast<size_t>(column) >= visibleColumnIndices_->size()) return -1;
+        return (*visibleColumnIndices_)[static_cast<size_t>(column)];
+    }
+    return column;
+}
+
+bool CrosstabDisplayRules::isColumnTotalOrSubTotal(int column) const {
+    const auto t = typeOf(getColumnLeafNodeAtIndex(column));
+    return t == NodeType::TOTAL || t == NodeType::SUBTOTAL;
+}
+
+bool CrosstabDisplayRules::isRowTotalOrSubTotal(int row) const {
+    const auto t = typeOf(rowLeaf(row));
+    return t == NodeType::TOTAL || t == NodeType::SUBTOTAL;
+}
+
+std::pair<double, double> CrosstabDisplayRules::computeMinMax(int dataColumn) const {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    auto model = model_.lock();
+    auto cells = model ? model->dataSet.get() : nullptr;
+    const int M = model ? model->numberOfMeasures.get() : 0;
+    if (!cells || M <= 0 || dataColumn < 0 || static_cast<size_t>(dataColumn) >= cells->getColumnCount())
+        return {nan, nan};
+    auto shown = cells->getColumn(dataColumn);
+    const std::string measure = shown->getMeasureName() ? *shown->getMeasureName() : *shown->getName();
+    if (auto it = ranges_.find(measure); it != ranges_.end()) return it->second;
+
+    // Data column c belongs to column leaf c / M (every leaf has M columns).
+    auto summaryLeaf = [&](size_t c) {
+        if (!columnLeafNodes_ || columnLeafNodes_->empty()) return false;
+        const size_t leaf = c / static_cast<size_t>(M);
+        if (leaf >= columnLeafNodes_->size()) return false;
+        const auto t = typeOf(std::dynamic_pointer_cast<DisplayTreeNode>((*columnLeafNodes_)[leaf]));
+        return t == NodeType::TOTAL || t == NodeType::SUBTOTAL;
+    };
+    std::vector<size_t> rows;
+    for (size_t r = 0; r < cells->getRowCount(); ++r)
+        if (!isRowTotalOrSubTotal(static_cast<int>(r))) rows.push_back(r);
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+    for (size_t c = 0; c < cells->getColumnCount(); ++c) {
+        auto col = cells->getColumn(static_cast<int>(c));
+        const std::string name = col->getMeasureName() ? *col->getMeasureName() : *col->getName();
+        if (name != measure || !col->isNumeric() || summaryLeaf(c)) continue;
+        for (size_t r : rows) {
+            if (col->isMissingAtIndex(r)) continue;
+            const double v = col->getNumberAtIndex(r);
+            if (!std::isfinite(v)) continue;
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    }
+    const std::pair<double, double> range = lo <= hi ? std::make_pair(lo, hi) : std::make_pair(nan, nan);
+    ranges_[measure] = range;
+    return range;
+}
+
+void CrosstabDisplayRules::colourHeatMapCell(int column, int row, int dataColumn, DataGridCellInfoStruct& info) const {
+    auto model = model_.lock();
+    auto cells = model ? model->dataSet.get() : nullptr;
+    if (!cells || dataColumn < 0 || static_cast<size_t>(dataColumn) >= cells->getColumnCount() || row < 0 ||
+        static_cast<size_t>(row) >= cells->getRowCount())
+        return;
+    auto record = model->getColumnInfo(column);
+    if (!record || record->cellVisual.get() != CellVisualType::HEATMAP) return;
+    if (isColumnTotalOrSubTotal(column) || isRowTotalOrSubTotal(row)) return;
+    auto col = cells->getColumn(dataColumn);
+    if (!col->isNumeric()) return;
+    const auto [lo, hi] = computeMinMax(dataColumn);
+    auto graph = CellGraph::create();
+    const double v = col->isMissingAtIndex(static_cast<size_t>(row)) ? NAN : col->getNumberAtIndex(static_cast<size_t>(row));
+    graph->value.set(static_cast<float>(v));
+    graph->minimum.set(static_cast<float>(lo));
+    graph->maximum.set(static_cast<float>(hi));
+    graph->styleChain.set(model->tableStyle.get());
+    if (record->cellVisualFillColor.hasValue()) {
+        graph->fillColor.set(record->cellVisualFillColor.get());
+        graph->missingColor.set(record->cellVisualMissingColor.get());
+    }
+    const uint32_t c = CellHeatMapRenderer::getFillColor(*graph);
+    if (c != CellHeatMapRenderer::NO_COLOR) info.fillColor = c;
+}
+
+void CrosstabDisplayRules::CellContentCallback(int column, int row, void* grid) {
+    auto* g = static_cast<displaylist::TqDataGrid*>(grid);
+    auto model = model_.lock();
+    auto cells = model ? model->dataSet.get() : nullptr;
+    if (!g || !cells || row < 0 || static_cast<size_t>(row) >= cells->getRowCount()) return;
+    const int dataColumn = dataColumnOf(column);
+    std::string text;
+    if (dataColumn >= 0 && static_cast<size_t>(dataColumn) < cells->getColumnCount()) {
+        auto col = cells->getColumn(dataColumn);
+        auto record = model->getColumnInfo(column);
+        text = GridUtilities::getValueForFormat(*col, static_cast<size_t>(row),
+                                                GridUtilities::compactFormatForColumn(*col, record.get()));
+    }
+    g->SetStringEntryFromCallback(row, column, text);
 }
 
 } // namespace orvane

@@ -4,7 +4,9 @@
 #include "orvane/host/data/DataGridDisplayRules.h"
 #include "orvane/host/data/RelationalDataRuleContext.h"
 
+#include <map>
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -31,8 +33,14 @@ public:
     explicit CrosstabDisplayRules(std::string name = std::string()) : DataGridDisplayRules(std::move(name)) {}
     static std::shared_ptr<CrosstabDisplayRules> create(const std::string& name = std::string());
 
-    void setRowLeafNodes(LeafList leaves) { rowLeafNodes_ = std::move(leaves); }
-    void setColumnLeafNodes(LeafList leaves) { columnLeafNodes_ = std::move(leaves); }
+    void setRowLeafNodes(LeafList leaves) {
+        rowLeafNodes_ = std::move(leaves);
+        ranges_.clear();
+    }
+    void setColumnLeafNodes(LeafList leaves) {
+        columnLeafNodes_ = std::move(leaves);
+        ranges_.clear();
+    }
     void setModel(const std::shared_ptr<Crosstab>& model);
     void setTotalCell(int row, int column) {
         totalCellRow_ = row;
@@ -56,17 +64,38 @@ public:
     /// True when the cell counts as the total cell (see configureRuleContext).
     bool isTotalCell(int row, int column) const;
 
+    /// The smallest and largest finite value of the measure shown in the data
+    /// column, over the cells of every member crossing of that measure (total
+    /// and subtotal rows and columns left out, as they are never coloured);
+    /// NaN for both when there is none. Computed once per measure until the
+    /// model or the leaves change.
+    std::pair<double, double> computeMinMax(int dataColumn) const;
+    /// True when the grid column shows a total or subtotal leaf.
+    bool isColumnTotalOrSubTotal(int column) const;
+    /// True when the row shows a total or subtotal leaf.
+    bool isRowTotalOrSubTotal(int row) const;
+
+    /// Display rules, then heat-map colour for columns whose record asks for a
+    /// heat map (a fill set by a rule is kept; totals and subtotals are left
+    /// uncoloured).
     void DisplayRuleCallback(int column, int row, DataGridCellInfoStruct* info) override;
+    /// The text of the data column shown at the grid column, through its
+    /// record's compact format, handed to the grid (a displaylist::TqDataGrid).
+    void CellContentCallback(int column, int row, void* grid) override;
     void configureRuleContext(RelationalDataRuleContext& context, int row, int column) override;
 
 private:
     std::shared_ptr<DisplayTreeNode> rowLeaf(int row) const;
+    int dataColumnOf(int column) const;
+    void colourHeatMapCell(int column, int row, int dataColumn, DataGridCellInfoStruct& info) const;
 
     LeafList rowLeafNodes_, columnLeafNodes_;
     std::weak_ptr<Crosstab> model_;
     int totalCellRow_ = -1, totalCellColumn_ = -1;
     IndexList visibleColumnIndices_, columnLeafMeasureNumbers_;
     float displayScale_ = -1.0f;
+    /// Value range per measure name (computeMinMax).
+    mutable std::map<std::string, std::pair<double, double>> ranges_;
 };
 
 } // namespace orvane

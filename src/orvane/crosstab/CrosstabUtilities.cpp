@@ -2,6 +2,11 @@
 #include "orvane/crosstab/CrosstabUtilities.h"
 
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/Expression.h"
+#include "orvane/host/data/ExpressionBuilder.h"
+#include "orvane/host/data/HierarchyDataSet.h"
+#include "orvane/host/data/HierarchyDataSetUtilities.h"
 #include "orvane/view/DisplayTreeNode.h"
 
 namespace orvane {
@@ -12,6 +17,70 @@ std::vector<int> CrosstabUtilities::getDisplayedColumnIndicies(const std::shared
     for (size_t i = 0; i < cells->getColumnCount(); ++i)
         if (!cells->getColumn(static_cast<int>(i))->isSuppressed()) out.push_back(static_cast<int>(i));
     return out;
+}
+
+std::vector<int> CrosstabUtilities::getVisibleColumnIndicies(const Crosstab& crosstab, int leaf) {
+    std::vector<int> out;
+    auto cells = crosstab.dataSet.get();
+    const int M = crosstab.numberOfMeasures.get();
+    if (!cells || M <= 0 || leaf < 0) return out;
+    const size_t first = static_cast<size_t>(leaf) * static_cast<size_t>(M);
+    for (size_t c = first; c < first + static_cast<size_t>(M) && c < cells->getColumnCount(); ++c)
+        if (!cells->getColumn(static_cast<int>(c))->isSuppressed()) out.push_back(static_cast<int>(c));
+    return out;
+}
+
+int CrosstabUtilities::applyDrillExpression(const std::shared_ptr<HierarchyDataSet>& hds,
+                                            const std::vector<std::shared_ptr<Expression>>& states) {
+    if (!hds) return 0;
+    int drills = 0;
+    const auto& hierarchies = hds->getHierarchies();
+    for (size_t i = 0; i < states.size() && i < hierarchies.size(); ++i)
+        if (states[i]) drills += applyDrillExpression(*hierarchies[i], nullptr, states[i]);
+    return drills;
+}
+
+int CrosstabUtilities::applyDrillExpression(Hierarchy& h, const std::shared_ptr<DataTreeNode>& node,
+                                            const std::shared_ptr<Expression>& state) {
+    return HierarchyDataSetUtilities::applyDrillExpression(h, node, state);
+}
+
+int CrosstabUtilities::applyDrillExpression(Hierarchy& h, const std::shared_ptr<DataTreeNode>& node,
+                                            const std::vector<std::string>& memberValues) {
+    if (h.getLevels().empty()) return 0;
+    std::vector<std::shared_ptr<Expression>> values;
+    for (const auto& v : memberValues) values.push_back(ExpressionBuilder::const_(v));
+    auto state = ExpressionBuilder::in(
+        ExpressionBuilder::var(*h.getLevels()[static_cast<size_t>(h.getCurrentLevelIndex())]->getName()), values);
+    return HierarchyDataSetUtilities::applyDrillExpression(h, node, state);
+}
+
+int CrosstabUtilities::applyExpandExpression(Hierarchy& h, const std::shared_ptr<DataTreeNode>& node,
+                                             const std::vector<std::string>& memberValues) {
+    auto at = node ? node : h.getExpandedState();
+    if (!at) return 0;
+    int found = 0;
+    for (const auto& text : memberValues) {
+        const int li = h.getCurrentLevelIndex() + at->getLevel();
+        if (li < 0 || li >= static_cast<int>(h.getLevels().size())) break;
+        auto value = h.getLevels()[static_cast<size_t>(li)]->convertValue(text);
+        std::shared_ptr<DataTreeNode> next;
+        for (const auto& c : at->getChildren())
+            if (value && c->getDataValue() && c->getDataValue()->equals(*value)) next = c;
+        if (!next) {
+            ORVANE_LOG(CLog::ERRORS, "CrosstabUtilities", "expand state: no member " + text);
+            break;
+        }
+        if (next->isCollapsed() && h.canExpand(next)) h.expand(next);
+        ++found;
+        at = next;
+    }
+    return found;
+}
+
+std::shared_ptr<DataValue> CrosstabUtilities::getDataValue(const Level& level, const std::shared_ptr<Expression>& value) {
+    if (!value || value->getType() != Expression::Type::CONSTANT || !value->getValue()) return nullptr;
+    return level.convertValue(value->getValue()->toString());
 }
 
 int CrosstabUtilities::getColumnIndexForTuple(const Crosstab& crosstab, const std::vector<std::string>& memberLabels,

@@ -5,8 +5,10 @@
 #include "orvane/host/core/PortableEvent.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/format/Formatter.h"
+#include "orvane/host/io/ResourceManager.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace orvane {
@@ -144,9 +146,12 @@ bool Hierarchy::drillUp() {
     return true;
 }
 
-void Hierarchy::resetDrill() {
+void Hierarchy::resetDrill(bool rebuildTree) {
+    const bool drilled = currentLevel_ != 0;
     for (auto& l : levels_) l->setCurrentValue(nullptr);
     currentLevel_ = 0;
+    // The tree must stand for the top level again, not the old drill.
+    if (rebuildTree && drilled && root_) rebuild();
 }
 
 void Hierarchy::build(const std::shared_ptr<DataSet>& dataSet) {
@@ -158,7 +163,7 @@ void Hierarchy::build(const std::shared_ptr<DataSet>& dataSet) {
         return;
     }
     prepareCodes(*dataSet);
-    if (currentLevel_ > static_cast<int>(codes_.size())) resetDrill();
+    if (currentLevel_ > static_cast<int>(codes_.size())) resetDrill(false);
     rebuild();
 }
 
@@ -316,20 +321,22 @@ void Hierarchy::buildChildren(const std::shared_ptr<DataTreeNode>& node, int lev
             groups.back().second.push_back(r);
         }
     }
+    // A ranked level with a limit keeps its best members; the rest share one
+    // all-others member.
+    std::vector<int32_t> others;
+    rankGroups(level, groups, others);
     // Which child holds each row, in row order (lets a walk over the parent's
     // rows find the children without visiting each child's rows apart).
+    const auto othersIndex = static_cast<uint32_t>(groups.size());
+    std::vector<uint32_t> slot(k, othersIndex);
+    for (size_t g = 0; g < groups.size(); ++g) slot[groups[g].first] = static_cast<uint32_t>(g);
     std::vector<uint32_t> childOfRow(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const uint32_t c = lc.code[static_cast<size_t>(rows[i])];
-        auto it = std::lower_bound(groups.begin(), groups.end(), c,
-                                   [](const auto& g, uint32_t code) { return g.first < code; });
-        childOfRow[i] = static_cast<uint32_t>(it - groups.begin());
-    }
+    for (size_t i = 0; i < rows.size(); ++i) childOfRow[i] = slot[lc.code[static_cast<size_t>(rows[i])]];
     node->setChildIndexOfRows(std::move(childOfRow));
     const bool deeper = level + 1 < static_cast<int>(codes_.size());
-    for (auto& [c, childRows] : groups) {
-        auto child = DataTreeNode::create(*lc.labels[c], lc.values[c]);
-        child->setFormattedValue(lc.labels[c]);
+    auto add = [&](const std::shared_ptr<DataTreeNode>& child, std::shared_ptr<const std::string> label,
+                   std::vector<int32_t> childRows) {
+        child->setFormattedValue(std::move(label));
         child->setLevelName(levels_[static_cast<size_t>(level)]->getName());
         child->setSourceRows(std::move(childRows));
         node->addChild(child);
@@ -337,7 +344,50 @@ void Hierarchy::buildChildren(const std::shared_ptr<DataTreeNode>& node, int lev
             child->setCollapsed(true);
             buildChildren(child, level + 1);
         }
+    };
+    for (auto& [c, childRows] : groups) add(DataTreeNode::create(*lc.labels[c], lc.values[c]), lc.labels[c], std::move(childRows));
+    if (!others.empty()) {
+        auto text = ResourceManager::getString("ketra_orvane", "selection.allOthers.txt");
+        auto label = text && !text->empty() ? text : std::make_shared<const std::string>("All others");
+        add(DataTreeNode::create(*label, DataValue::createAllOthers()), label, std::move(others));
     }
+}
+
+void Hierarchy::rankGroups(int level, std::vector<std::pair<uint32_t, std::vector<int32_t>>>& groups,
+                           std::vector<int32_t>& others) const {
+    const auto& lvl = *levels_[static_cast<size_t>(level)];
+    const auto limit = static_cast<size_t>(lvl.getRankLimit());
+    if (!lvl.isRanked() || limit == 0 || groups.size() <= limit) return;
+    auto data = dataSet_.lock();
+    const std::string& measure = !lvl.getRankMeasureName().empty() ? lvl.getRankMeasureName()
+                                 : measureNames_.empty()         ? std::string()
+                                                                 : measureNames_.front();
+    auto column = data && !measure.empty() ? data->getColumnWithName(measure) : nullptr;
+    if (column && !column->isNumeric()) column.reset();
+    std::vector<double> score(groups.size(), 0.0);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (!column) {
+            score[g] = static_cast<double>(groups[g].second.size());
+            continue;
+        }
+        for (int32_t r : groups[g].second) {
+            const double v = column->getNumberAtIndex(static_cast<size_t>(r));
+            if (std::isfinite(v)) score[g] += v;
+        }
+    }
+    // The best scores first; ties keep the usual member order.
+    std::vector<size_t> order(groups.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return score[a] > score[b]; });
+    std::vector<bool> keep(groups.size(), false);
+    for (size_t i = 0; i < limit; ++i) keep[order[i]] = true;
+    std::vector<std::pair<uint32_t, std::vector<int32_t>>> kept;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (keep[g]) kept.push_back(std::move(groups[g]));
+        else others.insert(others.end(), groups[g].second.begin(), groups[g].second.end());
+    }
+    std::sort(others.begin(), others.end());
+    groups = std::move(kept);
 }
 
 } // namespace orvane

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -74,8 +75,9 @@ public:
     /// Drills into the member of that value at the current level.
     bool drillDown(const std::shared_ptr<DataValue>& member);
     bool drillUp();
-    /// Back to the top level, without a drill path.
-    void resetDrill();
+    /// Back to the top level, without a drill path; the tree is rebuilt for the
+    /// top level unless the caller builds it next (rebuildTree false).
+    void resetDrill(bool rebuildTree = true);
 
     /// Builds the data tree from the data set's rows (null clears it). Level
     /// names that are no column of the data set are logged once each and end
@@ -92,6 +94,10 @@ private:
     bool prepareCodes(const DataSet& data);
     void rebuild();
     void buildChildren(const std::shared_ptr<DataTreeNode>& node, int level);
+    /// Keeps the best members of a ranked level with a limit; the rows of the
+    /// others go to `others`.
+    void rankGroups(int level, std::vector<std::pair<uint32_t, std::vector<int32_t>>>& groups,
+                    std::vector<int32_t>& others) const;
     uint32_t findCode(int level, const DataValue& value) const;
     void changed();
 

@@ -61,7 +61,7 @@ void HierarchyDataSet::setDataSet(const std::shared_ptr<DataSet>& dataSet, bool 
     aggregateData_ = aggregateData;
     if (auto* mem = dynamic_cast<InMemoryCrossingEngine*>(engine_.get())) mem->invalidate();
     for (auto& h : hierarchies_) {
-        h->resetDrill();
+        h->resetDrill(false);   // build makes the tree
         h->build(dataSet && dataSet->getColumnCount() ? dataSet : nullptr);
     }
 }

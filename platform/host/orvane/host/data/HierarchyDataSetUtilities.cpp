@@ -30,23 +30,37 @@ int HierarchyDataSetUtilities::applyStateFromExpression(const std::shared_ptr<Hi
         if (states[i].empty()) continue;
         std::string error;
         auto e = ExpressionParser::parse(states[i], &error);
-        if (!e || e->getType() != Expression::Type::IN || e->getOperands().size() < 2 ||
-            e->getOperands()[0]->getType() != Expression::Type::VARIABLE) {
-            ORVANE_LOG(CLog::ERRORS, kSource, "hierarchy state not applied: " + states[i] + (error.empty() ? "" : " (" + error + ")"));
+        if (!e) {
+            ORVANE_LOG(CLog::ERRORS, kSource, "hierarchy state not applied: " + states[i] + " (" + error + ")");
             continue;
         }
-        const auto& h = hierarchies[i];
-        const auto& ops = e->getOperands();
-        for (size_t v = 1; v < ops.size(); ++v) {
-            const auto& levels = h->getLevels();
-            const auto li = static_cast<size_t>(h->getCurrentLevelIndex());
-            if (li >= levels.size() || !ops[v]->getValue()) break;
-            // The value is read as the level's value (a number or date through
-            // the level's format).
-            auto value = levels[li]->convertValue(ops[v]->getValue()->toString());
-            if (!h->drillDown(value)) break;
-            ++drills;
-        }
+        drills += applyDrillExpression(*hierarchies[i], nullptr, e);
+    }
+    return drills;
+}
+
+int HierarchyDataSetUtilities::applyDrillExpression(Hierarchy& h, const std::shared_ptr<DataTreeNode>& node,
+                                                     const std::shared_ptr<Expression>& e) {
+    if (!e || e->getType() != Expression::Type::IN || e->getOperands().size() < 2 ||
+        e->getOperands()[0]->getType() != Expression::Type::VARIABLE) {
+        ORVANE_LOG(CLog::ERRORS, kSource, "hierarchy state not applied: " + (e ? e->toString() : std::string("(none)")));
+        return 0;
+    }
+    int drills = 0;
+    if (node && node != h.getExpandedState()) {
+        if (!h.drillDown(node)) return 0;
+        ++drills;
+    }
+    const auto& ops = e->getOperands();
+    for (size_t v = 1; v < ops.size(); ++v) {
+        const auto& levels = h.getLevels();
+        const auto li = static_cast<size_t>(h.getCurrentLevelIndex());
+        if (li >= levels.size() || !ops[v]->getValue()) break;
+        // The value is read as the level's value (a number or date through
+        // the level's format).
+        auto value = levels[li]->convertValue(ops[v]->getValue()->toString());
+        if (!h.drillDown(value)) break;
+        ++drills;
     }
     return drills;
 }

@@ -7,6 +7,8 @@
 
 namespace orvane {
 
+class DataTreeNode;
+class Expression;
 class Hierarchy;
 class HierarchyDataSet;
 
@@ -21,6 +23,14 @@ public:
     /// that are no member are logged and skipped. Returns the number of drills.
     static int applyStateFromExpression(const std::shared_ptr<HierarchyDataSet>& hierarchyDataSet,
                                         const std::vector<std::string>& states);
+    /// Applies one parsed drill state to the hierarchy: only `"Level" in (v1,
+    /// v2, ...)` is used; each value is read as the value of the level being
+    /// drilled and the hierarchy drilled into that member. With a node below
+    /// the root, the hierarchy is first drilled into that node, so the values
+    /// continue from it. Other forms are logged and ignored. Returns the number
+    /// of drills.
+    static int applyDrillExpression(Hierarchy& hierarchy, const std::shared_ptr<DataTreeNode>& node,
+                                    const std::shared_ptr<Expression>& state);
     /// The drill state of the hierarchy as such a text ("" when not drilled).
     static std::string getStateExpression(const Hierarchy& hierarchy);
 };

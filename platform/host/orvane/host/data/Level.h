@@ -34,6 +34,19 @@ public:
 
     bool isRanked() const { return ranked_; }
     void setRanked(bool ranked) { ranked_ = ranked; }
+    /// On a ranked level, the number of members kept under each parent: the
+    /// members with the largest rank score stay (in their usual order) and the
+    /// rows of all the others go to one all-others member placed last. The
+    /// score is the sum of the rank measure over the member's rows (missing
+    /// and non-finite values left out), or the row count without a numeric
+    /// rank measure. 0 (the default) keeps every member. Read when the tree is
+    /// built.
+    int getRankLimit() const { return rankLimit_; }
+    void setRankLimit(int limit) { rankLimit_ = limit < 0 ? 0 : limit; }
+    /// The measure column the members are ranked by ("" = the hierarchy's
+    /// first measure).
+    const std::string& getRankMeasureName() const { return rankMeasureName_; }
+    void setRankMeasureName(std::string name) { rankMeasureName_ = std::move(name); }
     bool isOmitSubtotal() const { return omitSubtotal_; }
     void setOmitSubtotal(bool omit) { omitSubtotal_ = omit; }
 
@@ -53,6 +66,8 @@ private:
     std::string formatName_;
     std::shared_ptr<DataValue> currentValue_;
     bool ranked_ = false;
+    int rankLimit_ = 0;
+    std::string rankMeasureName_;
     bool omitSubtotal_ = false;
 };
 
