@@ -488,15 +488,20 @@ TEST(ImageCellsTest, ImagesAreDrawnOnceAndUnreadableOnesAreEmptyAndLoggedOnce) {
 TEST(ImageCellsTest, RelativePathsAreReadFromTheImageFolder) {
     auto ds = DataSet::create();
     ds->addColumn(Column::createCharacter("flag", {"sales-chart.png"}));
+    ds->addColumn(Column::createCharacter("name", {"n"}));
     Fixture t(ds);
     auto icon = DataGridColumnInfo::create();
     icon->columnType.set(ColumnContentType::ICON);
+    icon->columnWidth.set(30);
     t.model->setColumnInfo(0, icon);
     t.view->setImageDirectory(std::string(ORVANE_SOURCE_DIR) + "/examples/report");
     TqDataGrid& g = t.rebuild();
     g.GetVisibleContent();
     ASSERT_NE(g.GetCellPicture(0, 0), nullptr);
     EXPECT_EQ(images(g.GetCellPicture(0, 0)), 1);
+    // The file name is not drawn, so it does not wrap into a taller row in
+    // a narrow column.
+    EXPECT_FLOAT_EQ(g.GetRowHeight(0), g.GetRowHeight(-1));
 }
 
 TEST(MatchesAllTest, APlaceholderRowHidesTheTextOfItsOwnColumnOnly) {
