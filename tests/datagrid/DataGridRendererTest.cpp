@@ -6,6 +6,7 @@
 #include "orvane/datagrid/CellGraph.h"
 #include "orvane/datagrid/CellHeatMapRenderer.h"
 #include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridCellContentEvent.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
@@ -14,22 +15,32 @@
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/displaylist/TqGroup.h"
+#include "orvane/displaylist/TqImageRectangle.h"
 #include "orvane/displaylist/TqLine.h"
 #include "orvane/displaylist/TqRectangle.h"
+#include "orvane/displaylist/TqRef.h"
 #include "orvane/displaylist/TqText.h"
+#include "orvane/host/core/AbstractEventCallback.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/DataValue.h"
 #include "orvane/host/data/Rule.h"
+#include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/style/AttributeBundle.h"
 #include "orvane/host/style/CSSParser.h"
+#include "orvane/host/style/Style.h"
 #include "orvane/host/style/StyleChain.h"
+#include "orvane/view/PickedNodeInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <set>
+#include <string>
+#include <vector>
 
 using namespace orvane;
 using displaylist::TqDataGrid;
@@ -402,3 +413,255 @@ TEST(DataGridRendererTest, SelectedRowsHighlightThroughTheSortMap) {
 }
 
 } // namespace
+
+// Cell content: image cells, the placeholder (matches-all) row, the
+// cell-content events the view dispatches and answers, style objects
+// followed by the view, and 64-bit pick ids in picked-node records.
+namespace {
+
+int images(const displaylist::TqGeometry* picture) {
+    int n = 0;
+    walk(picture, [&](const displaylist::TqGeometry* g) { n += dynamic_cast<const displaylist::TqImageRectangle*>(g) != nullptr; });
+    return n;
+}
+
+struct LogCapture {
+    std::vector<std::string> messages;
+    LogCapture() {
+        CLog::setSink([this](const CLog::Entry& e) {
+            if (e.section == CLog::ERRORS) messages.push_back(e.message);
+        });
+    }
+    ~LogCapture() { CLog::setSink(nullptr); }
+    int count(const std::string& part) const {
+        int n = 0;
+        for (const auto& m : messages) n += m.find(part) != std::string::npos;
+        return n;
+    }
+};
+
+std::shared_ptr<DataGridColumnInfo> info(CellVisualType::type visual) {
+    auto i = DataGridColumnInfo::create();
+    i->cellVisual.set(visual);
+    i->cellVisualPosition.set(CellVisualPosition::REPLACE);
+    return i;
+}
+
+} // namespace
+
+TEST(ImageCellsTest, ImagesAreDrawnOnceAndUnreadableOnesAreEmptyAndLoggedOnce) {
+    const std::string png = std::string(ORVANE_SOURCE_DIR) + "/examples/report/sales-chart.png";
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createCharacter("name", {"a", "b", "c", "d"}));
+    ds->addColumn(Column::createCharacter("flag", {png, "no-such-image.png", "", "also-missing.png"}));
+    Fixture t(ds);
+    auto icon = DataGridColumnInfo::create();
+    icon->columnType.set(ColumnContentType::ICON);
+    t.model->setColumnInfo(1, icon);
+    LogCapture log;
+    TqDataGrid& g = t.rebuild();
+    EXPECT_EQ(g.GetColumnType(1), TqDataGrid::COLUMN_PICTURE);
+    g.GetVisibleContent();
+    // Every image cell has a picture, made once.
+    for (int r = 0; r < 4; ++r) ASSERT_NE(g.GetCellPicture(r, 1), nullptr) << r;
+    EXPECT_EQ(t.view->getCellCallback()->getPictureCount(), 4);
+    // The readable image is drawn, fitted into the cell (the 320 x 160 image
+    // is wider than the cell and is never drawn past it).
+    const auto* drawn = g.GetCellPicture(0, 1)->AsGroup();
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(images(drawn), 1);
+    auto box = drawn->GetBounds();
+    EXPECT_LE(box.width, g.GetColumnWidth(1) + 0.5f);
+    EXPECT_GT(box.width, 0.0f);
+    // Unreadable and empty paths: empty cells, one log line in all.
+    EXPECT_EQ(g.GetCellPicture(1, 1)->AsGroup()->GetChildCount(), 0u);
+    EXPECT_EQ(g.GetCellPicture(2, 1)->AsGroup()->GetChildCount(), 0u);
+    EXPECT_EQ(g.GetCellPicture(3, 1)->AsGroup()->GetChildCount(), 0u);
+    EXPECT_EQ(log.count("image cell"), 1);
+    // Drawing again makes no picture and logs nothing more.
+    g.SetScrollPosition(0, 1);
+    g.GetVisibleContent();
+    EXPECT_EQ(t.view->getCellCallback()->getPictureCount(), 4);
+    EXPECT_EQ(log.count("image cell"), 1);
+}
+
+TEST(ImageCellsTest, RelativePathsAreReadFromTheImageFolder) {
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createCharacter("flag", {"sales-chart.png"}));
+    ds->addColumn(Column::createCharacter("name", {"n"}));
+    Fixture t(ds);
+    auto icon = DataGridColumnInfo::create();
+    icon->columnType.set(ColumnContentType::ICON);
+    icon->columnWidth.set(30);
+    t.model->setColumnInfo(0, icon);
+    t.view->setImageDirectory(std::string(ORVANE_SOURCE_DIR) + "/examples/report");
+    TqDataGrid& g = t.rebuild();
+    g.GetVisibleContent();
+    ASSERT_NE(g.GetCellPicture(0, 0), nullptr);
+    EXPECT_EQ(images(g.GetCellPicture(0, 0)), 1);
+    // The file name is not drawn, so it does not wrap into a taller row in
+    // a narrow column.
+    EXPECT_FLOAT_EQ(g.GetRowHeight(0), g.GetRowHeight(-1));
+}
+
+TEST(MatchesAllTest, APlaceholderRowHidesTheTextOfItsOwnColumnOnly) {
+    auto make = [](size_t rows, int placeholderColumn) {
+        auto ds = DataSet::create();
+        std::vector<std::string> a, b;
+        for (size_t i = 0; i < rows; ++i) {
+            a.push_back("a" + std::to_string(i));
+            b.push_back("b" + std::to_string(i));
+        }
+        ds->addColumn(Column::createCharacter("a", a));
+        ds->addColumn(Column::createCharacter("b", b));
+        ds->getColumn(size_t(placeholderColumn))->setValueFlagsAtIndex(0, DataValue::MATCHES_ALL);
+        return ds;
+    };
+    // The placeholder in the second column: the first column keeps its text.
+    {
+        Fixture t(make(1, 1));
+        TqDataGrid& g = t.rebuild();
+        EXPECT_EQ(g.GetCellText(0, 0), "a0");
+        EXPECT_EQ(g.GetCellText(0, 1), "");
+        g.GetVisibleContent();
+        EXPECT_EQ(g.GetCellText(0, 0), "a0");
+        EXPECT_EQ(g.GetCellText(0, 1), "");
+    }
+    // The placeholder in the first column does not empty the others.
+    {
+        Fixture t(make(1, 0));
+        TqDataGrid& g = t.rebuild();
+        g.GetVisibleContent();
+        EXPECT_EQ(g.GetCellText(0, 0), "");
+        EXPECT_EQ(g.GetCellText(0, 1), "b0");
+    }
+    // The text step alone decides the same, asked directly.
+    {
+        Fixture t(make(1, 1));
+        t.rebuild();
+        auto cb = t.view->getCellCallback();
+        displaylist::TqRef<TqDataGrid> ref(new TqDataGrid(0, 0, 200, 100, 1));
+        TqDataGrid& grid = *ref;
+        grid.SetNumGridRowsAndColumns(1, 2);
+        cb->CellContentCallback(0, 0, &grid);
+        cb->CellContentCallback(1, 0, &grid);
+        EXPECT_EQ(grid.GetStoredTextCount(), 2u);
+        EXPECT_EQ(grid.GetCellText(0, 0), "a0");
+        EXPECT_EQ(grid.GetCellText(0, 1), "");
+    }
+    // With more than one row the flag is an ordinary value's.
+    {
+        Fixture t(make(2, 0));
+        TqDataGrid& g = t.rebuild();
+        EXPECT_EQ(g.GetCellText(0, 0), "a0");
+        EXPECT_EQ(g.GetCellText(1, 1), "b1");
+    }
+}
+
+TEST(CellContentEventTest, PicturesAreMadeThroughEventsFromTheView) {
+    auto ds = DataSet::create();
+    std::vector<double> v;
+    for (int i = 0; i < 40; ++i) v.push_back(i - 10.0);
+    ds->addColumn(Column::createNumeric("value", v));
+    ds->addColumn(Column::createNumeric("bar", v));
+    Fixture t(ds, 400, 200);
+    t.model->setColumnInfo(1, info(CellVisualType::BAR));
+    int heard = 0;
+    std::vector<std::pair<int, int>> cells;
+    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
+        auto* c = dynamic_cast<DataGridCellContentEvent*>(e.get());
+        ASSERT_NE(c, nullptr);
+        ++heard;
+        cells.push_back({c->getRowIndex(), c->getColumnIndex()});
+        EXPECT_NE(c->getCellInfo(), nullptr);
+        EXPECT_NE(c->getColumnInfo(), nullptr);
+    });
+    t.view->addEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
+    TqDataGrid& g = t.rebuild();
+    g.GetVisibleContent();
+    int64_t r0, r1;
+    int c0, c1;
+    g.GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    const int64_t drawnBars = r1 - r0 + 1;
+    // One event per drawn bar cell, each answered by the view with a picture.
+    auto cb = t.view->getCellCallback();
+    EXPECT_EQ(heard, drawnBars);
+    EXPECT_EQ(cb->getEventCount(), drawnBars);
+    EXPECT_EQ(cb->getPictureCount(), drawnBars);
+    for (const auto& [r, c] : cells) {
+        EXPECT_EQ(c, 1);
+        EXPECT_NE(g.GetCellPicture(r, c), nullptr);
+    }
+    // A redraw announces nothing: the pictures are kept.
+    g.GetVisibleContent();
+    EXPECT_EQ(heard, drawnBars);
+    EXPECT_EQ(cb->getPictureCount(), drawnBars);
+    t.view->removeEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
+}
+
+TEST(CellContentEventTest, EnabledCellCallbackAnnouncesEveryDrawnCell) {
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createNumeric("x", {1, 2, 3}));
+    ds->addColumn(Column::createCharacter("y", {"p", "q", "r"}));
+    Fixture t(ds);
+    t.model->enableCellCallback.set(true);
+    int heard = 0;
+    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) { ++heard; });
+    t.view->addEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
+    TqDataGrid& g = t.rebuild();
+    g.GetVisibleContent();
+    EXPECT_EQ(heard, 6);
+    // No pictures: none of these cells needs one.
+    EXPECT_EQ(t.view->getCellCallback()->getPictureCount(), 0);
+    t.view->removeEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
+}
+
+TEST(StyleFollowTest, EditsInsideTheCurrentStyleReachTheTableAndTheOldStyleIsLetGo) {
+    auto ds = DataSet::create();
+    ds->addColumn(Column::createNumeric("x", {1, 2}));
+    Fixture t(ds);
+    auto first = Style::create();
+    auto second = Style::create();
+    t.model->style.set(first);
+    t.rebuild();
+    t.view->setNeedsUpdateDisplayList(false);
+    first->notifyChanged();
+    EXPECT_TRUE(t.view->getNeedsUpdateDisplayList());
+
+    t.model->style.set(second);
+    t.rebuild();
+    t.view->setNeedsUpdateDisplayList(false);
+    first->notifyChanged();
+    EXPECT_FALSE(t.view->getNeedsUpdateDisplayList());
+    second->notifyChanged();
+    EXPECT_TRUE(t.view->getNeedsUpdateDisplayList());
+
+    // Without a style nothing is heard any more.
+    t.model->style.set(nullptr);
+    t.view->setNeedsUpdateDisplayList(false);
+    second->notifyChanged();
+    EXPECT_FALSE(t.view->getNeedsUpdateDisplayList());
+}
+
+TEST(PickedNodeInfoTest, KeepsTheGridsSixtyFourBitPickIds) {
+    for (int component : {TqDataGrid::COMPONENT_CELL, TqDataGrid::COMPONENT_HEADER, TqDataGrid::COMPONENT_TOTAL}) {
+        uint64_t id = TqDataGrid::GetPickID(int64_t(100000000) * 1000, 1000, component);
+        auto info = PickedNodeInfo::create(7, id);
+        EXPECT_EQ(info->detailIndex.get(), id);
+        EXPECT_EQ(TqDataGrid::ConvertPickIDtoComponentID(info->detailIndex.get()), component);
+        EXPECT_EQ(TqDataGrid::GetRowFromPickID(info->detailIndex.get()), int64_t(100000000) * 1000);
+        EXPECT_EQ(TqDataGrid::GetColumnFromPickID(info->detailIndex.get()), 1000);
+        // Written and read back as text (documents), all 64 bits kept.
+        std::string text, error;
+        ASSERT_TRUE(PropertyTextCodec::toText(info->detailIndex, nullptr, text));
+        EXPECT_EQ(text, std::to_string(id));
+        auto back = PickedNodeInfo::create();
+        ASSERT_TRUE(PropertyTextCodec::setFromText(back->detailIndex, text, nullptr, error)) << error;
+        EXPECT_EQ(back->detailIndex.get(), id);
+    }
+    auto bad = PickedNodeInfo::create(1, 5);
+    std::string error;
+    EXPECT_FALSE(PropertyTextCodec::setFromText(bad->detailIndex, "-1", nullptr, error));
+    EXPECT_FALSE(PropertyTextCodec::setFromText(bad->detailIndex, "99999999999999999999999", nullptr, error));
+    EXPECT_EQ(bad->detailIndex.get(), 5u);
+}

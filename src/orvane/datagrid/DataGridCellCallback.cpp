@@ -4,6 +4,7 @@
 #include "orvane/datagrid/CellBarRenderer.h"
 #include "orvane/datagrid/CellGraph.h"
 #include "orvane/datagrid/CellHeatMapRenderer.h"
+#include "orvane/datagrid/DataGridCellContentEvent.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridUtilities.h"
 #include "orvane/displaylist/DisplayListEditor.h"
@@ -12,12 +13,18 @@
 #include "orvane/displaylist/TqText.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
+#include "orvane/host/data/DataValue.h"
+#include "orvane/image/ImageUtilities.h"
+#include "orvane/image/RasterImage.h"
 #include "orvane/host/style/CSSParser.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/view/BaseView.h"
 #include "orvane/view/RichTextView.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace orvane {
 
@@ -35,6 +42,12 @@ std::string plainText(const std::string& markup) {
 }
 } // namespace
 
+bool DataGridCellCallback::isMatchesAllColumn(const Column& column, size_t dataSetRows) {
+    if (dataSetRows != 1 || column.getRowCount() < 1) return false;
+    auto value = column.getDataValueAtIndex(0);
+    return value && value->isMatchesAll();
+}
+
 size_t DataGridCellCallback::dataRowOf(int displayRow) const {
     return GridUtilities::dataRowOf(sort_, static_cast<size_t>(std::max(displayRow, 0)));
 }
@@ -47,6 +60,11 @@ void DataGridCellCallback::CellContentCallback(int column, int row, void* grid) 
     if (b.column) {
         size_t dataRow = dataRowOf(row);
         if (dataRow >= b.column->getRowCount()) return;
+        if (row == 0 && isMatchesAllColumn(*b.column, b.column->getRowCount())) {
+            ++texts_;
+            g->SetStringEntryFromCallback(row, column, std::string());
+            return;
+        }
         text = GridUtilities::getValueForFormat(*b.column, dataRow, b.compactFormat);
         if (b.info && b.info->cellVisual.get() == CellVisualType::RICHTEXT) text = plainText(text);
     }
@@ -63,14 +81,7 @@ void DataGridCellCallback::DisplayRuleCallback(int column, int row, DataGridCell
     // Rules are evaluated at the data row the cell shows, so a sorted table
     // colours the right cells.
     if (b.dataIndex >= 0) DataGridDisplayRules::DisplayRuleCallback(b.dataIndex, int(dataRow), info);
-    if (!b.info) return;
-    CellVisualType::type visual = b.info->cellVisual.get();
-    if (visual == CellVisualType::RICHTEXT) {
-        if (info->needsImageTexture || info->needsOffScreenGraph) makeRichTextPicture(column, row, dataRow, b, *info);
-        return;
-    }
-    if (!b.column->isNumeric()) return;
-    if (visual == CellVisualType::HEATMAP) {
+    if (b.info && b.info->cellVisual.get() == CellVisualType::HEATMAP && b.column->isNumeric()) {
         auto graph = CellGraph::create();
         graph->value.set(b.column->isMissingAtIndex(dataRow) ? NAN : float(b.column->getNumberAtIndex(dataRow)));
         graph->minimum.set(float(b.column->getMinimumNumber()));
@@ -82,13 +93,37 @@ void DataGridCellCallback::DisplayRuleCallback(int column, int row, DataGridCell
         }
         uint32_t c = CellHeatMapRenderer::getFillColor(*graph);
         if (c != CellHeatMapRenderer::NO_COLOR) info->fillColor = c;
-    } else if (visual == CellVisualType::BAR && (info->needsImageTexture || info->needsOffScreenGraph)) {
-        makePicture(column, row, dataRow, b, *info);
     }
+    bool wantsPicture = info->needsImageTexture || info->needsOffScreenGraph;
+    if (!wantsPicture && !enableCellCallback_) return;
+    // The cell is announced from the view; the view (and any host listening)
+    // makes its content.
+    auto event = DataGridCellContentEvent::create(DataGridCellContentEvent::GRID_CELL_CONTENT, column, row, info);
+    event->setColumnInfo(b.info);
+    ++events_;
+    if (auto view = view_.lock()) view->dispatchEvent(event);
+    else if (wantsPicture) createAndUpdateCellVisual(*event);
+}
+
+void DataGridCellCallback::createAndUpdateCellVisual(const DataGridCellContentEvent& event) {
+    int column = event.getColumnIndex(), row = event.getRowIndex();
+    const DataGridCellInfoStruct* info = event.getCellInfo();
+    if (!grid_ || !info || column < 0 || row < 0 || size_t(column) >= columns_.size()) return;
+    if (!info->needsImageTexture && !info->needsOffScreenGraph) return;
+    const ColumnBinding& b = columns_[size_t(column)];
+    if (!b.column || !b.info) return;
+    size_t dataRow = dataRowOf(row);
+    if (dataRow >= b.column->getRowCount()) return;
+    if (b.info->columnType.get() == ColumnContentType::ICON && !b.column->isNumeric())
+        makeImagePicture(column, row, dataRow, b, *info);
+    else if (b.info->cellVisual.get() == CellVisualType::RICHTEXT)
+        makeRichTextPicture(column, row, dataRow, b, *info);
+    else if (b.info->cellVisual.get() == CellVisualType::BAR && b.column->isNumeric())
+        makePicture(column, row, dataRow, b, *info, event.getCellVisualFillColor());
 }
 
 void DataGridCellCallback::makePicture(int column, int row, size_t dataRow, const ColumnBinding& b,
-                                       const DataGridCellInfoStruct& info) {
+                                       const DataGridCellInfoStruct& info, uint32_t fillColor) {
     if (!grid_) return;
     auto graph = CellGraph::create();
     double v = b.column->isMissingAtIndex(dataRow) ? NAN : b.column->getNumberAtIndex(dataRow);
@@ -96,7 +131,8 @@ void DataGridCellCallback::makePicture(int column, int row, size_t dataRow, cons
     graph->minimum.set(float(b.column->getMinimumNumber()));
     graph->maximum.set(float(b.column->getMaximumNumber()));
     graph->styleChain.set(b.style);
-    if (b.info->cellVisualFillColor.hasValue()) graph->fillColor.set(b.info->cellVisualFillColor.get());
+    if (fillColor != 0) graph->fillColor.set(fillColor);
+    else if (b.info->cellVisualFillColor.hasValue()) graph->fillColor.set(b.info->cellVisualFillColor.get());
     auto bar = CellBarRenderer::create(scale_);
     bar->setModel(graph);
     // With the text beside it the bar takes half the cell.
@@ -106,6 +142,39 @@ void DataGridCellCallback::makePicture(int column, int row, size_t dataRow, cons
     // Rendered off screen once; the grid keeps the recorded nodes.
     auto editor = displaylist::DisplayListEditor::create(nullptr);
     bar->updateDisplayList(editor);
+    grid_->SetCellPicture(row, column, editor->getRootNode());
+    ++pictures_;
+}
+
+void DataGridCellCallback::makeImagePicture(int column, int row, size_t dataRow, const ColumnBinding& b,
+                                            const DataGridCellInfoStruct& info) {
+    auto text = b.column->isMissingAtIndex(dataRow) ? nullptr : b.column->getStringAtIndex(dataRow);
+    std::string path = text ? *text : std::string();
+    auto editor = displaylist::DisplayListEditor::create(nullptr);
+    std::shared_ptr<RasterImage> image;
+    if (!path.empty()) {
+        std::filesystem::path file(path);
+        if (file.is_relative() && !imageDirectory_.empty()) file = std::filesystem::path(imageDirectory_) / file;
+        image = RasterImage::createFromFile(file.string());
+        if ((!image || image->getWidth() <= 0 || image->getHeight() <= 0) && !imageErrorLogged_) {
+            imageErrorLogged_ = true;
+            ORVANE_LOG(CLog::ERRORS, "datagrid/DataGridCellCallback",
+                       "An image cell names an image that cannot be read: \"" + file.string() +
+                           "\"; such cells are drawn empty");
+        }
+    }
+    if (image && image->getWidth() > 0 && image->getHeight() > 0) {
+        // Fitted into the padded cell, never enlarged past its own size at
+        // the display's scale, centred.
+        float pad = float(grid_->GetHorizontalPadding()), vpad = float(grid_->GetVerticalPadding());
+        float w = std::max(0.0f, float(info.width) - 2.0f * pad), h = std::max(0.0f, float(info.height) - 2.0f * vpad);
+        float iw = float(image->getWidth()) * scale_, ih = float(image->getHeight()) * scale_;
+        float k = std::min({1.0f, w / iw, h / ih});
+        float dw = iw * k, dh = ih * k;
+        if (dw > 0.0f && dh > 0.0f)
+            ImageUtilities::drawImage(editor, image, {(float(info.width) - dw) / 2.0f, (float(info.height) - dh) / 2.0f, dw, dh});
+    }
+    // An empty picture for a cell without an image: drawn empty, not retried.
     grid_->SetCellPicture(row, column, editor->getRootNode());
     ++pictures_;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/datagrid/DataGridRenderer.h"
 
+#include "orvane/datagrid/DataGridCellContentEvent.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
 #include "orvane/datagrid/GridDisplayOptions.h"
@@ -15,6 +16,7 @@
 #include "orvane/host/data/SortContext.h"
 #include "orvane/host/io/ResourceManager.h"
 #include "orvane/host/style/Dimension.h"
+#include "orvane/host/style/Style.h"
 #include "orvane/view/TextStyle.h"
 
 #include <algorithm>
@@ -55,6 +57,7 @@ DataGridRenderer::DataGridRenderer() = default;
 
 DataGridRenderer::~DataGridRenderer() {
     for (auto& [target, l] : listeners_) target->removeEventListener(l.first, l.second);
+    if (style_ && styleListener_) style_->removeEventListener(Style::STYLE_CHANGED, styleListener_);
 }
 
 std::shared_ptr<DataGridRenderer> DataGridRenderer::create() { return std::make_shared<DataGridRenderer>(); }
@@ -69,6 +72,15 @@ void DataGridRenderer::listen() {
     for (auto& [target, l] : listeners_) target->removeEventListener(l.first, l.second);
     listeners_.clear();
     std::weak_ptr<DataGridRenderer> weak = std::dynamic_pointer_cast<DataGridRenderer>(shared_from_this());
+    if (!cellContentListener_) {
+        // Cell-content events are dispatched from this view (by the cell
+        // callback), so they are heard here. Held apart from listeners_,
+        // which would keep this view alive through itself.
+        cellContentListener_ = FunctionEventCallback::create([weak](const std::shared_ptr<PortableEvent>& e) {
+            if (auto self = weak.lock()) self->cellContentChanged(e);
+        });
+        addEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, cellContentListener_);
+    }
     auto add = [&](const std::shared_ptr<EventDispatcher>& target, int type, std::function<void()> fn) {
         if (!target) return;
         auto cb = FunctionEventCallback::create([fn](const std::shared_ptr<PortableEvent>&) { fn(); });
@@ -80,6 +92,7 @@ void DataGridRenderer::listen() {
             self->setNeedsUpdateDisplayList(true);
             // The listeners follow the model's data set and style.
             if (self->model_ && self->model_->dataSet.get() != self->dataSet_) self->listen();
+            if (self->model_ && self->model_->style.get() != self->style_) self->handleStyleChange();
         }
     };
     if (model_) {
@@ -87,6 +100,7 @@ void DataGridRenderer::listen() {
         add(model_, DataGrid::SORT_CHANGED, redraw);
         dataSet_ = model_->dataSet.get();
     }
+    handleStyleChange();
     if (dataSet_) {
         add(dataSet_, DataSet::CHANGED, redraw);
         // The data set re-announces its row states' changes, so row states
@@ -95,6 +109,30 @@ void DataGridRenderer::listen() {
             if (auto self = weak.lock()) self->rowStatesChanged();
         });
     }
+}
+
+void DataGridRenderer::handleStyleChange() {
+    auto style = model_ ? model_->style.get() : nullptr;
+    if (style != style_) {
+        if (style_ && styleListener_) style_->removeEventListener(Style::STYLE_CHANGED, styleListener_);
+        style_ = style;
+        if (style_) {
+            if (!styleListener_) {
+                std::weak_ptr<DataGridRenderer> weak = std::dynamic_pointer_cast<DataGridRenderer>(shared_from_this());
+                styleListener_ = FunctionEventCallback::create([weak](const std::shared_ptr<PortableEvent>&) {
+                    if (auto self = weak.lock()) self->handleStyleChange();
+                });
+            }
+            style_->addEventListener(Style::STYLE_CHANGED, styleListener_);
+        }
+    }
+    setNeedsUpdateDisplayList(true);
+}
+
+void DataGridRenderer::cellContentChanged(const std::shared_ptr<PortableEvent>& event) {
+    auto* e = dynamic_cast<DataGridCellContentEvent*>(event.get());
+    if (!e || e->getType() != DataGridCellContentEvent::GRID_CELL_CONTENT || !callback_ || !dataSet_) return;
+    callback_->createAndUpdateCellVisual(*e);
 }
 
 std::vector<std::string> DataGridRenderer::getOrderedColumnNames() const {
@@ -200,6 +238,11 @@ void DataGridRenderer::measureColumns(displaylist::TqDataGrid& grid,
         float w = userWidth(cols[c].info.get());
         if (w >= 0.0f) {
             userSet[c] = true;
+        } else if (cols[c].info && grid.GetColumnType(col) == displaylist::TqDataGrid::COLUMN_PICTURE &&
+                   cols[c].info->columnType.get() == ColumnContentType::ICON) {
+            // Image cells: room for an image of the row's height, and the header.
+            w = std::max(MIN_ROW_HEIGHT * dpi() + 2.0f * hPad_,
+                          std::min(maxHeader, grid.MeasureColumnWidth(displaylist::TqDataGrid::COMPONENT_HEADER, col, 0, 0)));
         } else {
             w = grid.MeasureColumnWidth(displaylist::TqDataGrid::COMPONENT_CELL, col, 0, WIDTH_SAMPLE_ROWS);
             w = std::max(w, std::min(maxHeader, grid.MeasureColumnWidth(displaylist::TqDataGrid::COMPONENT_HEADER, col, 0, 0)));
@@ -267,6 +310,9 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     callback_ = DataGridCellCallback::create();
     callback_->setGrid(&grid);
     callback_->setScale(dpi());
+    callback_->setView(std::dynamic_pointer_cast<BaseView>(shared_from_this()));
+    callback_->setEnableCellCallback(model_->enableCellCallback.get());
+    callback_->setImageDirectory(imageDirectory_);
     if (auto manager = model_->columnInfoManager.get())
         if (auto rules = manager->getRulesMap()) callback_->setDisplayRulesFrom(*rules);
     callback_->setDataSet(dataSet_);
@@ -345,13 +391,15 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
                     break;
                 case CellVisualType::RICHTEXT:
                     // Drawn as pictures of the markup; the plain texts (eager
-                    // for the first rows) size the column and answer picks.
+                    // for the first rows, below) size the column and answer picks.
                     grid.SetColumnType(col, displaylist::TqDataGrid::COLUMN_PICTURE);
-                    for (size_t r = 0; r < std::min<size_t>(rows, EAGER_RICH_TEXT_ROWS); ++r)
-                        callback_->CellContentCallback(col, int(r), &grid);
                     break;
                 default: break;
                 }
+                // Image cells: the column's texts name image files, drawn in
+                // place of the text.
+                if (b.info->columnType.get() == ColumnContentType::ICON && !b.column->isNumeric())
+                    grid.SetColumnType(col, displaylist::TqDataGrid::COLUMN_PICTURE);
             }
             // Sort indicators: the first context is the primary sort.
             for (size_t s = 0; s < sorts.size(); ++s) {
@@ -373,6 +421,15 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
         cols.push_back(std::move(b));
     }
     callback_->setColumns(cols);
+    for (size_t c = 0; c < cols.size(); ++c) {
+        if (!cols[c].column) continue;
+        // A placeholder row (one row matching all values) shows no text in
+        // the columns that hold the placeholder.
+        if (DataGridCellCallback::isMatchesAllColumn(*cols[c].column, rows)) grid.SetCellStringEntry(0, int(c), "");
+        else if (cols[c].info && cols[c].info->cellVisual.get() == CellVisualType::RICHTEXT)
+            for (size_t r = 0; r < std::min<size_t>(rows, EAGER_RICH_TEXT_ROWS); ++r)
+                callback_->CellContentCallback(int(c), int(r), &grid);
+    }
     if (rows == 0) {
         // Columns without rows: one empty row under the headers.
         for (size_t c = 0; c < names.size(); ++c) grid.SetCellStringEntry(0, int(c), "");

@@ -14,6 +14,8 @@
 namespace orvane {
 
 class AbstractEventCallback;
+class PortableEvent;
+class Style;
 
 /// The view of a list table: rebuilds a TqDataGrid from its DataGrid model on
 /// every full update (headers, totals with their labels, row numbers, sort
@@ -81,6 +83,16 @@ public:
     /// selection, and redraws with `redraw`.
     void clearSelections(bool writeRowStates, bool redraw);
 
+    /// Answers a GRID_CELL_CONTENT event dispatched from this view: makes the
+    /// announced cell's picture (once per cell; the grid keeps it).
+    void cellContentChanged(const std::shared_ptr<PortableEvent>& event);
+    /// Moves the STYLE_CHANGED listener to the model's current style and
+    /// schedules a rebuild, so edits inside the style reach the table.
+    void handleStyleChange();
+    /// Relative paths of image cells (columns of type ICON) are read from
+    /// this folder (a report sets the folder of the table's data file).
+    void setImageDirectory(std::string dir) { imageDirectory_ = std::move(dir); }
+
     /// The text a pick shows: formatted value, or the missing-value text.
     std::string getPickText(uint64_t pickId) const;
     bool isPickSelected(uint64_t pickId) const;
@@ -100,6 +112,10 @@ private:
     std::vector<std::pair<std::shared_ptr<EventDispatcher>, std::pair<int, std::shared_ptr<AbstractEventCallback>>>>
         listeners_;
     std::vector<std::string> missingLogged_;
+    std::shared_ptr<Style> style_;
+    std::shared_ptr<AbstractEventCallback> styleListener_;
+    std::shared_ptr<AbstractEventCallback> cellContentListener_;
+    std::string imageDirectory_;
     double scrollX_ = 0.0;
     double scrollY_ = 0.0;
     bool pendingState_ = false;

@@ -275,7 +275,7 @@ constexpr int32_t kLayoutProxyAncestry[] = {10004, 13, 129, 51, 10048};
 constexpr int32_t kLayoutStrategyAncestry[] = {10004, 13, 129, 51, 10049};
 const PropertyDefinition kPickedNodeInfoProperties[] = {
     {"nodeID", 0, -12, 0x10510ull, {}, "", {}, "", nullptr},
-    {"detailIndex", 1, -12, 0x10510ull, {}, "", {}, "", nullptr},
+    {"detailIndex", 1, -13, 0x10510ull, {}, "", {}, "", nullptr},  // 64-bit unsigned
 };
 constexpr int32_t kPickedNodeInfoAncestry[] = {10004, 13, 129, 51, 10055};
 const PropertyDefinition kPromptButtonBarModelProperties[] = {

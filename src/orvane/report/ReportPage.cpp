@@ -273,6 +273,9 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
                 return false;
             }
             node.item = c->table->createRenderer();
+            // Image cells name files beside the table's data file.
+            std::static_pointer_cast<DataGridRenderer>(node.item)
+                ->setImageDirectory(std::filesystem::path(c->dataPath).parent_path().string());
             break;
         case ReportContent::Kind::RICHTEXT: {
             auto text = RichTextView::create();

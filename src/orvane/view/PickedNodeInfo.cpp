@@ -18,7 +18,7 @@ std::shared_ptr<PickedNodeInfo> PickedNodeInfo::create() {
     return m;
 }
 
-std::shared_ptr<PickedNodeInfo> PickedNodeInfo::create(unsigned int id, unsigned int detail) {
+std::shared_ptr<PickedNodeInfo> PickedNodeInfo::create(unsigned int id, uint64_t detail) {
     auto info = create();
     info->nodeID.set(id);
     info->detailIndex.set(detail);

@@ -4,6 +4,7 @@
 #include "orvane/package/BaseUIModel.h"
 #include "orvane/properties/Property.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -16,10 +17,11 @@ public:
     ~PickedNodeInfo() override;
     static std::shared_ptr<PickedNodeInfo> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
-    static std::shared_ptr<PickedNodeInfo> create(unsigned int nodeID, unsigned int detailIndex);
+    /// `detailIndex` is the picked part of the node: a grid cell's 64-bit pick id.
+    static std::shared_ptr<PickedNodeInfo> create(unsigned int nodeID, uint64_t detailIndex);
 
     Property<unsigned int> nodeID;
-    Property<unsigned int> detailIndex;
+    Property<uint64_t> detailIndex;
 };
 
 } // namespace orvane

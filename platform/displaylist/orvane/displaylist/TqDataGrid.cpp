@@ -488,6 +488,9 @@ std::vector<std::pair<int64_t, float>> TqDataGrid::MeasureVariableRowHeights() {
         if (!showEmptyRows_ && emptyRows_.count(r)) continue;
         float tallest = 0.0f;
         for (int c = 0; c < GetNumColumns(); ++c) {
+            // A picture in place of the text: the text is not drawn, so it
+            // needs no room.
+            if (GetColumnType(c) == COLUMN_PICTURE) continue;
             const std::string& t = GetCellText(r, c);
             if (t.empty()) continue;
             const FontSpec& f = fontFor(COMPONENT_CELL, c);

@@ -59,6 +59,9 @@ std::string upper(std::string_view s) {
     return out;
 }
 
+// 64-bit unsigned values (pick ids of large tables); single values only.
+constexpr int UNSIGNED64 = -13;
+
 bool isPrimitiveCode(int code) {
     return code == ValueType::BOOL || code == ValueType::DOUBLE || code == ValueType::FLOAT || code == ValueType::INT ||
            code == ValueType::COLOR || code == ValueType::UNSIGNED;
@@ -243,6 +246,7 @@ std::string PropertyTextCodec::typeName(int code) {
     case ValueType::COLOR: return "colour";
     case ValueType::STRING: return "string";
     case ValueType::UNSIGNED: return "unsigned int";
+    case UNSIGNED64: return "64-bit unsigned int";
     default: break;
     }
     if (ValueType::isEnumeration(code)) return "enumeration " + std::to_string(code);
@@ -253,7 +257,8 @@ bool PropertyTextCodec::isTextual(const AbstractProperty& property) {
     const PropertyDefinition& def = property.getDefinition();
     int code = def.valueType;
     if (def.isVector()) return isPrimitiveCode(code);
-    if (isPrimitiveCode(code) || code == ValueType::STRING || ValueType::isEnumeration(code)) return true;
+    if (isPrimitiveCode(code) || code == UNSIGNED64 || code == ValueType::STRING || ValueType::isEnumeration(code))
+        return true;
     if (def.isAttribute() && ValueType::isObject(code)) return hasObjectCodec(code);
     return false;
 }
@@ -298,6 +303,15 @@ static bool setPrimitive(AbstractProperty& p, int code, std::string_view text, s
     }
     default: return error = "not a primitive type", false;
     }
+}
+
+static bool setUnsigned64(AbstractProperty& p, std::string_view text, std::string& error) {
+    uint64_t v = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        return error = "expected a non-negative integer", false;
+    p.setGenerically(&v);
+    return true;
 }
 
 bool PropertyTextCodec::appendElementFromText(AbstractProperty& p, std::string_view text, std::string& error) {
@@ -371,6 +385,7 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
         return forEachToken(text, [&](std::string_view tok) { return appendElementFromText(p, tok, error); });
     }
     if (isPrimitiveCode(code)) return setPrimitive(p, code, text, error);
+    if (code == UNSIGNED64 && !def.isVector()) return setUnsigned64(p, text, error);
     if (code == ValueType::STRING) {
         if (!p.setStringGenerically(std::make_shared<const std::string>(text)))
             return error = "the property does not accept text", false;
@@ -404,6 +419,7 @@ bool PropertyTextCodec::elementToText(int code, const void* e, std::string& out)
     case ValueType::BOOL: out = *static_cast<const bool*>(e) ? "true" : "false"; return true;
     case ValueType::INT: out = std::to_string(*static_cast<const int*>(e)); return true;
     case ValueType::UNSIGNED: out = std::to_string(*static_cast<const unsigned*>(e)); return true;
+    case UNSIGNED64: out = std::to_string(*static_cast<const uint64_t*>(e)); return true;
     case ValueType::COLOR: out = formatColor(*static_cast<const unsigned*>(e)); return true;
     case ValueType::FLOAT: out = formatFloat(*static_cast<const float*>(e)); return true;
     case ValueType::DOUBLE: out = formatDouble(*static_cast<const double*>(e)); return true;
@@ -445,6 +461,7 @@ bool PropertyTextCodec::toText(const AbstractProperty& p, const ModelDatabase* d
     case ValueType::BOOL: out = *static_cast<const bool*>(h) ? "true" : "false"; return true;
     case ValueType::INT: out = std::to_string(*static_cast<const int*>(h)); return true;
     case ValueType::UNSIGNED: out = std::to_string(*static_cast<const unsigned*>(h)); return true;
+    case UNSIGNED64: out = std::to_string(*static_cast<const uint64_t*>(h)); return true;
     case ValueType::COLOR: out = formatColor(*static_cast<const unsigned*>(h)); return true;
     case ValueType::FLOAT: out = formatFloat(*static_cast<const float*>(h)); return true;
     case ValueType::DOUBLE: out = formatDouble(*static_cast<const double*>(h)); return true;
