@@ -3,6 +3,8 @@
 
 #include "orvane/datagrid/DataGridCellContentEvent.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
+#include "orvane/datagrid/DataGridGestureHandler.h"
+#include "orvane/datagrid/DataGridSelectionController.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
 #include "orvane/datagrid/GridDisplayOptions.h"
 #include "orvane/datagrid/GridUtilities.h"
@@ -10,6 +12,7 @@
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/AbstractProperty.h"
 #include "orvane/host/core/CLog.h"
+#include "orvane/host/core/Feature.h"
 #include "orvane/host/core/PortableEvent.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/RowStates.h"
@@ -69,6 +72,7 @@ void DataGridRenderer::setModel(const std::shared_ptr<DataGrid>& model) {
 }
 
 void DataGridRenderer::listen() {
+    const std::shared_ptr<DataSet> previousDataSet = dataSet_;
     for (auto& [target, l] : listeners_) target->removeEventListener(l.first, l.second);
     listeners_.clear();
     std::weak_ptr<DataGridRenderer> weak = std::dynamic_pointer_cast<DataGridRenderer>(shared_from_this());
@@ -101,6 +105,11 @@ void DataGridRenderer::listen() {
         dataSet_ = model_->dataSet.get();
     }
     handleStyleChange();
+    // The table's selection controller follows its data set.
+    if (auto controller = selectionController_.lock()) {
+        if (previousDataSet && previousDataSet != dataSet_) controller->releaseDataSet(previousDataSet);
+        controller->updateDataSet(dataSet_);
+    }
     if (dataSet_) {
         add(dataSet_, DataSet::CHANGED, redraw);
         // The data set re-announces its row states' changes, so row states
@@ -291,9 +300,14 @@ void DataGridRenderer::measureColumns(displaylist::TqDataGrid& grid,
 
 void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
     if (!editor) return;
+    // The base view's part: the update is begun and this view's request met,
+    // so that the next frame rebuilds the grid only when something asks.
+    BaseView::updateDisplayList(editor);
+    uint64_t anchor = displaylist::TqDataGrid::NO_PICK_ID;
     if (grid_) {
         scrollX_ = grid_->GetScrollX();
         scrollY_ = grid_->GetScrollY();
+        anchor = grid_->GetRangeAnchor();
     }
     Rect frame = getFrame();
     int savedMode = editor->getDrawingMode();
@@ -327,6 +341,7 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     grid.SetRowNumberHeaderText(label ? *label : message("datagrid.rowNumbers.header.txt"));
     grid.SetCellCallback(callback_.get());
     grid.SetFixedColumnCount(model_->fixedColumnCount.get());
+    grid.SetRightToLeft(rightToLeft_);
     applyStyles(grid);
 
     std::vector<std::string> names = getOrderedColumnNames();
@@ -401,13 +416,16 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
                 if (b.info->columnType.get() == ColumnContentType::ICON && !b.column->isNumeric())
                     grid.SetColumnType(col, displaylist::TqDataGrid::COLUMN_PICTURE);
             }
-            // Sort indicators: the first context is the primary sort.
+            // Sort indicators: the first context with a direction is the
+            // primary sort, the others are further keys.
+            bool primary = true;
             for (size_t s = 0; s < sorts.size(); ++s) {
-                if (!sorts[s] || !sorts[s]->getColumnName() || *sorts[s]->getColumnName() != names[c]) continue;
-                auto dir = sorts[s]->getDirection();
-                if (dir == SortDirection::NONE) continue;
-                bool up = dir == SortDirection::ASCENDING;
-                grid.SetColumnSortIndicator(col, s == 0 ? (up ? 1 : 2) : (up ? 3 : 4));
+                if (!sorts[s] || sorts[s]->getDirection() == SortDirection::NONE) continue;
+                bool isPrimary = primary;
+                primary = false;
+                if (!sorts[s]->getColumnName() || *sorts[s]->getColumnName() != names[c]) continue;
+                bool up = sorts[s]->getDirection() == SortDirection::ASCENDING;
+                grid.SetColumnSortIndicator(col, isPrimary ? (up ? 1 : 2) : (up ? 3 : 4));
             }
         }
         // Column styles: fonts and colours of the column's cells.
@@ -442,6 +460,15 @@ void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     }
     grid.MeasureVariableRowHeights();
     grid.MeasureColumnHeaderHeight();
+    // What a user resized, and the keyboard and range marks, survive the
+    // rebuild (the grid was sized anew above, which clears them).
+    if (rowNumberWidth_ >= 0.0f) grid.SetRowNumberColumnWidth(rowNumberWidth_);
+    for (const auto& [row, height] : rowHeights_)
+        if (row < grid.GetNumRows()) grid.SetRowHeight(row, height);
+    grid.SetRangeAnchor(anchor);
+    grid.SetLastSelectedIndex(lastSelected_);
+    grid.SetFocusedCell(focused_);
+    grid.SetShowFocusRect(showFocus_);
     rowStatesChanged();
     editor->addNode(grid_.get());
     scrollX_ = grid.GetScrollX();
@@ -572,6 +599,164 @@ std::string DataGridRenderer::getPickText(uint64_t pickId) const {
 bool DataGridRenderer::isPickSelected(uint64_t pickId) const {
     return grid_ && displaylist::TqDataGrid::ConvertPickIDtoComponentID(pickId) == 0 &&
            grid_->IsRowSelected(displaylist::TqDataGrid::GetRowFromPickID(pickId));
+}
+
+} // namespace orvane
+
+namespace orvane {
+
+// ---------------------------------------------------------------- gestures and selection
+
+void DataGridRenderer::layout() {
+    if (!handler_) {
+        handler_ = DataGridGestureHandler::create(asFocusable());
+        addGestureHandler(handler_);
+    }
+    Rect f = getFrame();
+    handler_->setFrame({0.0f, 0.0f, f.width, f.height});
+    BaseView::layout();
+}
+
+std::shared_ptr<SelectionController> DataGridRenderer::createSelectionController() {
+    auto controller = DataGridSelectionController::create(std::dynamic_pointer_cast<DataGridRenderer>(shared_from_this()));
+    selectionController_ = controller;
+    return controller;
+}
+
+int64_t DataGridRenderer::getDataRow(int64_t displayRow) const {
+    if (!dataSet_ || displayRow < 0 || size_t(displayRow) >= dataSet_->getRowCount()) return -1;
+    if (!callback_ || displayRow > INT32_MAX) return displayRow;
+    size_t row = callback_->dataRowOf(int(displayRow));
+    return row < dataSet_->getRowCount() ? int64_t(row) : -1;
+}
+
+bool DataGridRenderer::updateSelection(const std::vector<uint64_t>& ids, bool replace, bool toggle) {
+    if (!dataSet_) return false;
+    std::vector<size_t> rows;
+    rows.reserve(ids.size());
+    for (uint64_t id : ids) {
+        if (displaylist::TqDataGrid::ConvertPickIDtoComponentID(id) != displaylist::TqDataGrid::COMPONENT_CELL) continue;
+        int64_t row = getDataRow(displaylist::TqDataGrid::GetRowFromPickID(id));
+        if (row >= 0) rows.push_back(size_t(row));
+    }
+    if (rows.empty()) return false;
+    auto states = dataSet_->ensureRowStates();
+    if (states->getRowCount() != dataSet_->getRowCount()) states->setRowCount(dataSet_->getRowCount());
+    if (Multiverse::isEnabled("toggleOnTap") && rows.size() == 1 && states->isSelected(rows.front())) {
+        clearSelections(true, true);
+        return true;
+    }
+    // The new set is written at once: one SELECTED_CHANGED, none when equal.
+    const RowBitmap& current = states->getBitmap();
+    RowBitmap next = replace ? RowBitmap(current.size()) : current;
+    for (size_t row : rows) next.set(row, !(toggle && current.test(row)));
+    states->setSelection(next);
+    return true;
+}
+
+void DataGridRenderer::updateColumnWidth(int displayColumn, double width) {
+    if (!model_ || !std::isfinite(width) || width < 0.0) return;
+    int dataIndex = getOrderedColumnIndex(displayColumn);
+    if (dataIndex < 0) return;
+    auto event = DataGridCellContentEvent::create(DataGridCellContentEvent::COLUMN_SIZE_CHANGED, displayColumn, -1, nullptr);
+    auto info = model_->getColumnInfo(dataIndex);
+    if (!info) {
+        info = DataGridColumnInfo::create();
+        info->columnIndex.set(dataIndex);
+    }
+    // Stored without the display's scale, as a whole number of pixels.
+    info->columnWidth.set(int(std::lround(std::min(width / dpi(), 1.0e6))));
+    model_->setColumnInfo(dataIndex, info);
+    event->setColumnInfo(info);
+    dispatchEvent(event);
+    setNeedsUpdateDisplayList(true);
+}
+
+void DataGridRenderer::updateRowHeight(int64_t displayRow, double height) {
+    if (displayRow < 0 || !std::isfinite(height) || height < 0.0) return;
+    rowHeights_[displayRow] = float(std::max(double(MIN_ROW_HEIGHT) * dpi(), std::min(height, 1.0e6)));
+    if (grid_ && displayRow < grid_->GetNumRows()) grid_->SetRowHeight(displayRow, rowHeights_[displayRow]);
+    invalidateFrameBuffer();
+}
+
+void DataGridRenderer::setRowNumberColumnWidth(double width) {
+    rowNumberWidth_ = std::isfinite(width) && width >= 0.0 ? float(std::min(width, 1.0e6)) : -1.0f;
+    if (grid_) grid_->SetRowNumberColumnWidth(rowNumberWidth_);
+    invalidateFrameBuffer();
+}
+
+void DataGridRenderer::moveColumn(int from, int to) {
+    if (!model_) return;
+    const int n = int(getOrderedColumnNames().size());
+    if (from < 0 || from >= n || to < 0 || to >= n || from == to) return;
+    auto manager = model_->columnInfoManager.get();
+    if (!manager) manager = GridColumnInfoManager::create();
+    // The order is kept over the model's own column order.
+    std::vector<int> order;
+    if (auto old = manager->getReorderedColumnIndicies(); old && int(old->size()) == n) order = *old;
+    else for (int i = 0; i < n; ++i) order.push_back(i);
+    int moved = order[size_t(from)];
+    order.erase(order.begin() + from);
+    order.insert(order.begin() + to, moved);
+    auto indices = std::make_shared<std::vector<int>>(order);
+    manager->setReorderedColumnIndicies(indices);
+    model_->columnInfoManager.reassign(manager);
+    auto event = DataGridCellContentEvent::create(DataGridCellContentEvent::COLUMN_REORDERED, to, -1, nullptr);
+    event->setReorderedColumnIndices(indices);
+    dispatchEvent(event);
+    setNeedsUpdateDisplayList(true);
+}
+
+bool DataGridRenderer::sortByHeader(int displayColumn, bool keepOthers) {
+    if (!model_ || !dataSet_) return false;
+    auto names = getOrderedColumnNames();
+    if (displayColumn < 0 || size_t(displayColumn) >= names.size()) return false;
+    const std::string& name = names[size_t(displayColumn)];
+    if (!dataSet_->getColumnWithName(name)) return false;
+    auto state = model_->sortState.get();
+    SortDirection::type current = SortDirection::NONE;
+    std::vector<std::shared_ptr<SortContext>> others;
+    if (state)
+        for (const auto& c : state->getRelationalSortsForAxis(0)) {
+            if (!c) continue;
+            if (c->getColumnName() && *c->getColumnName() == name) current = c->getDirection();
+            else if (c->getDirection() != SortDirection::NONE) others.push_back(c);
+        }
+    SortDirection::type next = current == SortDirection::NONE        ? SortDirection::ASCENDING
+                               : current == SortDirection::ASCENDING ? SortDirection::DESCENDING
+                                                                     : SortDirection::NONE;
+    if (next != SortDirection::NONE || !keepOthers || others.empty())
+        return model_->sortByColumn(name, next, keepOthers);
+    // Back to unsorted by this column while other keys stay: the column's
+    // key is dropped and the others sort in their order.
+    state->clearRelationalSortsForAxis(0);
+    for (const auto& c : others) state->setRelationalSortForAxis(0, c, true);
+    state->computeRelationalSortMap(dataSet_);
+    model_->dispatchEvent(PortableEvent::create(DataGrid::SORT_CHANGED));
+    return true;
+}
+
+void DataGridRenderer::setLastSelectedIndex(uint64_t id) {
+    lastSelected_ = id;
+    if (grid_) grid_->SetLastSelectedIndex(id);
+}
+
+void DataGridRenderer::setShowFocusRect(bool show) {
+    showFocus_ = show;
+    if (grid_) grid_->SetShowFocusRect(show);
+    invalidateFrameBuffer();
+}
+
+void DataGridRenderer::setFocusedCell(uint64_t id) {
+    focused_ = id;
+    if (grid_) grid_->SetFocusedCell(id);
+    invalidateFrameBuffer();
+}
+
+void DataGridRenderer::setRightToLeft(bool rightToLeft) {
+    if (rightToLeft == rightToLeft_) return;
+    rightToLeft_ = rightToLeft;
+    setNeedsUpdateDisplayList(true);
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/view/ScrollView.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,7 +15,9 @@
 namespace orvane {
 
 class AbstractEventCallback;
+class DataGridGestureHandler;
 class PortableEvent;
+class SelectionController;
 class Style;
 
 /// The view of a list table: rebuilds a TqDataGrid from its DataGrid model on
@@ -93,6 +96,43 @@ public:
     /// this folder (a report sets the folder of the table's data file).
     void setImageDirectory(std::string dir) { imageDirectory_ = std::move(dir); }
 
+    /// Gives the view its gesture handler (once) and the handler its frame.
+    void layout() override;
+    /// The table's DataGridSelectionController, observing its data set.
+    std::shared_ptr<SelectionController> createSelectionController() override;
+    /// The handler made at the first layout (null before).
+    std::shared_ptr<DataGridGestureHandler> getGestureHandler() const { return handler_; }
+
+    /// The data row shown at a display row (through the sort), or -1.
+    int64_t getDataRow(int64_t displayRow) const;
+    /// The rows of picked data cells become the selection of the data set:
+    /// they replace it, or are added (removed again when toggling, for rows
+    /// already selected). With the "toggleOnTap" feature, tapping a row that
+    /// is already selected clears every selected row. One row-state write.
+    /// False when no picked id is a data cell of this table.
+    bool updateSelection(const std::vector<uint64_t>& ids, bool replace, bool toggle);
+    /// A user's width for a display column (view pixels): stored in the
+    /// column's record without the display scale, announced as
+    /// COLUMN_SIZE_CHANGED.
+    void updateColumnWidth(int displayColumn, double width);
+    /// A user's height for a display row, kept across rebuilds.
+    void updateRowHeight(int64_t displayRow, double height);
+    /// A user's width of the row-number column (-1 measures it again).
+    void setRowNumberColumnWidth(double width);
+    /// Moves a display column to another place: the new order is stored in
+    /// the column-information manager and announced as COLUMN_REORDERED.
+    void moveColumn(int from, int to);
+    /// The next sort of a display column: ascending, then descending, then
+    /// unsorted. `keepOthers` keeps the other sort keys (the column becomes a
+    /// further key). False for a column the table does not have.
+    bool sortByHeader(int displayColumn, bool keepOthers);
+    /// Keyboard and selection marks of the grid, kept across rebuilds.
+    void setLastSelectedIndex(uint64_t id);
+    void setShowFocusRect(bool show);
+    void setFocusedCell(uint64_t id);
+    /// Right-to-left tables put their first column on the right.
+    void setRightToLeft(bool rightToLeft);
+
     /// The text a pick shows: formatted value, or the missing-value text.
     std::string getPickText(uint64_t pickId) const;
     bool isPickSelected(uint64_t pickId) const;
@@ -116,6 +156,14 @@ private:
     std::shared_ptr<AbstractEventCallback> styleListener_;
     std::shared_ptr<AbstractEventCallback> cellContentListener_;
     std::string imageDirectory_;
+    std::shared_ptr<DataGridGestureHandler> handler_;
+    std::weak_ptr<SelectionController> selectionController_;
+    std::map<int64_t, float> rowHeights_;
+    float rowNumberWidth_ = -1.0f;
+    uint64_t lastSelected_ = displaylist::TqDataGrid::NO_PICK_ID;
+    uint64_t focused_ = displaylist::TqDataGrid::NO_PICK_ID;
+    bool showFocus_ = false;
+    bool rightToLeft_ = false;
     double scrollX_ = 0.0;
     double scrollY_ = 0.0;
     bool pendingState_ = false;

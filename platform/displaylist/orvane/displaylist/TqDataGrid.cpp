@@ -61,7 +61,7 @@ float TqDataGrid::defaultRowHeight() const {
 void TqDataGrid::changed() {
     dirty_ = true;
     // Sizes that depend on fonts and paddings, kept for the many lookups.
-    rnWidth_ = measureRowNumberColumn();
+    rnWidth_ = showRowNumbers_ && rnWidthSet_ >= 0.0f ? rnWidthSet_ : measureRowNumberColumn();
     defaultHeaderHeight_ = std::ceil(lineHeight(fontFor(COMPONENT_HEADER, -1))) + 2.0f * float(vPad_);
     totalsHeight_ = std::max(minRowHeight_, std::ceil(lineHeight(fontFor(COMPONENT_TOTAL, -1))) + 2.0f * float(vPad_));
     double h = defaultRowHeight();
@@ -440,6 +440,11 @@ void TqDataGrid::SetColumnWidth(int col, float width, bool relayout) {
 float TqDataGrid::GetColumnWidth(int col) const { return static_cast<float>(columns_.GetSize(col)); }
 
 float TqDataGrid::GetRowNumberColumnWidth() const { return rnWidth_; }
+
+void TqDataGrid::SetRowNumberColumnWidth(float width) {
+    rnWidthSet_ = std::isfinite(width) && width >= 0.0f ? width : -1.0f;
+    changed();
+}
 
 float TqDataGrid::measureRowNumberColumn() const {
     if (!showRowNumbers_) return 0.0f;

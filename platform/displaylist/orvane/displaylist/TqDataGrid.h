@@ -184,6 +184,9 @@ public:
     void SetColumnWidth(int col, float width, bool relayout = true);
     float GetColumnWidth(int col) const;
     float GetRowNumberColumnWidth() const;
+    /// A width for the row-number column (a user's resize); -1 measures it
+    /// from its texts again.
+    void SetRowNumberColumnWidth(float width);
     /// -1: the default row height.
     float GetRowHeight(int64_t row = -1) const;
     void SetRowHeight(int64_t row, float height);
@@ -408,6 +411,7 @@ private:
     mutable TqRef<TqGroup> content_;
     mutable bool dirty_ = true;
     float rnWidth_ = 0.0f;
+    float rnWidthSet_ = -1.0f;  ///< a width set by the caller
     float defaultHeaderHeight_ = 0.0f;
     float totalsHeight_ = 0.0f;
     mutable double builtX_ = -1.0;
