@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: Apache-2.0
+#pragma once
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+class Report;
+}
+
+namespace orvane::tool {
+
+class ArgParser;
+
+/// The crosstab steps of a scripted `orvane render` session: expand,
+/// collapse and drill members by path, drill up, page, and press keys on the
+/// report's crosstabs, each step printing what changed.
+class CrosstabScript {
+public:
+    struct Step {
+        std::string kind;  ///< expand, collapse, drill, drill-up, page, key
+        std::string value;
+    };
+    /// Reads the steps from the options (in the order expand, collapse, drill,
+    /// drill-up, page, key); false with a usage error in `error`.
+    bool read(const ArgParser& p, std::string& error);
+    bool empty() const { return steps_.empty(); }
+    /// Runs the steps on the report's first crosstab; false when a step could
+    /// not run (the message in `error`).
+    bool run(Report& report, std::ostream& out, std::string& error) const;
+    /// Before a tap: forgets what the crosstabs' handlers did last.
+    static void beforeTap(Report& report);
+    /// After a tap: what the crosstabs' gesture handlers did.
+    static void printTapOutcome(Report& report, std::ostream& out);
+
+private:
+    std::vector<Step> steps_;
+};
+
+} // namespace orvane::tool
