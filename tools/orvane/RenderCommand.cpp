@@ -100,16 +100,6 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     return o;
 }
 
-// The bundled example report: beside the sources, else under the current folder.
-std::string bundledReport() {
-    const std::string relative = "report/report.xml";
-#ifdef ORVANE_EXAMPLES_DIR
-    std::string built = std::string(ORVANE_EXAMPLES_DIR) + "/" + relative;
-    if (std::filesystem::exists(built)) return built;
-#endif
-    return "examples/" + relative;
-}
-
 // Feeds the taps to the report and says what each did. A rich-text view
 // selects the action under a tap and lets the tap go on to the host, so a
 // selected action and an unconsumed tap are one outcome.
@@ -158,7 +148,7 @@ int render(const std::vector<std::string>& args) {
         if (!ToolFiles::read("-", text, error)) return fail(error);
         report = Report::read(ToolFiles::STDIN_NAME, text, errors);
     } else {
-        const std::string file = opts->file.empty() ? bundledReport() : opts->file;
+        const std::string file = opts->file.empty() ? ToolFiles::bundledReport() : opts->file;
         if (!ToolFiles::checkReadable(file, error)) return fail(error);
         report = Report::open(file, errors);
     }

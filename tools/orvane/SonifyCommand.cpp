@@ -8,6 +8,10 @@
 //       plays the column's values in row order, with a short gap between
 //       sounds; missing values get the missing-value sound, values outside
 //       the range the edge sound.
+//   orvane sonify --table REPORT.xml --column NAME -o OUT.wav|OUT.mp3
+//       the same for a column of the report's first table, in the order the
+//       table shows its rows, read through the table's accessibility
+//       controller (what a screen-reader user hears for that column).
 #include "Command.h"
 #include "AtomicFile.h"
 #include "ToolFiles.h"
@@ -21,6 +25,11 @@
 #include "orvane/host/data/DataSet.h"
 #include "orvane/accessibility/SonificationTone.h"
 #include "orvane/accessibility/SonificationToneMapper.h"
+#include "orvane/accessibility/AccessibilityElement.h"
+#include "orvane/accessibility/DataGridAccessibilityController.h"
+#include "orvane/datagrid/DataGridRenderer.h"
+#include "orvane/displaylist/TqDataGrid.h"
+#include "orvane/report/Report.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,7 +56,7 @@ constexpr size_t kMaxValues = 12000;
 
 struct Options {
     std::optional<double> minimum, maximum;
-    std::string column, output, file;
+    std::string column, output, file, table;
     std::vector<std::string> valueTexts;
 };
 
@@ -78,6 +87,7 @@ std::string parseOptions(const std::vector<std::string>& args, Options& o) {
         (std::string(name) == "min" ? o.minimum : o.maximum) = number;
     }
     o.column = p.get("column");
+    o.table = p.get("table");
     o.output = p.get("output");
     for (const auto& a : p.positional()) {
         double number = 0;
@@ -174,6 +184,51 @@ bool readColumn(const std::string& path, const std::string& name, std::vector<do
     return true;
 }
 
+// The values of a column of the report's first table, in the table's row
+// order, through its accessibility controller; NaN for missing values.
+bool readTableColumn(const std::string& path, const std::string& name, std::vector<double>& values,
+                     std::string& error) {
+    std::vector<std::string> errors;
+    auto report = Report::open(path, errors);
+    if (!report) {
+        error = errors.empty() ? path + ": cannot be read" : errors.front();
+        return false;
+    }
+    report->layout(0.0f, 0.0f);
+    report->render();
+    auto tables = report->getTables();
+    std::shared_ptr<DataGridRenderer> table = tables.empty() ? nullptr : tables.front();
+    if (!table) {
+        error = path + ": the report has no table";
+        return false;
+    }
+    auto controller = std::dynamic_pointer_cast<DataGridAccessibilityController>(table->getAccessibilityController());
+    auto names = table->getOrderedColumnNames();
+    auto* grid = table->getDataGridNode();
+    // By data column name or by the header the table shows.
+    int column = -1;
+    for (size_t c = 0; c < names.size() && grid; ++c)
+        if (names[c] == name || grid->GetColumnHeader(int(c)) == name) column = int(c);
+    if (!controller || column < 0) {
+        error = "no column \"" + name + "\" in the table of " + path;
+        return false;
+    }
+    displaylist::TqImageMapEntryStruct entry;
+    if (!controller->getEntryForDetail(displaylist::TqDataGrid::GetPickID(0, column, displaylist::TqDataGrid::COMPONENT_CELL),
+                                       entry)) {
+        error = "the table of " + path + " has no rows";
+        return false;
+    }
+    auto cell = controller->getAccessibilityElementByEntry(entry);
+    values = controller->getSeriesValues(cell, true, kMaxValues + 1);
+    bool anyNumber = std::any_of(values.begin(), values.end(), [](double v) { return !std::isnan(v); });
+    if (!anyNumber) {
+        error = "column \"" + name + "\" of the table in " + path + " holds no numbers";
+        return false;
+    }
+    return true;
+}
+
 int renderColumn(Options& o) {
     if (o.column.empty()) return usageError("sonify", "--column NAME is needed with a CSV file");
     if (o.output.empty()) return usageError("sonify", "-o OUT.wav or -o OUT.mp3 is needed with a CSV file");
@@ -185,7 +240,8 @@ int renderColumn(Options& o) {
     std::vector<double> values;
     std::string error;
     if (!ToolFiles::checkReadable(o.file, error)) return fail(error);
-    if (!readColumn(o.file, o.column, values, error)) return fail("sonify: " + error);
+    if (!o.table.empty() ? !readTableColumn(o.file, o.column, values, error) : !readColumn(o.file, o.column, values, error))
+        return fail("sonify: " + error);
     if (values.empty()) return fail("sonify: column \"" + o.column + "\" of " + o.file + " has no values");
     if (values.size() > kMaxValues)
         return fail("sonify: column \"" + o.column + "\" has " + std::to_string(values.size()) +
@@ -258,6 +314,11 @@ int renderColumn(Options& o) {
 int sonify(const std::vector<std::string>& args) {
     Options o;
     if (std::string problem = parseOptions(args, o); !problem.empty()) return usageError("sonify", problem);
+    if (!o.table.empty()) {
+        if (!o.file.empty()) return usageError("sonify", "give either a CSV file or --table REPORT, not both");
+        o.file = o.table;
+        return renderColumn(o);
+    }
     if (!o.file.empty()) return renderColumn(o);
     if (!o.column.empty() || !o.output.empty()) return usageError("sonify", "--column and -o need a CSV file");
     if (o.valueTexts.empty()) return usageError("sonify", "no values given");
@@ -266,15 +327,18 @@ int sonify(const std::vector<std::string>& args) {
 
 } // namespace
 
-ORVANE_TOOL_COMMAND("sonify", "[--min A] [--max B] VALUE... | FILE.csv --column NAME -o OUT.wav|OUT.mp3",
-                    "print the tone of each value, or render a CSV column as sound", &sonify,
+ORVANE_TOOL_COMMAND("sonify",
+                    "[--min A] [--max B] VALUE... | FILE.csv --column NAME -o OUT.wav|OUT.mp3 | --table REPORT --column NAME -o OUT",
+                    "print the tone of each value, or render a CSV or table column as sound", &sonify,
                     {{"--min", "A", "the low end of the range (default: the smallest value)"},
                      {"--max", "B", "the high end of the range (default: the largest value)"},
-                     {"--column", "NAME", "the CSV column to play"},
+                     {"--column", "NAME", "the CSV column (or table column: name or header) to play"},
+                     {"--table", "REPORT", "play a column of the report's first table, in the table's row order"},
                      {"-o, --output", "OUT", "the sound file to write, .wav or .mp3"}},
                     "Values are numbers, or nan for a missing value (use -- before negative values\n"
                     "that look like options).\n\n"
                     "examples:\n  orvane sonify --min 0 --max 36 0 1.5 36 nan\n"
-                    "  orvane sonify examples/sales.csv --column revenue -o sales.wav");
+                    "  orvane sonify examples/sales.csv --column revenue -o sales.wav\n"
+                    "  orvane sonify --table examples/table/table-report.xml --column population -o population.wav");
 
 } // namespace orvane::tool

@@ -132,4 +132,13 @@ bool ToolFiles::pictureFormat(const std::string& path, const std::string& format
     return true;
 }
 
+std::string ToolFiles::bundledReport() {
+    const std::string relative = "report/report.xml";
+#ifdef ORVANE_EXAMPLES_DIR
+    std::string built = std::string(ORVANE_EXAMPLES_DIR) + "/" + relative;
+    if (std::filesystem::exists(built)) return built;
+#endif
+    return "examples/" + relative;
+}
+
 } // namespace orvane::tool

@@ -20,6 +20,8 @@ public:
     // Checks that a file the library will read itself exists and is readable,
     // so that the reason is the system's ("No such file or directory").
     static bool checkReadable(const std::string& path, std::string& error);
+    // The bundled example report: beside the sources, else under the current folder.
+    static std::string bundledReport();
     // Writes `bytes` to the file ("-": standard output). A file is written
     // beside itself and renamed, so a failure never leaves half a file.
     static bool write(const std::string& path, const std::string& bytes, std::string& error);

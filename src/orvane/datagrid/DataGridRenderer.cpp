@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/datagrid/DataGridRenderer.h"
 
+#include "orvane/accessibility/DataGridAccessibilityController.h"
 #include "orvane/datagrid/DataGridCellContentEvent.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/DataGridGestureHandler.h"
@@ -51,6 +52,10 @@ DataGridRenderer::~DataGridRenderer() {
 }
 
 std::shared_ptr<DataGridRenderer> DataGridRenderer::create() { return std::make_shared<DataGridRenderer>(); }
+
+std::shared_ptr<AccessibilityController> DataGridRenderer::createAccessibilityController() {
+    return DataGridAccessibilityController::create(std::dynamic_pointer_cast<DataGridRenderer>(shared_from_this()));
+}
 
 void DataGridRenderer::setModel(const std::shared_ptr<DataGrid>& model) {
     model_ = model;

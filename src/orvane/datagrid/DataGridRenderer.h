@@ -137,6 +137,10 @@ public:
     std::string getPickText(uint64_t pickId) const;
     bool isPickSelected(uint64_t pickId) const;
 
+protected:
+    /// The list table's accessibility controller (made on first request).
+    std::shared_ptr<AccessibilityController> createAccessibilityController() override;
+
 private:
     void listen();
     void readStyles();

@@ -149,20 +149,23 @@ std::vector<std::shared_ptr<CrosstabRenderer>> Report::getCrosstabs() const {
 }
 
 int Report::scrollTables(double x, double y) {
-    int count = 0;
+    auto tables = getTables();
+    for (const auto& table : tables) table->setScrollPosition(x, y);
+    return static_cast<int>(tables.size());
+}
+
+std::vector<std::shared_ptr<DataGridRenderer>> Report::getTables() const {
+    std::vector<std::shared_ptr<DataGridRenderer>> tables;
     std::vector<std::shared_ptr<BaseView>> pending{root_};
     while (!pending.empty()) {
         auto view = pending.back();
         pending.pop_back();
         if (!view) continue;
-        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) {
-            table->setScrollPosition(x, y);
-            ++count;
-        }
+        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) tables.push_back(table);
         if (auto subviews = view->getSubviews())
-            for (const auto& v : *subviews) pending.push_back(v);
+            for (auto it = subviews->rbegin(); it != subviews->rend(); ++it) pending.push_back(*it);
     }
-    return count;
+    return tables;
 }
 
 void Report::printLayout(std::ostream& out) const {

@@ -17,6 +17,7 @@ namespace orvane {
 class CrosstabRenderer;
 
 class BaseView;
+class DataGridRenderer;
 class Gesture;
 class ReportPage;
 class RichTextNode;
@@ -87,6 +88,9 @@ public:
     /// Scrolls every table of the report to the content offset (x, y) in
     /// pixels (clamped to each table's content); the number of tables.
     int scrollTables(double x, double y);
+    /// The list tables of the report, in reading order (depth first, in the
+    /// order of each view's subviews).
+    std::vector<std::shared_ptr<DataGridRenderer>> getTables() const;
     bool isLayoutTree() const { return page_ != nullptr; }
     ReportPage* getPage() const { return page_.get(); }
     /// One line per laid-out element (layout trees only; nothing otherwise).

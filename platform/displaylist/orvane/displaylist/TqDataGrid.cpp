@@ -844,6 +844,122 @@ bool TqDataGrid::IsCellSelectable(uint64_t id) const {
     }
 }
 
+// ---------------------------------------------------------------- image map
+
+bool TqDataGrid::GetCellBounds(uint64_t id, Rect& out) const {
+    int comp = ConvertPickIDtoComponentID(id);
+    int64_t row = GetRowFromPickID(id);
+    int col = GetColumnFromPickID(id);
+    if (col < 0 || col >= GetNumColumns()) return false;
+    double x = columnLeft(col), w = columns_.GetSize(col);
+    switch (comp) {
+    case COMPONENT_CELL:
+        if (row < 0 || row >= GetNumRows()) return false;
+        out = toNode(x, rowTop(row), w, rows_.GetSize(row));
+        return true;
+    case COMPONENT_HEADER:
+        if (!showHeaders_) return false;
+        out = toNode(x, 0.0, w, headerHeight());
+        return true;
+    case COMPONENT_TOTAL:
+        if (!totalsShown()) return false;
+        out = toNode(x, totalsTop(), w, totalsHeight());
+        return true;
+    default: return false;
+    }
+}
+
+bool TqDataGrid::IsCellOnScreen(uint64_t id) const {
+    int comp = ConvertPickIDtoComponentID(id);
+    int64_t row = GetRowFromPickID(id);
+    int col = GetColumnFromPickID(id);
+    if (col < 0 || col >= GetNumColumns() || frame_.width <= 0.0f || frame_.height <= 0.0f) return false;
+    // Horizontally: frozen columns show right of the row numbers, scrolling
+    // ones only right of the frozen area.
+    double left = columnLeft(col), right = left + columns_.GetSize(col);
+    double areaLeft = col < fixedCount() ? GetRowNumberColumnWidth() : fixedWidth();
+    if (!(right > areaLeft && left < double(frame_.width)) || right <= left) return false;
+    const double bottom = double(frame_.height) - horizontalBarSpace();
+    switch (comp) {
+    case COMPONENT_CELL: {
+        if (row < 0 || row >= GetNumRows()) return false;
+        double top = rowTop(row), h = rows_.GetSize(row);
+        double bodyBottom = totalsShown() && !totalsOnTop_ ? totalsTop() : bottom;
+        return h > 0.0 && top + h > bodyTop() && top < std::min(bodyBottom, bottom);
+    }
+    case COMPONENT_HEADER: return showHeaders_ && headerHeight() > 0.0f;
+    case COMPONENT_TOTAL: {
+        if (!totalsShown()) return false;
+        double top = totalsTop();
+        return top < bottom && top + totalsHeight() > headerHeight();
+    }
+    default: return false;
+    }
+}
+
+std::vector<int> TqDataGrid::GetVisibleColumns(bool ring) const {
+    std::vector<int> cols;
+    const int n = GetNumColumns();
+    if (n == 0 || frame_.width <= 0.0f) return cols;
+    const int f = fixedCount();
+    const double rn = GetRowNumberColumnWidth();
+    for (int c = 0; c < f; ++c)
+        if (columns_.GetSize(c) > 0.0 && rn + columns_.Offset(c) < double(frame_.width)) cols.push_back(c);
+    const double sw = GetScrollAreaWidth();
+    if (f >= n || sw <= 0.0) return cols;
+    const double x0 = columns_.Offset(f) + GetScrollX();
+    int64_t a = columns_.IndexAt(x0);
+    if (a < 0) return cols;
+    const double xEnd = std::min(x0 + sw, columns_.Total());
+    int64_t b = std::max(a, columns_.IndexAt(std::nextafter(xEnd, 0.0)));
+    if (ring) {
+        a = std::max<int64_t>(f, a - 1);
+        b = std::min<int64_t>(n - 1, b + 1);
+    }
+    for (int64_t c = std::max<int64_t>(a, f); c <= b; ++c)
+        if (columns_.GetSize(c) > 0.0) cols.push_back(static_cast<int>(c));
+    return cols;
+}
+
+void TqDataGrid::GetImageMapEntries(std::vector<TqImageMapEntryStruct>& out, bool includeOffscreen) const {
+    const std::vector<int> cols = GetVisibleColumns(includeOffscreen);
+    if (cols.empty() || GetNodeId() < 0) return;
+    auto add = [&](int64_t row, int col, int component) {
+        uint64_t id = GetPickID(row, col, component);
+        // A totals row names every column, those without a total too.
+        if (component != COMPONENT_TOTAL && !IsCellSelectable(id)) return;
+        bool on = IsCellOnScreen(id);
+        if (!on && !includeOffscreen) return;
+        Rect r;
+        if (!GetCellBounds(id, r)) return;
+        TqImageMapEntryStruct e;
+        e.nodeId = static_cast<unsigned int>(GetNodeId());
+        e.detailIndex = id;
+        e.onScreen = on;
+        e.points = {{r.x, r.y}, {r.maxX(), r.y}, {r.maxX(), r.maxY()}, {r.x, r.maxY()}};
+        out.push_back(std::move(e));
+    };
+    auto totals = [&] {
+        if (totalsShown())
+            for (int c : cols) add(0, c, COMPONENT_TOTAL);
+    };
+    if (showHeaders_)
+        for (int c : cols) add(0, c, COMPONENT_HEADER);
+    if (totalsOnTop_) totals();
+    int64_t r0, r1;
+    int c0, c1;
+    GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    if (r0 >= 0) {
+        if (includeOffscreen) {
+            r0 = std::max<int64_t>(0, r0 - 1);
+            r1 = std::min<int64_t>(GetNumRows() - 1, r1 + 1);
+        }
+        for (int64_t r = r0; r <= r1; ++r)
+            for (int c : cols) add(r, c, COMPONENT_CELL);
+    }
+    if (!totalsOnTop_) totals();
+}
+
 // ---------------------------------------------------------------- selection
 
 void TqDataGrid::SetRowSelected(int64_t row, bool selected) {

@@ -4,6 +4,7 @@
 #include "orvane/displaylist/TqController2D.h"
 #include "orvane/displaylist/TqGeometry.h"
 #include "orvane/displaylist/TqGridAxis.h"
+#include "orvane/displaylist/TqImageMapEntryStruct.h"
 #include "orvane/displaylist/TqRef.h"
 #include "orvane/displaylist/TqScrollBarController.h"
 #include "orvane/host/data/DataGridCellInfoStruct.h"
@@ -251,6 +252,27 @@ public:
     static int64_t GetRowFromPickID(uint64_t id);
     static int GetColumnFromPickID(uint64_t id);
     bool IsCellSelectable(uint64_t id) const;
+
+    // ---- image map (the regions a screen reader walks)
+    /// The cell's rectangle in node coordinates after the scroll translation
+    /// (headers and totals stay in their bands, frozen columns do not scroll).
+    /// False for a cell the grid does not have.
+    bool GetCellBounds(uint64_t pickId, Rect& out) const;
+    /// Whether any part of the cell shows in its band of the frame: data rows
+    /// between the header (and top totals) and the bottom totals, scrolling
+    /// columns right of the frozen ones.
+    bool IsCellOnScreen(uint64_t pickId) const;
+    /// The columns showing now, in display order: the frozen ones, then the
+    /// scrolling ones in the window; with `ring` also the scrolling column on
+    /// either side of the window.
+    std::vector<int> GetVisibleColumns(bool ring) const;
+    /// The selectable cells of the visible window in grid order: the header
+    /// row, totals on top, data rows, totals at the bottom; columns in display
+    /// order. With `includeOffscreen` also the row above and the row below the
+    /// window and the column on either side (marked off screen): the cells one
+    /// step of navigation reaches. Never more than the window and that ring,
+    /// whatever the row count.
+    void GetImageMapEntries(std::vector<TqImageMapEntryStruct>& out, bool includeOffscreen) const;
 
     // ---- selection and focus
     void SetRowSelected(int64_t row, bool selected);

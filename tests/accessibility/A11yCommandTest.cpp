@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: Apache-2.0
+// orvane a11y (the screen-reader transcript) and orvane sonify --table: what
+// is read in order, navigation steps and page turns in the order given, the
+// edges, narrow pages with a frozen column, and refused input.
+#include "common/TestSupport.h"
+#include "common/ToolRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using orvane::test::runTool;
+
+namespace {
+
+std::string example(const std::string& path) { return orvane::test::sourceDir() + "/examples/" + path; }
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+TEST(A11yCommandTest, ReadsTheBundledTableInGridOrder) {
+    auto r = runTool({"a11y"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("List table, 12 rows, 7 columns\n", 0), 0u) << r.out;
+    // The header row first, then the rows, then the totals.
+    size_t header = r.out.find("  Column 1 of 7; Column header; Customer\n");
+    size_t first = r.out.find("  Row 1 of 12; Column 1 of 7; Customer = ");
+    size_t last = r.out.find("  Row 12 of 12; Column 7 of 7; Discount = ");
+    size_t total = r.out.find("  Column 7 of 7; No total\n");
+    ASSERT_NE(header, std::string::npos) << r.out;
+    EXPECT_LT(header, first);
+    EXPECT_LT(first, last);
+    EXPECT_LT(last, total);
+    EXPECT_EQ(count(r.out, "Row 1 of 12;"), 7u);
+    EXPECT_NE(r.out.find("Revenue; Sorted descending, first sort"), std::string::npos);
+    EXPECT_NE(r.out.find("    hint: Double tap to select the row.\n"), std::string::npos);
+}
+
+TEST(A11yCommandTest, StepsRunInTheOrderGivenAndStopAtTheEdges) {
+    auto r = runTool({"a11y", "--focus", "next", "--focus", "left", "--focus", "down", "--focus=end", "--focus", "right",
+                      "--focus", "prev"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("focus next\n  Column 1 of 7; Column header; Customer\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("focus left\n  (edge of the table: the focus stays)\n  Column 1 of 7;"), std::string::npos);
+    EXPECT_NE(r.out.find("focus end\n  Row 1 of 12; Column 7 of 7; Discount = "), std::string::npos);
+    EXPECT_NE(r.out.find("focus right\n  (edge of the table: the focus stays)\n  Row 1 of 12; Column 7 of 7;"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("focus prev\n  Row 1 of 12; Column 6 of 7; Revenue = "), std::string::npos);
+    auto looped = runTool({"a11y", "--loop", "--focus", "first", "--focus", "prev"});
+    ASSERT_EQ(looped.status, 0) << looped.err;
+    EXPECT_NE(looped.out.find("focus prev\n  Column 7 of 7; No total\n"), std::string::npos) << looped.out;
+}
+
+TEST(A11yCommandTest, ANarrowPageScrollsPastItsFrozenColumn) {
+    auto r = runTool({"a11y", example("table/table-report.xml"), "--width", "320", "--focus", "next", "--focus", "down",
+                      "--focus", "end", "--focus", "home"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("focus end\n  Row 1 of 12; Column 8 of 8; Discount = "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("focus home\n  Row 1 of 12; Column 1 of 8; Customer = "), std::string::npos);
+    EXPECT_EQ(r.out.find("(off screen)"), std::string::npos);  // the focused cell is always shown
+    auto second = runTool({"a11y", example("table/table-report.xml"), "--table", "2"});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out.rfind("List table, 5 rows, 5 columns\n", 0), 0u) << second.out;
+}
+
+TEST(A11yCommandTest, BadStepsAndReportsWithoutTablesAreRefused) {
+    auto r = runTool({"a11y", "--focus", "sideways"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--focus wants next, prev"), std::string::npos) << r.err;
+    EXPECT_EQ(runTool({"a11y", "--page", "over"}).status, 2);
+    EXPECT_EQ(runTool({"a11y", "--table", "0"}).status, 2);
+    auto noTable = runTool({"a11y", example("layout.xml")});
+    EXPECT_EQ(noTable.status, 1);
+    EXPECT_NE(noTable.err.find("the report has no table"), std::string::npos) << noTable.err;
+    auto tooFar = runTool({"a11y", "--table", "3"});
+    EXPECT_EQ(tooFar.status, 1);
+    EXPECT_NE(tooFar.err.find("but the report has 1 table"), std::string::npos) << tooFar.err;
+    EXPECT_EQ(runTool({"a11y", "nosuch.xml"}).status, 1);
+}
+
+TEST(A11yCommandTest, SonifyPlaysATableColumnInTheTablesOrder) {
+    std::string dir = orvane::test::tempDir();
+    auto r = runTool({"sonify", "--table", example("table/table-report.xml"), "--column", "Revenue ($K)", "-o",
+                      dir + "/revenue.wav"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("12 values (1 missing"), std::string::npos) << r.out;
+    EXPECT_GT(std::filesystem::file_size(dir + "/revenue.wav"), 1000u);
+    auto text = runTool({"sonify", "--table", example("table/table-report.xml"), "--column", "customer", "-o",
+                         dir + "/c.wav"});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.err.find("holds no numbers"), std::string::npos) << text.err;
+    EXPECT_FALSE(std::filesystem::exists(dir + "/c.wav"));
+    EXPECT_EQ(runTool({"sonify", "--table", example("table/table-report.xml"), "--column", "nope", "-o", dir + "/n.wav"})
+                  .status,
+              1);
+    EXPECT_EQ(runTool({"sonify", example("sales.csv"), "--table", example("table/table-report.xml"), "--column",
+                       "revenue", "-o", dir + "/x.wav"})
+                  .status,
+              2);
+}
+
+} // namespace
