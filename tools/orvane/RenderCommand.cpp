@@ -5,6 +5,7 @@
 // the bundled example report.
 #include "Command.h"
 #include "PictureOutput.h"
+#include "PromptSession.h"
 #include "ToolFiles.h"
 
 #include "orvane/displaylist/DisplayListRenderer.h"
@@ -37,6 +38,7 @@ struct Options {
     std::vector<Point> taps;  // picture coordinates: origin top left, y down
     bool scroll = false;      // --scroll: content offset of the tables
     Point scrollTo;
+    PromptSession prompts;  // --drag, --type
 };
 
 bool parseSize(const std::string& text, float& out) {
@@ -75,6 +77,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         }
         o.taps.push_back(pt);
     }
+    if (!o.prompts.read(p, error)) return std::nullopt;
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
     o.rightToLeft = p.has("rtl");
@@ -85,12 +88,12 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (!p.positional().empty()) o.file = p.positional()[0];
     // Nothing is written that was not asked for: without -o there must be
     // something else to show.
-    if (o.output.empty() && !o.printLayout && o.taps.empty()) {
+    if (o.output.empty() && !o.printLayout && o.taps.empty() && o.prompts.empty()) {
         error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
                 "--print-layout or --tap";
         return std::nullopt;
     }
-    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty())) {
+    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty() || !o.prompts.empty())) {
         error = "-o - and --print-layout or --tap would share standard output";
         return std::nullopt;
     }
@@ -174,6 +177,7 @@ int render(const std::vector<std::string>& args) {
         report->render();
     }
     feedTaps(*opts, *report);
+    opts->prompts.run(*report, !opts->taps.empty(), std::cout);
     report->render();
     const std::string size =
         " (" + std::to_string(static_cast<int>(report->getWidth())) + " x " + std::to_string(static_cast<int>(report->getHeight())) + ")";
@@ -186,13 +190,13 @@ int render(const std::vector<std::string>& args) {
 ORVANE_TOOL_COMMAND(
     "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] [--rtl]",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
-    PictureOutput::options(
+    PictureOutput::options(PromptSession::options(
         {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
          {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
          {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
          {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
          {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
-         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}}),
+         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}})),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"

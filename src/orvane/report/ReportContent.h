@@ -12,15 +12,16 @@ namespace orvane {
 
 class DataGrid;
 class Image;
+class ReportPrompt;
 class RichTextNode;
 
 /// What one layout proxy of a report shows: the <content> element of the
 /// report format (see the README, "Report pages"). A <content> element sits
 /// directly inside a <LayoutProxy> element; it may carry a panel (a box with a
 /// border and a background drawn over the proxy's bounds) and, on a leaf
-/// proxy, one item: a label, an image, rich text or a table.
+/// proxy, one item: a label, an image, rich text, a table or a prompt.
 struct ORVANE_EXPORT ReportContent {
-    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE };
+    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE, PROMPT };
 
     int line = 0;    ///< of the <content> element
     int column = 0;
@@ -47,6 +48,9 @@ struct ORVANE_EXPORT ReportContent {
     std::shared_ptr<DataGrid> table;
     std::string dataPath;
     float maxHeight = 0.0f;
+    /// Prompt: bound to a column of its data (`dataPath`); it selects rows in
+    /// every table of the page over the same data file.
+    std::shared_ptr<ReportPrompt> prompt;
 
     static const char* kindName(Kind kind);
 };

@@ -19,6 +19,7 @@ class BaseView;
 class EventDispatcher;
 class LayoutContext;
 class LayoutProxy;
+class ReportPrompt;
 class RichTextView;
 }
 
@@ -55,6 +56,10 @@ public:
     /// The root view (the page) and the rich-text views, for tap reports.
     std::shared_ptr<BaseView> getRootView() const { return rootView_; }
     std::vector<std::shared_ptr<RichTextView>> getRichTextViews() const;
+    /// The prompts, in document order.
+    std::vector<std::shared_ptr<ReportPrompt>> getPrompts() const;
+    /// The prompt holding keyboard focus (the last one tapped), or null.
+    std::shared_ptr<ReportPrompt> getFocusedPrompt() const;
 
     /// One line per laid-out element, indented by depth: its path in the tree
     /// (child indices), its bounds in page pixels from the top left, and what
@@ -80,6 +85,7 @@ private:
     void place(Node& node, const Rect& parentPage, const std::shared_ptr<BaseView>& parentView, float parentHeight);
     float contentBottom() const;
     Rect itemArea(const Node& node) const;
+    void bindPrompts();
 
     std::shared_ptr<LayoutProxy> root_;
     std::shared_ptr<LayoutContext> context_;
