@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "CrosstabScript.h"
 #include "PictureOutput.h"
+#include "PromptSession.h"
 #include "ToolFiles.h"
 
 #include "orvane/displaylist/DisplayListRenderer.h"
@@ -39,6 +40,7 @@ struct Options {
     bool scroll = false;      // --scroll: content offset of the tables
     Point scrollTo;
     CrosstabScript crosstab;  // expand, collapse, drill, page, keys
+    PromptSession prompts;  // --drag, --type
 };
 
 bool parseSize(const std::string& text, float& out) {
@@ -78,6 +80,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         o.taps.push_back(pt);
     }
     if (!o.crosstab.read(p, error)) return std::nullopt;
+    if (!o.prompts.read(p, error)) return std::nullopt;
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
     o.rightToLeft = p.has("rtl");
@@ -88,12 +91,13 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (!p.positional().empty()) o.file = p.positional()[0];
     // Nothing is written that was not asked for: without -o there must be
     // something else to show.
-    if (o.output.empty() && !o.printLayout && o.taps.empty() && o.crosstab.empty()) {
+    if (o.output.empty() && !o.printLayout && o.taps.empty() && o.crosstab.empty() && o.prompts.empty()) {
         error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
                 "--print-layout or --tap";
         return std::nullopt;
     }
-    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty() || !o.crosstab.empty())) {
+    if (o.output.usesStandardOutput() &&
+        (o.printLayout || !o.taps.empty() || !o.crosstab.empty() || !o.prompts.empty())) {
         error = "-o - and --print-layout or --tap would share standard output";
         return std::nullopt;
     }
@@ -170,6 +174,7 @@ int render(const std::vector<std::string>& args) {
     }
     if (!opts->crosstab.run(*report, std::cout, error)) return fail("render: " + error);
     feedTaps(*opts, *report);
+    opts->prompts.run(*report, !opts->taps.empty(), std::cout);
     report->render();
     const std::string size =
         " (" + std::to_string(static_cast<int>(report->getWidth())) + " x " + std::to_string(static_cast<int>(report->getHeight())) + ")";
@@ -182,7 +187,7 @@ int render(const std::vector<std::string>& args) {
 ORVANE_TOOL_COMMAND(
     "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] [--rtl]",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
-    PictureOutput::options(
+    PictureOutput::options(PromptSession::options(
         {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
          {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
          {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
@@ -194,7 +199,7 @@ ORVANE_TOOL_COMMAND(
          {"--drill", "PATH", "crosstab: drill into the member (its level becomes the top one)", true},
          {"--drill-up", "", "crosstab: drill the rows back up one level"},
          {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true},
-         {"--key", "CODE", "crosstab: press a host key (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End)", true}}),
+         {"--key", "CODE", "crosstab: press a host key (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End)", true}})),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"

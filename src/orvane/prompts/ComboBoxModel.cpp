@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/ComboBoxModel.h"
 
+#include "orvane/prompts/ComboBoxRenderer.h"
+
 #include "orvane/host/core/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
 
@@ -33,6 +35,12 @@ bool ComboBoxModel::choose(const std::shared_ptr<DataValue>& value,
     }
     currentValue = value;
     return true;
+}
+
+std::shared_ptr<BasePromptRenderer> ComboBoxModel::createRenderer() {
+    auto view = ComboBoxRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

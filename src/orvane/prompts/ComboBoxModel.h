@@ -18,6 +18,8 @@ public:
     ~ComboBoxModel() override;
     static std::shared_ptr<ComboBoxModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A ComboBoxRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Chooses the entry whose value equals the given one among the entries
     /// (an empty list of entries accepts any value). False, nothing changed,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/PromptButtonBarModel.h"
 
+#include "orvane/prompts/PromptButtonBarRenderer.h"
+
 #include "orvane/host/core/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
 
@@ -39,6 +41,12 @@ std::shared_ptr<DataValue> PromptButtonBarModel::getSelectedValue() const {
     if (i < 0 || !items || static_cast<size_t>(i) >= items->size() || static_cast<unsigned int>(i) >= numberOfItems.get())
         return nullptr;
     return (*items)[static_cast<size_t>(i)];
+}
+
+std::shared_ptr<BasePromptRenderer> PromptButtonBarModel::createRenderer() {
+    auto view = PromptButtonBarRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

@@ -19,6 +19,8 @@ public:
     ~PromptButtonBarModel() override;
     static std::shared_ptr<PromptButtonBarModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A PromptButtonBarRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Presses a button (-1 releases every button). False for an index
     /// outside the buttons.

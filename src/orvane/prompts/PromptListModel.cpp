@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/PromptListModel.h"
 
+#include "orvane/prompts/PromptListRenderer.h"
+
 #include "orvane/host/core/CLog.h"
 #include "orvane/package/BaseUIModelDatabase.h"
 
@@ -83,6 +85,12 @@ std::vector<std::shared_ptr<DataValue>> PromptListModel::getSelectedValues() con
         if (items && static_cast<size_t>(i) < items->size() && (*items)[static_cast<size_t>(i)])
             out.push_back((*items)[static_cast<size_t>(i)]);
     return out;
+}
+
+std::shared_ptr<BasePromptRenderer> PromptListModel::createRenderer() {
+    auto view = PromptListRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

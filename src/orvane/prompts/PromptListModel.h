@@ -19,6 +19,8 @@ public:
     ~PromptListModel() override;
     static std::shared_ptr<PromptListModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A PromptListRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Ticks or unticks one entry; a radio list keeps only the ticked one.
     /// False for an index outside the entries.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/PromptModel.h"
 
+#include "orvane/prompts/BasePromptRenderer.h"
+
 #include "orvane/package/BaseUIModelDatabase.h"
 
 namespace orvane {
@@ -16,5 +18,7 @@ std::shared_ptr<PromptModel> PromptModel::create() {
     m->initialize();
     return m;
 }
+
+std::shared_ptr<BasePromptRenderer> PromptModel::createRenderer() { return nullptr; }
 
 } // namespace orvane

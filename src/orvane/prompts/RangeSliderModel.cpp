@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/RangeSliderModel.h"
 
+#include "orvane/prompts/RangeSliderRenderer.h"
+
 #include "orvane/package/BaseUIModelDatabase.h"
 
 #include <algorithm>
@@ -40,6 +42,12 @@ bool RangeSliderModel::moveThumb(bool upper, double value, const std::shared_ptr
     double lo = selectedMinimumValue.get(), hi = selectedMaximumValue.get();
     if (upper) return setSelectedRange(std::isnan(lo) ? v : std::min(lo, v), std::isnan(lo) ? v : std::max(lo, v), formatter);
     return setSelectedRange(std::isnan(hi) ? v : std::min(v, hi), std::isnan(hi) ? v : std::max(v, hi), formatter);
+}
+
+std::shared_ptr<BasePromptRenderer> RangeSliderModel::createRenderer() {
+    auto view = RangeSliderRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

@@ -16,6 +16,8 @@ public:
     ~RangeSliderModel() override;
     static std::shared_ptr<RangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A RangeSliderRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Sets both thumbs, snapped, kept in range and in order, with their
     /// texts. False (nothing changed) when a value or the range is not usable.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/SingleRangeSliderModel.h"
 
+#include "orvane/prompts/SingleRangeSliderRenderer.h"
+
 #include "orvane/package/BaseUIModelDatabase.h"
 
 #include <cmath>
@@ -26,6 +28,12 @@ bool SingleRangeSliderModel::setSelectedValueSnapped(double value, const std::sh
     selectedValue = v;
     formattedSelectedValue = formatValue(v, formatter);
     return true;
+}
+
+std::shared_ptr<BasePromptRenderer> SingleRangeSliderModel::createRenderer() {
+    auto view = SingleRangeSliderRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

@@ -16,6 +16,8 @@ public:
     ~SingleRangeSliderModel() override;
     static std::shared_ptr<SingleRangeSliderModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A SingleRangeSliderRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Moves the thumb to the value, snapped and kept in range, with its text.
     /// False (nothing changed) when the value or the range is not usable.

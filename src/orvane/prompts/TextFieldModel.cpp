@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/prompts/TextFieldModel.h"
 
+#include "orvane/prompts/TextFieldRenderer.h"
+
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/core/Utf8.h"
 #include "orvane/package/BaseUIModelDatabase.h"
@@ -37,6 +39,12 @@ std::string TextFieldModel::setText(std::string_view text) {
                    "Text field input cut to " + std::to_string(MAX_CHARACTERS) + " characters.");
     currentValue = DataValue::create(kept);
     return kept;
+}
+
+std::shared_ptr<BasePromptRenderer> TextFieldModel::createRenderer() {
+    auto view = TextFieldRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<PromptModel>(shared_from_this()));
+    return view;
 }
 
 } // namespace orvane

@@ -18,6 +18,8 @@ public:
     ~TextFieldModel() override;
     static std::shared_ptr<TextFieldModel> create();
     int getWrapperTypeId() const override { return WRAPPER_TYPE_ID; }
+    /// A TextFieldRenderer drawing this model.
+    std::shared_ptr<BasePromptRenderer> createRenderer() override;
 
     /// Longest text kept, in characters.
     static constexpr size_t MAX_CHARACTERS = 4096;

@@ -8,6 +8,8 @@
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/input/Gesture.h"
+#include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/report/ReportPrompt.h"
 #include "orvane/host/io/FileSystemManager.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/Div.h"
@@ -129,6 +131,14 @@ void Report::render() {
 Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
     if (!gesture) return Outcome::NOT_HANDLED;
     if (!renderer_) layout();
+    // An open drop-down list takes the next tap wherever it falls: inside it
+    // chooses an entry, outside it closes, as drop-down lists do.
+    if (page_ && (gesture->getType() & GestureRecognizerType::ANY_TAP))
+        for (const auto& prompt : page_->getPrompts())
+            if (prompt->tapWhilePopupOpen(gesture->getLocation())) {
+                root_->render();
+                return Outcome::HANDLED;
+            }
     bool handled = false;
     auto success = FunctionEventCallback::create([&handled](auto&) { handled = true; });
     root_->addEventListener(GestureHandlerEvent::SUCCESS, success);

@@ -11,6 +11,7 @@ const char* ReportContent::kindName(Kind kind) {
     case Kind::RICHTEXT: return "richtext";
     case Kind::TABLE: return "table";
     case Kind::CROSSTAB: return "crosstab";
+    case Kind::PROMPT: return "prompt";
     }
     return "?";
 }

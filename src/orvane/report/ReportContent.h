@@ -13,15 +13,17 @@ namespace orvane {
 class Crosstab;
 class DataGrid;
 class Image;
+class ReportPrompt;
 class RichTextNode;
 
 /// What one layout proxy of a report shows: the <content> element of the
 /// report format (see the README, "Report pages"). A <content> element sits
 /// directly inside a <LayoutProxy> element; it may carry a panel (a box with a
 /// border and a background drawn over the proxy's bounds) and, on a leaf
-/// proxy, one item: a label, an image, rich text, a table or a crosstab.
+/// proxy, one item: a label, an image, rich text, a table, a crosstab or a
+/// prompt.
 struct ORVANE_EXPORT ReportContent {
-    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE, CROSSTAB };
+    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE, CROSSTAB, PROMPT };
 
     int line = 0;    ///< of the <content> element
     int column = 0;
@@ -52,6 +54,9 @@ struct ORVANE_EXPORT ReportContent {
     /// table) and the measures coloured as a heat map.
     std::shared_ptr<Crosstab> crosstab;
     std::vector<std::string> heatMap;
+    /// Prompt: bound to a column of its data (`dataPath`); it selects rows in
+    /// every table of the page over the same data file.
+    std::shared_ptr<ReportPrompt> prompt;
 
     static const char* kindName(Kind kind);
 };

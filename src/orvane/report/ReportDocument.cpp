@@ -11,11 +11,13 @@
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
 #include "orvane/host/data/CSVReader.h"
+#include "orvane/host/data/DataSet.h"
 #include "orvane/host/style/CSSParser.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/host/io/Image.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/report/ReportPrompt.h"
 #include "orvane/view/RichTextNode.h"
 #include "orvane/view/RichTextView.h"
 
@@ -27,6 +29,7 @@
 #include <cctype>
 #include <filesystem>
 #include <limits>
+#include <map>
 
 namespace orvane {
 
@@ -308,8 +311,11 @@ private:
         } else if (element == "crosstab") {
             f.role = Role::IMAGE;  // holds nothing
             startCrosstab(c, element, atts);
+        } else if (element == "prompt") {
+            f.role = Role::IMAGE;  // holds neither elements nor text
+            startPrompt(c, atts);
         } else {
-            error("unknown content kind <" + element + "> (expected label, image, richtext, table or crosstab)");
+            error("unknown content kind <" + element + "> (expected label, image, richtext, table, crosstab or prompt)");
             if (c) c->kind = ReportContent::Kind::PANEL;
             skipDepth_ = 1;
             return;
@@ -351,6 +357,66 @@ private:
             error(top.role == Role::CONTENT ? "text inside <content> must be inside a <label>"
                                             : "<" + top.name + "> cannot hold text");
         }
+    }
+
+    // A prompt: a kind, a data file and the column it picks values of.
+    void startPrompt(ReportContent* c, const XML_Char** atts) {
+        if (c) c->kind = ReportContent::Kind::PROMPT;
+        ReportPrompt::Settings settings;
+        std::string kind, data;
+        bool kindKnown = false;
+        for (const XML_Char** a = atts; a && *a; a += 2) {
+            const std::string key = a[0], value = a[1];
+            if (key == "kind") {
+                kind = value;
+                kindKnown = ReportPrompt::parseKind(value, settings.kind);
+                if (!kindKnown)
+                    error("kind must be list, radio, dropdown, buttons, slider, range or text, not \"" + value + "\"");
+            } else if (key == "data") {
+                std::filesystem::path p(value);
+                data = p.is_absolute() || baseDir_.empty() ? value : (std::filesystem::path(baseDir_) / p).string();
+            } else if (key == "column") {
+                settings.column = value;
+            } else if (key == "label") {
+                settings.label = value;
+            } else if (key == "style") {
+                settings.style = style(value, "<prompt>");
+            } else if (key == "orientation") {
+                if (value == "vertical" || value == "horizontal") settings.vertical = value == "vertical";
+                else error("orientation must be horizontal or vertical, not \"" + value + "\"");
+            } else if (key == "select") {
+                // Values apart by "|" (values may hold commas).
+                size_t from = 0;
+                for (;;) {
+                    size_t bar = value.find('|', from);
+                    std::string one = value.substr(from, bar == std::string::npos ? std::string::npos : bar - from);
+                    if (!one.empty()) settings.initial.push_back(one);
+                    if (bar == std::string::npos) break;
+                    from = bar + 1;
+                }
+            } else {
+                error("unknown attribute \"" + key + "\" on <prompt> (known: kind, data, column, label, style, "
+                      "orientation, select)");
+            }
+        }
+        if (!c) return;
+        if (kind.empty()) error("<prompt> needs a kind (list, radio, dropdown, buttons, slider, range or text)");
+        if (data.empty()) error("<prompt> needs a data attribute (a CSV file, relative to the report)");
+        if (settings.column.empty()) error("<prompt> needs a column attribute (the column it picks values of)");
+        if (!kindKnown || data.empty() || settings.column.empty()) return;
+        c->dataPath = data;
+        auto& cached = promptData_[data];
+        if (!cached) {
+            auto result = CSVReader::readFile(data);
+            if (!result.dataSet) {
+                error("cannot read the prompt data \"" + data + "\": " + result.error);
+                return;
+            }
+            cached = result.dataSet;
+        }
+        std::string problem;
+        c->prompt = ReportPrompt::create(settings, cached, problem);
+        if (!c->prompt) error("<prompt kind=\"" + kind + "\">: " + problem);
     }
 
     // The markup between <richtext> and </richtext>, read as a rich-text
@@ -502,6 +568,7 @@ private:
     const std::string& path_;
     const std::string& text_;
     std::shared_ptr<AttributeBundle> tableStyles_[3];
+    std::map<std::string, std::shared_ptr<DataSet>> promptData_;  ///< by data file
     std::string baseDir_;
     XML_Parser xml_ = nullptr;
     std::vector<Frame> stack_;

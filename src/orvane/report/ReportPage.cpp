@@ -23,6 +23,7 @@
 #include "orvane/layout/ResponsiveLayoutHelper.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/package/LayoutStrategyType.h"
+#include "orvane/report/ReportPrompt.h"
 #include "orvane/view/BoxContainerView.h"
 #include "orvane/view/GroupPreferredSizeRequestEvent.h"
 #include "orvane/view/LabelView.h"
@@ -34,6 +35,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <ostream>
 
 namespace orvane {
@@ -227,6 +229,7 @@ std::unique_ptr<ReportPage> ReportPage::create(const std::shared_ptr<LayoutProxy
 
     page->rootView_ = BaseView::create();
     if (!page->build(page->nodes_.front(), page->rootView_, errors)) return nullptr;
+    page->bindPrompts();
     page->context_ = LayoutContext::create();
     page->listenForSizeRequests();
     return page;
@@ -290,6 +293,14 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
             node.item = crosstab;
             break;
         }
+        case ReportContent::Kind::PROMPT:
+            if (!c->prompt) {
+                errors.push_back(path_ + ":" + std::to_string(c->line) + ": the prompt could not be made");
+                return false;
+            }
+            c->prompt->setOverlayParent(rootView_);
+            node.item = c->prompt->getHostView();
+            break;
         case ReportContent::Kind::RICHTEXT: {
             auto text = RichTextView::create();
             RichTextView::applyBaseStyle(c->richText, c->style);
@@ -306,6 +317,38 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
     for (Node* child : node.children)
         if (!build(*child, into, errors)) return false;
     return true;
+}
+
+// Prompts select rows in the tables over the same data file, and prompts
+// over the same file select together.
+void ReportPage::bindPrompts() {
+    std::map<std::string, std::vector<std::shared_ptr<ReportPrompt>>> byData;
+    for (const auto& c : contents_)
+        if (c.kind == ReportContent::Kind::PROMPT && c.prompt) byData[c.dataPath].push_back(c.prompt);
+    for (auto& [data, prompts] : byData) {
+        std::vector<std::shared_ptr<DataSet>> tables;
+        for (const auto& c : contents_)
+            if (c.kind == ReportContent::Kind::TABLE && c.table && c.dataPath == data && c.table->dataSet.get())
+                tables.push_back(c.table->dataSet.get());
+        for (const auto& p : prompts)
+            if (!tables.empty()) p->setTargets(tables);
+        ReportPrompt::link(prompts);
+        for (const auto& p : prompts) p->start();
+    }
+}
+
+std::vector<std::shared_ptr<ReportPrompt>> ReportPage::getPrompts() const {
+    std::vector<std::shared_ptr<ReportPrompt>> out;
+    for (const auto& n : nodes_)
+        if (n.content && n.content->kind == ReportContent::Kind::PROMPT && n.content->prompt)
+            out.push_back(n.content->prompt);
+    return out;
+}
+
+std::shared_ptr<ReportPrompt> ReportPage::getFocusedPrompt() const {
+    for (const auto& p : getPrompts())
+        if (p->hasFocus()) return p;
+    return nullptr;
 }
 
 void ReportPage::listenForSizeRequests() {
@@ -398,6 +441,11 @@ bool ReportPage::answer(Node& node, bool height, float constrained, float& resul
         } else {
             result = std::ceil(s.width);
         }
+        return true;
+    }
+    case ReportContent::Kind::PROMPT: {
+        const auto& prompt = node.content->prompt;
+        result = height ? prompt->getPreferredHeight(constrained) : prompt->getPreferredWidth();
         return true;
     }
     case ReportContent::Kind::PANEL: break;
@@ -539,6 +587,10 @@ void ReportPage::printLayout(std::ostream& out) const {
                        std::to_string(cells ? cells->getColumnCount() : 0) + " cells)";
                 break;
             }
+            case ReportContent::Kind::PROMPT:
+                item = std::string("prompt ") + ReportPrompt::kindName(c.prompt->getKind()) + " on " +
+                       c.prompt->getColumnName() + " (" + std::filesystem::path(c.dataPath).filename().string() + ")";
+                break;
             }
             if (c.kind != ReportContent::Kind::PANEL && c.panel) item = "panel, " + item;
             if (what == "empty") what.clear();

@@ -21,6 +21,7 @@ class BaseView;
 class EventDispatcher;
 class LayoutContext;
 class LayoutProxy;
+class ReportPrompt;
 class RichTextView;
 }
 
@@ -59,6 +60,10 @@ public:
     std::vector<std::shared_ptr<RichTextView>> getRichTextViews() const;
     /// The crosstabs of the page, in document order.
     std::vector<std::shared_ptr<CrosstabRenderer>> getCrosstabs() const;
+    /// The prompts, in document order.
+    std::vector<std::shared_ptr<ReportPrompt>> getPrompts() const;
+    /// The prompt holding keyboard focus (the last one tapped), or null.
+    std::shared_ptr<ReportPrompt> getFocusedPrompt() const;
 
     /// One line per laid-out element, indented by depth: its path in the tree
     /// (child indices), its bounds in page pixels from the top left, and what
@@ -84,6 +89,7 @@ private:
     void place(Node& node, const Rect& parentPage, const std::shared_ptr<BaseView>& parentView, float parentHeight);
     float contentBottom() const;
     Rect itemArea(const Node& node) const;
+    void bindPrompts();
 
     std::shared_ptr<LayoutProxy> root_;
     std::shared_ptr<LayoutContext> context_;
