@@ -3,7 +3,9 @@
 """Measures `orvane serve` with the bundled report: a click on a table header
 until the new frame is painted in headless Chromium (and the server's share:
 the same input posted straight to the server), the size of a full frame and
-of an incremental one, and the memory each open session takes.
+of an incremental one, and the memory each open session takes. (The
+incremental frame of a one-row selection, drawn in process, is measured by
+bench_viewer_frames.)
 
     /usr/bin/python3 bench/viewer_bench.py --orvane build/bin/orvane [--runs 30]
 
@@ -73,7 +75,8 @@ def main():
         status, reply, _, size = post(server.port, "/s/%s/events" % session,
                                       {"have": first["frame"], "events": tap(row[0], row[1], 0)})
         if "delta" in reply:
-            incremental = "%d bytes of SVG lines (%d bytes of reply)" % (len(reply["delta"]["middle"].encode()), size)
+            lines = sum(len(edit[2].encode()) for edit in reply["delta"]["edits"])
+            incremental = "%d bytes of SVG lines (%d bytes of reply)" % (lines, size)
         else:
             incremental = "nothing sent: the tap changed no picture (%d bytes of reply)" % size
         print("full frame:        %d bytes of SVG" % full)

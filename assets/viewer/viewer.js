@@ -72,11 +72,19 @@
 
   // ---- Frames ----
 
+  // Each edit keeps some lines of the old frame, drops some, adds new ones;
+  // the lines after the last edit are kept.
   function applyDelta(text, delta) {
     var lines = text.match(/[^\n]*\n|[^\n]+$/g) || [];
-    var head = lines.slice(0, delta.head).join('');
-    var tail = delta.tail > 0 ? lines.slice(lines.length - delta.tail).join('') : '';
-    return head + delta.middle + tail;
+    var out = [];
+    var at = 0;
+    delta.edits.forEach(function (edit) {
+      out.push(lines.slice(at, at + edit[0]).join(''));
+      at += edit[0] + edit[1];
+      out.push(edit[2]);
+    });
+    out.push(lines.slice(at).join(''));
+    return out.join('');
   }
 
   // Paints the frame text in one step once its pictures are decoded, so the

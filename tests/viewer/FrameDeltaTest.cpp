@@ -25,20 +25,31 @@ TEST(FrameDelta, RebuildsTheNewFrameFromTheOld) {
         const FrameDelta d = FrameDelta::between(before, after);
         ASSERT_EQ(d.apply(before), after) << "before:\n" << before << "\nafter:\n" << after;
     }
-    // One changed row of a long frame sends that row only.
+    // A row selected in a table drawn column by column: a few scattered
+    // lines change, and only those are sent.
     std::string before, after;
-    for (int i = 0; i < 500; ++i) {
-        before += "<rect id=\"" + std::to_string(i) + "\"/>\n";
-        after += i == 250 ? "<rect id=\"250\" fill=\"#cde\"/>\n" : "<rect id=\"" + std::to_string(i) + "\"/>\n";
-    }
+    for (int column = 0; column < 6; ++column)
+        for (int row = 0; row < 80; ++row) {
+            const std::string cell = "<rect x=\"" + std::to_string(column) + "\" y=\"" + std::to_string(row) + "\"/>\n";
+            before += cell;
+            after += row == 7 ? "<rect x=\"" + std::to_string(column) + "\" y=\"7\" fill=\"#abafb4\"/>\n" : cell;
+        }
     const FrameDelta d = FrameDelta::between(before, after);
-    EXPECT_EQ(d.keepHead, 250u);
-    EXPECT_EQ(d.keepTail, 249u);
-    EXPECT_EQ(d.middle, "<rect id=\"250\" fill=\"#cde\"/>\n");
-    // Repeated lines are not counted twice by head and tail.
-    const FrameDelta same = FrameDelta::between("a\na\na\n", "a\na\n");
-    EXPECT_EQ(same.keepHead + same.keepTail, 2u);
-    EXPECT_EQ(same.apply("a\na\na\n"), "a\na\n");
+    EXPECT_EQ(d.apply(before), after);
+    EXPECT_EQ(d.edits.size(), 6u);
+    EXPECT_LT(d.insertedBytes(), 6u * 40u);
+    // Repeated lines are neither lost nor doubled.
+    EXPECT_EQ(FrameDelta::between("a\na\na\n", "a\na\n").apply("a\na\na\n"), "a\na\n");
+    EXPECT_TRUE(FrameDelta::between("same\n", "same\n").edits.empty());
+    // A change too large to compare line by line is sent whole, still exact.
+    std::string big, other;
+    for (size_t i = 0; i < FrameDelta::MAX_COMPARED_LINES; ++i) {
+        big += std::to_string(i) + "\n";
+        other += std::to_string(i * 7) + "\n";
+    }
+    const FrameDelta whole = FrameDelta::between(big, other);
+    EXPECT_EQ(whole.edits.size(), 1u);
+    EXPECT_EQ(whole.apply(big), other);
 }
 
 TEST(ViewerEventBatch, ReadsEveryKindOfEvent) {

@@ -144,9 +144,8 @@ TEST(ViewerServer, SessionsSendOnlyWhatChanged) {
     EXPECT_EQ(d["width"].GetDouble(), 600.0);
     ASSERT_TRUE(d.HasMember("delta"));
     FrameDelta delta;
-    delta.keepHead = d["delta"]["head"].GetUint64();
-    delta.keepTail = d["delta"]["tail"].GetUint64();
-    delta.middle = d["delta"]["middle"].GetString();
+    for (const auto& e : d["delta"]["edits"].GetArray())
+        delta.edits.push_back({e[0].GetUint64(), e[1].GetUint64(), e[2].GetString()});
     auto whole = json(c.Get(("/s/" + id + "/frame").c_str())->body);
     EXPECT_EQ(delta.apply(svg), whole["svg"].GetString());
 

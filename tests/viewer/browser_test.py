@@ -212,6 +212,20 @@ def main():
         else:
             print("note  the report's tables give no accessibility elements in this build: no ARIA grid")
 
+        # A narrower window lays the page out again; the page rebuilds the
+        # new frame from the delta it is sent, exactly.
+        driver.set_window_size(800, 1100)
+        check(wait_for(driver, "return window.orvaneViewer.width !== 1024 && !window.orvaneViewer.inFlight"),
+              "a resized window lays the report out anew (%s)" % driver.execute_script(
+                  "return window.orvaneViewer.width"))
+        same = driver.execute_async_script("""
+            var done = arguments[arguments.length - 1], S = window.orvaneViewer;
+            fetch('/s/' + S.session + '/frame').then(function (r) { return r.json(); })
+              .then(function (j) { done(j.frame === S.frame && j.svg === S.svg); });""")
+        check(same, "the frame rebuilt from a delta is the server's frame")
+        driver.set_window_size(1024, 1100)
+        wait_for(driver, "return window.orvaneViewer.width === 1024 && !window.orvaneViewer.inFlight")
+
         # Two tabs are two sessions: what one does, the other does not see.
         first_session = driver.execute_script("return window.orvaneViewer.session")
         first_tab = driver.current_window_handle

@@ -81,6 +81,9 @@ bool ViewerServer::start(std::string& error) {
     loop_ = std::make_unique<ViewerEventLoop>([this](double now) { return tick(now); });
     http_ = std::make_unique<httplib::Server>();
     http_->set_payload_max_length(options_.maxBody);
+    // A reply is written in pieces (headers, then the body): without this the
+    // second piece waits for the browser's delayed acknowledgement (~40 ms).
+    http_->set_tcp_nodelay(true);
     // Every request goes to handle(), which knows the few routes there are;
     // registering them per method makes the server read (capped) bodies.
     const auto all = [this](const httplib::Request& request, httplib::Response& response) { handle(request, response); };

@@ -141,12 +141,16 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
             w.StartObject();
             w.Key("from");
             w.Int64(previousFrame_);
-            w.Key("head");
-            w.Uint64(d.keepHead);
-            w.Key("tail");
-            w.Uint64(d.keepTail);
-            w.Key("middle");
-            w.String(d.middle.data(), static_cast<rapidjson::SizeType>(d.middle.size()));
+            w.Key("edits");
+            w.StartArray();
+            for (const auto& e : d.edits) {
+                w.StartArray();
+                w.Uint64(e.keep);
+                w.Uint64(e.remove);
+                w.String(e.insert.data(), static_cast<rapidjson::SizeType>(e.insert.size()));
+                w.EndArray();
+            }
+            w.EndArray();
             w.EndObject();
         } else {
             w.Key("svg");
