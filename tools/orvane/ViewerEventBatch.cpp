@@ -12,11 +12,16 @@ namespace {
 using Input = PointerGestureRecognizer::Input;
 using R = PointerGestureRecognizer;
 
+// A member of an object, or null.
+const rapidjson::Value* member(const rapidjson::Value& object, const char* name) {
+    return object.HasMember(name) ? &object[name] : nullptr;
+}
+
 bool number(const rapidjson::Value& object, const char* name, double& out, bool required, double limit) {
-    auto it = object.FindMember(name);
-    if (it == object.MemberEnd()) return !required;
-    if (!it->value.IsNumber()) return false;
-    out = it->value.GetDouble();
+    const rapidjson::Value* it = member(object, name);
+    if (!it) return !required;
+    if (!it->IsNumber()) return false;
+    out = it->GetDouble();
     return std::isfinite(out) && std::fabs(out) <= limit;
 }
 
@@ -26,12 +31,12 @@ std::optional<ViewerEventBatch::Event> readEvent(const rapidjson::Value& v, std:
         error = "an event must be an object";
         return std::nullopt;
     }
-    auto type = v.FindMember("type");
-    if (type == v.MemberEnd() || !type->value.IsString()) {
+    const rapidjson::Value* type = member(v, "type");
+    if (!type || !type->IsString()) {
         error = "an event needs a \"type\"";
         return std::nullopt;
     }
-    const std::string kind(type->value.GetString(), type->value.GetStringLength());
+    const std::string kind(type->GetString(), type->GetStringLength());
     ViewerEventBatch::Event e;
     Input& in = e.input;
     static const std::pair<const char*, R::Kind> kinds[] = {{"down", R::DOWN},   {"move", R::MOVE},   {"up", R::UP},
@@ -76,13 +81,13 @@ std::optional<ViewerEventBatch::Event> readEvent(const rapidjson::Value& v, std:
         return std::nullopt;
     }
     if (in.kind == R::KEY) {
-        auto key = v.FindMember("key");
-        if (key == v.MemberEnd() || !key->value.IsString() || key->value.GetStringLength() == 0 ||
-            key->value.GetStringLength() > ViewerEventBatch::MAX_KEY_LENGTH) {
+        const rapidjson::Value* key = member(v, "key");
+        if (!key || !key->IsString() || key->GetStringLength() == 0 ||
+            key->GetStringLength() > ViewerEventBatch::MAX_KEY_LENGTH) {
             error = "a key event needs a \"key\" name of 1 to 32 bytes";
             return std::nullopt;
         }
-        in.key.assign(key->value.GetString(), key->value.GetStringLength());
+        in.key.assign(key->GetString(), key->GetStringLength());
     }
     in.location = {static_cast<float>(x), static_cast<float>(y)};
     in.time = t / 1000.0;
@@ -101,24 +106,23 @@ std::optional<ViewerEventBatch> ViewerEventBatch::parse(const std::string& body,
         return std::nullopt;
     }
     ViewerEventBatch batch;
-    auto have = doc.FindMember("have");
-    if (have != doc.MemberEnd()) {
-        if (!have->value.IsInt64() || have->value.GetInt64() < -1) {
+    if (const rapidjson::Value* have = member(doc, "have")) {
+        if (!have->IsInt64() || have->GetInt64() < -1) {
             error = "\"have\" must be a frame number";
             return std::nullopt;
         }
-        batch.have_ = have->value.GetInt64();
+        batch.have_ = have->GetInt64();
     }
-    auto events = doc.FindMember("events");
-    if (events == doc.MemberEnd() || !events->value.IsArray()) {
+    const rapidjson::Value* events = member(doc, "events");
+    if (!events || !events->IsArray()) {
         error = "the body needs an \"events\" array";
         return std::nullopt;
     }
-    if (events->value.Size() > MAX_EVENTS) {
+    if (events->Size() > MAX_EVENTS) {
         error = "at most " + std::to_string(MAX_EVENTS) + " events per request";
         return std::nullopt;
     }
-    for (const auto& v : events->value.GetArray()) {
+    for (const auto& v : events->GetArray()) {
         auto e = readEvent(v, error);
         if (!e) return std::nullopt;
         batch.events_.push_back(std::move(*e));

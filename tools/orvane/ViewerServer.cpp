@@ -248,11 +248,11 @@ void ViewerServer::createSession(const httplib::Request& request, httplib::Respo
         rapidjson::Document doc;
         doc.Parse(request.body.data(), request.body.size());
         if (doc.HasParseError() || !doc.IsObject()) return error(response, 400, "the body must be a JSON object");
-        auto it = doc.FindMember("width");
-        if (it != doc.MemberEnd()) {
-            if (!it->value.IsNumber() || !(it->value.GetDouble() >= 1.0 && it->value.GetDouble() <= 16384.0))
+        if (doc.HasMember("width")) {
+            const rapidjson::Value& it = doc["width"];
+            if (!it.IsNumber() || !(it.GetDouble() >= 1.0 && it.GetDouble() <= 16384.0))
                 return error(response, 400, "\\\"width\\\" must be a number of pixels from 1 to 16384");
-            width = it->value.GetDouble();
+            width = it.GetDouble();
         }
     }
     {
