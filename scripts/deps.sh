@@ -6,8 +6,9 @@ PKGS="cmake ninja-build g++ clang pkg-config libclang-rt-14-dev
  libgtest-dev libgmock-dev googletest libbenchmark-dev
  libexpat1-dev libfreetype-dev libfontconfig-dev libharfbuzz-dev libcairo2-dev libpng-dev
  libcurl4-openssl-dev libicu-dev libproj-dev proj-data libmp3lame-dev libmpg123-dev libcsv-dev libutfcpp-dev
- rapidjson-dev libcpp-httplib-dev libhwy-dev python3-pandas libboost-math-dev fonts-liberation2 fonts-dejavu-core librsvg2-bin
- fonts-noto-core fonts-noto-cjk fonts-droid-fallback doxygen"
+ rapidjson-dev libcpp-httplib-dev libdtl-dev libhwy-dev python3-pandas libboost-math-dev fonts-liberation2 fonts-dejavu-core librsvg2-bin
+ fonts-noto-core fonts-noto-cjk fonts-droid-fallback doxygen
+ chromium chromium-driver python3-selenium python3-pil"
 missing=""
 for p in $PKGS; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: Apache-2.0
+#pragma once
+#include "FrameDelta.h"
+#include "ViewerEventBatch.h"
+
+#include "orvane/host/core/GeometryUtilities.h"
+#include "orvane/host/input/PointerGestureRecognizer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+class Report;
+}
+
+namespace orvane::tool {
+
+// One browser tab's view of a report in `orvane serve`: its own Report (read
+// from the file, laid out at the tab's width), the recogniser that turns the
+// tab's pointer, wheel and key input into gestures, and the frames it has
+// drawn. Everything here runs on the server's event-loop thread only.
+class ViewerSession {
+public:
+    // One cell or header of a table as the page's ARIA grid shows it, from
+    // the table's accessibility elements. `bounds` is in page pixels from the
+    // top left; row and column indices are absolute and start at 1.
+    struct AriaCell {
+        int table = 0;
+        std::string role;  // "gridcell", "columnheader" or "rowheader"
+        std::string label, hint;
+        int row = 0, column = 0, rowCount = 0, columnCount = 0;
+        std::string sort;  // "ascending", "descending" or "" (none)
+        int expanded = -1;  // -1: not expandable; 0, 1
+        bool selected = false;
+        bool focused = false;
+        Rect bounds;
+    };
+
+    // Reads the report and lays it out `width` pixels wide; null, with the
+    // reason in `error`, when it cannot be read.
+    static std::unique_ptr<ViewerSession> open(const std::string& reportPath, float width, std::string& error);
+    ~ViewerSession();
+
+    // Feeds the events; `now` is the loop's clock in seconds. The number of
+    // gestures a view consumed.
+    int apply(const std::vector<ViewerEventBatch::Event>& events, double now);
+    // Lets time pass: a held press becomes a long press, animations advance.
+    void tick(double now);
+    // When tick() is next wanted on the loop's clock (negative: not needed).
+    double nextDeadline() const;
+
+    // The current frame's number (a new number only when the picture changed).
+    long long frameNumber() const { return frame_; }
+    const std::string& svg() const { return svg_; }
+    // The reply for a page that shows frame `have`: the frame number, the
+    // page size, the frame itself (whole, as a delta from `have`, or nothing
+    // when the page has it already) and the accessibility grid.
+    std::string replyJson(long long have, int handled) const;
+    float width() const;
+    float height() const;
+
+private:
+    ViewerSession() = default;
+    // Renders and, when the picture changed, starts a new frame.
+    void refresh();
+    int route(const PointerGestureRecognizer::Recognized& r);
+    Point toView(Point page) const;
+    std::vector<AriaCell> accessibilityCells() const;
+
+    std::shared_ptr<Report> report_;
+    PointerGestureRecognizer recognizer_;
+    double clockOffset_ = 0.0;  ///< loop clock minus the page's clock
+    bool clockKnown_ = false;
+    Point lastPointer_;
+    long long frame_ = 0;
+    std::string svg_;
+    long long previousFrame_ = -1;
+    std::string previousSvg_;
+};
+
+} // namespace orvane::tool
