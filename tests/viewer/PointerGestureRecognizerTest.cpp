@@ -3,6 +3,7 @@
 // steps and keys come out of raw input, and that no input leaves a gesture open.
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/input/PointerGestureRecognizer.h"
+#include "orvane/host/input/KeyCode.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +41,10 @@ TEST(PointerGestureRecognizer, TapsAndDoubleTaps) {
     auto tap = std::dynamic_pointer_cast<Tap>(out[0].gesture);
     ASSERT_TRUE(tap);
     EXPECT_EQ(tap->getType(), GestureRecognizerType::TAP);
-    // The tap is where the press began, with the modifiers held at the press.
+    // The tap is where the press began, with the modifiers held at the press
+    // as the views read them: Shift selects a range.
     EXPECT_EQ(tap->getLocation(), (Point{10, 20}));
-    EXPECT_EQ(tap->getModifiers(), R::SHIFT);
+    EXPECT_EQ(tap->getModifiers(), KeyModifier::RANGE_SELECT);
 
     // A second quick tap nearby is a double tap; a third starts over.
     out = run(r, {in(R::DOWN, 12, 21, 0.2), in(R::UP, 12, 21, 0.25)});
@@ -124,7 +126,9 @@ TEST(PointerGestureRecognizer, WheelAndKeys) {
     auto step = std::dynamic_pointer_cast<MouseWheel>(out[0].gesture);
     ASSERT_TRUE(step);
     EXPECT_EQ(step->getDelta(), (Point{0, 120}));
-    EXPECT_EQ(step->getModifiers(), R::CONTROL);
+    EXPECT_EQ(step->getModifiers(), KeyModifier::MULTI_SELECT);
+    EXPECT_EQ(R::selectionModifiers(R::META | R::ALT), KeyModifier::MULTI_SELECT);
+    EXPECT_EQ(R::selectionModifiers(R::ALT), 0);
     wheel.delta = {0, 0};
     EXPECT_TRUE(r.feed(wheel).empty()) << "a wheel step of nothing is no gesture";
 

@@ -143,7 +143,11 @@ def click_at(driver, x, y, shift=False):
         actions.key_up(Keys.SHIFT)
     before = frame_number(driver)
     actions.perform()
-    # The page has painted the server's answer to the click.
+    # The page has painted the server's answer to the click: a new frame, or
+    # (a click that changed nothing) no new frame within a few seconds. The
+    # events leave the page a little after the click, so an idle page alone
+    # does not mean the answer has come.
+    wait_for(driver, "return window.orvaneViewer.frame > %d" % before, 5)
     wait_for(driver, "return !window.orvaneViewer.inFlight && !window.orvaneViewer.pending.length", 10)
     return before, frame_number(driver), driver.execute_script("return window.orvaneViewer.lastHandled")
 
@@ -161,7 +165,8 @@ def main():
     subprocess.run([args.orvane, "render", REPORT, "--width", "1024", "-q", "-o", rendered_png], check=True)
 
     server = Server(args.orvane, REPORT)
-    driver = browser(1024, 1100)
+    # The window is as tall as the page, so that the whole frame is on screen.
+    driver = browser(1024, Image.open(rendered_png).height + 160)
     try:
         # The server refuses paths outside its routes.
         for path in ("/../README.md", "/%2e%2e/README.md", "/..%2fCMakeLists.txt", "/sound/../../README.md",

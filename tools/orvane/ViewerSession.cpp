@@ -83,7 +83,7 @@ int ViewerSession::route(const R::Recognized& r) {
         const float step = keyScrollStep(r.key.key, std::min(height(), 800.0f));
         if (step == 0.0f) return 0;
         gesture = std::make_shared<MouseWheel>(toView(lastPointer_), Point{0.0f, step});
-        gesture->setModifiers(r.key.modifiers);
+        gesture->setModifiers(R::selectionModifiers(r.key.modifiers));
     }
     return report_->routeGesture(gesture) == Report::Outcome::HANDLED ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/host/input/PointerGestureRecognizer.h"
 #include "orvane/host/input/Gesture.h"
+#include "orvane/host/input/KeyCode.h"
 
 #include <cmath>
 
@@ -13,11 +14,19 @@ bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 float distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 PointerGestureRecognizer::Recognized gesture(std::shared_ptr<Gesture> g, int modifiers) {
-    g->setModifiers(modifiers);
+    g->setModifiers(PointerGestureRecognizer::selectionModifiers(modifiers));
     return {std::move(g), {}};
 }
 
 } // namespace
+
+int PointerGestureRecognizer::selectionModifiers(int keys) {
+    int bits = 0;
+    if (keys & SHIFT) bits |= KeyModifier::RANGE_SELECT;
+    // Control adds to the selection; on a Mac the command (meta) key does.
+    if (keys & (CONTROL | META)) bits |= KeyModifier::MULTI_SELECT;
+    return bits;
+}
 
 double PointerGestureRecognizer::nextDeadline() const {
     if (!pressed_ || panning_ || longPressed_) return -1.0;

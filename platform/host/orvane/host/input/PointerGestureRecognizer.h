@@ -40,6 +40,10 @@ public:
     static constexpr int CONTROL = 0x2;
     static constexpr int ALT = 0x4;
     static constexpr int META = 0x8;
+    /// The selection bits (KeyModifier) that held keys stand for: Shift
+    /// selects a range, Control or Meta adds to the selection. Gestures carry
+    /// these, not the key bits, since that is what views read.
+    static int selectionModifiers(int keys);
 
     /// One input. `delta` is the wheel's step in pixels (positive y scrolls
     /// the content up, as a wheel turned towards the user does); `key` names
