@@ -111,29 +111,42 @@
     });
   }
 
+  // Replies are taken one at a time, in the order they arrive: a long-poll
+  // and an answer to input may both carry the same new frame.
+  var receiving = Promise.resolve();
   function receive(reply) {
+    receiving = receiving.then(function () { return receiveNow(reply); }, function () { return receiveNow(reply); });
+    return receiving;
+  }
+
+  function receiveNow(reply) {
+    if (reply.frame < state.frame) return Promise.resolve();  // an older answer overtaken by a newer one
     var text = null;
-    if (typeof reply.svg === 'string') text = reply.svg;
-    else if (reply.delta) {
-      if (reply.delta.from !== state.frame) return fetchFrame(-1, 0);  // out of step: ask for the whole frame
-      text = applyDelta(state.svg, reply.delta);
+    if (reply.frame !== state.frame) {
+      if (typeof reply.svg === 'string') text = reply.svg;
+      else if (reply.delta && reply.delta.from === state.frame) text = applyDelta(state.svg, reply.delta);
+      else {
+        fetchFrame(-1, 0);  // out of step: ask for the whole frame
+        return Promise.resolve();
+      }
     }
     state.width = reply.width;
     state.height = reply.height;
     var painted = Promise.resolve();
     if (text !== null) {
       state.svg = text;
+      state.frame = reply.frame;
       painted = paint(text);
     }
     return painted.then(function () {
-      state.frame = reply.frame;
       state.lastHandled = reply.handled;
       document.body.setAttribute('data-frame', String(reply.frame));
       setStatus('Frame ' + reply.frame + ' · ' + Math.round(reply.width) + ' × ' + Math.round(reply.height) +
                 ' · tap, drag, wheel or type over the report');
       updateGrid(reply.aria || []);
       fitWidth();
-      // Animations (a fling, a transition) keep sending frames while they run.
+      // Animations (a fling, a transition) and a held press keep the page
+      // asking for frames while they last.
       if (reply.animating) fetchFrame(state.frame, 500);
     });
   }

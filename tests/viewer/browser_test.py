@@ -223,11 +223,21 @@ def main():
         check(wait_for(driver, "return window.orvaneViewer.width !== 1024 && !window.orvaneViewer.inFlight"),
               "a resized window lays the report out anew (%s)" % driver.execute_script(
                   "return window.orvaneViewer.width"))
-        same = driver.execute_async_script("""
-            var done = arguments[arguments.length - 1], S = window.orvaneViewer;
-            fetch('/s/' + S.session + '/frame').then(function (r) { return r.json(); })
-              .then(function (j) { done(j.frame === S.frame && j.svg === S.svg); });""")
-        check(same, "the frame rebuilt from a delta is the server's frame")
+        # A window may report its new size in more than one step: compare
+        # once the page has had nothing to send for a while.
+        same = None
+        for _ in range(20):
+            time.sleep(0.3)
+            if not wait_for(driver, "return !window.orvaneViewer.inFlight && !window.orvaneViewer.pending.length"):
+                continue
+            same = driver.execute_async_script("""
+                var done = arguments[arguments.length - 1], S = window.orvaneViewer;
+                var frame = S.frame;
+                fetch('/s/' + S.session + '/frame').then(function (r) { return r.json(); })
+                  .then(function (j) { done(j.frame !== frame || S.frame !== frame ? null : j.svg === S.svg); });""")
+            if same is not None:
+                break
+        check(same is True, "the frame rebuilt from a delta is the server's frame (%s)" % same)
         driver.set_window_size(1024, 1100)
         wait_for(driver, "return window.orvaneViewer.width === 1024 && !window.orvaneViewer.inFlight")
 
