@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 // orvane render: reads a report (a layout tree with <content> elements, or
 // rich text) through the library's Report, lays it out at the page size,
-// renders it, feeds taps and writes the picture. Without a FILE it renders
+// renders it, plays a scripted session of gestures and keys (each reported
+// as it is applied) and writes the picture of the final state. Without a FILE it renders
 // the bundled example report.
 #include "Command.h"
+#include "GestureScript.h"
 #include "PictureOutput.h"
 #include "ToolFiles.h"
 
@@ -34,7 +36,7 @@ struct Options {
     bool fixedMetrics = false;
     bool printLayout = false;
     bool rightToLeft = false;
-    std::vector<Point> taps;  // picture coordinates: origin top left, y down
+    GestureScript session;    // picture coordinates: origin top left, y down
     bool scroll = false;      // --scroll: content offset of the tables
     Point scrollTo;
 };
@@ -67,14 +69,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         }
         o.scroll = true;
     }
-    for (const auto& t : p.all("tap")) {
-        Point pt;
-        if (!PictureOutput::parsePoint(t, pt)) {
-            error = "--tap wants X,Y (pixels from the top left of the picture), not \"" + t + "\"";
-            return std::nullopt;
-        }
-        o.taps.push_back(pt);
-    }
+    if (!o.session.read(p, error)) return std::nullopt;
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
     o.rightToLeft = p.has("rtl");
@@ -85,13 +80,13 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (!p.positional().empty()) o.file = p.positional()[0];
     // Nothing is written that was not asked for: without -o there must be
     // something else to show.
-    if (o.output.empty() && !o.printLayout && o.taps.empty()) {
+    if (o.output.empty() && !o.printLayout && o.session.empty()) {
         error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
-                "--print-layout or --tap";
+                "--print-layout or a gesture (--tap, --pan, --key...)";
         return std::nullopt;
     }
-    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty())) {
-        error = "-o - and --print-layout or --tap would share standard output";
+    if (o.output.usesStandardOutput() && (o.printLayout || !o.session.empty())) {
+        error = "-o - and --print-layout or gestures would share standard output";
         return std::nullopt;
     }
     return o;
@@ -105,33 +100,6 @@ std::string bundledReport() {
     if (std::filesystem::exists(built)) return built;
 #endif
     return "examples/" + relative;
-}
-
-// Feeds the taps to the report and says what each did. A rich-text view
-// selects the action under a tap and lets the tap go on to the host, so a
-// selected action and an unconsumed tap are one outcome.
-void feedTaps(const Options& opts, Report& report) {
-    for (const Point& p : opts.taps) {
-        // Each tap reports what it selected itself: a tap outside a view never
-        // reaches it, so an earlier tap's selection is cleared first (a
-        // selection at a point far off the page is none).
-        for (const auto& view : report.getRichTextViews()) view->selectAtLocation({-1.0e9f, -1.0e9f}, false);
-        std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
-        auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
-        bool any = false;
-        for (const auto& view : report.getRichTextViews()) {
-            if (auto action = view->getSelectedAction()) {
-                std::cout << "  selected action " << view->getSelectedActionIndex() << ": " << *action << "\n";
-                any = true;
-            }
-        }
-        if (outcome == Report::Outcome::HANDLED)
-            std::cout << "  consumed by a view\n";
-        else if (any)
-            std::cout << "  (the tap goes on to the host, which opens the action)\n";
-        else
-            std::cout << "  no action selected\n";
-    }
 }
 
 int render(const std::vector<std::string>& args) {
@@ -173,7 +141,7 @@ int render(const std::vector<std::string>& args) {
             std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
         report->render();
     }
-    feedTaps(*opts, *report);
+    opts->session.run(*report, std::cout);
     report->render();
     const std::string size =
         " (" + std::to_string(static_cast<int>(report->getWidth())) + " x " + std::to_string(static_cast<int>(report->getHeight())) + ")";
@@ -181,18 +149,26 @@ int render(const std::vector<std::string>& args) {
     return 0;
 }
 
+std::vector<OptionSpec> renderOptions() {
+    std::vector<OptionSpec> o{
+        {"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
+        {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
+        {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
+        {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
+        {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}};
+    for (auto& g : GestureScript::options()) o.push_back(g);
+    return PictureOutput::options(o);
+}
+
 } // namespace
 
 ORVANE_TOOL_COMMAND(
-    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] [--rtl]",
+    "render",
+    "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--scroll X,Y] [--rtl] "
+    "[--tap X,Y [--modifier range|multi]] [--double-tap X,Y] [--pan X,Y,DX,DY] [--wheel X,Y,DELTA] [--focus] "
+    "[--key NAME]...",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
-    PictureOutput::options(
-        {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
-         {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
-         {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
-         {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
-         {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
-         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}}),
+    renderOptions(),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"
@@ -200,6 +176,9 @@ ORVANE_TOOL_COMMAND(
     "examples:\n"
     "  orvane render -o report.png               # the bundled report\n"
     "  orvane render --width 320 -o phone.png    # the same on a phone\n"
-    "  orvane render examples/richtext.xml -o - --format svg > page.svg");
+    "  orvane render examples/richtext.xml -o - --format svg > page.svg\n"
+    "  orvane render examples/table/table-report.xml --tap 300,80 -o sorted.png   # tap a header: sort\n\n"
+    "Gestures and keys are applied in the order given, each printed with what it did (selected\n"
+    "data rows, sort, scroll offset, column widths and order), and the picture shows the end state.");
 
 } // namespace orvane::tool

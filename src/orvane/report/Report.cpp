@@ -7,11 +7,14 @@
 #include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/core/AbstractEventCallback.h"
+#include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/Gesture.h"
+#include "orvane/host/input/KeyManager.h"
 #include "orvane/host/io/FileSystemManager.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/selection/SelectionLink.h"
 #include "orvane/view/BaseView.h"
 #include "orvane/view/GestureHandlerEvent.h"
 #include "orvane/view/RichTextNode.h"
@@ -79,6 +82,11 @@ std::shared_ptr<Report> Report::read(const std::string& path, const std::string&
             return nullptr;
         }
         report->root_ = report->page_->getRootView();
+        // Tables over the same data select together.
+        std::vector<std::shared_ptr<DataSet>> dataSets;
+        for (const auto& table : report->getTables())
+            if (table->getModel() && table->getModel()->dataSet.get()) dataSets.push_back(table->getModel()->dataSet.get());
+        report->link_ = SelectionLink::create(dataSets);
         return report;
     }
     std::shared_ptr<RichTextNode> richText = std::dynamic_pointer_cast<RichTextNode>(model);
@@ -119,6 +127,7 @@ void Report::layout(float width, float height) {
 
 void Report::setRightToLeft(bool rightToLeft) {
     if (page_) page_->setRightToLeft(rightToLeft);
+    for (const auto& table : getTables()) table->setRightToLeft(rightToLeft);
 }
 
 void Report::render() {
@@ -138,26 +147,46 @@ Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }
 
+Report::Outcome Report::routeKey(int keyCode, int modifiers) {
+    if (!renderer_) layout();
+    auto keys = KeyManager::getSharedInstance();
+    bool handled = keys->keyPressed(keyCode, modifiers);
+    keys->keyReleased(keyCode, modifiers);
+    root_->render();
+    return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
+}
+
+bool Report::focusTable(size_t index) {
+    auto tables = getTables();
+    if (index >= tables.size()) return false;
+    FocusManager::setKeyboardFocus(tables[index]->asFocusable());
+    return true;
+}
+
+std::vector<std::shared_ptr<DataGridRenderer>> Report::getTables() const {
+    std::vector<std::shared_ptr<DataGridRenderer>> tables;
+    // Depth first in drawing order.
+    std::vector<std::shared_ptr<BaseView>> pending{root_};
+    while (!pending.empty()) {
+        auto view = pending.back();
+        pending.pop_back();
+        if (!view) continue;
+        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) tables.push_back(table);
+        if (auto subviews = view->getSubviews())
+            for (auto it = subviews->rbegin(); it != subviews->rend(); ++it) pending.push_back(*it);
+    }
+    return tables;
+}
+
 std::vector<std::shared_ptr<RichTextView>> Report::getRichTextViews() const {
     if (page_) return page_->getRichTextViews();
     return {text_};
 }
 
 int Report::scrollTables(double x, double y) {
-    int count = 0;
-    std::vector<std::shared_ptr<BaseView>> pending{root_};
-    while (!pending.empty()) {
-        auto view = pending.back();
-        pending.pop_back();
-        if (!view) continue;
-        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) {
-            table->setScrollPosition(x, y);
-            ++count;
-        }
-        if (auto subviews = view->getSubviews())
-            for (const auto& v : *subviews) pending.push_back(v);
-    }
-    return count;
+    auto tables = getTables();
+    for (const auto& table : tables) table->setScrollPosition(x, y);
+    return int(tables.size());
 }
 
 void Report::printLayout(std::ostream& out) const {

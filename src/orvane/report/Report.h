@@ -15,10 +15,12 @@ class DisplayListRenderer;
 namespace orvane {
 
 class BaseView;
+class DataGridRenderer;
 class Gesture;
 class ReportPage;
 class RichTextNode;
 class RichTextView;
+class SelectionLink;
 
 /// A report as a host shows it: a report file read, laid out at a page size,
 /// rendered into its own display list and fed gestures. It is what the
@@ -76,6 +78,18 @@ public:
     /// at the bottom left; `pageGesture` turns a point from the page's top left.
     Outcome routeGesture(const std::shared_ptr<Gesture>& gesture);
     Point toViewPoint(Point pageTopLeft) const { return {pageTopLeft.x, height_ - pageTopLeft.y}; }
+    /// Presses and releases one key at the host's key manager (KeyCode, with
+    /// KeyModifier bits held); it reaches the view that has keyboard focus.
+    Outcome routeKey(int keyCode, int modifiers = 0);
+    /// Gives a table (in drawing order, from 0) the keyboard focus; false
+    /// when the report has no such table.
+    bool focusTable(size_t index);
+
+    /// The report's tables, in drawing order.
+    std::vector<std::shared_ptr<DataGridRenderer>> getTables() const;
+    /// Tables over data with the same name (the same data file) share their
+    /// selection through this link; null when no two do.
+    const std::shared_ptr<SelectionLink>& getSelectionLink() const { return link_; }
 
     /// The rich-text views (for their selected actions) and, for a layout tree,
     /// the page with its element list.
@@ -96,6 +110,7 @@ private:
     std::shared_ptr<RichTextView> text_;  ///< rich-text documents
     std::shared_ptr<BaseView> root_;
     std::shared_ptr<displaylist::DisplayListRenderer> renderer_;
+    std::shared_ptr<SelectionLink> link_;
     float width_ = 0.0f;
     float height_ = 0.0f;
 };
