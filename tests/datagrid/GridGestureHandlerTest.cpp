@@ -515,3 +515,22 @@ TEST(GridGestureHandlerTest, RefusedGesturesChangeNothing) {
     EXPECT_EQ(t.grid().GetScrollY(), 0.0);
     EXPECT_TRUE(t.selected().empty());
 }
+
+TEST(GridGestureHandlerTest, HoverShowsResizeCursorsAndHighlightsLinks) {
+    Table t(rowsOf(4));
+    auto cursor = CursorManager::getSharedInstance();
+    Point sep = t.separator(0);
+    EXPECT_TRUE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(sep.x, sep.y))));
+    EXPECT_EQ(cursor->getCursor(), CursorShape::RESIZE_COLUMN);
+    // Off the separator the default comes back; a cell without a link is
+    // nothing to hover.
+    Point c = t.cell(1, 1);
+    EXPECT_FALSE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(c.x, c.y))));
+    EXPECT_EQ(cursor->getCursor(), CursorShape::DEFAULT);
+    t.grid().SetCellHyperlink(1, 1, true);
+    EXPECT_TRUE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(c.x, c.y))));
+    // A tap on a link is the link's: handled, nothing selected.
+    EXPECT_TRUE(t.handler().handleTap(Tap(t.at(c.x, c.y))));
+    EXPECT_TRUE(t.selected().empty());
+    EXPECT_FALSE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::ENDED, t.at(c.x, c.y))));
+}

@@ -169,8 +169,8 @@ ORVANE_TOOL_COMMAND(
     "[--key NAME]...",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
     renderOptions(),
-    "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
-    "do and render stops with a usage error: it never writes a file it was not asked for.\n"
+    "FILE may be \"-\" (standard input). Without -o, --print-layout or a gesture there is nothing\n"
+    "to do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"
     "named in a \"wrote\" line (-q leaves them out).\n\n"
     "examples:\n"
