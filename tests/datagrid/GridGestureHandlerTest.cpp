@@ -515,3 +515,45 @@ TEST(GridGestureHandlerTest, RefusedGesturesChangeNothing) {
     EXPECT_EQ(t.grid().GetScrollY(), 0.0);
     EXPECT_TRUE(t.selected().empty());
 }
+
+TEST(GridGestureHandlerTest, HoverShowsResizeCursorsAndHighlightsLinks) {
+    Table t(rowsOf(4));
+    auto cursor = CursorManager::getSharedInstance();
+    Point sep = t.separator(0);
+    EXPECT_TRUE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(sep.x, sep.y))));
+    EXPECT_EQ(cursor->getCursor(), CursorShape::RESIZE_COLUMN);
+    // Off the separator the default comes back; a cell without a link is
+    // nothing to hover.
+    Point c = t.cell(1, 1);
+    EXPECT_FALSE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(c.x, c.y))));
+    EXPECT_EQ(cursor->getCursor(), CursorShape::DEFAULT);
+    t.grid().SetCellHyperlink(1, 1, true);
+    EXPECT_TRUE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::CHANGED, t.at(c.x, c.y))));
+    // A tap on a link is the link's: handled, nothing selected.
+    EXPECT_TRUE(t.handler().handleTap(Tap(t.at(c.x, c.y))));
+    EXPECT_TRUE(t.selected().empty());
+    EXPECT_FALSE(t.handler().handlePointerHover(PointerHover(GestureRecognizerState::ENDED, t.at(c.x, c.y))));
+}
+
+TEST(GridGestureHandlerTest, SelectingAndScrollingRedrawWithoutRebuildingTheGrid) {
+    Table t(rowsOf(300));
+    TqDataGrid* grid = t.view->getDataGridNode();
+    t.tap(t.cell(2, 0));
+    t.handler().handleMouseWheel(MouseWheel(t.at(t.cell(1, 0).x, t.cell(1, 0).y), {0, 360}));
+    t.view->render();
+    // The same grid: only the highlight and the window moved.
+    EXPECT_EQ(t.view->getDataGridNode(), grid);
+    EXPECT_TRUE(grid->IsRowSelected(2));
+    EXPECT_GT(grid->GetScrollY(), 0.0);
+    // A long press that ends selects what is under it, replacing.
+    Point c = t.cell(1, 1);
+    EXPECT_TRUE(t.handler().handleLongPress(LongPress(GestureRecognizerState::ENDED, t.at(c.x, c.y))));
+    EXPECT_EQ(t.selected().size(), 1u);
+    // A sort is a new picture of the rows: the grid is rebuilt, and the
+    // selected data row is still highlighted where it now stands.
+    int selected = t.selected().front();
+    t.tap(t.header(1));
+    t.tap(t.header(1));
+    EXPECT_NE(t.view->getDataGridNode(), grid);
+    EXPECT_TRUE(t.grid().IsRowSelected(299 - selected));
+}

@@ -59,6 +59,7 @@ const OptionSpec* ArgParser::find(const std::string& written) const {
 bool ArgParser::parse(const std::vector<std::string>& args) {
     values_.clear();
     positional_.clear();
+    sequence_.clear();
     error_.clear();
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -103,6 +104,7 @@ bool ArgParser::parse(const std::vector<std::string>& args) {
             return false;
         }
         slot.push_back(value);
+        sequence_.emplace_back(key(*spec), value);
     }
     return true;
 }

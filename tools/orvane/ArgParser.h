@@ -6,6 +6,7 @@
 // A command declares its options once (they also make its --help text), parses
 // its arguments, and turns a parse failure into a usage error (exit status 2).
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ public:
     // is when the option is absent. False when the value is no such number.
     bool getCount(const std::string& name, long min, long max, long& out) const;
     const std::vector<std::string>& positional() const { return positional_; }
+    // Every option in the order given: (long name without dashes, value).
+    const std::vector<std::pair<std::string, std::string>>& sequence() const { return sequence_; }
 
     // The option lines of a help text, one per option, aligned.
     static std::string describe(const std::vector<OptionSpec>& options);
@@ -50,6 +53,7 @@ private:
     std::vector<OptionSpec> options_;
     std::map<std::string, std::vector<std::string>> values_;
     std::vector<std::string> positional_;
+    std::vector<std::pair<std::string, std::string>> sequence_;
     std::string error_;
 };
 

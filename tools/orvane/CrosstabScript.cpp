@@ -41,6 +41,14 @@ int axisOf(std::string& path) {
 
 } // namespace
 
+std::vector<OptionSpec> CrosstabScript::options() {
+    return {{"--expand", "PATH", "crosstab: expand the member (\"East\", \"East/Boston\", \"columns:2024\") and print what changed", true},
+            {"--collapse", "PATH", "crosstab: collapse the member", true},
+            {"--drill", "PATH", "crosstab: drill into the member (its level becomes the top one)", true},
+            {"--drill-up", "", "crosstab: drill the rows back up one level"},
+            {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true}};
+}
+
 bool CrosstabScript::read(const ArgParser& p, std::string& error) {
     for (const char* kind : {"expand", "collapse", "drill"})
         for (const auto& v : p.all(kind)) steps_.push_back({kind, v});
@@ -53,16 +61,6 @@ bool CrosstabScript::read(const ArgParser& p, std::string& error) {
         }
         steps_.push_back({"page", v});
     }
-    for (const auto& v : p.all("key")) {
-        char* end = nullptr;
-        long code = std::strtol(v.c_str(), &end, 10);
-        if (v.empty() || !end || *end || code < 46 || code > 71) {
-            error = "--key wants a host key code from 46 to 71 (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End), not \"" +
-                    v + "\"";
-            return false;
-        }
-        steps_.push_back({"key", v});
-    }
     return true;
 }
 
@@ -70,7 +68,7 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error) 
     if (steps_.empty()) return true;
     auto crosstabs = report.getCrosstabs();
     if (crosstabs.empty()) {
-        error = "the document has no crosstab for --expand, --collapse, --drill, --drill-up, --page or --key";
+        error = "the document has no crosstab for --expand, --collapse, --drill, --drill-up or --page";
         return false;
     }
     auto c = crosstabs.front();
@@ -97,16 +95,10 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error) 
             if (v == "end") done = c->pageToEnd(DOWN);
             else if (v == "start") done = c->pageToEnd(UP);
             else done = c->page(v == "down" ? DOWN : v == "up" ? UP : v == "right" ? RIGHT : LEFT);
-        } else if (step.kind == "key") {
-            auto h = handlerOf(c);
-            if (h) {
-                done = h->handleKeyPress(std::atoi(step.value.c_str()));
-                what += ": " + (h->getLastAction().empty() ? std::string("focus moved") : h->getLastAction());
-            }
         }
         report.render();
         out << what << ": " << (done ? "" : "nothing changed, ") << before << " -> " << shape(*c);
-        if (step.kind == "page" || step.kind == "key") {
+        if (step.kind == "page") {
             auto* grid = c->getCrosstabNode();
             int64_t r0, r1;
             int c0, c1;

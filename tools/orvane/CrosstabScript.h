@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "ArgParser.h"
+
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -11,19 +13,20 @@ class Report;
 
 namespace orvane::tool {
 
-class ArgParser;
-
 /// The crosstab steps of a scripted `orvane render` session: expand,
-/// collapse and drill members by path, drill up, page, and press keys on the
-/// report's crosstabs, each step printing what changed.
+/// collapse and drill members by path, drill up and page the report's first
+/// crosstab, each step printing what changed. Keys and taps reach crosstabs
+/// through the gesture session (GestureScript).
 class CrosstabScript {
 public:
     struct Step {
-        std::string kind;  ///< expand, collapse, drill, drill-up, page, key
+        std::string kind;  ///< expand, collapse, drill, drill-up, page
         std::string value;
     };
+    /// The options of these steps, for a command's option list and help.
+    static std::vector<OptionSpec> options();
     /// Reads the steps from the options (in the order expand, collapse, drill,
-    /// drill-up, page, key); false with a usage error in `error`.
+    /// drill-up, page); false with a usage error in `error`.
     bool read(const ArgParser& p, std::string& error);
     bool empty() const { return steps_.empty(); }
     /// Runs the steps on the report's first crosstab; false when a step could

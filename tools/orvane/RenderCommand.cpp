@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 // orvane render: reads a report (a layout tree with <content> elements, or
 // rich text) through the library's Report, lays it out at the page size,
-// renders it, feeds taps and writes the picture. Without a FILE it renders
+// renders it, plays a scripted session of gestures and keys (each reported
+// as it is applied) and writes the picture of the final state. Without a FILE it renders
 // the bundled example report.
 #include "Command.h"
 #include "CrosstabScript.h"
+#include "GestureScript.h"
 #include "PictureOutput.h"
 #include "PromptSession.h"
 #include "ToolFiles.h"
@@ -36,11 +38,11 @@ struct Options {
     bool fixedMetrics = false;
     bool printLayout = false;
     bool rightToLeft = false;
-    std::vector<Point> taps;  // picture coordinates: origin top left, y down
+    GestureScript session;    // picture coordinates: origin top left, y down
+    CrosstabScript crosstab;  // expand, collapse, drill, page
+    PromptSession prompts;    // --drag, --type
     bool scroll = false;      // --scroll: content offset of the tables
     Point scrollTo;
-    CrosstabScript crosstab;  // expand, collapse, drill, page, keys
-    PromptSession prompts;  // --drag, --type
 };
 
 bool parseSize(const std::string& text, float& out) {
@@ -71,14 +73,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         }
         o.scroll = true;
     }
-    for (const auto& t : p.all("tap")) {
-        Point pt;
-        if (!PictureOutput::parsePoint(t, pt)) {
-            error = "--tap wants X,Y (pixels from the top left of the picture), not \"" + t + "\"";
-            return std::nullopt;
-        }
-        o.taps.push_back(pt);
-    }
+    if (!o.session.read(p, error)) return std::nullopt;
     if (!o.crosstab.read(p, error)) return std::nullopt;
     if (!o.prompts.read(p, error)) return std::nullopt;
     o.fixedMetrics = p.has("fixed-metrics");
@@ -91,46 +86,17 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (!p.positional().empty()) o.file = p.positional()[0];
     // Nothing is written that was not asked for: without -o there must be
     // something else to show.
-    if (o.output.empty() && !o.printLayout && o.taps.empty() && o.crosstab.empty() && o.prompts.empty()) {
+    const bool steps = !o.session.empty() || !o.crosstab.empty() || !o.prompts.empty();
+    if (o.output.empty() && !o.printLayout && !steps) {
         error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
-                "--print-layout or --tap";
+                "--print-layout or a gesture (--tap, --pan, --key...)";
         return std::nullopt;
     }
-    if (o.output.usesStandardOutput() &&
-        (o.printLayout || !o.taps.empty() || !o.crosstab.empty() || !o.prompts.empty())) {
-        error = "-o - and --print-layout or --tap would share standard output";
+    if (o.output.usesStandardOutput() && (o.printLayout || steps)) {
+        error = "-o - and --print-layout or gestures would share standard output";
         return std::nullopt;
     }
     return o;
-}
-
-// Feeds the taps to the report and says what each did. A rich-text view
-// selects the action under a tap and lets the tap go on to the host, so a
-// selected action and an unconsumed tap are one outcome.
-void feedTaps(const Options& opts, Report& report) {
-    for (const Point& p : opts.taps) {
-        // Each tap reports what it selected itself: a tap outside a view never
-        // reaches it, so an earlier tap's selection is cleared first (a
-        // selection at a point far off the page is none).
-        for (const auto& view : report.getRichTextViews()) view->selectAtLocation({-1.0e9f, -1.0e9f}, false);
-        std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
-        CrosstabScript::beforeTap(report);
-        auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
-        CrosstabScript::printTapOutcome(report, std::cout);
-        bool any = false;
-        for (const auto& view : report.getRichTextViews()) {
-            if (auto action = view->getSelectedAction()) {
-                std::cout << "  selected action " << view->getSelectedActionIndex() << ": " << *action << "\n";
-                any = true;
-            }
-        }
-        if (outcome == Report::Outcome::HANDLED)
-            std::cout << "  consumed by a view\n";
-        else if (any)
-            std::cout << "  (the tap goes on to the host, which opens the action)\n";
-        else
-            std::cout << "  no action selected\n";
-    }
 }
 
 int render(const std::vector<std::string>& args) {
@@ -173,8 +139,8 @@ int render(const std::vector<std::string>& args) {
         report->render();
     }
     if (!opts->crosstab.run(*report, std::cout, error)) return fail("render: " + error);
-    feedTaps(*opts, *report);
-    opts->prompts.run(*report, !opts->taps.empty(), std::cout);
+    opts->session.run(*report, std::cout);
+    opts->prompts.run(*report, !opts->session.empty(), std::cout);
     report->render();
     const std::string size =
         " (" + std::to_string(static_cast<int>(report->getWidth())) + " x " + std::to_string(static_cast<int>(report->getHeight())) + ")";
@@ -182,32 +148,39 @@ int render(const std::vector<std::string>& args) {
     return 0;
 }
 
+std::vector<OptionSpec> renderOptions() {
+    std::vector<OptionSpec> o{
+        {"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
+        {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
+        {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
+        {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
+        {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}};
+    for (auto& g : GestureScript::options()) o.push_back(g);
+    for (auto& c : CrosstabScript::options()) o.push_back(c);
+    return PictureOutput::options(PromptSession::options(o));
+}
+
 } // namespace
 
 ORVANE_TOOL_COMMAND(
-    "render", "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--tap X,Y]... [--scroll X,Y] [--rtl]",
+    "render",
+    "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--scroll X,Y] [--rtl] "
+    "[--tap X,Y [--modifier range|multi]] [--double-tap X,Y] [--pan X,Y,DX,DY] [--wheel X,Y,DELTA] [--focus] "
+    "[--key NAME]... [--expand PATH] [--collapse PATH] [--drill PATH] [--drill-up] [--page WHERE] "
+    "[--drag X,Y,DX,DY] [--type TEXT]",
     "render a report page or rich text (no FILE: the bundled report examples/report/report.xml)", &render,
-    PictureOutput::options(PromptSession::options(
-        {{"--width", "W", "page width in pixels, 1 to 16384 (report: 1024, rich text: 600)"},
-         {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
-         {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
-         {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
-         {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
-         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"},
-         {"--expand", "PATH", "crosstab: expand the member (\"East\", \"East/Boston\", \"columns:2024\") and print what changed", true},
-         {"--collapse", "PATH", "crosstab: collapse the member", true},
-         {"--drill", "PATH", "crosstab: drill into the member (its level becomes the top one)", true},
-         {"--drill-up", "", "crosstab: drill the rows back up one level"},
-         {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true},
-         {"--key", "CODE", "crosstab: press a host key (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End)", true}})),
-    "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
-    "do and render stops with a usage error: it never writes a file it was not asked for.\n"
+    renderOptions(),
+    "FILE may be \"-\" (standard input). Without -o, --print-layout or a gesture there is nothing\n"
+    "to do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"
     "named in a \"wrote\" line (-q leaves them out).\n\n"
     "examples:\n"
     "  orvane render -o report.png               # the bundled report\n"
     "  orvane render --width 320 -o phone.png    # the same on a phone\n"
-    "  orvane render examples/crosstab/crosstab-report.xml --expand East --page down -o xtab.png\n"
-    "  orvane render examples/richtext.xml -o - --format svg > page.svg");
+    "  orvane render examples/richtext.xml -o - --format svg > page.svg\n"
+    "  orvane render examples/table/table-report.xml --tap 300,80 -o sorted.png   # tap a header: sort\n"
+    "  orvane render examples/crosstab/crosstab-report.xml --expand East --page down -o xtab.png\n\n"
+    "Gestures and keys are applied in the order given, each printed with what it did (selected\n"
+    "data rows, sort, scroll offset, column widths and order), and the picture shows the end state.");
 
 } // namespace orvane::tool

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/host/input/KeyCode.h"
 #include "orvane/OrvaneExport.h"
 #include "orvane/view/GestureHandler.h"
 
@@ -35,14 +36,14 @@ public:
     static constexpr int ACCESSIBILITY_DATA_CELL = 20007;
     static constexpr uint64_t NO_FOCUS = ~uint64_t(0);
     /// Host key codes.
-    static constexpr int KEY_ENTER = 46;
-    static constexpr int KEY_SPACE = 47;
-    static constexpr int KEY_LEFT = 51;
-    static constexpr int KEY_RIGHT = 52;
-    static constexpr int KEY_DOWN = 53;
-    static constexpr int KEY_UP = 54;
-    static constexpr int KEY_HOME = 59;
-    static constexpr int KEY_END = 60;
+    static constexpr int KEY_ENTER = KeyCode::ENTER;
+    static constexpr int KEY_SPACE = KeyCode::TAB;
+    static constexpr int KEY_LEFT = KeyCode::LEFT;
+    static constexpr int KEY_RIGHT = KeyCode::RIGHT;
+    static constexpr int KEY_DOWN = KeyCode::DOWN;
+    static constexpr int KEY_UP = KeyCode::UP;
+    static constexpr int KEY_HOME = KeyCode::HOME;
+    static constexpr int KEY_END = KeyCode::END;
 
     static std::shared_ptr<CrosstabGestureHandler> create(const std::shared_ptr<CrosstabRenderer>& renderer);
     int getRequiredGestureRecognizerTypes() const override;

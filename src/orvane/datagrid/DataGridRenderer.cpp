@@ -293,8 +293,9 @@ void DataGridRenderer::measureColumns(displaylist::TqDataGrid& grid,
 void DataGridRenderer::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
     if (!editor) return;
     // The base view's part: the update is begun and this view's request met,
-    // so that the next frame rebuilds the grid only when something asks.
-    BaseView::updateDisplayList(editor);
+    // so that the next frame rebuilds the grid only when something asks. A
+    // rebuild into a private editor (measuring) leaves the view's own alone.
+    if (editor == getDisplayListEditor()) BaseView::updateDisplayList(editor);
     uint64_t anchor = displaylist::TqDataGrid::NO_PICK_ID;
     if (grid_) {
         scrollX_ = grid_->GetScrollX();

@@ -4,16 +4,21 @@
 #include "orvane/report/ReportDocument.h"
 #include "orvane/report/ReportPage.h"
 
+#include "orvane/crosstab/CrosstabGestureHandler.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/core/AbstractEventCallback.h"
+#include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/input/KeyManager.h"
 #include "orvane/report/ReportPrompt.h"
 #include "orvane/host/io/FileSystemManager.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/selection/SelectionLink.h"
 #include "orvane/view/BaseView.h"
 #include "orvane/view/GestureHandlerEvent.h"
 #include "orvane/view/RichTextNode.h"
@@ -81,6 +86,11 @@ std::shared_ptr<Report> Report::read(const std::string& path, const std::string&
             return nullptr;
         }
         report->root_ = report->page_->getRootView();
+        // Tables over the same data select together.
+        std::vector<std::shared_ptr<DataSet>> dataSets;
+        for (const auto& table : report->getTables())
+            if (table->getModel() && table->getModel()->dataSet.get()) dataSets.push_back(table->getModel()->dataSet.get());
+        report->link_ = SelectionLink::create(dataSets);
         return report;
     }
     std::shared_ptr<RichTextNode> richText = std::dynamic_pointer_cast<RichTextNode>(model);
@@ -121,6 +131,7 @@ void Report::layout(float width, float height) {
 
 void Report::setRightToLeft(bool rightToLeft) {
     if (page_) page_->setRightToLeft(rightToLeft);
+    for (const auto& table : getTables()) table->setRightToLeft(rightToLeft);
 }
 
 void Report::render() {
@@ -148,6 +159,49 @@ Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }
 
+Report::Outcome Report::routeKey(int keyCode, int modifiers) {
+    if (!renderer_) layout();
+    auto keys = KeyManager::getSharedInstance();
+    bool handled = keys->keyPressed(keyCode, modifiers);
+    keys->keyReleased(keyCode, modifiers);
+    // A key no table took goes to the first crosstab, which keeps its own
+    // focused cell.
+    if (!handled)
+        for (const auto& crosstab : getCrosstabs()) {
+            if (auto handlers = crosstab->getGestureHandlers())
+                for (const auto& h : *handlers)
+                    if (auto c = std::dynamic_pointer_cast<CrosstabGestureHandler>(h)) {
+                        handled = c->handleKeyPress(keyCode);
+                        break;
+                    }
+            break;
+        }
+    root_->render();
+    return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
+}
+
+bool Report::focusTable(size_t index) {
+    auto tables = getTables();
+    if (index >= tables.size()) return false;
+    FocusManager::setKeyboardFocus(tables[index]->asFocusable());
+    return true;
+}
+
+std::vector<std::shared_ptr<DataGridRenderer>> Report::getTables() const {
+    std::vector<std::shared_ptr<DataGridRenderer>> tables;
+    // Depth first in drawing order.
+    std::vector<std::shared_ptr<BaseView>> pending{root_};
+    while (!pending.empty()) {
+        auto view = pending.back();
+        pending.pop_back();
+        if (!view) continue;
+        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) tables.push_back(table);
+        if (auto subviews = view->getSubviews())
+            for (auto it = subviews->rbegin(); it != subviews->rend(); ++it) pending.push_back(*it);
+    }
+    return tables;
+}
+
 std::vector<std::shared_ptr<RichTextView>> Report::getRichTextViews() const {
     if (page_) return page_->getRichTextViews();
     return {text_};
@@ -162,20 +216,6 @@ int Report::scrollTables(double x, double y) {
     auto tables = getTables();
     for (const auto& table : tables) table->setScrollPosition(x, y);
     return static_cast<int>(tables.size());
-}
-
-std::vector<std::shared_ptr<DataGridRenderer>> Report::getTables() const {
-    std::vector<std::shared_ptr<DataGridRenderer>> tables;
-    std::vector<std::shared_ptr<BaseView>> pending{root_};
-    while (!pending.empty()) {
-        auto view = pending.back();
-        pending.pop_back();
-        if (!view) continue;
-        if (auto table = std::dynamic_pointer_cast<DataGridRenderer>(view)) tables.push_back(table);
-        if (auto subviews = view->getSubviews())
-            for (auto it = subviews->rbegin(); it != subviews->rend(); ++it) pending.push_back(*it);
-    }
-    return tables;
 }
 
 void Report::printLayout(std::ostream& out) const {

@@ -22,6 +22,7 @@ class Gesture;
 class ReportPage;
 class RichTextNode;
 class RichTextView;
+class SelectionLink;
 
 /// A report as a host shows it: a report file read, laid out at a page size,
 /// rendered into its own display list and fed gestures. It is what the
@@ -79,6 +80,18 @@ public:
     /// at the bottom left; `pageGesture` turns a point from the page's top left.
     Outcome routeGesture(const std::shared_ptr<Gesture>& gesture);
     Point toViewPoint(Point pageTopLeft) const { return {pageTopLeft.x, height_ - pageTopLeft.y}; }
+    /// Presses and releases one key at the host's key manager (KeyCode, with
+    /// KeyModifier bits held); it reaches the view that has keyboard focus.
+    Outcome routeKey(int keyCode, int modifiers = 0);
+    /// Gives a table (in drawing order, from 0) the keyboard focus; false
+    /// when the report has no such table.
+    bool focusTable(size_t index);
+
+    /// The report's tables, in drawing order.
+    std::vector<std::shared_ptr<DataGridRenderer>> getTables() const;
+    /// Tables over data with the same name (the same data file) share their
+    /// selection through this link; null when no two do.
+    const std::shared_ptr<SelectionLink>& getSelectionLink() const { return link_; }
 
     /// The rich-text views (for their selected actions) and, for a layout tree,
     /// the page with its element list.
@@ -88,9 +101,6 @@ public:
     /// Scrolls every table of the report to the content offset (x, y) in
     /// pixels (clamped to each table's content); the number of tables.
     int scrollTables(double x, double y);
-    /// The list tables of the report, in reading order (depth first, in the
-    /// order of each view's subviews).
-    std::vector<std::shared_ptr<DataGridRenderer>> getTables() const;
     bool isLayoutTree() const { return page_ != nullptr; }
     ReportPage* getPage() const { return page_.get(); }
     /// One line per laid-out element (layout trees only; nothing otherwise).
@@ -104,6 +114,7 @@ private:
     std::shared_ptr<RichTextView> text_;  ///< rich-text documents
     std::shared_ptr<BaseView> root_;
     std::shared_ptr<displaylist::DisplayListRenderer> renderer_;
+    std::shared_ptr<SelectionLink> link_;
     float width_ = 0.0f;
     float height_ = 0.0f;
 };

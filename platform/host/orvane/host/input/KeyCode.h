@@ -7,21 +7,21 @@ namespace orvane {
 // tables and crosstabs are 46 to 71; 55 and 58 are the modifiers that extend
 // a selection (55 adds to it, 58 makes a range).
 namespace KeyCode {
-constexpr int ENTER = 46;       // activates: sorts on a column header, focuses a cell
-constexpr int TAB = 47;         // next cell in reading order
+constexpr int ENTER = 46;       // activates: sorts on a column header, expands a crosstab header
+constexpr int TAB = 47;         // next cell in reading order; space: drills a crosstab header
 constexpr int ESCAPE = 48;
-constexpr int UP = 49;
-constexpr int DOWN = 50;
-constexpr int LEFT = 51;
+constexpr int PAGE_UP = 49;
+constexpr int PAGE_DOWN = 50;
+constexpr int LEFT = 51;        // the horizontal keys: left towards a crosstab's row headers
 constexpr int RIGHT = 52;
-constexpr int HOME = 53;
-constexpr int END = 54;
+constexpr int DOWN = 53;        // the vertical keys: up towards a crosstab's column headers
+constexpr int UP = 54;
 constexpr int MULTI_SELECT = 55;  // control (command on a Mac): add to the selection
 constexpr int ALT = 56;
 constexpr int META = 57;
 constexpr int RANGE_SELECT = 58;  // shift: select a range
-constexpr int PAGE_UP = 59;
-constexpr int PAGE_DOWN = 60;
+constexpr int HOME = 59;        // first cell of the row; a crosstab header's top-level member
+constexpr int END = 60;         // last cell of the row; from a crosstab header into its data
 constexpr int CONTEXT_MENU = 71;  // the menu key
 constexpr int FIRST_NAVIGATION = 46;
 constexpr int LAST_NAVIGATION = 71;
