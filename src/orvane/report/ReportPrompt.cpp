@@ -145,7 +145,7 @@ bool ReportPrompt::build(const std::shared_ptr<DataSet>& data, std::string& erro
         }
         const double lo = column_->getMinimumNumber(), hi = column_->getMaximumNumber();
         if (!std::isfinite(lo) || !std::isfinite(hi)) {
-            error = "the column \"" + settings_.column + "\" holds no numbers to slide over";
+            error = "the column \"" + settings_.column + "\" holds no finite numbers to slide over";
             return false;
         }
         if (kind == Kind::RANGE) {
