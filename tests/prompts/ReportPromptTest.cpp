@@ -190,6 +190,12 @@ TEST(ReportPrompt, SingleSliderTapsAndEqualThumbs) {
     EXPECT_TRUE(h.prompt->pressKey(ReportPrompt::Key::HOME));
     EXPECT_DOUBLE_EQ(model->selectedValue.get(), 2021.0);
 
+    // A value given at the start is picked even where the thumb already is.
+    auto fresh = orders();
+    Hosted first = host(ReportPrompt::Kind::SLIDER, "year", fresh, 216, 0, {"2021"});
+    EXPECT_EQ(first.prompt->describeSelection(), "2021");
+    EXPECT_EQ(selected(fresh), 4u);
+
     // Both thumbs on one spot: the drag's direction picks the thumb.
     Hosted r = host(ReportPrompt::Kind::RANGE, "year", data, 216, 0, {"2022", "2022"});
     auto range = std::static_pointer_cast<RangeSliderModel>(r.prompt->getModel());

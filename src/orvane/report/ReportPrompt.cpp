@@ -341,7 +341,6 @@ void ReportPrompt::start() {
         out = std::strtod(text.c_str(), &end);
         return end && !*end && !text.empty() && std::isfinite(out);
     };
-    bool changed = false;
     switch (settings_.kind) {
     case Kind::LIST:
     case Kind::RADIO: {
@@ -351,7 +350,6 @@ void ReportPrompt::start() {
             else ORVANE_LOG(CLog::ERRORS, kSource, "\"" + t + "\" is no value of \"" + settings_.column + "\".");
         }
         std::static_pointer_cast<PromptListModel>(model_)->selectValues(picked);
-        changed = true;
         break;
     }
     case Kind::DROPDOWN:
@@ -363,30 +361,31 @@ void ReportPrompt::start() {
             break;
         }
         auto it = std::find(entries_.begin(), entries_.end(), v);
-        changed = choose(static_cast<int>(it - entries_.begin()));
+        choose(static_cast<int>(it - entries_.begin()));
         break;
     }
     case Kind::SLIDER: {
         double v;
-        if (number(settings_.initial.front(), v)) changed = moveSliderTo(v);
+        if (number(settings_.initial.front(), v)) moveSliderTo(v);
         else ORVANE_LOG(CLog::ERRORS, kSource, "\"" + settings_.initial.front() + "\" is no number for the slider.");
         break;
     }
     case Kind::RANGE: {
         double a, b;
         if (settings_.initial.size() >= 2 && number(settings_.initial[0], a) && number(settings_.initial[1], b))
-            changed = std::static_pointer_cast<RangeSliderModel>(model_)->setSelectedRange(a, b, formatter_);
+            std::static_pointer_cast<RangeSliderModel>(model_)->setSelectedRange(a, b, formatter_);
         else ORVANE_LOG(CLog::ERRORS, kSource, "A range slider starts from two numbers: \"low,high\".");
         break;
     }
     case Kind::TEXT: {
         std::static_pointer_cast<TextFieldModel>(model_)->setText(settings_.initial.front());
         refreshTextEditor();
-        changed = true;
         break;
     }
     }
-    if (changed) commit();
+    // The values given are picked even when the model already showed them
+    // (a slider starts at its minimum).
+    commit();
 }
 
 // ------------------------------------------------------------------ values
