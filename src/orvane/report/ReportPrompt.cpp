@@ -10,6 +10,7 @@
 #include "orvane/host/format/Formatter.h"
 #include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/style/StyleAttribute.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/prompts/ComboBoxModel.h"
 #include "orvane/prompts/ComboBoxRenderer.h"
@@ -674,7 +675,15 @@ void ReportPrompt::openPopup() {
     auto parent = overlayParent_.lock();
     if (!parent || entries_.empty()) return;
     popupModel_ = PromptListModel::create();
-    popupModel_->styleChain = model_->styleChain.get();
+    // The list lies over other content: outlined, on white.
+    auto edge = AttributeBundle::create();
+    edge->setColor(StyleAttribute::BORDER_COLOR, 0x8a96a3);
+    edge->setColor(StyleAttribute::BACKGROUND_COLOR, 0xffffff);
+    edge->setFloat(StyleAttribute::TRANSPARENCY, 0.0f);
+    auto chain = StyleChain::create({edge});
+    if (auto own = model_->styleChain.get())
+        for (const auto& b : own->getBundles()) chain->append(b);
+    popupModel_->styleChain = chain;
     popupModel_->isPromptListRadio = true;
     popupModel_->setItems(entries_);
     if (auto current = std::static_pointer_cast<ComboBoxModel>(model_)->currentValue.get())
