@@ -401,8 +401,8 @@ private:
     std::set<uint64_t> hyperlinks_;
     uint64_t hyperlinkHighlight_ = NO_PICK_ID;
     std::set<int64_t> emptyRows_;
-    // One bit per row: a selection of a million rows is marked in
-    // milliseconds, where a tree of rows took a third of a second.
+    /// One bit per row: a selection of a million rows is marked in
+    /// milliseconds, where a tree of rows took a third of a second.
     std::vector<uint64_t> selectedRows_;
     size_t selectedCount_ = 0;
     uint64_t anchor_ = NO_PICK_ID;
