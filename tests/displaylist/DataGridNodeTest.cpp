@@ -296,6 +296,29 @@ TEST(DataGridNodeTest, DisplayRuleColoursReachTheCellAndSelectionHighlights) {
     EXPECT_EQ(counts[g->GetSelectionColor()], 2);     // row 2, columns 0 and 2
 }
 
+TEST(DataGridNodeTest, SelectedRowsAreBitsKeptToTheRows) {
+    auto g = makeGrid(70, 2);
+    // Rows 0, 3 and 65 and bits past the last row (70 and up), which are dropped.
+    std::vector<uint64_t> words{0b1001, (uint64_t(1) << 1) | (uint64_t(1) << 6) | (uint64_t(1) << 40), ~uint64_t(0)};
+    g->SetSelectedRows(words);
+    EXPECT_EQ(g->GetSelectedRowCount(), 3u);
+    EXPECT_TRUE(g->IsRowSelected(0));
+    EXPECT_TRUE(g->IsRowSelected(3));
+    EXPECT_TRUE(g->IsRowSelected(65));
+    EXPECT_FALSE(g->IsRowSelected(64));
+    EXPECT_FALSE(g->IsRowSelected(70));
+    EXPECT_FALSE(g->IsRowSelected(-1));
+    // Single rows on top: a row set twice counts once, unset rows leave the count.
+    g->SetRowSelected(3, true);
+    g->SetRowSelected(4, true);
+    g->SetRowSelected(0, false);
+    g->SetRowSelected(1000, true);  // no such row
+    EXPECT_EQ(g->GetSelectedRowCount(), 3u);
+    g->ClearSelectedRows();
+    EXPECT_EQ(g->GetSelectedRowCount(), 0u);
+    EXPECT_FALSE(g->IsRowSelected(65));
+}
+
 TEST(DataGridNodeTest, PicturesTakeTheirHalfOfTheCellAndAreAskedForOnce) {
     auto g = makeGrid(2, 2);
     CountingCallback cb;

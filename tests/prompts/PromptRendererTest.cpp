@@ -326,6 +326,18 @@ TEST(PromptListRenderer, LinesFromTheTopAndTheirWindow) {
     EXPECT_EQ(view->getItemAt({60, y0 + 1}), 2);
     view->setLines(3, 3);
     EXPECT_TRUE(redraw(view, d).texts.empty());
+
+    // The background is outlined only when the style names a border colour.
+    ASSERT_FALSE(d.rects.empty());
+    EXPECT_FALSE(d.rects[0]->GetOutline());
+    auto edge = AttributeBundle::create();
+    edge->setColor(10, 0x8a96a3);
+    model->styleChain = StyleChain::create({edge});
+    Drawn outlined = redraw(view, d);
+    ASSERT_FALSE(outlined.rects.empty());
+    EXPECT_TRUE(outlined.rects[0]->GetOutline());
+    EXPECT_EQ(outlined.rects[0]->GetOutlineColor(), 0x8a96a3u);
+    EXPECT_EQ(outlined.rects[0]->GetFillColor(), 0xFFFFFFu);
 }
 
 TEST(PromptListRenderer, CheckBoxesMeasuresAndLongLists) {

@@ -190,6 +190,12 @@ TEST(ReportPrompt, SingleSliderTapsAndEqualThumbs) {
     EXPECT_TRUE(h.prompt->pressKey(ReportPrompt::Key::HOME));
     EXPECT_DOUBLE_EQ(model->selectedValue.get(), 2021.0);
 
+    // A value given at the start is picked even where the thumb already is.
+    auto fresh = orders();
+    Hosted first = host(ReportPrompt::Kind::SLIDER, "year", fresh, 216, 0, {"2021"});
+    EXPECT_EQ(first.prompt->describeSelection(), "2021");
+    EXPECT_EQ(selected(fresh), 4u);
+
     // Both thumbs on one spot: the drag's direction picks the thumb.
     Hosted r = host(ReportPrompt::Kind::RANGE, "year", data, 216, 0, {"2022", "2022"});
     auto range = std::static_pointer_cast<RangeSliderModel>(r.prompt->getModel());
@@ -327,4 +333,33 @@ TEST(ReportPrompt, RefusesColumnsThatDoNotExistOrDoNotSuit) {
     list.prompt->drag(GestureRecognizerState::ENDED, {50, 20}, {50, 20 + 10 * lv->getLineHeight()});
     EXPECT_EQ(lv->getFirstLine(), 10);
     list.root->render();
+}
+
+TEST(ReportPrompt, DateSlidersSnapToDaysAndSelectByDate) {
+    TextEngine::ScopedBackend fixed(TextEngine::Backend::FIXED_METRICS);
+    // 27 Feb to 2 Mar 2024 (a leap year): day numbers from 1 January 1960.
+    const double feb27 = 23433;
+    auto data = DataSet::create("days");
+    std::vector<double> days;
+    for (int i = 0; i < 5; ++i) days.push_back(feb27 + i);
+    data->addColumn(Column::createNumeric("day", days, "DATE9."));
+    Hosted h = host(ReportPrompt::Kind::RANGE, "day", data, 216);  // 200 px for 4 days
+    auto model = std::static_pointer_cast<RangeSliderModel>(h.prompt->getModel());
+    EXPECT_EQ(*model->formattedMinimumValue.get(), "27FEB2024");
+    auto view = std::static_pointer_cast<RangeSliderRenderer>(h.prompt->getView());
+    const Point upper{view->getThumbPosition(true), view->trackCentre()};
+    // 1.9 days back from 2 March: into 29 February, snapped to its start.
+    h.prompt->drag(GestureRecognizerState::BEGAN, upper, upper);
+    h.prompt->drag(GestureRecognizerState::ENDED, upper, {upper.x - 95, upper.y});
+    EXPECT_DOUBLE_EQ(model->selectedMaximumValue.get(), feb27 + 2);
+    EXPECT_EQ(*model->formattedSelectedMaximumValue.get(), "29FEB2024");
+    auto values = h.prompt->getController()->getSelectedValues();
+    ASSERT_TRUE(values && values->size() == 2u);
+    EXPECT_TRUE((*values)[1]->isDate());
+    EXPECT_EQ(h.prompt->describeSelection(), "27FEB2024 to 29FEB2024");
+    EXPECT_EQ(selected(data), 3u);
+    // A key steps one day: into March.
+    EXPECT_TRUE(h.prompt->pressKey(ReportPrompt::Key::RIGHT));
+    EXPECT_EQ(*model->formattedSelectedMaximumValue.get(), "01MAR2024");
+    EXPECT_EQ(selected(data), 4u);
 }

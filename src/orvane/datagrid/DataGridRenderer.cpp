@@ -544,24 +544,23 @@ void DataGridRenderer::pageToEnd() {
 
 void DataGridRenderer::rowStatesChanged() {
     if (!grid_) return;
-    grid_->ClearSelectedRows();
     auto states = dataSet_ ? dataSet_->getRowStates() : nullptr;
-    if (states) {
-        std::vector<int> selected = states->getSelectedIndices();
-        if (!selected.empty()) {
+    auto model = model_ ? model_->sortState.get() : nullptr;
+    auto map = model ? model->getRelationalSortIndices() : nullptr;
+    const bool sorted = map && dataSet_ && map->size() == dataSet_->getRowCount();
+    if (states && !sorted) {
+        // Display rows are data rows: the row states' bits are the marks.
+        grid_->SetSelectedRows(states->getBitmap().words());
+    } else {
+        grid_->ClearSelectedRows();
+        if (states && states->getSelectedCount() > 0) {
             // Data rows to display rows through the inverse of the sort map.
-            std::vector<int64_t> displayOf;
-            auto model = model_ ? model_->sortState.get() : nullptr;
-            auto map = model ? model->getRelationalSortIndices() : nullptr;
-            if (map && map->size() == dataSet_->getRowCount()) {
-                displayOf.assign(map->size(), -1);
-                for (size_t d = 0; d < map->size(); ++d)
-                    if ((*map)[d] < displayOf.size()) displayOf[(*map)[d]] = int64_t(d);
-            }
-            for (int r : selected) {
-                int64_t d = displayOf.empty() ? r : (size_t(r) < displayOf.size() ? displayOf[size_t(r)] : -1);
-                if (d >= 0) grid_->SetRowSelected(d, true);
-            }
+            std::vector<int64_t> displayOf(map->size(), -1);
+            for (size_t d = 0; d < map->size(); ++d)
+                if ((*map)[d] < displayOf.size()) displayOf[(*map)[d]] = int64_t(d);
+            states->getBitmap().forEachSet([&](size_t r) {
+                if (r < displayOf.size() && displayOf[r] >= 0) grid_->SetRowSelected(displayOf[r], true);
+            });
         }
     }
     invalidateFrameBuffer();

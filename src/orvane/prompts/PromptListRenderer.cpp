@@ -71,7 +71,14 @@ void PromptListRenderer::updateDisplayList(const std::shared_ptr<displaylist::Di
     if (background != COLOR_NONE) {
         auto* bg = editor->addRectangle(0.0f, 0.0f, f.width, f.height, background);
         if (bg) {
-            bg->SetOutline(false);
+            // Outlined only when the style names a border colour (a list
+            // opened over other content, for one).
+            const bool outline = chain && chain->hasAttribute(StyleAttribute::BORDER_COLOR);
+            bg->SetOutline(outline);
+            if (outline) {
+                bg->SetOutlineColor(chain->getColor(StyleAttribute::BORDER_COLOR, 0) & 0xffffffu);
+                bg->SetOutlineWidth(1.0f);
+            }
             bg->SetOpacity(std::clamp(1.0f - transparency, 0.0f, 1.0f));
         }
     }

@@ -5,7 +5,8 @@
 
 namespace orvane {
 
-/// Draws a PromptListModel: one line per entry from the top, each with a
+/// Draws a PromptListModel on its background (8, white; outlined in the
+/// border colour 10 when the style names one): one line per entry from the top, each with a
 /// radio circle or a check box (0xDFDFDF, marked when the entry is ticked),
 /// the entry's text and its measure right-aligned. Lines are at least 25
 /// pixels high; a window of lines (setLines) is drawn, so a long list is

@@ -10,6 +10,7 @@
 #include "orvane/host/format/Formatter.h"
 #include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/style/StyleAttribute.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/prompts/ComboBoxModel.h"
 #include "orvane/prompts/ComboBoxRenderer.h"
@@ -145,7 +146,7 @@ bool ReportPrompt::build(const std::shared_ptr<DataSet>& data, std::string& erro
         }
         const double lo = column_->getMinimumNumber(), hi = column_->getMaximumNumber();
         if (!std::isfinite(lo) || !std::isfinite(hi)) {
-            error = "the column \"" + settings_.column + "\" holds no numbers to slide over";
+            error = "the column \"" + settings_.column + "\" holds no finite numbers to slide over";
             return false;
         }
         if (kind == Kind::RANGE) {
@@ -341,7 +342,6 @@ void ReportPrompt::start() {
         out = std::strtod(text.c_str(), &end);
         return end && !*end && !text.empty() && std::isfinite(out);
     };
-    bool changed = false;
     switch (settings_.kind) {
     case Kind::LIST:
     case Kind::RADIO: {
@@ -351,7 +351,6 @@ void ReportPrompt::start() {
             else ORVANE_LOG(CLog::ERRORS, kSource, "\"" + t + "\" is no value of \"" + settings_.column + "\".");
         }
         std::static_pointer_cast<PromptListModel>(model_)->selectValues(picked);
-        changed = true;
         break;
     }
     case Kind::DROPDOWN:
@@ -363,30 +362,31 @@ void ReportPrompt::start() {
             break;
         }
         auto it = std::find(entries_.begin(), entries_.end(), v);
-        changed = choose(static_cast<int>(it - entries_.begin()));
+        choose(static_cast<int>(it - entries_.begin()));
         break;
     }
     case Kind::SLIDER: {
         double v;
-        if (number(settings_.initial.front(), v)) changed = moveSliderTo(v);
+        if (number(settings_.initial.front(), v)) moveSliderTo(v);
         else ORVANE_LOG(CLog::ERRORS, kSource, "\"" + settings_.initial.front() + "\" is no number for the slider.");
         break;
     }
     case Kind::RANGE: {
         double a, b;
         if (settings_.initial.size() >= 2 && number(settings_.initial[0], a) && number(settings_.initial[1], b))
-            changed = std::static_pointer_cast<RangeSliderModel>(model_)->setSelectedRange(a, b, formatter_);
+            std::static_pointer_cast<RangeSliderModel>(model_)->setSelectedRange(a, b, formatter_);
         else ORVANE_LOG(CLog::ERRORS, kSource, "A range slider starts from two numbers: \"low,high\".");
         break;
     }
     case Kind::TEXT: {
         std::static_pointer_cast<TextFieldModel>(model_)->setText(settings_.initial.front());
         refreshTextEditor();
-        changed = true;
         break;
     }
     }
-    if (changed) commit();
+    // The values given are picked even when the model already showed them
+    // (a slider starts at its minimum).
+    commit();
 }
 
 // ------------------------------------------------------------------ values
@@ -675,7 +675,15 @@ void ReportPrompt::openPopup() {
     auto parent = overlayParent_.lock();
     if (!parent || entries_.empty()) return;
     popupModel_ = PromptListModel::create();
-    popupModel_->styleChain = model_->styleChain.get();
+    // The list lies over other content: outlined, on white.
+    auto edge = AttributeBundle::create();
+    edge->setColor(StyleAttribute::BORDER_COLOR, 0x8a96a3);
+    edge->setColor(StyleAttribute::BACKGROUND_COLOR, 0xffffff);
+    edge->setFloat(StyleAttribute::TRANSPARENCY, 0.0f);
+    auto chain = StyleChain::create({edge});
+    if (auto own = model_->styleChain.get())
+        for (const auto& b : own->getBundles()) chain->append(b);
+    popupModel_->styleChain = chain;
     popupModel_->isPromptListRadio = true;
     popupModel_->setItems(entries_);
     if (auto current = std::static_pointer_cast<ComboBoxModel>(model_)->currentValue.get())

@@ -169,6 +169,7 @@ void TqDataGrid::SetNumGridRowsAndColumns(int64_t rows, int columns) {
     hyperlinks_.clear();
     emptyRows_.clear();
     selectedRows_.clear();
+    selectedCount_ = 0;
     anchor_ = focus_ = last_ = hyperlinkHighlight_ = NO_PICK_ID;
     dragCol_ = -1;
     headerHeight_ = -1.0f;
@@ -964,13 +965,40 @@ void TqDataGrid::GetImageMapEntries(std::vector<TqImageMapEntryStruct>& out, boo
 
 void TqDataGrid::SetRowSelected(int64_t row, bool selected) {
     if (row < 0 || row >= GetNumRows()) return;
-    if (selected) selectedRows_.insert(row);
-    else selectedRows_.erase(row);
+    const auto r = static_cast<uint64_t>(row);
+    const size_t word = static_cast<size_t>(r >> 6);
+    const uint64_t bit = uint64_t(1) << (r & 63);
+    if (word >= selectedRows_.size()) {
+        if (!selected) return;
+        selectedRows_.resize(word + 1, 0);
+    }
+    const bool was = (selectedRows_[word] & bit) != 0;
+    if (was == selected) return;
+    if (selected) {
+        selectedRows_[word] |= bit;
+        ++selectedCount_;
+    } else {
+        selectedRows_[word] &= ~bit;
+        --selectedCount_;
+    }
     dirty_ = true;
 }
 
 void TqDataGrid::ClearSelectedRows() {
-    selectedRows_.clear();
+    // The words stay allocated: a selection that changes as a pointer moves
+    // is marked again right after.
+    std::fill(selectedRows_.begin(), selectedRows_.end(), 0);
+    selectedCount_ = 0;
+    dirty_ = true;
+}
+
+void TqDataGrid::SetSelectedRows(const std::vector<uint64_t>& words) {
+    const int64_t rows = std::max<int64_t>(0, GetNumRows());
+    const size_t keep = std::min(words.size(), static_cast<size_t>((rows + 63) / 64));
+    selectedRows_.assign(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(keep));
+    if (keep > 0 && rows % 64) selectedRows_.back() &= (uint64_t(1) << (rows % 64)) - 1;
+    selectedCount_ = 0;
+    for (uint64_t w : selectedRows_) selectedCount_ += static_cast<size_t>(__builtin_popcountll(w));
     dirty_ = true;
 }
 
@@ -1041,7 +1069,7 @@ void TqDataGrid::drawCell(TqGroup& g, const Rect& r, int component, int64_t row,
             uint32_t band = (row % 2 == 0) ? band1_ : band2_;
             fill = band == 0 ? TQ_COLOR_NONE : band;
         }
-        if (selectedRows_.count(row)) fill = selectionColor_;
+        if (IsRowSelected(row)) fill = selectionColor_;
     }
     TqGeometry* picture = nullptr;
     if (info) {
@@ -1399,7 +1427,8 @@ size_t TqDataGrid::GetMemoryBytes() const {
     bytes += columnData_.capacity() * sizeof(Column);
     for (const Column& c : columnData_) bytes += c.header.capacity() + c.totalLabel.capacity() + c.totalValue.capacity();
     bytes += texts_.size() * (sizeof(std::pair<const uint64_t, std::string>) + 2 * sizeof(void*));
-    bytes += (selectedRows_.size() + emptyRows_.size() + eager_.size()) * (8 + 4 * sizeof(void*));
+    bytes += selectedRows_.capacity() * sizeof(uint64_t);
+    bytes += (emptyRows_.size() + eager_.size()) * (8 + 4 * sizeof(void*));
     return bytes;
 }
 
