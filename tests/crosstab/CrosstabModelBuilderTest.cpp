@@ -246,3 +246,62 @@ TEST(CrosstabModelBuilder, FailureRules) {
     s->regenerateData.set(false);
     EXPECT_THROW(s->build(), std::out_of_range);
 }
+
+// Ranked levels with a limit: the trees are built ranked, so the display tree,
+// the cells and the total agree, and changing the ranking rebuilds the trees
+// even without regeneration.
+TEST(CrosstabModelBuilder, RankedLevelsWithALimitGatherTheOthersBeforeTheTreesAreBuilt) {
+    auto ds = data();
+    // Regions by Sales: West 120, North 60, East 30.
+    for (bool regenerate : {true, false}) {
+        auto b = builder(ds);
+        b->regenerateData.set(regenerate);
+        b->showRowTotal.set(true);
+        b->showColumnTotal.set(true);
+        b->setRankedRowLevelNames({"Region"});
+        b->setRankLimit(1);
+        b->setRankMeasureName("Sales");
+        auto x = b->build();
+        auto region = x->rowHierarchy.get()->getLevelForName("Region");
+        ASSERT_TRUE(region);
+        EXPECT_TRUE(region->isRanked());
+        auto root = x->rowHierarchy.get()->getExpandedState();
+        ASSERT_TRUE(root);
+        ASSERT_EQ(root->getChildCount(), 2u) << regenerate;
+        EXPECT_EQ(root->getChildren()[0]->getPresentableText(), "West");
+        EXPECT_TRUE(root->getChildren()[1]->getDataValue()->isAllOthers());
+        EXPECT_EQ(root->getChildren()[1]->getSourceRows(), (std::vector<int32_t>{0, 1, 5}));
+        // The display tree's top level follows the ranked tree (West, all
+        // others, total); every cell row is the aggregate of its leaf's rows.
+        ASSERT_EQ(x->rowDataTreeNode.get()->getChildCount(), 3u);
+        auto rows = leaves(x->rowDataTreeNode.get());
+        auto cells = x->dataSet.get();
+        ASSERT_EQ(cells->getRowCount(), rows.size());
+        auto sales = cells->getColumn(static_cast<int>(cells->getColumnCount()) - 2);
+        ASSERT_EQ(*sales->getMeasureName(), "Sales");
+        double covered = 0;
+        for (size_t r = 0; r < rows.size(); ++r) {
+            auto node = rows[r]->getDataTreeNode();
+            ASSERT_TRUE(node);
+            double want = 0;
+            for (int i : node->getSourceRows()) want += ds->getColumnWithName("Sales")->getNumberAtIndex(static_cast<size_t>(i));
+            EXPECT_DOUBLE_EQ(sales->getNumberAtIndex(r), want) << r;
+            if (rows[r]->getNodeType() == NodeType::NONE) covered += want;
+        }
+        EXPECT_DOUBLE_EQ(covered, 210);   // nothing lost to the bucket
+        // A wider limit changes the members on the next build, regenerated or not.
+        b->setRankLimit(2);
+        b->build();
+        root = x->rowHierarchy.get()->getExpandedState();
+        ASSERT_EQ(root->getChildCount(), 3u);
+        EXPECT_EQ(root->getChildren()[0]->getPresentableText(), "North");
+        EXPECT_EQ(root->getChildren()[1]->getPresentableText(), "West");
+        EXPECT_TRUE(root->getChildren()[2]->getDataValue()->isAllOthers());
+    }
+    // Without a limit the levels are only flagged: every member stays.
+    auto plain = builder(ds);
+    plain->setRankedRowLevelNames({"Region"});
+    auto x = plain->build();
+    EXPECT_TRUE(x->rowHierarchy.get()->getLevelForName("Region")->isRanked());
+    EXPECT_EQ(x->rowHierarchy.get()->getExpandedState()->getChildCount(), 3u);
+}

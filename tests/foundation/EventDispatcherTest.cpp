@@ -128,6 +128,57 @@ TEST(EventDispatcher, ForwardingCycleStopsInsteadOfOverflowing) {
     EXPECT_LT(count, 1000);
 }
 
+// A dispatcher keeps a single link in place and moves to a list from the
+// second on: every parent must be reached, in link order, whatever the number,
+// and unlinking (in any order, or by destruction) must leave exactly the rest.
+TEST(EventDispatcher, ForwardingReachesEveryParentAcrossLinkCountsAndUnlinkOrders) {
+    for (int order = 0; order < 3; ++order) {
+        auto child = std::make_shared<EventDispatcher>();
+        std::vector<std::shared_ptr<EventDispatcher>> parents;
+        std::vector<EventDispatcher*> reached;
+        for (int i = 0; i < 3; ++i) {
+            parents.push_back(std::make_shared<EventDispatcher>());
+            EventDispatcher* p = parents.back().get();
+            p->addEventListener(7, FunctionEventCallback::create([&reached, p](auto&) { reached.push_back(p); }));
+        }
+        for (size_t n = 1; n <= 3; ++n) {
+            child->addForwardTarget(parents[n - 1].get());
+            reached.clear();
+            child->dispatchEvent(PortableEvent::create(7));
+            ASSERT_EQ(reached.size(), n);
+            for (size_t i = 0; i < n; ++i) EXPECT_EQ(reached[i], parents[i].get());
+            EXPECT_EQ(child->getForwardTargetCount(), n);
+        }
+        // Unlink one parent: first, middle or last.
+        const size_t gone = static_cast<size_t>(order);
+        child->removeForwardTarget(parents[gone].get());
+        EXPECT_FALSE(child->hasForwardTarget(parents[gone].get()));
+        reached.clear();
+        child->dispatchEvent(PortableEvent::create(7));
+        ASSERT_EQ(reached.size(), 2u);
+        for (auto* p : reached) EXPECT_NE(p, parents[gone].get());
+        // A parent that dies unlinks itself; the child that dies unlinks from the rest.
+        const size_t dies = gone == 0 ? 1 : 0;
+        parents[dies].reset();
+        reached.clear();
+        child->dispatchEvent(PortableEvent::create(7));
+        EXPECT_EQ(reached.size(), 1u);
+        EXPECT_EQ(child->getForwardTargetCount(), 1u);
+        child.reset();
+        for (auto& p : parents)
+            if (p) p->dispatchEvent(PortableEvent::create(7));   // no dangling child link
+    }
+    // A parent with several children: removing all sources unlinks each.
+    auto parent = std::make_shared<EventDispatcher>();
+    std::vector<std::shared_ptr<EventDispatcher>> kids;
+    for (int i = 0; i < 4; ++i) {
+        kids.push_back(std::make_shared<EventDispatcher>());
+        kids.back()->addForwardTarget(parent.get());
+    }
+    parent->removeAllForwardSources();
+    for (auto& k : kids) EXPECT_EQ(k->getForwardTargetCount(), 0u);
+}
+
 TEST(KeyListenerCallback, CallsOnlyWithKeyboardFocusAndComparesByTargetHandlerAndFocus) {
     auto r = std::make_shared<Recorder>();
     auto focus = std::make_shared<FocusTarget>();

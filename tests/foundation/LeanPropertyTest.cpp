@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 using namespace orvane;
@@ -182,6 +184,62 @@ TEST_F(LeanPropertyTest, AnOwnerFarAwayIsKeptOutOfLine) {
         EXPECT_EQ(orphan.get(), 1.0f);
     }
     EXPECT_EQ(owner->getProperties().size(), before);
+}
+
+TEST_F(LeanPropertyTest, OwnersOfOneClassShareTheirPropertyListButStayApart) {
+    // Owners of one class list the same properties, each its own members, in
+    // declaration order; a loose property on one owner leaves the others alone.
+    std::vector<std::shared_ptr<LayoutConstraint>> owners;
+    for (int i = 0; i < 3; ++i) owners.push_back(LayoutConstraint::create());
+    auto first = owners[0]->getProperties();
+    ASSERT_FALSE(first.empty());
+    for (const auto& o : owners) {
+        auto list = o->getProperties();
+        ASSERT_EQ(list.size(), first.size());
+        for (size_t i = 0; i < list.size(); ++i) {
+            EXPECT_EQ(list[i]->getName(), first[i]->getName());
+            EXPECT_EQ(list[i]->getOwner(), static_cast<PropertyOwner*>(o.get()));
+            EXPECT_EQ(o->getPropertyAtIndex(i), list[i]);
+        }
+        EXPECT_EQ(o->getProperty("minimumWidth"), &o->minimumWidth);
+        EXPECT_EQ(o->getPropertyAtIndex(list.size()), nullptr);
+        EXPECT_THROW(list.at(list.size()), std::out_of_range);
+    }
+    // Iteration, the standard algorithms and a copy into a vector agree.
+    std::vector<AbstractProperty*> copy = owners[1]->getProperties();
+    ASSERT_EQ(copy.size(), first.size());
+    auto list = owners[1]->getProperties();
+    EXPECT_TRUE(std::equal(list.begin(), list.end(), copy.begin()));
+    EXPECT_EQ(std::find(list.begin(), list.end(), &owners[1]->zIndex) - list.begin(),
+              std::find(copy.begin(), copy.end(), &owners[1]->zIndex) - copy.begin());
+
+    {
+        auto a = std::make_unique<Property<float>>(owners[1].get(), kLooseDefinition);
+        auto b = std::make_unique<Property<float>>(owners[1].get(), kLooseDefinition);
+        EXPECT_EQ(owners[1]->getProperties().size(), first.size() + 2);
+        EXPECT_EQ(owners[1]->getProperties().back(), b.get());
+        // Removed out of order: the first loose one goes, the second stays last.
+        a.reset();
+        EXPECT_EQ(owners[1]->getProperties().size(), first.size() + 1);
+        EXPECT_EQ(owners[1]->getProperties().back(), b.get());
+        EXPECT_EQ(owners[0]->getProperties().size(), first.size());
+        EXPECT_EQ(owners[2]->getProperties().size(), first.size());
+        // A model made now still lists only its own members.
+        auto later = LayoutConstraint::create();
+        EXPECT_EQ(later->getProperties().size(), first.size());
+        EXPECT_EQ(later->getProperties()[0]->getOwner(), static_cast<PropertyOwner*>(later.get()));
+    }
+    EXPECT_EQ(owners[1]->getProperties().size(), first.size());
+    for (size_t i = 0; i < first.size(); ++i)
+        EXPECT_EQ(owners[1]->getProperties()[i]->getName(), first[i]->getName());
+    // Caching works through the shared list as through a vector.
+    owners[2]->setCachingIsEnabled(true);
+    owners[2]->minimumWidth.set(3.0f);
+    EXPECT_TRUE(owners[2]->hasPendingCache());
+    EXPECT_FALSE(owners[0]->hasPendingCache());
+    owners[2]->applyCache();
+    owners[2]->setCachingIsEnabled(false);
+    EXPECT_EQ(owners[2]->minimumWidth.get(), 3.0f);
 }
 
 TEST_F(LeanPropertyTest, PropertiesStaySmall) {

@@ -153,3 +153,36 @@ TEST(Parser, SpecialCharactersAndWhitespaceSurviveARoundTrip) {
     std::string diff;
     EXPECT_TRUE(ModelTreeComparison::equal(div, back, &diff)) << diff << "\n" << text;
 }
+
+// The reader learns each model type's properties from the first model of
+// that type: every later model must still get its own values, by name or
+// alias, with its own parent link and text.
+TEST(Parser, ManyModelsOfOneTypeEachGetTheirOwnValues) {
+    std::string doc = "<div>";
+    for (int i = 0; i < 20; ++i) {
+        const std::string n = std::to_string(i);
+        doc += (i % 2 ? "<span class=\"c" : "<span styleClass=\"c") + n + "\">t" + n + "<span style=\"s" + n +
+               "\">in" + n + "</span></span>";
+    }
+    doc += "</div>";
+    ParseError error;
+    auto div = std::dynamic_pointer_cast<Div>(read(doc, &error));
+    ASSERT_TRUE(div) << error.message;
+    auto spans = div->spans.get();
+    ASSERT_EQ(spans->size(), 20u);
+    for (size_t i = 0; i < spans->size(); ++i) {
+        const std::string n = std::to_string(i);
+        auto s = (*spans)[i];
+        EXPECT_EQ(*s->styleClass.get(), "c" + n);
+        EXPECT_EQ(contentOf(s), "t" + n);
+        EXPECT_FALSE(s->parentSpan.get().lock());
+        ASSERT_EQ(s->spans.get()->size(), 1u);
+        auto inner = (*s->spans.get())[0];
+        EXPECT_EQ(*inner->style.get(), "s" + n);
+        EXPECT_EQ(contentOf(inner), "in" + n);
+        EXPECT_EQ(inner->parentSpan.get().lock(), s);
+    }
+    // An unknown attribute is still refused on a later model of a known type.
+    EXPECT_FALSE(read("<div><span class=\"a\"/><span nope=\"1\"/></div>", &error));
+    EXPECT_NE(error.message.find("nope"), std::string::npos);
+}

@@ -178,6 +178,22 @@ std::shared_ptr<Hierarchy> CrosstabModelBuilder::createHierarchy(int axis, const
     return nullptr;
 }
 
+bool CrosstabModelBuilder::applyRanking(const std::shared_ptr<Hierarchy>& h, const std::vector<std::string>& ranked) const {
+    bool changed = false;
+    for (const auto& n : ranked) {
+        auto l = h->getLevelForName(n);
+        if (!l) continue;
+        const int limit = rankLimit_ > 0 ? rankLimit_ : l->getRankLimit();
+        const std::string& measure = rankMeasureName_.empty() ? l->getRankMeasureName() : rankMeasureName_;
+        // Only a limit changes the members; the flag alone is a display hint.
+        changed |= limit > 0 && (!l->isRanked() || l->getRankLimit() != limit || l->getRankMeasureName() != measure);
+        l->setRanked(true);
+        l->setRankLimit(limit);
+        l->setRankMeasureName(measure);
+    }
+    return changed;
+}
+
 void CrosstabModelBuilder::applyOmittedSubtotals(const std::shared_ptr<Hierarchy>& h, bool showSubtotal,
                                                  bool showTotal) const {
     if (!h || h->getLevels().empty()) return;
@@ -290,14 +306,28 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
     // the display rules).
     if (!hierarchyDataSet_) {
         std::vector<std::shared_ptr<Hierarchy>> hs;
-        if (auto r = createHierarchy(1, measures)) hs.push_back(r);
-        if (auto c = createHierarchy(2, measures)) hs.push_back(c);
+        if (auto r = createHierarchy(1, measures)) {
+            applyRanking(r, rankedRow_);
+            hs.push_back(r);
+        }
+        if (auto c = createHierarchy(2, measures)) {
+            applyRanking(c, rankedColumn_);
+            hs.push_back(c);
+        }
         hierarchyDataSet_ = HierarchyDataSet::create(regenerate ? nullptr : dataSet_, hs, measures);
     } else {
         crosstab_->sourceDataSet.set(hierarchyDataSet_->getDataSet());
     }
     hierarchyDataSet_->setCrosstabDataSet(true);
     crosstab_->hierarchyDataSet.set(hierarchyDataSet_);
+
+    // Ranked levels are set before the trees are made: a rank limit decides
+    // which members the trees hold. A ranking that changed rebuilds the trees
+    // even when the data is not regenerated (their members change).
+    bool rankingChanged = false;
+    if (auto h = hierarchyDataSet_->getHierarchyForName(getRowHierarchyName())) rankingChanged |= applyRanking(h, rankedRow_);
+    if (auto h = hierarchyDataSet_->getHierarchyForName(getColumnHierarchyName()))
+        rankingChanged |= applyRanking(h, rankedColumn_);
 
     // 3-4. Saved states, regeneration.
     const bool applyStates = !hierarchyStates_.empty() && !hierarchyDataSet_->getHierarchies().empty();
@@ -306,8 +336,10 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
         hierarchyDataSet_->setDataSet(DataSet::create(), aggregateData.get(), false);
         hierarchyDataSet_->setDataSet(dataSet_, aggregateData.get(), false);
         if (applyStates) HierarchyDataSetUtilities::applyStateFromExpression(hierarchyDataSet_, hierarchyStates_);
-    } else if (!hierarchyDataSet_->getDataSet()) {
-        hierarchyDataSet_->setDataSet(dataSet_, aggregateData.get(), false);
+    } else if (!hierarchyDataSet_->getDataSet() || rankingChanged) {
+        hierarchyDataSet_->setDataSet(hierarchyDataSet_->getDataSet() ? hierarchyDataSet_->getDataSet() : dataSet_,
+                                      aggregateData.get(), false);
+        if (applyStates) HierarchyDataSetUtilities::applyStateFromExpression(hierarchyDataSet_, hierarchyStates_);
     }
 
     // 5. Indented view.
@@ -350,8 +382,7 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
             out.set(nullptr);
             return;
         }
-        for (const auto& n : ranked)
-            if (auto l = h->getLevelForName(n)) l->setRanked(true);
+        applyRanking(h, ranked);
         applyOmittedSubtotals(h, sub, total);
         auto root = h->getExpandedState();
         if (!root) {

@@ -84,6 +84,15 @@ public:
     void setRankedRowLevelNames(std::vector<std::string> n) { rankedRow_ = std::move(n); }
     const std::vector<std::string>& getRankedColumnLevelNames() const { return rankedColumn_; }
     void setRankedColumnLevelNames(std::vector<std::string> n) { rankedColumn_ = std::move(n); }
+    /// Members kept under each parent on the ranked levels (the rest are
+    /// gathered into one all-others member, ranked by the sum of the rank
+    /// measure); 0, the default, flags the levels as ranked and leaves each
+    /// level's own limit (none unless the level was given one).
+    int getRankLimit() const { return rankLimit_; }
+    void setRankLimit(int limit) { rankLimit_ = limit < 0 ? 0 : limit; }
+    /// The measure the ranked levels rank their members by ("" = the first measure).
+    const std::string& getRankMeasureName() const { return rankMeasureName_; }
+    void setRankMeasureName(std::string name) { rankMeasureName_ = std::move(name); }
     const std::vector<std::string>& getOmittedSubtotalColumnLevelNames() const { return omitted_; }
     void setOmittedSubtotalColumnLevelNames(std::vector<std::string> n) { omitted_ = std::move(n); }
     const std::shared_ptr<DataTreeSortContext>& getDataTreeSortContext() const { return sortContext_; }
@@ -107,6 +116,9 @@ public:
 
 private:
     std::shared_ptr<Hierarchy> createHierarchy(int axis, const std::vector<std::string>& measures) const;
+    /// Flags the named levels of h as ranked with the builder's limit and
+    /// measure; true when a level's ranking changed.
+    bool applyRanking(const std::shared_ptr<Hierarchy>& h, const std::vector<std::string>& ranked) const;
     void applyOmittedSubtotals(const std::shared_ptr<Hierarchy>& h, bool showSubtotal, bool showTotal) const;
     void initDisplayTreeNodes(const std::shared_ptr<DataTreeNode>& parent, const std::shared_ptr<DataTreeNode>& dataNode,
                               const std::shared_ptr<Hierarchy>& h, bool showTotal, bool showSubtotal, bool top,
@@ -129,6 +141,8 @@ private:
     std::vector<int> displayedColumnIndices_;
     std::vector<std::string> reported_;
     std::shared_ptr<AbstractEventCallback> dataListener_;
+    std::string rankMeasureName_;
+    int rankLimit_ = 0;
     size_t measureCount_ = 0;
     size_t suppressedTotalCount_ = 0, suppressedSubtotalCount_ = 0;
     bool rowActionEnabled_ = false, columnActionEnabled_ = false;

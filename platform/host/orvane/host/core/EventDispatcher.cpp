@@ -4,7 +4,7 @@
 #include "orvane/host/core/CLog.h"
 
 #include <algorithm>
-#include <array>
+#include <new>
 
 namespace orvane {
 
@@ -14,34 +14,32 @@ constexpr int kMaxForwardDepth = 256;
 } // namespace
 
 void EventDispatcher::DispatcherList::push_back(EventDispatcher* d) {
-    if (heap_) {
-        heap_->push_back(d);
-    } else if (count_ < 2) {
-        inline_[count_++] = d;
+    if (word_ & kMany) {
+        many()->push_back(d);
+    } else if (word_ == 0) {
+        word_ = reinterpret_cast<uintptr_t>(d);
     } else {
-        heap_ = new std::vector<EventDispatcher*>{inline_[0], inline_[1], d};
-        count_ = 0;
+        auto* v = new std::vector<EventDispatcher*>{reinterpret_cast<EventDispatcher*>(word_), d};
+        word_ = reinterpret_cast<uintptr_t>(v) | kMany;
     }
 }
 
 // Removes one occurrence, searching from the back: links are mostly removed
 // in reverse order of creation.
 bool EventDispatcher::DispatcherList::eraseOne(EventDispatcher* d) {
-    if (heap_) {
-        for (size_t i = heap_->size(); i-- > 0;) {
-            if ((*heap_)[i] == d) {
-                heap_->erase(heap_->begin() + static_cast<std::ptrdiff_t>(i));
+    if (word_ & kMany) {
+        auto& v = *many();
+        for (size_t i = v.size(); i-- > 0;) {
+            if (v[i] == d) {
+                v.erase(v.begin() + static_cast<std::ptrdiff_t>(i));
                 return true;
             }
         }
         return false;
     }
-    for (size_t i = count_; i-- > 0;) {
-        if (inline_[i] == d) {
-            if (i == 0 && count_ == 2) inline_[0] = inline_[1];
-            inline_[--count_] = nullptr;
-            return true;
-        }
+    if (word_ != 0 && reinterpret_cast<EventDispatcher*>(word_) == d) {
+        word_ = 0;
+        return true;
     }
     return false;
 }
@@ -53,10 +51,8 @@ bool EventDispatcher::DispatcherList::contains(const EventDispatcher* d) const {
 }
 
 void EventDispatcher::DispatcherList::clear() {
-    delete heap_;
-    heap_ = nullptr;
-    count_ = 0;
-    inline_[0] = inline_[1] = nullptr;
+    if (word_ & kMany) delete many();
+    word_ = 0;
 }
 
 std::vector<EventDispatcher*> EventDispatcher::DispatcherList::toVector() const {
@@ -206,21 +202,48 @@ void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event)
     event->setCurrentSource(previous ? previous : this);
 }
 
+namespace {
+// The listeners of one dispatch, copied so that listeners may add or remove
+// listeners while it runs. Up to eight are kept on the stack, and only the
+// listeners there are constructed (most dispatchers have one or two).
+class ListenerSnapshot {
+public:
+    using Callback = std::shared_ptr<AbstractEventCallback>;
+    explicit ListenerSnapshot(const std::vector<Callback>& from) : n_(from.size()) {
+        if (n_ <= kInline) {
+            for (size_t i = 0; i < n_; ++i) new (&inline_[i]) Callback(from[i]);
+            data_ = reinterpret_cast<Callback*>(inline_);
+        } else {
+            heap_ = from;
+            data_ = heap_.data();
+        }
+    }
+    ListenerSnapshot(const ListenerSnapshot&) = delete;
+    ListenerSnapshot& operator=(const ListenerSnapshot&) = delete;
+    ~ListenerSnapshot() {
+        if (n_ <= kInline)
+            for (size_t i = 0; i < n_; ++i) data_[i].~Callback();
+    }
+    size_t size() const { return n_; }
+    Callback& operator[](size_t i) { return data_[i]; }
+
+private:
+    static constexpr size_t kInline = 8;
+    struct alignas(Callback) Slot {
+        unsigned char bytes[sizeof(Callback)];
+    };
+    size_t n_;
+    Callback* data_ = nullptr;
+    Slot inline_[kInline];
+    std::vector<Callback> heap_;
+};
+} // namespace
+
 void EventDispatcher::deliverToListeners(const std::shared_ptr<PortableEvent>& event) {
     TypeListeners* tl = findListeners(event->getType());
     if (!tl || tl->callbacks.empty()) return;
-    // Snapshot, without a heap allocation in the common small case.
-    const size_t n = tl->callbacks.size();
-    std::array<std::shared_ptr<AbstractEventCallback>, 8> small;
-    std::vector<std::shared_ptr<AbstractEventCallback>> large;
-    std::shared_ptr<AbstractEventCallback>* snap;
-    if (n <= small.size()) {
-        std::copy(tl->callbacks.begin(), tl->callbacks.end(), small.begin());
-        snap = small.data();
-    } else {
-        large = tl->callbacks;
-        snap = large.data();
-    }
+    ListenerSnapshot snap(tl->callbacks);
+    const size_t n = snap.size();
     const int type = event->getType();
     bool sawExpired = false;
     for (size_t i = 0; i < n; ++i) {

@@ -85,24 +85,34 @@ protected:
         int type;
         std::vector<std::shared_ptr<AbstractEventCallback>> callbacks;
     };
-    /// A list of dispatchers that keeps up to two entries inline: most
-    /// dispatchers forward to one parent, most parents hold one child.
+    /// A list of dispatchers in one word: empty, the single entry itself (most
+    /// dispatchers forward to one parent, most parents hold one child), or a
+    /// heap vector once it holds more.
     class DispatcherList {
     public:
-        size_t size() const { return heap_ ? heap_->size() : count_; }
-        bool empty() const { return size() == 0; }
-        EventDispatcher* operator[](size_t i) const { return heap_ ? (*heap_)[i] : inline_[i]; }
+        DispatcherList() = default;
+        DispatcherList(const DispatcherList&) = delete;
+        DispatcherList& operator=(const DispatcherList&) = delete;
+        ~DispatcherList() {
+            if (word_ & kMany) delete many();
+        }
+        size_t size() const { return (word_ & kMany) ? many()->size() : (word_ ? 1 : 0); }
+        bool empty() const { return word_ == 0 || ((word_ & kMany) && many()->empty()); }
+        EventDispatcher* operator[](size_t i) const {
+            return (word_ & kMany) ? (*many())[i] : reinterpret_cast<EventDispatcher*>(word_);
+        }
         void push_back(EventDispatcher* d);
         bool eraseOne(EventDispatcher* d);  ///< last occurrence
         bool contains(const EventDispatcher* d) const;
         void clear();
         std::vector<EventDispatcher*> toVector() const;
-        ~DispatcherList() { delete heap_; }
 
     private:
-        EventDispatcher* inline_[2] = {nullptr, nullptr};
-        size_t count_ = 0;
-        std::vector<EventDispatcher*>* heap_ = nullptr;
+        static constexpr uintptr_t kMany = 1;
+        std::vector<EventDispatcher*>* many() const {
+            return reinterpret_cast<std::vector<EventDispatcher*>*>(word_ & ~kMany);
+        }
+        uintptr_t word_ = 0;
     };
     struct Links {
         DispatcherList parents;

@@ -33,6 +33,40 @@ const DataTreeNode* rootOf(const std::vector<CrossingEngine::Leaf>& leaves) {
     }
     return nullptr;
 }
+
+// Replaces each value by a dense id (equal values, +0 and -0 included, share
+// one), missing values by -1; returns the number of ids. Whole numbers over a
+// span not much larger than the count (codes, quantities, years) take their
+// distance from the smallest as id, without hashing.
+size_t denseIds(double* v, size_t n) {
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+    bool whole = true;
+    for (size_t i = 0; i < n && whole; ++i) {
+        if (std::isnan(v[i])) continue;
+        whole = std::isfinite(v[i]) && v[i] == std::floor(v[i]);
+        lo = std::min(lo, v[i]);
+        hi = std::max(hi, v[i]);
+    }
+    if (whole && lo <= hi && hi - lo < static_cast<double>(std::max<size_t>(n, 1024)) * 4) {
+        for (size_t i = 0; i < n; ++i) v[i] = std::isnan(v[i]) ? -1 : v[i] - lo;
+        return static_cast<size_t>(hi - lo) + 1;
+    }
+    if (whole && lo > hi) {   // nothing but missing values
+        std::fill(v, v + n, -1.0);
+        return 0;
+    }
+    std::unordered_map<double, uint32_t> ids;
+    ids.reserve(1024);
+    for (size_t i = 0; i < n; ++i) {
+        if (std::isnan(v[i])) {
+            v[i] = -1;
+            continue;
+        }
+        auto [it, added] = ids.emplace(v[i] == 0 ? 0.0 : v[i], static_cast<uint32_t>(ids.size()));
+        v[i] = static_cast<double>(it->second);
+    }
+    return ids.size();
+}
 } // namespace
 
 bool InMemoryCrossingEngine::Axis::build(const std::vector<Leaf>& leaves, size_t rowCount) {
@@ -185,19 +219,9 @@ bool InMemoryCrossingEngine::group(const Query& q, size_t rowCount, std::string&
         const size_t stride = offsets_[fine];
         for (size_t g = 0; g < gathering_.size(); ++g) {
             if (measures_[gathering_[g]].code != Aggregation::DISTINCT) continue;
-            std::unordered_map<double, uint32_t> ids;
-            ids.reserve(1024);
             double* v = gathered_.data() + g * stride;
-            for (size_t i = 0; i < stride; ++i) {
-                if (std::isnan(v[i])) {
-                    v[i] = -1;
-                    continue;
-                }
-                auto [it, added] = ids.emplace(v[i] == 0 ? 0.0 : v[i], static_cast<uint32_t>(ids.size()));
-                v[i] = static_cast<double>(it->second);
-            }
             distinctIds_[g] = 1;
-            maxIds = std::max(maxIds, ids.size());
+            maxIds = std::max(maxIds, denseIds(v, stride));
         }
     }
     stamp_.assign(maxIds, 0);

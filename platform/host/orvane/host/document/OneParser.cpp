@@ -11,6 +11,9 @@
 
 #include <cctype>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace orvane {
 
@@ -71,12 +74,26 @@ public:
 
 private:
     enum class Kind { Wrapper, Model, Property, Item };
+    // What the reader looks up on every model of a type, found once from the
+    // first model of that type read (models of one type list the same
+    // properties in the same order): property positions by name or alias,
+    // the text-content, parent-link and format-name properties, and the
+    // property that takes each type of child model.
+    struct TypeLayout {
+        size_t count = 0;
+        std::unordered_map<std::string_view, uint32_t> byName;   // the first property of that name or alias
+        int text = -1;
+        std::vector<uint32_t> parentLinks;
+        std::vector<uint32_t> formatNames;
+        mutable std::unordered_map<int, int> holders;   // child type id -> property position, -1 for none
+    };
     struct Frame {
         Frame(Kind k, std::string n) : kind(k), name(std::move(n)) {}
         Kind kind;
         std::string name;
         std::shared_ptr<BaseModel> model;          // Model
         const ModelDefinition* def = nullptr;      // Model
+        const TypeLayout* layout = nullptr;        // Model (and Property: the owner's)
         ModelDatabase* database = nullptr;         // Model: the database of the model type
         AbstractProperty* textProperty = nullptr;  // Model: text-content property
         AbstractProperty* property = nullptr;      // Property, Item
@@ -98,6 +115,45 @@ private:
     std::vector<Frame> stack_;
     std::shared_ptr<BaseModel> root_;
     std::shared_ptr<OneParserContext> context_;
+    std::unordered_map<int, TypeLayout> layouts_;
+
+    const TypeLayout& layoutOf(int typeId, const BaseModel& model) {
+        auto [it, added] = layouts_.try_emplace(typeId);
+        TypeLayout& l = it->second;
+        if (!added) return l;
+        const auto props = model.getProperties();
+        l.count = props.size();
+        for (uint32_t i = 0; i < props.size(); ++i) {
+            const PropertyDefinition& pd = props[i]->getDefinition();
+            l.byName.emplace(pd.name, i);
+            for (const auto& a : pd.aliases) l.byName.emplace(a.alias, i);
+            if (pd.isTextContent() && l.text < 0) l.text = static_cast<int>(i);
+            if (pd.isParentLink()) l.parentLinks.push_back(i);
+            const std::string_view n = pd.name;
+            if (pd.valueType == ValueType::STRING && n.size() >= 10 &&
+                (n.substr(n.size() - 10) == "FormatName" || n.substr(n.size() - 10) == "formatName"))
+                l.formatNames.push_back(i);
+        }
+        return l;
+    }
+
+    // The model's property at a position of its type's layout; null when the
+    // model does not follow the layout.
+    static AbstractProperty* at(const BaseModel& model, const TypeLayout* l, uint32_t i) {
+        const auto props = model.getProperties();
+        return l && props.size() == l->count && i < props.size() ? props[i] : nullptr;
+    }
+
+    // The property of a model frame with that name or alias.
+    AbstractProperty* propertyNamed(const Frame& f, std::string_view name) const {
+        if (f.layout && f.model->getProperties().size() == f.layout->count) {
+            auto it = f.layout->byName.find(name);
+            if (it == f.layout->byName.end()) return nullptr;
+            AbstractProperty* p = f.model->getProperties()[it->second];
+            if (p->getDefinition().matchesName(name)) return p;
+        }
+        return f.model->getProperty(name);
+    }
 
     std::shared_ptr<BaseModel> fail(int line, int column, const std::string& message) {
         if (!error_.isSet()) {
@@ -129,6 +185,19 @@ private:
 
     // The property of `holder` that can take a model of `typeId`.
     AbstractProperty* holderFor(const Frame& holder, int typeId) {
+        if (holder.layout && holder.model->getProperties().size() == holder.layout->count) {
+            auto [it, added] = holder.layout->holders.try_emplace(typeId, -1);
+            if (added) {
+                AbstractProperty* found = findHolder(holder, typeId);
+                const auto props = holder.model->getProperties();
+                for (uint32_t i = 0; found && i < props.size(); ++i)
+                    if (props[i] == found) it->second = static_cast<int>(i);
+            }
+            return it->second < 0 ? nullptr : holder.model->getProperties()[static_cast<uint32_t>(it->second)];
+        }
+        return findHolder(holder, typeId);
+    }
+    AbstractProperty* findHolder(const Frame& holder, int typeId) {
         const ModelDefinition& child = db_->getModelDefinition(typeId);
         for (AbstractProperty* p : holder.model->getProperties()) {
             const PropertyDefinition& pd = p->getDefinition();
@@ -165,8 +234,18 @@ private:
     }
 
     // Back-link a model to its enclosing model when it has a parent-link property.
-    void linkParent(const std::shared_ptr<BaseModel>& model, const Frame* parentModelFrame) {
+    void linkParent(const std::shared_ptr<BaseModel>& model, const TypeLayout* layout, const Frame* parentModelFrame) {
         if (!parentModelFrame) return;
+        if (layout && model->getProperties().size() == layout->count) {
+            for (uint32_t i : layout->parentLinks) {
+                AbstractProperty* p = model->getProperties()[i];
+                if (parentModelFrame->def->isKindOf(p->getDefinition().valueType)) {
+                    p->setObjectGenerically(parentModelFrame->model);
+                    return;
+                }
+            }
+            return;
+        }
         for (AbstractProperty* p : model->getProperties()) {
             const PropertyDefinition& pd = p->getDefinition();
             if (pd.isParentLink() && parentModelFrame->def->isKindOf(pd.valueType)) {
@@ -207,7 +286,7 @@ private:
             }
         if (f.def) {
             Frame* self = &f;
-            linkParent(tm, self);
+            linkParent(tm, &layoutOf(textType, *tm), self);
         }
         if (!attach(into, f.database, tm, textType)) stop("cannot place text inside <" + f.name + ">");
         ++f.children;
@@ -239,13 +318,14 @@ private:
 
         // A property element inside a model.
         if (top && top->kind == Kind::Model) {
-            if (AbstractProperty* p = top->model->getProperty(name)) {
+            if (AbstractProperty* p = propertyNamed(*top, name)) {
                 if (atts && *atts) return stop("property element <" + name + "> takes no attributes");
                 Frame f(Kind::Property, name);
                 f.property = p;
                 f.ownerDatabase = top->database;
                 f.model = top->model;
                 f.def = top->def;
+                f.layout = top->layout;
                 stack_.push_back(std::move(f));
                 return;
             }
@@ -279,16 +359,13 @@ private:
         f.model = model;
         f.def = &db_->getModelDefinition(typeId);
         f.database = db_->getDatabaseForType(typeId);
-        for (AbstractProperty* p : model->getProperties())
-            if (p->getDefinition().isTextContent()) {
-                f.textProperty = p;
-                break;
-            }
+        f.layout = &layoutOf(typeId, *model);
+        if (f.layout->text >= 0) f.textProperty = at(*model, f.layout, static_cast<uint32_t>(f.layout->text));
 
         for (const XML_Char** a = atts; a && *a; a += 2) {
             std::string k = a[0];
             if (k.rfind("xmlns", 0) == 0) continue;
-            AbstractProperty* p = model->getProperty(k);
+            AbstractProperty* p = propertyNamed(f, k);
             if (!p) return stop("unknown attribute \"" + k + "\" of <" + name + ">");
             if (p->getDefinition().isTextContent()) {
                 p->setStringGenerically(std::make_shared<const std::string>(a[1]));
@@ -311,7 +388,7 @@ private:
         } else if (top->kind == Kind::Model) {
             AbstractProperty* holder = holderFor(*top, typeId);
             if (!holder) return stop("<" + name + "> is not allowed inside <" + top->name + ">");
-            linkParent(model, top);
+            linkParent(model, f.layout, top);
             f.attachTo = holder;
             f.attachDatabase = top->database;
             ++top->children;
@@ -334,7 +411,7 @@ private:
                     owner = &*it;
                     break;
                 }
-            linkParent(model, owner);
+            linkParent(model, f.layout, owner);
             f.attachTo = holder;
             f.attachDatabase = top->ownerDatabase;
             ++top->children;
@@ -408,7 +485,13 @@ private:
     void reportFormatNames(Frame& f) {
         if (!context_) return;
         std::shared_ptr<std::vector<std::string>> names;
-        for (AbstractProperty* p : f.model->getProperties()) {
+        std::vector<AbstractProperty*> candidates;
+        if (f.layout && f.model->getProperties().size() == f.layout->count) {
+            for (uint32_t i : f.layout->formatNames) candidates.push_back(f.model->getProperties()[i]);
+        } else {
+            candidates = f.model->getProperties();
+        }
+        for (AbstractProperty* p : candidates) {
             std::string_view n = p->getName();
             if (p->getValueType() != ValueType::STRING || !p->hasValue()) continue;
             if (n.size() < 10 || (n.substr(n.size() - 10) != "FormatName" && n.substr(n.size() - 10) != "formatName"))
