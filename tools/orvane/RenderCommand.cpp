@@ -122,7 +122,7 @@ void feedTaps(const Options& opts, Report& report) {
         std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
         CrosstabScript::beforeTap(report);
         auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
-        CrosstabScript::printTapOutcome(report, std::cout);
+        opts.crosstab.afterTap(report, std::cout);
         bool any = false;
         for (const auto& view : report.getRichTextViews()) {
             if (auto action = view->getSelectedAction()) {
@@ -170,6 +170,9 @@ int render(const std::vector<std::string>& args) {
     if (opts->printLayout && !report->isLayoutTree())
         return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
     report->setRightToLeft(opts->rightToLeft);
+    // Crosstab steps that change its shape come before the layout.
+    opts->crosstab.setPageSize(opts->width, opts->height);
+    if (!opts->crosstab.runModelSteps(*report, std::cout, error)) return fail("render: " + error);
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
@@ -178,7 +181,7 @@ int render(const std::vector<std::string>& args) {
             std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
         report->render();
     }
-    if (!opts->crosstab.run(*report, std::cout, error)) return fail("render: " + error);
+    if (!opts->crosstab.runViewSteps(*report, std::cout, error)) return fail("render: " + error);
     feedTaps(*opts, *report);
     report->render();
     const std::string size =

@@ -307,6 +307,10 @@ void CrosstabRenderer::layout() {
 }
 
 void CrosstabRenderer::setupStyles(G& grid) {
+    // Chains the model lacks are made (empty), so that the defaults below
+    // reach the display rules too.
+    for (auto* p : {&model_->tableStyle, &model_->totalStyle, &model_->subtotalStyle})
+        if (!p->get()) p->set(StyleChain::create());
     auto table = model_->tableStyle.get();
     // Silent total and subtotal styles get the default total colours.
     defaultColours(model_->totalStyle.get(), 0x111111, 0xa6d3be, true);
