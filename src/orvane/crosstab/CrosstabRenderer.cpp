@@ -316,11 +316,11 @@ void CrosstabRenderer::setupStyles(G& grid) {
     defaultColours(model_->totalStyle.get(), 0x111111, 0xa6d3be, true);
     defaultColours(model_->subtotalStyle.get(), 0x111111, 0xd5e9df, true);
     // Heat maps without a ramp of their own get a blue one.
-    if (!heatMap_.empty() && table && !table->hasAttribute(26)) {
+    if (!heatMap_.empty() && table && !table->hasAttribute(26) && !table->hasAttribute(27)) {
         auto ramp = AttributeBundle::create();
-        ramp->setColor(26, 0xf7fbff);
-        ramp->setColor(27, 0x9ecae1);
-        ramp->setColor(28, 0x2b7bba);
+        ramp->setColor(27, 0xf7fbff);  // start
+        ramp->setColor(28, 0x9ecae1);  // middle
+        ramp->setColor(26, 0x2b7bba);  // end
         table->append(ramp);
     }
     TextStyle cells = TextStyle::from(table);
