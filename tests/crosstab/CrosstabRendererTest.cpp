@@ -34,8 +34,7 @@ std::shared_ptr<Crosstab> model(const std::shared_ptr<DataSet>& ds, CrosstabDefi
 }
 
 std::shared_ptr<CrosstabRenderer> view(const std::shared_ptr<Crosstab>& m, float w = 900.0f, float h = 500.0f) {
-    auto r = CrosstabRenderer::create();
-    r->setModel(m);
+    auto r = m->createRenderer();
     r->setFrame({0.0f, 0.0f, w, h});
     return r;
 }
