@@ -6,9 +6,14 @@
 //                             (the visible cells and headers recorded)
 //   BM_CrosstabExpandCollapse collapse and expand one region, rebuild, draw
 //   BM_CrosstabSelectCell     select a region subtotal cell (about 14,000
-//                             source rows) and redraw the selection
+//                             source rows), redraw the selection and a linked
+//                             list table over the same rows
+//   BM_CrosstabSelectAfterRebuild  the same right after a rebuild (the first
+//                             selection builds the crossings' row index)
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/datagrid/DataGrid.h"
+#include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
@@ -51,7 +56,13 @@ std::shared_ptr<DataSet> rows(size_t n) {
 struct View {
     std::shared_ptr<DataSet> data = rows(1000000);
     std::shared_ptr<CrosstabRenderer> view = CrosstabRenderer::create();
+    std::shared_ptr<DataGrid> tableModel = DataGrid::create();
+    std::shared_ptr<DataGridRenderer> table;
     View() {
+        tableModel->dataSet.set(data);
+        table = tableModel->createRenderer();
+        table->setFrame({0.0f, 0.0f, 1024.0f, 768.0f});
+        table->updateDisplayList(displaylist::DisplayListEditor::create(nullptr));
         CrosstabDefinition def;
         def.rows = {"region", "product"};
         def.columns = {"year"};
@@ -97,22 +108,41 @@ void BM_CrosstabExpandCollapse(benchmark::State& state) {
 }
 BENCHMARK(BM_CrosstabExpandCollapse)->Unit(benchmark::kMillisecond);
 
+int64_t eastSubtotal(const CrosstabRenderer& view) {
+    const auto& leaves = view.getRowLeafNodes();
+    for (size_t i = 0; i < leaves.size(); ++i)
+        if (leaves[i]->getPresentableText() == "Subtotal East") return int64_t(i);
+    return -1;
+}
+
+void selectAndRedraw(View& v, int64_t row) {
+    v.view->updateSelection({G::GetPickID(row, 0, G::COMPONENT_CELL)}, false, false);
+    benchmark::DoNotOptimize(v.view->getCrosstabNode()->GetHeaderContent());
+    // The linked table heard the row states; its visible rows are redrawn.
+    benchmark::DoNotOptimize(v.table->getDataGridNode()->GetVisibleContent());
+}
+
 void BM_CrosstabSelectCell(benchmark::State& state) {
     auto& v = shared();
-    // The East subtotal row (summaries at the bottom): after East's products.
-    int64_t row = -1;
-    const auto& leaves = v.view->getRowLeafNodes();
-    for (size_t i = 0; i < leaves.size(); ++i)
-        if (leaves[i]->getPresentableText() == "Subtotal East") row = int64_t(i);
-    size_t selected = 0;
-    for (auto _ : state) {
-        v.view->updateSelection({G::GetPickID(row, 0, G::COMPONENT_CELL)}, false, false);
-        benchmark::DoNotOptimize(v.view->getCrosstabNode()->GetHeaderContent());
-        selected = v.data->getRowStates()->getSelectedCount();
-    }
-    state.counters["source_rows"] = double(selected);
+    const int64_t row = eastSubtotal(*v.view);
+    for (auto _ : state) selectAndRedraw(v, row);
+    state.counters["source_rows"] = double(v.data->getRowStates()->getSelectedCount());
+    state.counters["table_rows_marked"] = double(v.table->getDataGridNode()->GetSelectedRowCount());
 }
 BENCHMARK(BM_CrosstabSelectCell)->Unit(benchmark::kMillisecond);
+
+void BM_CrosstabSelectAfterRebuild(benchmark::State& state) {
+    auto& v = shared();
+    for (auto _ : state) {
+        state.PauseTiming();
+        v.data->getRowStates()->clear();  // nothing selected: the rebuild builds no index
+        v.render();
+        const int64_t row = eastSubtotal(*v.view);
+        state.ResumeTiming();
+        selectAndRedraw(v, row);
+    }
+}
+BENCHMARK(BM_CrosstabSelectAfterRebuild)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -34,8 +34,7 @@ std::shared_ptr<Crosstab> model(const std::shared_ptr<DataSet>& ds, CrosstabDefi
 }
 
 std::shared_ptr<CrosstabRenderer> view(const std::shared_ptr<Crosstab>& m, float w = 900.0f, float h = 500.0f) {
-    auto r = CrosstabRenderer::create();
-    r->setModel(m);
+    auto r = m->createRenderer();
     r->setFrame({0.0f, 0.0f, w, h});
     return r;
 }
@@ -443,4 +442,59 @@ TEST(CrosstabRenderer, TenThousandMembersOnALevel) {
     const auto* content = r->getCrosstabNode()->GetHeaderContent();
     ASSERT_TRUE(content);
     EXPECT_LT(content->GetChildCount(), 20u);
+}
+
+TEST(CrosstabRenderer, IndentedRowsShareOneColumn) {
+    CrosstabDefinition def;
+    def.indented = true;
+    def.subtotals = def.totals = true;
+    def.expanded = {"East"};
+    auto r = view(model(sales(), def));
+    render(r);
+    auto* g = r->getCrosstabNode();
+    ASSERT_TRUE(g->GetIndentedRowHeaders());
+    // One column as wide as the widest level plus an indent per level.
+    EXPECT_FLOAT_EQ(g->GetTotalRowHeaderWidth(), g->GetCrosstabRowHeaderColumnWidth(0));
+    EXPECT_FLOAT_EQ(g->GetCrosstabRowHeaderColumnWidth(1), 0.0f);
+    // Summaries go on top: East's own row (its subtotal) comes before its
+    // cities, which are indented one level and picked in the same column.
+    auto labels = rowLabels(*r);
+    ASSERT_GE(labels.size(), 4u);
+    EXPECT_EQ(labels[0], "Total");
+    EXPECT_NE(labels[1].find("East"), std::string::npos);
+    EXPECT_EQ(labels[2], "Boston");
+    const float top = g->GetTotalColumnHeaderHeight() + g->GetColumnHeaderHeight();
+    auto e = r->pickAt({g->GetTotalRowHeaderWidth() - 4.0f, top + g->GetRowHeight(0) * 2.5f});
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->type, CrosstabPickResultEntry::Type::ROW_HEADER);
+    EXPECT_EQ(e->text, "Boston");
+}
+
+TEST(CrosstabRenderer, HeatMapMeasuresRunFromLightToDark) {
+    CrosstabDefinition def;
+    def.measures = {"Sales:sum"};
+    def.heatMap = {"Sales"};
+    def.expanded = {"*"};
+    auto r = view(model(sales(), def));
+    r->setHeatMapMeasureNames(def.heatMap);
+    render(r);
+    auto rules = r->getDisplayRules();
+    ASSERT_TRUE(rules);
+    // Column 0 is 2023: Boston 10, NYC 20, Denver 80, Seattle 50 (Chicago none).
+    auto fill = [&](const std::string& city) {
+        const auto& leaves = r->getRowLeafNodes();
+        for (size_t i = 0; i < leaves.size(); ++i)
+            if (leaves[i]->getPresentableText() == city) {
+                displaylist::DataGridCellInfoStruct info;
+                rules->DisplayRuleCallback(0, int(i), &info);
+                return info.fillColor;
+            }
+        return 0u;
+    };
+    auto brightness = [](uint32_t c) { return ((c >> 16) & 0xff) + ((c >> 8) & 0xff) + (c & 0xff); };
+    const uint32_t low = fill("Boston"), high = fill("Denver"), mid = fill("Seattle");
+    EXPECT_EQ(low, 0xf7fbffu);
+    EXPECT_EQ(high, 0x2b7bbau);
+    EXPECT_GT(brightness(low), brightness(mid));
+    EXPECT_GT(brightness(mid), brightness(high));
 }

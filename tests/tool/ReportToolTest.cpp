@@ -107,7 +107,8 @@ TEST(ReportTool, DefaultRunWritesTheBundledReportAsSvgAndPng) {
     EXPECT_LT(png->getHeight(), 2048);  // not stretched to the largest page
     std::string svg;
     ASSERT_TRUE(FileSystemManager::readFile(dir + "/out/report.svg", svg));
-    for (const char* text : {"Quarterly sales report", "Key figures", "Outlook", "Growth on 2022", "<image"})
+    for (const char* text : {"Quarterly sales report", "Key figures", "Outlook", "Growth on 2022", "<image",
+                             "Revenue by region and year", "Subtotal West"})
         EXPECT_NE(svg.find(text), std::string::npos) << text;
 
     // With -o only that file is written, and no out/ folder appears.

@@ -5,6 +5,8 @@
 
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/crosstab/CrosstabUtilities.h"
+#include "orvane/host/data/DataSet.h"
 #include "orvane/host/input/GestureRecognizerType.h"
 #include "orvane/report/Report.h"
 
@@ -23,10 +25,14 @@ std::shared_ptr<CrosstabGestureHandler> handlerOf(const std::shared_ptr<Crosstab
     return nullptr;
 }
 
-std::string shape(const CrosstabRenderer& c) {
-    auto* grid = c.getCrosstabNode();
-    return std::to_string(c.getRowLeafNodes().size()) + " rows x " + std::to_string(grid ? grid->GetNumColumns() : 0) +
-           " columns";
+// Rows and columns of the built model (the view may not be laid out yet).
+std::string shape(CrosstabRenderer& c) {
+    c.updateModel(false);
+    auto model = c.getModel();
+    auto cells = model ? model->dataSet.get() : nullptr;
+    size_t rows = cells ? cells->getRowCount() : 0;
+    size_t columns = cells ? CrosstabUtilities::getDisplayedColumnIndicies(cells).size() : 0;
+    return std::to_string(rows) + " rows x " + std::to_string(columns) + " columns";
 }
 
 // "rows:East/Boston" or "East/Boston" (rows) or "columns:2024".
@@ -64,7 +70,15 @@ bool CrosstabScript::read(const ArgParser& p, std::string& error) {
     return true;
 }
 
-bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error) const {
+bool CrosstabScript::runModelSteps(Report& report, std::ostream& out, std::string& error) const {
+    return run(report, out, error, true);
+}
+
+bool CrosstabScript::runViewSteps(Report& report, std::ostream& out, std::string& error) const {
+    return run(report, out, error, false);
+}
+
+bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, bool modelSteps) const {
     if (steps_.empty()) return true;
     auto crosstabs = report.getCrosstabs();
     if (crosstabs.empty()) {
@@ -72,8 +86,10 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error) 
         return false;
     }
     auto c = crosstabs.front();
-    report.render();
+    if (!modelSteps) report.render();
     for (const auto& step : steps_) {
+        const bool modelStep = step.kind != "page" && step.kind != "key";
+        if (modelStep != modelSteps) continue;
         std::string path = step.value;
         const int axis = axisOf(path);
         const std::string before = shape(*c);
@@ -96,7 +112,7 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error) 
             else if (v == "start") done = c->pageToEnd(UP);
             else done = c->page(v == "down" ? DOWN : v == "up" ? UP : v == "right" ? RIGHT : LEFT);
         }
-        report.render();
+        if (!modelSteps) report.render();
         out << what << ": " << (done ? "" : "nothing changed, ") << before << " -> " << shape(*c);
         if (step.kind == "page") {
             auto* grid = c->getCrosstabNode();
@@ -117,11 +133,16 @@ void CrosstabScript::beforeTap(Report& report) {
         if (auto h = handlerOf(c)) h->clearLastAction();
 }
 
-void CrosstabScript::printTapOutcome(Report& report, std::ostream& out) {
+void CrosstabScript::afterTap(Report& report, std::ostream& out) const {
+    bool changed = false;
     for (const auto& c : report.getCrosstabs()) {
         auto h = handlerOf(c);
-        if (h && !h->getLastAction().empty()) out << "  crosstab: " << h->getLastAction() << " (now " << shape(*c) << ")\n";
+        if (!h || h->getLastAction().empty()) continue;
+        report.render();
+        out << "  crosstab: " << h->getLastAction() << " (now " << shape(*c) << ")\n";
+        changed = true;
     }
+    if (changed) report.layout(width_, height_);
 }
 
 } // namespace orvane::tool

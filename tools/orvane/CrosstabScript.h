@@ -29,16 +29,29 @@ public:
     /// drill-up, page); false with a usage error in `error`.
     bool read(const ArgParser& p, std::string& error);
     bool empty() const { return steps_.empty(); }
+    /// The page size the report is laid out at again after a step changed the
+    /// crosstab's shape (0: the defaults).
+    void setPageSize(float width, float height) {
+        width_ = width;
+        height_ = height;
+    }
     /// Runs the steps on the report's first crosstab; false when a step could
-    /// not run (the message in `error`).
-    bool run(Report& report, std::ostream& out, std::string& error) const;
+    /// not run (the message in `error`). The model steps (expand, collapse,
+    /// drill) run before the page is laid out, so that the crosstab gets the
+    /// room its new shape needs; the view steps (page, key) after it.
+    bool runModelSteps(Report& report, std::ostream& out, std::string& error) const;
+    bool runViewSteps(Report& report, std::ostream& out, std::string& error) const;
     /// Before a tap: forgets what the crosstabs' handlers did last.
     static void beforeTap(Report& report);
-    /// After a tap: what the crosstabs' gesture handlers did.
-    static void printTapOutcome(Report& report, std::ostream& out);
+    /// After a tap: prints what the crosstabs' gesture handlers did, and lays
+    /// the report out again when a crosstab changed.
+    void afterTap(Report& report, std::ostream& out) const;
 
 private:
+    bool run(Report& report, std::ostream& out, std::string& error, bool modelSteps) const;
     std::vector<Step> steps_;
+    float width_ = 0.0f;
+    float height_ = 0.0f;
 };
 
 } // namespace orvane::tool

@@ -273,13 +273,13 @@ std::string GestureScript::apply(Report& report, const Step& step) {
     return head + ": " + outcomeText(handled) + describeChanges(before, after);
 }
 
-void GestureScript::run(Report& report, std::ostream& out) const {
+void GestureScript::run(Report& report, std::ostream& out, const CrosstabScript* crosstab) const {
     const bool tables = !report.getTables().empty();
     for (const Step& step : steps_) {
         if (step.kind != Step::Kind::TAP || tables) {
             CrosstabScript::beforeTap(report);
             out << apply(report, step) << "\n";
-            CrosstabScript::printTapOutcome(report, out);
+            if (crosstab) crosstab->afterTap(report, out);
             continue;
         }
         // A page of rich text: a view selects the action under a tap and lets

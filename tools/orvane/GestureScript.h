@@ -19,6 +19,8 @@ class Report;
 
 namespace orvane::tool {
 
+class CrosstabScript;
+
 class GestureScript {
 public:
     struct Step {
@@ -41,8 +43,9 @@ public:
     const std::vector<Step>& steps() const { return steps_; }
     void add(const Step& step) { steps_.push_back(step); }
 
-    // Applies every step and prints what each did to `out`.
-    void run(Report& report, std::ostream& out) const;
+    // Applies every step and prints what each did to `out`; with a crosstab
+    // script, also what each step did to the report's crosstabs.
+    void run(Report& report, std::ostream& out, const CrosstabScript* crosstab = nullptr) const;
     // Applies one step; the line that says what it did (without a newline).
     static std::string apply(Report& report, const Step& step);
 

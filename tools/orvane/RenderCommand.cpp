@@ -130,6 +130,9 @@ int render(const std::vector<std::string>& args) {
     if (opts->printLayout && !report->isLayoutTree())
         return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
     report->setRightToLeft(opts->rightToLeft);
+    // Crosstab steps that change its shape come before the layout.
+    opts->crosstab.setPageSize(opts->width, opts->height);
+    if (!opts->crosstab.runModelSteps(*report, std::cout, error)) return fail("render: " + error);
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
@@ -138,8 +141,8 @@ int render(const std::vector<std::string>& args) {
             std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
         report->render();
     }
-    if (!opts->crosstab.run(*report, std::cout, error)) return fail("render: " + error);
-    opts->session.run(*report, std::cout);
+    if (!opts->crosstab.runViewSteps(*report, std::cout, error)) return fail("render: " + error);
+    opts->session.run(*report, std::cout, &opts->crosstab);
     opts->prompts.run(*report, !opts->session.empty(), std::cout);
     report->render();
     const std::string size =

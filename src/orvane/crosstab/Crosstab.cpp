@@ -2,6 +2,7 @@
 #include "orvane/crosstab/Crosstab.h"
 
 #include "orvane/crosstab/CrosstabLevelInfo.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
 #include "orvane/host/core/PortableEvent.h"
@@ -130,5 +131,11 @@ std::shared_ptr<CrosstabLevelInfo> Crosstab::getColumnLevelInfo(int level) const
 }
 void Crosstab::updateRowHeader() { dispatchEvent(std::make_shared<PortableEvent>(ROW_HEADER_UPDATED)); }
 void Crosstab::updateColumnHeader() { dispatchEvent(std::make_shared<PortableEvent>(COLUMN_HEADER_UPDATED)); }
+
+std::shared_ptr<CrosstabRenderer> Crosstab::createRenderer() {
+    auto view = CrosstabRenderer::create();
+    view->setModel(std::dynamic_pointer_cast<Crosstab>(shared_from_this()));
+    return view;
+}
 
 } // namespace orvane

@@ -21,6 +21,7 @@
 namespace orvane {
 
 class CrosstabLevelInfo;
+class CrosstabRenderer;
 class DataGridColumnInfo;
 class GridColumnInfoManager;
 class Rule;
@@ -49,6 +50,8 @@ public:
     std::shared_ptr<CrosstabLevelInfo> getRowLevelInfo(int level) const;
     void setColumnLevelInfo(int level, const std::shared_ptr<CrosstabLevelInfo>& info);
     std::shared_ptr<CrosstabLevelInfo> getColumnLevelInfo(int level) const;
+    /// A view of this crosstab.
+    std::shared_ptr<CrosstabRenderer> createRenderer();
     void updateRowHeader();
     void updateColumnHeader();
 

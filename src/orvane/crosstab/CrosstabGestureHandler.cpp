@@ -92,6 +92,16 @@ bool CrosstabGestureHandler::handleTap(const Tap& tap) {
         setFocus(entry->pickId);
         return true;
     }
+    // A header label drawn as a link drills into its member.
+    if ((entry->type == T::ROW_HEADER || entry->type == T::COLUMN_HEADER) && r->getCrosstabNode()) {
+        const auto* cell = r->getCrosstabNode()->GetCrosstabCell(entry->index);
+        if (cell && cell->hyperlink) {
+            const int axis = entry->type == T::ROW_HEADER ? 0 : 1;
+            const bool done = r->drillDown(axis, entry->displayTreeNode);
+            lastAction_ = std::string(done ? "drill " : "refused: drill ") + entry->text;
+            return done;
+        }
+    }
     setFocus(entry->pickId);
     lastAction_ = std::string("focused ") + CrosstabPickResultEntry::typeName(entry->type) + " " + entry->text;
     return false;

@@ -227,6 +227,7 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     grid_ = displaylist::TqRef<G>(new G(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f), id));
     G& grid = *grid_;
     rowLeafNodes_.clear();
+    cover_ = CoverIndex();
     cellNodes_.clear();
     gridColumnLeaf_.clear();
     columnLeafMeasureNumbers_.clear();
@@ -307,16 +308,20 @@ void CrosstabRenderer::layout() {
 }
 
 void CrosstabRenderer::setupStyles(G& grid) {
+    // Chains the model lacks are made (empty), so that the defaults below
+    // reach the display rules too.
+    for (auto* p : {&model_->tableStyle, &model_->totalStyle, &model_->subtotalStyle})
+        if (!p->get()) p->set(StyleChain::create());
     auto table = model_->tableStyle.get();
     // Silent total and subtotal styles get the default total colours.
     defaultColours(model_->totalStyle.get(), 0x111111, 0xa6d3be, true);
     defaultColours(model_->subtotalStyle.get(), 0x111111, 0xd5e9df, true);
     // Heat maps without a ramp of their own get a blue one.
-    if (!heatMap_.empty() && table && !table->hasAttribute(26)) {
+    if (!heatMap_.empty() && table && !table->hasAttribute(26) && !table->hasAttribute(27)) {
         auto ramp = AttributeBundle::create();
-        ramp->setColor(26, 0xf7fbff);
-        ramp->setColor(27, 0x9ecae1);
-        ramp->setColor(28, 0x2b7bba);
+        ramp->setColor(27, 0xf7fbff);  // start
+        ramp->setColor(28, 0x9ecae1);  // middle
+        ramp->setColor(26, 0x2b7bba);  // end
         table->append(ramp);
     }
     TextStyle cells = TextStyle::from(table);
@@ -1081,6 +1086,41 @@ void CrosstabRenderer::selectAll() {
     setSelectedNodes(all);
 }
 
+void CrosstabRenderer::buildCoverIndex(size_t n) {
+    cover_ = CoverIndex();
+    cover_.built = true;
+    cover_.sourceRows = n;
+    // Leaves of an axis without a hierarchy: one leaf holding every row.
+    auto csr = [n](const NodeList& leaves, std::vector<int32_t>& offsets, std::vector<int32_t>& ids) {
+        offsets.assign(n + 1, 0);
+        if (leaves.empty()) {
+            for (size_t x = 0; x < n; ++x) offsets[x + 1] = int32_t(x + 1);
+            ids.assign(n, 0);
+            return;
+        }
+        for (const auto& leaf : leaves)
+            if (const auto* rows = rowsOf(leaf))
+                for (int32_t x : *rows)
+                    if (x >= 0 && size_t(x) < n) ++offsets[size_t(x) + 1];
+        for (size_t x = 0; x < n; ++x) offsets[x + 1] += offsets[x];
+        ids.assign(size_t(offsets[n]), 0);
+        std::vector<int32_t> at(offsets.begin(), offsets.end() - 1);
+        for (size_t i = 0; i < leaves.size(); ++i)
+            if (const auto* rows = rowsOf(leaves[i]))
+                for (int32_t x : *rows)
+                    if (x >= 0 && size_t(x) < n) ids[size_t(at[size_t(x)]++)] = int32_t(i);
+    };
+    csr(rowLeafNodes_, cover_.rowOffsets, cover_.rowLeaves);
+    csr(columnLeafNodes_, cover_.columnOffsets, cover_.columnLeafIds);
+    cover_.columnLeaves = std::max<size_t>(columnLeafNodes_.size(), 1);
+    const size_t rowCount = std::max<size_t>(rowLeafNodes_.size(), 1);
+    cover_.totals.assign(rowCount * cover_.columnLeaves, 0);
+    for (size_t x = 0; x < n; ++x)
+        for (int32_t i = cover_.rowOffsets[x]; i < cover_.rowOffsets[x + 1]; ++i)
+            for (int32_t j = cover_.columnOffsets[x]; j < cover_.columnOffsets[x + 1]; ++j)
+                ++cover_.totals[size_t(cover_.rowLeaves[size_t(i)]) * cover_.columnLeaves + size_t(cover_.columnLeafIds[size_t(j)])];
+}
+
 void CrosstabRenderer::rowStatesChanged() {
     if (writingRowStates_ || !grid_) return;
     auto source = model_ ? model_->sourceDataSet.get() : nullptr;
@@ -1088,39 +1128,31 @@ void CrosstabRenderer::rowStatesChanged() {
     grid_->ClearSelectedCells();
     selected_.clear();
     if (states && states->getSelectedCount() > 0) {
-        const size_t n = states->getRowCount();
-        auto allSelected = [&](const std::vector<int32_t>& rows) {
-            if (rows.empty()) return false;
-            for (int32_t r : rows)
-                if (r < 0 || size_t(r) >= n || !states->isSelected(size_t(r))) return false;
-            return true;
-        };
-        // Per column leaf: computed once for all its measure columns.
-        std::vector<int> firstColumnOfLeaf(columnLeafNodes_.size(), -1);
-        for (int64_t r = 0; r < int64_t(rowLeafNodes_.size()); ++r) {
-            const auto* rows = rowsOf(rowLeafNodes_[size_t(r)]);
-            if (!rows || rows->empty()) continue;
-            bool any = false;
-            for (int32_t x : *rows)
-                if (x >= 0 && size_t(x) < n && states->isSelected(size_t(x))) {
-                    any = true;
-                    break;
-                }
-            if (!any) continue;
-            int lastLeaf = -2;
-            bool lastSelected = false;
+        const size_t n = std::min(states->getRowCount(), source->getRowCount());
+        if (!cover_.built || cover_.sourceRows != n) buildCoverIndex(n);
+        // A crossing shows selected when every one of its rows is: count
+        // the selected rows of each crossing and compare with its size.
+        std::vector<int32_t> hits(cover_.totals.size(), 0);
+        for (int x : states->getSelectedIndices()) {
+            if (x < 0 || size_t(x) >= n) continue;
+            for (int32_t i = cover_.rowOffsets[size_t(x)]; i < cover_.rowOffsets[size_t(x) + 1]; ++i)
+                for (int32_t j = cover_.columnOffsets[size_t(x)]; j < cover_.columnOffsets[size_t(x) + 1]; ++j)
+                    ++hits[size_t(cover_.rowLeaves[size_t(i)]) * cover_.columnLeaves + size_t(cover_.columnLeafIds[size_t(j)])];
+        }
+        const int64_t rows = std::min<int64_t>(grid_->GetNumRows(), int64_t(std::max<size_t>(rowLeafNodes_.size(), 1)));
+        for (size_t k = 0; k < hits.size(); ++k) {
+            if (hits[k] == 0 || hits[k] != cover_.totals[k]) continue;
+            const int64_t r = int64_t(k / cover_.columnLeaves);
+            const int leaf = int(k % cover_.columnLeaves);
+            if (r >= rows) continue;
             for (int g = 0; g < grid_->GetNumColumns(); ++g) {
-                int leaf = size_t(g) < gridColumnLeaf_.size() ? gridColumnLeaf_[size_t(g)] : -1;
-                if (leaf != lastLeaf || leaf < 0) {
-                    lastLeaf = leaf;
-                    lastSelected = allSelected(getSourceRows(r, g));
-                }
-                if (lastSelected) {
-                    selected_.push_back({r, g});
-                    grid_->SetCellSelected(r, g, true);
-                }
+                int gl = size_t(g) < gridColumnLeaf_.size() ? gridColumnLeaf_[size_t(g)] : -1;
+                if (!columnLeafNodes_.empty() && gl != leaf) continue;  // without columns: every one
+                selected_.push_back({r, g});
+                grid_->SetCellSelected(r, g, true);
             }
         }
+        std::sort(selected_.begin(), selected_.end());
     }
     invalidateFrameBuffer();
 }

@@ -155,6 +155,20 @@ private:
     void rebuildInPlace();
     void dispatchControllerEvent();
     std::shared_ptr<DisplayTreeNode> displayNodeOfCell(int axis, int cell) const;
+    void buildCoverIndex(size_t sourceRows);
+
+    /// Which row and column leaves hold each source row (compressed rows),
+    /// and how many source rows each crossing holds: built on the first
+    /// selection after a rebuild, so that showing a selection costs the
+    /// selected rows, not the data.
+    struct CoverIndex {
+        bool built = false;
+        size_t sourceRows = 0;
+        size_t columnLeaves = 1;
+        std::vector<int32_t> rowOffsets, rowLeaves, columnOffsets, columnLeafIds;
+        std::vector<int32_t> totals;  ///< row leaf x column leaf
+    };
+    CoverIndex cover_;
 
     std::shared_ptr<Crosstab> model_;
     std::weak_ptr<HierarchyDataSet> builtFrom_;

@@ -287,8 +287,7 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
                 errors.push_back(path_ + ":" + std::to_string(c->line) + ": the crosstab could not be made");
                 return false;
             }
-            auto crosstab = CrosstabRenderer::create();
-            crosstab->setModel(c->crosstab);
+            auto crosstab = c->crosstab->createRenderer();
             crosstab->setHeatMapMeasureNames(c->heatMap);
             node.item = crosstab;
             break;

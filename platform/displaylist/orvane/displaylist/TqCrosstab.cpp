@@ -753,8 +753,9 @@ void TqCrosstab::rebuildHeaders() const {
         double tw = vr - pad - tx;
         if (align == 1) tx = vx + pad, tw = vr - vx - 2 * pad;
         double ty = vy + vpad;
-        text(cg, c.label, tx, ty, tw, std::max(1.0, std::min(lineH, vb - vy) - 2 * vpad), align, c.total, ink,
-             c.hyperlink);
+        // Links (members to drill into) in a link colour.
+        text(cg, c.label, tx, ty, tw, std::max(1.0, std::min(lineH, vb - vy) - 2 * vpad), align, c.total,
+             c.hyperlink ? 0x1f4f99u : ink, c.hyperlink);
     };
 
     // Row headers: the cells covering the visible rows, each drawn once.
