@@ -4,6 +4,7 @@
 // renders it, feeds taps and writes the picture. Without a FILE it renders
 // the bundled example report.
 #include "Command.h"
+#include "CrosstabScript.h"
 #include "PictureOutput.h"
 #include "ToolFiles.h"
 
@@ -37,6 +38,7 @@ struct Options {
     std::vector<Point> taps;  // picture coordinates: origin top left, y down
     bool scroll = false;      // --scroll: content offset of the tables
     Point scrollTo;
+    CrosstabScript crosstab;  // expand, collapse, drill, page, keys
 };
 
 bool parseSize(const std::string& text, float& out) {
@@ -75,6 +77,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
         }
         o.taps.push_back(pt);
     }
+    if (!o.crosstab.read(p, error)) return std::nullopt;
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
     o.rightToLeft = p.has("rtl");
@@ -85,12 +88,12 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     if (!p.positional().empty()) o.file = p.positional()[0];
     // Nothing is written that was not asked for: without -o there must be
     // something else to show.
-    if (o.output.empty() && !o.printLayout && o.taps.empty()) {
+    if (o.output.empty() && !o.printLayout && o.taps.empty() && o.crosstab.empty()) {
         error = "nothing to do: give -o FILE.svg or -o FILE.png (-o - --format svg|png for standard output), "
                 "--print-layout or --tap";
         return std::nullopt;
     }
-    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty())) {
+    if (o.output.usesStandardOutput() && (o.printLayout || !o.taps.empty() || !o.crosstab.empty())) {
         error = "-o - and --print-layout or --tap would share standard output";
         return std::nullopt;
     }
@@ -107,7 +110,9 @@ void feedTaps(const Options& opts, Report& report) {
         // selection at a point far off the page is none).
         for (const auto& view : report.getRichTextViews()) view->selectAtLocation({-1.0e9f, -1.0e9f}, false);
         std::cout << "tap at (" << p.x << ", " << p.y << ")\n";
+        CrosstabScript::beforeTap(report);
         auto outcome = report.routeGesture(std::make_shared<Tap>(report.toViewPoint(p)));
+        opts.crosstab.afterTap(report, std::cout);
         bool any = false;
         for (const auto& view : report.getRichTextViews()) {
             if (auto action = view->getSelectedAction()) {
@@ -155,6 +160,9 @@ int render(const std::vector<std::string>& args) {
     if (opts->printLayout && !report->isLayoutTree())
         return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
     report->setRightToLeft(opts->rightToLeft);
+    // Crosstab steps that change its shape come before the layout.
+    opts->crosstab.setPageSize(opts->width, opts->height);
+    if (!opts->crosstab.runModelSteps(*report, std::cout, error)) return fail("render: " + error);
     report->layout(opts->width, opts->height);
     if (opts->printLayout) report->printLayout(std::cout);
     report->render();
@@ -163,6 +171,7 @@ int render(const std::vector<std::string>& args) {
             std::cerr << "orvane: render: --scroll: the document has no table to scroll\n";
         report->render();
     }
+    if (!opts->crosstab.runViewSteps(*report, std::cout, error)) return fail("render: " + error);
     feedTaps(*opts, *report);
     report->render();
     const std::string size =
@@ -182,7 +191,13 @@ ORVANE_TOOL_COMMAND(
          {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
          {"--tap", "X,Y", "tap at X,Y (pixels from the top left) and print the action it selects", true},
          {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
-         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}}),
+         {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"},
+         {"--expand", "PATH", "crosstab: expand the member (\"East\", \"East/Boston\", \"columns:2024\") and print what changed", true},
+         {"--collapse", "PATH", "crosstab: collapse the member", true},
+         {"--drill", "PATH", "crosstab: drill into the member (its level becomes the top one)", true},
+         {"--drill-up", "", "crosstab: drill the rows back up one level"},
+         {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true},
+         {"--key", "CODE", "crosstab: press a host key (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End)", true}}),
     "FILE may be \"-\" (standard input). Without -o, --print-layout or --tap there is nothing to\n"
     "do and render stops with a usage error: it never writes a file it was not asked for.\n"
     "Every -o is written (a temporary file renamed, so a failure leaves no half file) and\n"
@@ -190,6 +205,7 @@ ORVANE_TOOL_COMMAND(
     "examples:\n"
     "  orvane render -o report.png               # the bundled report\n"
     "  orvane render --width 320 -o phone.png    # the same on a phone\n"
+    "  orvane render examples/crosstab/crosstab-report.xml --expand East --page down -o xtab.png\n"
     "  orvane render examples/richtext.xml -o - --format svg > page.svg");
 
 } // namespace orvane::tool

@@ -27,24 +27,11 @@ namespace orvane {
 
 namespace {
 constexpr const char* SOURCE = "datagrid/DataGridRenderer";
-constexpr const char* BUNDLE = "ketra_orvane";
 
-std::string message(const std::string& key) {
-    auto s = ResourceManager::getString(BUNDLE, key);
-    return s ? *s : std::string();
-}
-
-float dpi() {
-    float s = ResourceManager::getDPIScaleFactor();
-    return std::isfinite(s) && s > 0.0f ? s : 1.0f;
-}
-
+std::string message(const std::string& key) { return GridUtilities::message(key); }
+float dpi() { return GridUtilities::displayScale(); }
 float dimensionPixels(const std::shared_ptr<StyleChain>& chain, int id, float fallback) {
-    if (!chain) return fallback;
-    auto d = chain->getDimension(id);
-    if (!d) return fallback;
-    float v = d->getScalarValueForUnit(DimensionUnit::PIXELS);
-    return std::isfinite(v) && v >= 0.0f ? v : fallback;
+    return GridUtilities::dimensionPixels(chain, id, fallback);
 }
 
 // The font of a region: TextStyle reads 32 family, 31 size, 34 bold,

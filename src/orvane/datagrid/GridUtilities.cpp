@@ -6,6 +6,9 @@
 #include "orvane/host/data/Column.h"
 #include "orvane/host/format/Formatter.h"
 #include "orvane/host/format/NumericFormatUtil.h"
+#include "orvane/host/io/ResourceManager.h"
+#include "orvane/host/style/Dimension.h"
+#include "orvane/host/style/StyleChain.h"
 
 #include <algorithm>
 #include <cmath>
@@ -120,6 +123,24 @@ double GridUtilities::computeTotal(const Column& column, int aggregation) {
 size_t GridUtilities::dataRowOf(const std::shared_ptr<std::vector<unsigned>>& sortMap, size_t displayRow) {
     if (sortMap && displayRow < sortMap->size()) return (*sortMap)[displayRow];
     return displayRow;
+}
+
+std::string GridUtilities::message(const std::string& key) {
+    auto s = ResourceManager::getString("ketra_orvane", key);
+    return s ? *s : std::string();
+}
+
+float GridUtilities::displayScale() {
+    float s = ResourceManager::getDPIScaleFactor();
+    return std::isfinite(s) && s > 0.0f ? s : 1.0f;
+}
+
+float GridUtilities::dimensionPixels(const std::shared_ptr<StyleChain>& chain, int id, float fallback) {
+    if (!chain) return fallback;
+    auto d = chain->getDimension(id);
+    if (!d) return fallback;
+    float v = d->getScalarValueForUnit(DimensionUnit::PIXELS);
+    return std::isfinite(v) && v >= 0.0f ? v : fallback;
 }
 
 } // namespace orvane

@@ -9,6 +9,7 @@ namespace orvane {
 
 class Column;
 class DataGridColumnInfo;
+class StyleChain;
 
 /// Formatting helpers shared by tables and crosstabs: every value a table
 /// shows is formatted here, through the column's formatter or a compact
@@ -33,6 +34,13 @@ public:
     /// The data row of each display row from a sort map (identity when null
     /// or of another size).
     static size_t dataRowOf(const std::shared_ptr<std::vector<unsigned>>& sortMap, size_t displayRow);
+    /// The library's text of a key ("" when the bundle has none).
+    static std::string message(const std::string& key);
+    /// The display's DPI scale factor (1 when the host gives none that is usable).
+    static float displayScale();
+    /// A style dimension in pixels (paddings), or the fallback when the chain
+    /// has none or it is not a finite size of 0 or more.
+    static float dimensionPixels(const std::shared_ptr<StyleChain>& chain, int id, float fallback);
 };
 
 } // namespace orvane

@@ -143,6 +143,11 @@ std::vector<std::shared_ptr<RichTextView>> Report::getRichTextViews() const {
     return {text_};
 }
 
+std::vector<std::shared_ptr<CrosstabRenderer>> Report::getCrosstabs() const {
+    if (page_) return page_->getCrosstabs();
+    return {};
+}
+
 int Report::scrollTables(double x, double y) {
     auto tables = getTables();
     for (const auto& table : tables) table->setScrollPosition(x, y);

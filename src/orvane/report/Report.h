@@ -14,6 +14,8 @@ class DisplayListRenderer;
 
 namespace orvane {
 
+class CrosstabRenderer;
+
 class BaseView;
 class DataGridRenderer;
 class Gesture;
@@ -81,6 +83,8 @@ public:
     /// The rich-text views (for their selected actions) and, for a layout tree,
     /// the page with its element list.
     std::vector<std::shared_ptr<RichTextView>> getRichTextViews() const;
+    /// The crosstabs of the report (none for rich text).
+    std::vector<std::shared_ptr<CrosstabRenderer>> getCrosstabs() const;
     /// Scrolls every table of the report to the content offset (x, y) in
     /// pixels (clamped to each table's content); the number of tables.
     int scrollTables(double x, double y);

@@ -10,6 +10,7 @@ const char* ReportContent::kindName(Kind kind) {
     case Kind::IMAGE: return "image";
     case Kind::RICHTEXT: return "richtext";
     case Kind::TABLE: return "table";
+    case Kind::CROSSTAB: return "crosstab";
     }
     return "?";
 }

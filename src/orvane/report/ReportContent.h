@@ -10,6 +10,7 @@
 
 namespace orvane {
 
+class Crosstab;
 class DataGrid;
 class Image;
 class RichTextNode;
@@ -18,9 +19,9 @@ class RichTextNode;
 /// report format (see the README, "Report pages"). A <content> element sits
 /// directly inside a <LayoutProxy> element; it may carry a panel (a box with a
 /// border and a background drawn over the proxy's bounds) and, on a leaf
-/// proxy, one item: a label, an image, rich text or a table.
+/// proxy, one item: a label, an image, rich text, a table or a crosstab.
 struct ORVANE_EXPORT ReportContent {
-    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE };
+    enum class Kind { PANEL, LABEL, IMAGE, RICHTEXT, TABLE, CROSSTAB };
 
     int line = 0;    ///< of the <content> element
     int column = 0;
@@ -47,6 +48,10 @@ struct ORVANE_EXPORT ReportContent {
     std::shared_ptr<DataGrid> table;
     std::string dataPath;
     float maxHeight = 0.0f;
+    /// Crosstab: the model (its data from `dataPath`; `maxHeight` as for a
+    /// table) and the measures coloured as a heat map.
+    std::shared_ptr<Crosstab> crosstab;
+    std::vector<std::string> heatMap;
 
     static const char* kindName(Kind kind);
 };

@@ -5,6 +5,8 @@
 // the rest is read by the model reader unchanged.
 #include "orvane/report/ReportDocument.h"
 
+#include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/datagrid/GridColumnInfoManager.h"
@@ -303,8 +305,11 @@ private:
             itemColumn_ = column();
             richTextDepth_ = 1;
             return;
+        } else if (element == "crosstab") {
+            f.role = Role::IMAGE;  // holds nothing
+            startCrosstab(c, element, atts);
         } else {
-            error("unknown content kind <" + element + "> (expected label, image, richtext or table)");
+            error("unknown content kind <" + element + "> (expected label, image, richtext, table or crosstab)");
             if (c) c->kind = ReportContent::Kind::PANEL;
             skipDepth_ = 1;
             return;
@@ -344,7 +349,7 @@ private:
         } else if ((top.role == Role::CONTENT || top.role == Role::IMAGE) && !isBlank(s) && !textReported_) {
             textReported_ = true;
             error(top.role == Role::CONTENT ? "text inside <content> must be inside a <label>"
-                                            : "<image> cannot hold text");
+                                            : "<" + top.name + "> cannot hold text");
         }
     }
 
@@ -385,6 +390,83 @@ private:
             c.richText = RichTextView::richTextFromDiv(div);
         } else {
             error(itemLine_, itemColumn_, "<richtext> holds <div> markup or a <RichTextNode> tree, not another model");
+        }
+    }
+
+    // A crosstab: its data file, levels, measures and totals as attributes.
+    void startCrosstab(ReportContent* c, const std::string& element, const XML_Char** atts) {
+        if (c) c->kind = ReportContent::Kind::CROSSTAB;
+        CrosstabDefinition def;
+        std::string data;
+        static const char* known[] = {"data", "rows", "columns", "measures", "totals", "subtotals", "summary",
+                                      "expand", "heatmap", "indented", "height", "style", "header-style", "total-style"};
+        std::shared_ptr<AttributeBundle> styles[3];
+        auto flag = [&](const std::string& key, const std::string& value, bool& out) {
+            if (value == "true" || value == "false") out = value == "true";
+            else error(key + " must be true or false, not \"" + value + "\"");
+        };
+        for (const XML_Char** a = atts; a && *a; a += 2) {
+            const std::string key = a[0], value = a[1];
+            if (std::find_if(std::begin(known), std::end(known), [&](const char* k) { return key == k; }) == std::end(known)) {
+                std::string list;
+                for (const char* k : known) list += (list.empty() ? "" : ", ") + std::string(k);
+                error("unknown attribute \"" + key + "\" on <" + element + "> (known: " + list + ")");
+                continue;
+            }
+            if (key == "data") data = value;
+            else if (key == "rows") def.rows = CrosstabDefinition::splitList(value);
+            else if (key == "columns") def.columns = CrosstabDefinition::splitList(value);
+            else if (key == "measures") def.measures = CrosstabDefinition::splitList(value);
+            else if (key == "totals") flag(key, value, def.totals);
+            else if (key == "subtotals") flag(key, value, def.subtotals);
+            else if (key == "indented") flag(key, value, def.indented);
+            else if (key == "expand") def.expanded = CrosstabDefinition::splitList(value, ';');
+            else if (key == "heatmap") def.heatMap = CrosstabDefinition::splitList(value);
+            else if (key == "style") styles[0] = style(value, "<crosstab style>");
+            else if (key == "header-style") styles[1] = style(value, "<crosstab header-style>");
+            else if (key == "total-style") styles[2] = style(value, "<crosstab total-style>");
+            else if (key == "summary") {
+                if (value == "top" || value == "bottom") def.summaryOnTop = value == "top";
+                else error("summary must be top or bottom, not \"" + value + "\"");
+            } else if (key == "height") {
+                char* end = nullptr;
+                float h = std::strtof(value.c_str(), &end);
+                if (!end || *end || !std::isfinite(h) || h <= 0.0f || h > 16384.0f)
+                    error("height must be a number of pixels between 0 and 16384, not \"" + value + "\"");
+                else if (c) c->maxHeight = h;
+            }
+        }
+        if (!c) return;
+        if (data.empty()) {
+            error("<crosstab> needs a data attribute (a CSV file, relative to the report)");
+            return;
+        }
+        std::filesystem::path p(data);
+        c->dataPath = p.is_absolute() || baseDir_.empty() ? data : (std::filesystem::path(baseDir_) / p).string();
+        auto result = CSVReader::readFile(c->dataPath);
+        if (!result.dataSet) {
+            error("cannot read the crosstab data \"" + c->dataPath + "\": " + result.error);
+            return;
+        }
+        std::string problem;
+        c->crosstab = def.build(result.dataSet, problem);
+        if (!c->crosstab) {
+            error("<crosstab>: " + problem);
+            return;
+        }
+        c->heatMap = def.heatMap;
+        // Styles given on the element: cells, headers (rows, columns and
+        // measures), totals and subtotals.
+        auto chain = [](const std::shared_ptr<AttributeBundle>& b) { return StyleChain::create({b}); };
+        if (styles[0]) c->crosstab->tableStyle.set(chain(styles[0]));
+        if (styles[1]) {
+            c->crosstab->rowHeaderStyle.set(chain(styles[1]));
+            c->crosstab->columnHeaderStyle.set(chain(styles[1]));
+            c->crosstab->measureHeaderStyle.set(chain(styles[1]));
+        }
+        if (styles[2]) {
+            c->crosstab->totalStyle.set(chain(styles[2]));
+            c->crosstab->subtotalStyle.set(chain(styles[2]));
         }
     }
 

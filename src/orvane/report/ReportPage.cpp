@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/report/ReportPage.h"
 
+#include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridRenderer.h"
 
@@ -277,6 +279,17 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
             std::static_pointer_cast<DataGridRenderer>(node.item)
                 ->setImageDirectory(std::filesystem::path(c->dataPath).parent_path().string());
             break;
+        case ReportContent::Kind::CROSSTAB: {
+            if (!c->crosstab) {
+                errors.push_back(path_ + ":" + std::to_string(c->line) + ": the crosstab could not be made");
+                return false;
+            }
+            auto crosstab = CrosstabRenderer::create();
+            crosstab->setModel(c->crosstab);
+            crosstab->setHeatMapMeasureNames(c->heatMap);
+            node.item = crosstab;
+            break;
+        }
         case ReportContent::Kind::RICHTEXT: {
             auto text = RichTextView::create();
             RichTextView::applyBaseStyle(c->richText, c->style);
@@ -373,11 +386,11 @@ bool ReportPage::answer(Node& node, bool height, float constrained, float& resul
         }
         return true;
     }
-    case ReportContent::Kind::TABLE: {
+    case ReportContent::Kind::TABLE:
+    case ReportContent::Kind::CROSSTAB: {
         // As wide as the space given (the table fills it) and as tall as its
         // rows, up to the height the report allows; taller tables scroll.
-        auto table = std::static_pointer_cast<DataGridRenderer>(node.item);
-        Size s = table->getPreferredSize({height && constrained > 0.0f ? constrained : 0.0f, 0.0f});
+        Size s = node.item->getPreferredSize({height && constrained > 0.0f ? constrained : 0.0f, 0.0f});
         if (height) {
             float h = s.height + 1.0f;
             if (node.content->maxHeight > 0.0f) h = std::min(h, node.content->maxHeight);
@@ -480,6 +493,13 @@ std::vector<std::shared_ptr<RichTextView>> ReportPage::getRichTextViews() const 
     return out;
 }
 
+std::vector<std::shared_ptr<CrosstabRenderer>> ReportPage::getCrosstabs() const {
+    std::vector<std::shared_ptr<CrosstabRenderer>> out;
+    for (const auto& n : nodes_)
+        if (auto t = std::dynamic_pointer_cast<CrosstabRenderer>(n.item)) out.push_back(t);
+    return out;
+}
+
 void ReportPage::printLayout(std::ostream& out) const {
     out << "page " << number(width_) << " x " << number(height_) << (narrow_ ? " (narrow-screen layout)" : "")
         << "\n";
@@ -510,6 +530,13 @@ void ReportPage::printLayout(std::ostream& out) const {
                 auto ds = c.table ? c.table->dataSet.get() : nullptr;
                 item = "table " + std::filesystem::path(c.dataPath).filename().string() + " (" +
                        std::to_string(ds ? ds->getRowCount() : 0) + " rows)";
+                break;
+            }
+            case ReportContent::Kind::CROSSTAB: {
+                auto cells = c.crosstab ? c.crosstab->dataSet.get() : nullptr;
+                item = "crosstab " + std::filesystem::path(c.dataPath).filename().string() + " (" +
+                       std::to_string(cells ? cells->getRowCount() : 0) + " rows x " +
+                       std::to_string(cells ? cells->getColumnCount() : 0) + " cells)";
                 break;
             }
             }

@@ -14,6 +14,8 @@
 #include <vector>
 
 namespace orvane {
+
+class CrosstabRenderer;
 class AbstractEventCallback;
 class BaseView;
 class EventDispatcher;
@@ -55,6 +57,8 @@ public:
     /// The root view (the page) and the rich-text views, for tap reports.
     std::shared_ptr<BaseView> getRootView() const { return rootView_; }
     std::vector<std::shared_ptr<RichTextView>> getRichTextViews() const;
+    /// The crosstabs of the page, in document order.
+    std::vector<std::shared_ptr<CrosstabRenderer>> getCrosstabs() const;
 
     /// One line per laid-out element, indented by depth: its path in the tree
     /// (child indices), its bounds in page pixels from the top left, and what

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "orvane/crosstab/CrosstabDefinition.h"
+
+#include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabUtilities.h"
+#include "orvane/host/data/Aggregation.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/Hierarchy.h"
+#include "orvane/host/data/HierarchyDataSet.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace orvane {
+
+std::vector<std::string> CrosstabDefinition::splitList(const std::string& text, char separator) {
+    std::vector<std::string> out;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, separator)) {
+        size_t a = item.find_first_not_of(" \t\r\n"), b = item.find_last_not_of(" \t\r\n");
+        if (a != std::string::npos) out.push_back(item.substr(a, b - a + 1));
+    }
+    return out;
+}
+
+std::vector<std::string> CrosstabDefinition::measureNames() const {
+    std::vector<std::string> out;
+    for (const auto& m : measures) {
+        auto colon = m.rfind(':');
+        out.push_back(colon == std::string::npos ? m : m.substr(0, colon));
+    }
+    return out;
+}
+
+std::shared_ptr<Crosstab> CrosstabDefinition::build(const std::shared_ptr<DataSet>& data, std::string& error) const {
+    if (!data) {
+        error = "no data";
+        return nullptr;
+    }
+    if (measures.empty()) {
+        error = "a crosstab needs at least one measure";
+        return nullptr;
+    }
+    std::vector<std::string> names;
+    std::vector<int> codes;
+    for (const auto& m : measures) {
+        auto colon = m.rfind(':');
+        std::string name = colon == std::string::npos ? m : m.substr(0, colon);
+        int code = -1;
+        if (colon != std::string::npos) {
+            code = Aggregation::codeForName(m.substr(colon + 1));
+            if (code < 0) {
+                error = "unknown aggregation \"" + m.substr(colon + 1) + "\" of measure " + name;
+                return nullptr;
+            }
+        }
+        if (!data->getColumnWithName(name)) {
+            error = "no column named \"" + name + "\" for a measure";
+            return nullptr;
+        }
+        names.push_back(name);
+        codes.push_back(code);
+    }
+    for (const auto* list : {&rows, &columns})
+        for (const auto& n : *list)
+            if (!data->getColumnWithName(n)) {
+                error = "no column named \"" + n + "\" for a level";
+                return nullptr;
+            }
+    for (const auto& h : heatMap)
+        if (std::find(names.begin(), names.end(), h) == names.end()) {
+            error = "the heat-map measure \"" + h + "\" is not one of the measures";
+            return nullptr;
+        }
+    auto rowH = rows.empty() ? nullptr : Hierarchy::create("rows", rows, data);
+    auto colH = columns.empty() ? nullptr : Hierarchy::create("columns", columns, data);
+    std::vector<std::shared_ptr<Hierarchy>> hs;
+    if (rowH) hs.push_back(rowH);
+    if (colH) hs.push_back(colH);
+    auto hds = HierarchyDataSet::create(data, hs, names);
+    hds->setMeasureAggregations(codes);
+    for (const auto& path : expanded) {
+        if (!rowH || !rowH->getExpandedState()) break;
+        if (path == "*") {
+            rowH->getExpandedState()->expandAll();
+            continue;
+        }
+        CrosstabUtilities::applyExpandExpression(*rowH, nullptr, splitList(path, '/'));
+    }
+    auto crosstab = Crosstab::create();
+    crosstab->hierarchyDataSet.set(hds);
+    crosstab->sourceDataSet.set(data);
+    std::vector<std::shared_ptr<const std::string>> measureList;
+    for (const auto& n : names) measureList.push_back(std::make_shared<const std::string>(n));
+    crosstab->measureColumnNames.set(MonitoredVector<std::shared_ptr<const std::string>>::create(measureList));
+    crosstab->showRowTotal.set(totals);
+    crosstab->showColumnTotal.set(totals);
+    crosstab->showRowSubTotal.set(subtotals);
+    crosstab->showColumnSubTotal.set(subtotals);
+    crosstab->showSummaryOnTop.set(summaryOnTop);
+    crosstab->indentedViewMode.set(indented);
+    crosstab->rowActionEnabled.set(true);
+    crosstab->columnActionEnabled.set(true);
+    crosstab->displayInteractionButtons.set(true);
+    crosstab->showAxisHeaders.set(true);
+    return crosstab;
+}
+
+} // namespace orvane

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: Apache-2.0
+#pragma once
+#include "orvane/OrvaneExport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+class Crosstab;
+class DataSet;
+
+/// A crosstab as a report describes it: a data set, the row and column
+/// levels, the measures with their aggregations, totals, subtotals, where the
+/// summaries go, the members shown expanded, and the heat-map measures.
+/// build() checks it against the data and makes the Crosstab (with its
+/// hierarchy data set, ready for a CrosstabRenderer).
+struct ORVANE_EXPORT CrosstabDefinition {
+    std::vector<std::string> rows;
+    std::vector<std::string> columns;
+    /// "name" or "name:aggregation" (sum, mean, min, max, count, ...).
+    std::vector<std::string> measures;
+    bool totals = false;
+    bool subtotals = false;
+    bool summaryOnTop = false;
+    bool indented = false;
+    /// Member paths shown expanded ("East", "East/Boston"); "*" expands all.
+    std::vector<std::string> expanded;
+    std::vector<std::string> heatMap;
+
+    /// Splits "a,b,c" (empty items dropped, blanks around items trimmed).
+    static std::vector<std::string> splitList(const std::string& text, char separator = ',');
+    /// The crosstab over the data, or null with `error` saying why.
+    std::shared_ptr<Crosstab> build(const std::shared_ptr<DataSet>& data, std::string& error) const;
+    /// The measure names without their aggregations.
+    std::vector<std::string> measureNames() const;
+};
+
+} // namespace orvane

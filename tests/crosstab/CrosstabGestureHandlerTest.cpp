@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: Apache-2.0
+// Crosstab gestures: taps on buttons and cells, keys 46/47/59/60 and the
+// navigation keys with their accessibility events.
+#include "orvane/crosstab/CrosstabDefinition.h"
+#include "orvane/crosstab/CrosstabGestureHandler.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/host/core/AbstractEventCallback.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/core/PortableEvent.h"
+#include "orvane/host/data/Column.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/RowStates.h"
+#include "orvane/host/input/Gesture.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+using G = displaylist::TqCrosstab;
+using H = CrosstabGestureHandler;
+
+namespace {
+
+struct Fixture {
+    std::shared_ptr<DataSet> data = DataSet::create("sales");
+    std::shared_ptr<CrosstabRenderer> view = CrosstabRenderer::create();
+    std::shared_ptr<H> handler;
+    std::vector<int> events;
+    std::shared_ptr<AbstractEventCallback> listener;
+    Fixture() {
+        data->addColumn(Column::createCharacter("Region", {"East", "East", "West", "West"}));
+        data->addColumn(Column::createCharacter("City", {"Boston", "NYC", "Denver", "Denver"}));
+        data->addColumn(Column::createCharacter("Year", {"2023", "2024", "2023", "2024"}));
+        data->addColumn(Column::createNumeric("Sales", {1, 2, 3, 4}));
+        CrosstabDefinition def;
+        def.rows = {"Region", "City"};
+        def.columns = {"Year"};
+        def.measures = {"Sales:sum"};
+        std::string error;
+        view->setModel(def.build(data, error));
+        view->setFrame({0.0f, 0.0f, 600.0f, 300.0f});
+        render();
+        handler = H::create(view);
+        listener = FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) { events.push_back(e->getType()); });
+        for (int t = H::ACCESSIBILITY_EXPAND; t <= H::ACCESSIBILITY_DATA_CELL; ++t) view->addEventListener(t, listener);
+    }
+    void render() { view->updateDisplayList(displaylist::DisplayListEditor::create(nullptr)); }
+    uint64_t header(const std::string& path) { return view->getPickIdForNode(0, view->findNode(0, path)); }
+    std::vector<std::string> rows() const {
+        std::vector<std::string> out;
+        for (const auto& n : view->getRowLeafNodes()) out.push_back(n->getPresentableText());
+        return out;
+    }
+    // A tap at a point of the crosstab given from its top left (y down).
+    bool tap(float x, float y) { return handler->handleTap(Tap({x, view->getFrame().height - y})); }
+};
+
+} // namespace
+
+TEST(CrosstabGestures, TapsOnButtonsExpandAndCollapse) {
+    Fixture f;
+    auto* g = f.view->getCrosstabNode();
+    const float top = g->GetTotalColumnHeaderHeight() + g->GetColumnHeaderHeight();
+    const float button = float(g->GetHorizontalPadding()) + 3.0f;
+    ASSERT_TRUE(f.tap(button, top + g->GetRowHeight(0) / 2.0f));
+    EXPECT_NE(f.handler->getLastAction().find("expand"), std::string::npos) << f.handler->getLastAction();
+    f.render();
+    EXPECT_EQ(f.rows(), (std::vector<std::string>{"Boston", "NYC", "West"}));
+    // West keeps its state when East collapses again.
+    g = f.view->getCrosstabNode();
+    ASSERT_TRUE(f.tap(button, top + g->GetRowHeight(0) / 2.0f));
+    f.render();
+    EXPECT_EQ(f.rows(), (std::vector<std::string>{"East", "West"}));
+    // A tap on a cell selects its source rows; a second tap clears them.
+    g = f.view->getCrosstabNode();
+    const float cellX = g->GetTotalRowHeaderWidth() + 3.0f;
+    ASSERT_TRUE(f.tap(cellX, top + g->GetRowHeight(0) * 1.5f));
+    EXPECT_EQ(f.data->getRowStates()->getSelectedIndices(), std::vector<int>{2});
+    ASSERT_TRUE(f.tap(cellX, top + g->GetRowHeight(0) * 1.5f));
+    EXPECT_TRUE(f.data->getRowStates()->getSelectedIndices().empty());
+    // A tap outside everything does nothing.
+    EXPECT_FALSE(f.tap(-50.0f, -50.0f));
+}
+
+TEST(CrosstabGestures, EnterExpandsAndCollapsesWithEvents) {
+    Fixture f;
+    CLogCapture log;
+    f.handler->setFocus(f.header("East"));
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_ENTER));
+    EXPECT_EQ(f.events, std::vector<int>{H::ACCESSIBILITY_EXPAND});
+    EXPECT_TRUE(log.contains(CLog::INFO, "Fire ACCESSIBILITY_EXPAND, the value of element is East"));
+    f.render();
+    EXPECT_EQ(f.rows().front(), "Boston");
+    f.handler->setFocus(f.header("East"));
+    f.handler->handleKeyPress(H::KEY_ENTER);
+    EXPECT_EQ(f.events.back(), H::ACCESSIBILITY_COLLAPSE);
+    f.render();
+    EXPECT_EQ(f.rows().front(), "East");
+    // A member that cannot expand (a city) fires nothing.
+    ASSERT_TRUE(f.view->expand(0, f.view->findNode(0, "West")));
+    f.render();
+    f.handler->setFocus(f.header("West/Denver"));
+    const size_t before = f.events.size();
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_ENTER), H::NO_FOCUS);
+    EXPECT_EQ(f.events.size(), before);
+}
+
+TEST(CrosstabGestures, SpaceDrillsHeadersAndActivatesCells) {
+    Fixture f;
+    f.handler->setFocus(G::GetPickID(0, 0, G::COMPONENT_CELL));
+    f.handler->handleKeyPress(H::KEY_SPACE);
+    ASSERT_EQ(f.events.size(), 1u);
+    EXPECT_EQ(f.events[0], H::ACCESSIBILITY_DATA_CELL);
+    EXPECT_FALSE(f.data->getRowStates()->getSelectedIndices().empty());
+    f.handler->setFocus(f.header("West"));
+    f.handler->handleKeyPress(H::KEY_SPACE);
+    EXPECT_EQ(f.events.back(), H::ACCESSIBILITY_DRILL_DOWN);
+    f.render();
+    EXPECT_EQ(f.rows(), std::vector<std::string>{"Denver"});
+    // Enter on a measure header asks for a sort.
+    f.handler->setFocus(G::GetPickID(0, 0, G::COMPONENT_HEADER));
+    f.handler->handleKeyPress(H::KEY_ENTER);
+    EXPECT_EQ(f.events.back(), H::ACCESSIBILITY_SORT);
+}
+
+TEST(CrosstabGestures, HomeEndAndArrowsMoveBetweenHeadersAndData) {
+    Fixture f;
+    ASSERT_TRUE(f.view->expand(0, f.view->findNode(0, "East")));
+    f.render();
+    // From NYC, Home goes to East.
+    f.handler->setFocus(f.header("East/NYC"));
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_HOME), f.header("East"));
+    // From East, End goes into the data at its first leaf's row.
+    f.handler->setFocus(f.header("East"));
+    uint64_t cell = f.handler->getNextSelectedCellIndex(H::KEY_END);
+    EXPECT_EQ(G::ConvertPickIDtoComponentID(cell), G::COMPONENT_CELL);
+    EXPECT_EQ(G::GetRowFromPickID(cell), 0);
+    // Rows: down to the next sibling, right to the first child.
+    f.handler->setFocus(f.header("East/Boston"));
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_DOWN), f.header("East/NYC"));
+    f.handler->setFocus(f.header("East"));
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_RIGHT), f.header("East/Boston"));
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_LEFT), H::NO_FOCUS);  // a top-level member has no parent
+    // From the first data column, Left goes to the row header of the row.
+    f.handler->setFocus(G::GetPickID(1, 0, G::COMPONENT_CELL));
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_LEFT), f.header("East/NYC"));
+    // Nothing focused: the first data cell ("none" is not 0).
+    f.handler->setFocus(H::NO_FOCUS);
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_DOWN), G::GetPickID(0, 0, G::COMPONENT_CELL));
+    EXPECT_FALSE(f.handler->handleKeyPress(12));
+}

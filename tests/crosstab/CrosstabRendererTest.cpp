@@ -1,0 +1,446 @@
+// SPDX-License-Identifier: Apache-2.0
+// CrosstabRenderer with its TqCrosstab: header spans with summaries at the
+// bottom and on top, buttons per level, the eager-text rule, suppressed
+// measures, row-header shrinking, paging at both ends, the total cell,
+// expand / collapse / drill round trips, and bad input.
+#include "CrosstabTestData.h"
+
+#include "orvane/crosstab/CrosstabDefinition.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/host/core/CLog.h"
+#include "orvane/host/data/Column.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/HierarchyDataSet.h"
+#include "orvane/host/input/GestureRecognizerType.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+using G = displaylist::TqCrosstab;
+
+namespace {
+
+std::shared_ptr<DataSet> sales() { return test::crosstabSales(); }
+
+std::shared_ptr<Crosstab> model(const std::shared_ptr<DataSet>& ds, CrosstabDefinition def = {}) {
+    if (def.rows.empty()) def.rows = {"Region", "City"};
+    if (def.columns.empty()) def.columns = {"Year"};
+    if (def.measures.empty()) def.measures = {"Sales:sum", "Units:mean"};
+    std::string error;
+    auto c = def.build(ds, error);
+    EXPECT_TRUE(c) << error;
+    return c;
+}
+
+std::shared_ptr<CrosstabRenderer> view(const std::shared_ptr<Crosstab>& m, float w = 900.0f, float h = 500.0f) {
+    auto r = CrosstabRenderer::create();
+    r->setModel(m);
+    r->setFrame({0.0f, 0.0f, w, h});
+    return r;
+}
+
+void render(const std::shared_ptr<CrosstabRenderer>& r) {
+    r->updateDisplayList(displaylist::DisplayListEditor::create(nullptr));
+}
+
+std::vector<std::string> rowLabels(const CrosstabRenderer& r) {
+    std::vector<std::string> out;
+    for (const auto& n : r.getRowLeafNodes()) out.push_back(n->getPresentableText());
+    return out;
+}
+
+// Checks every header cell of an axis spans exactly the leaves under it.
+void expectSpansMatchTree(const CrosstabRenderer& r) {
+    auto* g = r.getCrosstabNode();
+    ASSERT_TRUE(g);
+    for (int i = 0; i < g->GetCrosstabCellCount(); ++i) {
+        const auto* c = g->GetCrosstabCell(i);
+        if (!c || c->leaf) continue;
+        int64_t leaves = 0;
+        std::vector<int> stack = c->children;
+        while (!stack.empty()) {
+            const auto* k = g->GetCrosstabCell(stack.back());
+            stack.pop_back();
+            if (k->leaf) leaves += k->extent;
+            else stack.insert(stack.end(), k->children.begin(), k->children.end());
+        }
+        EXPECT_EQ(c->extent, leaves) << c->label;
+        for (int64_t x = c->first; x < c->first + c->extent; ++x)
+            EXPECT_EQ(g->GetCellAt(c->axis, c->level, x), i) << c->label << " at " << x;
+    }
+}
+
+} // namespace
+
+TEST(CrosstabRenderer, SpansOfEveryLevelWithSummariesAtTheBottomAndOnTop) {
+    for (bool top : {false, true}) {
+        CrosstabDefinition def;
+        def.totals = def.subtotals = true;
+        def.summaryOnTop = top;
+        def.expanded = {"*"};
+        auto r = view(model(sales(), def));
+        render(r);
+        auto labels = rowLabels(*r);
+        ASSERT_EQ(labels.size(), 5u + 3u + 1u);  // 5 cities, 3 subtotals, the total
+        if (top) {
+            EXPECT_EQ(labels.front(), "Total");
+            EXPECT_EQ(labels[1].rfind("Subtotal", 0), 0u) << labels[1];
+        } else {
+            EXPECT_EQ(labels.back(), "Total");
+            EXPECT_EQ(labels[2].rfind("Subtotal", 0), 0u) << labels[2];
+        }
+        expectSpansMatchTree(*r);
+        auto* g = r->getCrosstabNode();
+        // Year leaves cover their two measures; the total one too.
+        EXPECT_EQ(g->GetNumColumns(), 3 * 2);
+        for (int c = 0; c < 6; c += 2) EXPECT_EQ(g->GetLeafCell(G::AXIS_COLUMN, c), g->GetLeafCell(G::AXIS_COLUMN, c + 1));
+        // The total cell: the crossing of the row and column totals.
+        auto rules = r->getDisplayRules();
+        ASSERT_TRUE(rules);
+        const int64_t totalRow = top ? 0 : int64_t(labels.size()) - 1;
+        const int totalColumn = top ? 0 : 4;
+        EXPECT_TRUE(rules->isTotalCell(int(totalRow), totalColumn));
+        EXPECT_FALSE(rules->isTotalCell(top ? 3 : 1, totalColumn));
+        EXPECT_TRUE(r->isRowTotalOrSubTotal(totalRow));
+        EXPECT_TRUE(r->isColumnTotalOrSubTotal(totalColumn));
+        EXPECT_FALSE(r->isColumnTotalOrSubTotal(top ? 2 : 0));
+    }
+}
+
+TEST(CrosstabRenderer, NoTotalCellWhenAnAxisShowsNoTotal) {
+    CrosstabDefinition def;
+    def.expanded = {"*"};
+    auto r = view(model(sales(), def));
+    render(r);
+    for (int row = 0; row < 5; ++row)
+        for (int col = 0; col < 4; ++col) EXPECT_FALSE(r->getDisplayRules()->isTotalCell(row, col));
+}
+
+TEST(CrosstabRenderer, ButtonsPerLevelAndRankedLevelsDrillOnly) {
+    auto m = model(sales());
+    auto r = view(m);
+    render(r);
+    auto* g = r->getCrosstabNode();
+    // Collapsed regions: expand buttons; no city rows yet.
+    EXPECT_EQ(rowLabels(*r), (std::vector<std::string>{"East", "North", "West"}));
+    for (int row = 0; row < 3; ++row) {
+        const auto* c = g->GetCrosstabCell(g->GetLeafCell(G::AXIS_ROW, row));
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->buttons, std::vector<int>{G::BUTTON_EXPAND}) << c->label;
+    }
+    ASSERT_TRUE(r->expand(0, r->findNode(0, "East")));
+    render(r);
+    g = r->getCrosstabNode();
+    const auto* east = g->GetCrosstabCell(g->GetCellAt(G::AXIS_ROW, 0, 0));
+    EXPECT_EQ(east->label, "East");
+    EXPECT_EQ(east->buttons, std::vector<int>{G::BUTTON_COLLAPSE});
+    // Cities (the last level) have nothing to expand or drill into.
+    const auto* boston = g->GetCrosstabCell(g->GetLeafCell(G::AXIS_ROW, 0));
+    EXPECT_EQ(boston->label, "Boston");
+    EXPECT_TRUE(boston->buttons.empty());
+    // A ranked region level: drill buttons only, never expand or collapse.
+    m->rowHierarchy.get()->getLevels()[0]->setRanked(true);
+    r->updateModel(true);
+    render(r);
+    g = r->getCrosstabNode();
+    for (int i = 0; i < g->GetCrosstabCellCount(); ++i) {
+        const auto* c = g->GetCrosstabCell(i);
+        if (!c || c->axis != G::AXIS_ROW || c->level != 0) continue;
+        for (int b : c->buttons) EXPECT_EQ(b, G::BUTTON_DRILL) << c->label;
+    }
+    // Without an interactive display nothing can be expanded or drilled.
+    m->rowHierarchy.get()->getLevels()[0]->setRanked(false);
+    r->setInteractiveDisplay(false);
+    r->updateModel(true);
+    render(r);
+    g = r->getCrosstabNode();
+    for (int i = 0; i < g->GetCrosstabCellCount(); ++i) {
+        const auto* c = g->GetCrosstabCell(i);
+        if (!c) continue;
+        for (int b : c->buttons) EXPECT_TRUE(b != G::BUTTON_EXPAND && b != G::BUTTON_DRILL) << c->label;
+    }
+}
+
+TEST(CrosstabRenderer, ExpandCollapseAndDrillKeepOtherMembersState) {
+    CrosstabDefinition def;
+    def.totals = def.subtotals = true;
+    auto r = view(model(sales(), def));
+    render(r);
+    EXPECT_EQ(rowLabels(*r).size(), 4u);  // East, North, West, Total
+    ASSERT_TRUE(r->expand(0, r->findNode(0, "East")));
+    ASSERT_TRUE(r->expand(0, r->findNode(0, "West")));
+    render(r);
+    EXPECT_EQ(rowLabels(*r).size(), 8u);  // cities instead of East and West, two subtotals
+    ASSERT_TRUE(r->collapse(0, r->findNode(0, "East")));
+    render(r);
+    auto labels = rowLabels(*r);
+    EXPECT_EQ(labels, (std::vector<std::string>{"East", "North", "Denver", "Seattle", labels[4], "Total"}));
+    EXPECT_EQ(labels[4].rfind("Subtotal", 0), 0u);
+    // Refused actions: a collapsed member collapses no further, a city
+    // cannot expand; both are logged and change nothing.
+    CLogCapture log;
+    EXPECT_FALSE(r->collapse(0, r->findNode(0, "East")));
+    EXPECT_FALSE(r->expand(0, r->findNode(0, "West/Denver")));
+    EXPECT_TRUE(log.contains(CLog::ERRORS, "cannot"));
+    render(r);
+    EXPECT_EQ(rowLabels(*r), labels);
+    // Drill into West: its cities become the top level; up again.
+    ASSERT_TRUE(r->drillDown(0, r->findNode(0, "West")));
+    render(r);
+    auto drilled = rowLabels(*r);
+    EXPECT_EQ(drilled.front(), "Denver");
+    EXPECT_EQ(drilled[1], "Seattle");
+    EXPECT_EQ(r->getModel()->rowHierarchy.get()->getCurrentLevelIndex(), 1);
+    ASSERT_TRUE(r->drillUp(0));
+    render(r);
+    EXPECT_EQ(rowLabels(*r).front(), "East");
+    EXPECT_FALSE(r->drillUp(0));
+}
+
+TEST(CrosstabRenderer, ColumnsBeyondFiftyGetTheirTextsThroughTheCallback) {
+    auto ds = DataSet::create("wide");
+    std::vector<std::string> region, key;
+    std::vector<double> value;
+    for (int i = 0; i < 60; ++i) {
+        region.push_back(i % 2 ? "A" : "B");
+        key.push_back("k" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+        value.push_back(i);
+    }
+    ds->addColumn(Column::createCharacter("Region", region));
+    ds->addColumn(Column::createCharacter("Key", key));
+    ds->addColumn(Column::createNumeric("V", value));
+    CrosstabDefinition def;
+    def.rows = {"Region"};
+    def.columns = {"Key"};
+    def.measures = {"V:sum"};
+    auto r = view(model(ds, def), 800.0f, 300.0f);
+    render(r);
+    auto* g = r->getCrosstabNode();
+    ASSERT_EQ(g->GetNumColumns(), 60);
+    // Row 0 is A (odd keys), row 1 is B (even keys). The first 50 columns
+    // hold their texts eagerly; later ones only through the callback.
+    g->ClearCallbackTexts();
+    EXPECT_TRUE(g->HasCellText(0, 49));
+    EXPECT_TRUE(g->HasCellText(1, 49));
+    EXPECT_FALSE(g->HasCellText(0, 50));
+    EXPECT_FALSE(g->HasCellText(0, 59));
+    g->ResetCallbackCount();
+    // Asked for, the callback answers with the same formatting.
+    EXPECT_EQ(g->GetCellText(0, 59), "59");
+    EXPECT_EQ(g->GetCellText(1, 58), "58");
+    EXPECT_TRUE(g->GetCellText(1, 59).empty());  // no k59 in B
+    EXPECT_EQ(g->GetCallbackCount(), 3);
+    EXPECT_EQ(g->GetCellText(0, 49), "49");
+    EXPECT_EQ(g->GetCallbackCount(), 3);
+}
+
+TEST(CrosstabRenderer, SuppressedMeasuresLeaveNoGap) {
+    CrosstabDefinition def;
+    def.totals = true;
+    def.expanded = {"*"};
+    auto m = model(sales(), def);
+    m->suppressedTotalMeasureNames.set(MonitoredVector<std::shared_ptr<const std::string>>::create(
+        {std::make_shared<const std::string>("Units")}));
+    auto r = view(m);
+    render(r);
+    auto* g = r->getCrosstabNode();
+    // Two years of two measures, then the total of Sales alone.
+    ASSERT_EQ(g->GetNumColumns(), 5);
+    const auto* total = g->GetCrosstabCell(g->GetLeafCell(G::AXIS_COLUMN, 4));
+    ASSERT_TRUE(total);
+    EXPECT_EQ(total->label, "Total");
+    EXPECT_EQ(total->extent, 1);
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_FALSE(g->GetColumnHeader(c).empty()) << c;
+        EXPECT_GE(g->GetCrosstabCell(g->GetLeafCell(G::AXIS_COLUMN, c))->first, 0);
+    }
+    EXPECT_NE(g->GetColumnHeader(4).find("Sales"), std::string::npos);
+    // Every data column sits right after the previous one.
+    for (int c = 1; c < 5; ++c)
+        EXPECT_DOUBLE_EQ(g->GetColumnTranslationOffset(c), g->GetColumnTranslationOffset(c - 1) + g->GetColumnWidth(c - 1));
+}
+
+TEST(CrosstabRenderer, WideRowHeadersShrinkByTheSamePercentage) {
+    auto ds = sales();
+    auto city = ds->getColumnWithName("City");
+    auto longNames = DataSet::create("long");
+    std::vector<std::string> regions, cities, years;
+    for (size_t i = 0; i < ds->getRowCount(); ++i) {
+        regions.push_back("The very long region named " + *ds->getColumnWithName("Region")->getFormattedValueAtIndex(i));
+        cities.push_back("A city with a rather long name: " + *city->getFormattedValueAtIndex(i));
+        years.push_back(*ds->getColumnWithName("Year")->getFormattedValueAtIndex(i));
+    }
+    longNames->addColumn(Column::createCharacter("Region", regions));
+    longNames->addColumn(Column::createCharacter("City", cities));
+    longNames->addColumn(Column::createCharacter("Year", years));
+    longNames->addColumn(Column::createNumeric("Sales", {1, 2, 3, 4, 5, 6, 7, 8}));
+    CrosstabDefinition def;
+    def.measures = {"Sales:sum"};
+    def.expanded = {"*"};
+    auto wide = view(model(longNames, def), 1600.0f, 400.0f);
+    render(wide);
+    const float w0 = wide->getCrosstabNode()->GetCrosstabRowHeaderColumnWidth(0);
+    const float w1 = wide->getCrosstabNode()->GetCrosstabRowHeaderColumnWidth(1);
+    ASSERT_GT(w0, 0.0f);
+    auto narrow = view(model(longNames, def), 260.0f, 400.0f);
+    render(narrow);
+    auto* g = narrow->getCrosstabNode();
+    const float n0 = g->GetCrosstabRowHeaderColumnWidth(0), n1 = g->GetCrosstabRowHeaderColumnWidth(1);
+    EXPECT_LT(n0 + n1, w0 + w1);
+    EXPECT_LE(n0 + n1, narrow->getMaximumAllowedRowHeaderWidth() + 0.5f);
+    EXPECT_NEAR(n0 / w0, n1 / w1, 1e-3);
+}
+
+TEST(CrosstabRenderer, PagingStopsAtBothEnds) {
+    auto ds = DataSet::create("many");
+    std::vector<std::string> member;
+    std::vector<double> v;
+    for (int i = 0; i < 200; ++i) {
+        member.push_back("m" + std::to_string(1000 + i));
+        v.push_back(i);
+    }
+    ds->addColumn(Column::createCharacter("Member", member));
+    ds->addColumn(Column::createNumeric("V", v));
+    CrosstabDefinition def;
+    def.rows = {"Member"};
+    def.columns = {};
+    def.measures = {"V:sum"};
+    std::string error;
+    auto m = def.build(ds, error);
+    ASSERT_TRUE(m) << error;
+    auto r = view(m, 400.0f, 300.0f);
+    render(r);
+    using namespace GestureDirectionType;
+    // Paging up from row 0 stays there.
+    EXPECT_FALSE(r->canPage(UP));
+    EXPECT_FALSE(r->page(UP));
+    EXPECT_DOUBLE_EQ(r->getCrosstabNode()->GetScrollY(), 0.0);
+    ASSERT_TRUE(r->canPage(DOWN));
+    int64_t r0, r1, s0, s1;
+    int c0, c1;
+    r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    ASSERT_TRUE(r->page(DOWN));
+    r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
+    EXPECT_GT(s0, r0);
+    EXPECT_LE(s0, r1 + 1);  // no row skipped
+    ASSERT_TRUE(r->page(UP));
+    r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
+    EXPECT_EQ(s0, 0);
+    ASSERT_TRUE(r->pageToEnd(DOWN));
+    EXPECT_FALSE(r->canPage(DOWN));
+    EXPECT_FALSE(r->page(DOWN));
+    r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
+    EXPECT_EQ(s1, 199);
+    // The row headers follow the data rows.
+    const float top = r->getCrosstabNode()->GetTotalColumnHeaderHeight() + r->getCrosstabNode()->GetColumnHeaderHeight();
+    auto entry = r->pickAt({5.0f, top + 2.0f});
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text, "m" + std::to_string(1000 + s0));
+    ASSERT_TRUE(r->pageToEnd(UP));
+    EXPECT_DOUBLE_EQ(r->getCrosstabNode()->GetScrollY(), 0.0);
+    EXPECT_FALSE(r->canPage(LEFT));
+    EXPECT_FALSE(r->page(RIGHT));
+}
+
+TEST(CrosstabRenderer, PicksCarryPathsButtonsAndTooltips) {
+    auto r = view(model(sales()));
+    render(r);
+    auto* g = r->getCrosstabNode();
+    const float top = g->GetTotalColumnHeaderHeight() + g->GetColumnHeaderHeight();
+    const float pad = float(g->GetHorizontalPadding());
+    auto e = r->pickAt({pad + 3.0f, top + g->GetRowHeight(0) / 2.0f});
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->type, CrosstabPickResultEntry::Type::ROW_HEADER);
+    EXPECT_EQ(e->buttonType, CrosstabPickResultEntry::ButtonType::EXPAND);
+    EXPECT_EQ(e->hierarchyName, "rows");
+    EXPECT_EQ(e->hierarchyPath, std::vector<std::string>{"East"});
+    EXPECT_TRUE(e->getUseAsTooltip());
+    EXPECT_TRUE(r->performButton(*e));
+    render(r);
+    EXPECT_EQ(rowLabels(*r)[1], "NYC");
+    // A data cell: the member path of its row and its value.
+    g = r->getCrosstabNode();
+    e = r->pickAt({g->GetTotalRowHeaderWidth() + 2.0f, g->GetTotalColumnHeaderHeight() + g->GetColumnHeaderHeight() +
+                                                          g->GetRowHeight(0) * 1.5f});
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->type, CrosstabPickResultEntry::Type::DATA_CELL);
+    EXPECT_EQ(e->hierarchyPath, (std::vector<std::string>{"East", "NYC"}));
+    EXPECT_EQ(e->text, "20");
+    EXPECT_EQ(e->sourceDataSetName, "sales");
+}
+
+TEST(CrosstabRenderer, BadInputDrawsSensibly) {
+    // No rows at all.
+    auto empty = DataSet::create("empty");
+    empty->addColumn(Column::createCharacter("Region", std::vector<std::string>{}));
+    empty->addColumn(Column::createNumeric("Sales", std::vector<double>{}));
+    CrosstabDefinition def;
+    def.rows = {"Region"};
+    def.measures = {"Sales:sum"};
+    std::string error;
+    auto m = def.build(empty, error);
+    ASSERT_TRUE(m) << error;
+    auto r = view(m);
+    render(r);
+    ASSERT_TRUE(r->getCrosstabNode());
+    EXPECT_GE(r->getCrosstabNode()->GetNumRows(), 1);
+    // Definitions the data cannot carry are refused with a reason.
+    CrosstabDefinition bad;
+    bad.rows = {"Region"};
+    EXPECT_FALSE(bad.build(sales(), error));
+    EXPECT_NE(error.find("measure"), std::string::npos);
+    bad.measures = {"Sales:bogus"};
+    EXPECT_FALSE(bad.build(sales(), error));
+    bad.measures = {"Nope"};
+    EXPECT_FALSE(bad.build(sales(), error));
+    bad.measures = {"Sales"};
+    bad.rows = {"Missing"};
+    EXPECT_FALSE(bad.build(sales(), error));
+    // A model without anything, and no model.
+    auto bare = view(Crosstab::create());
+    render(bare);
+    auto none = CrosstabRenderer::create();
+    render(none);
+    EXPECT_FALSE(none->page(GestureDirectionType::DOWN));
+    EXPECT_FALSE(none->pickAt({1.0f, 1.0f}));
+    EXPECT_FALSE(none->expand(0, nullptr));
+    // Text measures and missing level values.
+    auto odd = DataSet::create("odd");
+    odd->addColumn(Column::createCharacter("Region", {"East", "", "West"}));
+    odd->addColumn(Column::createCharacter("Note", {"a", "b", "c"}));
+    odd->addColumn(Column::createNumeric("Sales", {1, NAN, 3}));
+    CrosstabDefinition text;
+    text.rows = {"Region"};
+    text.measures = {"Sales:sum", "Note"};
+    auto tm = text.build(odd, error);
+    ASSERT_TRUE(tm) << error;
+    auto tr = view(tm);
+    render(tr);
+    EXPECT_EQ(rowLabels(*tr).size(), 3u);
+}
+
+TEST(CrosstabRenderer, TenThousandMembersOnALevel) {
+    auto ds = DataSet::create("big");
+    std::vector<std::string> m;
+    std::vector<double> v;
+    for (int i = 0; i < 10000; ++i) {
+        m.push_back("member " + std::to_string(100000 + i));
+        v.push_back(i);
+    }
+    ds->addColumn(Column::createCharacter("M", m));
+    ds->addColumn(Column::createNumeric("V", v));
+    CrosstabDefinition def;
+    def.rows = {"M"};
+    def.measures = {"V:sum"};
+    std::string error;
+    auto model = def.build(ds, error);
+    ASSERT_TRUE(model) << error;
+    auto r = view(model, 600.0f, 400.0f);
+    render(r);
+    EXPECT_EQ(r->getCrosstabNode()->GetNumRows(), 10000);
+    EXPECT_TRUE(r->pageToEnd(GestureDirectionType::DOWN));
+    const auto* content = r->getCrosstabNode()->GetHeaderContent();
+    ASSERT_TRUE(content);
+    EXPECT_LT(content->GetChildCount(), 20u);
+}

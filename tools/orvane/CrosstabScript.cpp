@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "CrosstabScript.h"
+
+#include "ArgParser.h"
+
+#include "orvane/crosstab/CrosstabGestureHandler.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/crosstab/CrosstabUtilities.h"
+#include "orvane/host/data/DataSet.h"
+#include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/report/Report.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ostream>
+
+namespace orvane::tool {
+
+namespace {
+
+std::shared_ptr<CrosstabGestureHandler> handlerOf(const std::shared_ptr<CrosstabRenderer>& crosstab) {
+    if (auto handlers = crosstab->getGestureHandlers())
+        for (const auto& h : *handlers)
+            if (auto c = std::dynamic_pointer_cast<CrosstabGestureHandler>(h)) return c;
+    return nullptr;
+}
+
+// Rows and columns of the built model (the view may not be laid out yet).
+std::string shape(CrosstabRenderer& c) {
+    c.updateModel(false);
+    auto model = c.getModel();
+    auto cells = model ? model->dataSet.get() : nullptr;
+    size_t rows = cells ? cells->getRowCount() : 0;
+    size_t columns = cells ? CrosstabUtilities::getDisplayedColumnIndicies(cells).size() : 0;
+    return std::to_string(rows) + " rows x " + std::to_string(columns) + " columns";
+}
+
+// "rows:East/Boston" or "East/Boston" (rows) or "columns:2024".
+int axisOf(std::string& path) {
+    for (const auto& [prefix, axis] : {std::pair<std::string, int>{"rows:", 0}, {"columns:", 1}})
+        if (path.rfind(prefix, 0) == 0) {
+            path = path.substr(prefix.size());
+            return axis;
+        }
+    return 0;
+}
+
+} // namespace
+
+bool CrosstabScript::read(const ArgParser& p, std::string& error) {
+    for (const char* kind : {"expand", "collapse", "drill"})
+        for (const auto& v : p.all(kind)) steps_.push_back({kind, v});
+    if (p.has("drill-up")) steps_.push_back({"drill-up", p.get("drill-up")});
+    for (const auto& v : p.all("page")) {
+        static const char* known[] = {"down", "up", "right", "left", "end", "start"};
+        if (std::find(std::begin(known), std::end(known), v) == std::end(known)) {
+            error = "--page wants down, up, right, left, end or start, not \"" + v + "\"";
+            return false;
+        }
+        steps_.push_back({"page", v});
+    }
+    for (const auto& v : p.all("key")) {
+        char* end = nullptr;
+        long code = std::strtol(v.c_str(), &end, 10);
+        if (v.empty() || !end || *end || code < 46 || code > 71) {
+            error = "--key wants a host key code from 46 to 71 (46 Enter, 47 Space, 51-54 arrows, 59 Home, 60 End), not \"" +
+                    v + "\"";
+            return false;
+        }
+        steps_.push_back({"key", v});
+    }
+    return true;
+}
+
+bool CrosstabScript::runModelSteps(Report& report, std::ostream& out, std::string& error) const {
+    return run(report, out, error, true);
+}
+
+bool CrosstabScript::runViewSteps(Report& report, std::ostream& out, std::string& error) const {
+    return run(report, out, error, false);
+}
+
+bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, bool modelSteps) const {
+    if (steps_.empty()) return true;
+    auto crosstabs = report.getCrosstabs();
+    if (crosstabs.empty()) {
+        error = "the document has no crosstab for --expand, --collapse, --drill, --drill-up, --page or --key";
+        return false;
+    }
+    auto c = crosstabs.front();
+    if (!modelSteps) report.render();
+    for (const auto& step : steps_) {
+        const bool modelStep = step.kind != "page" && step.kind != "key";
+        if (modelStep != modelSteps) continue;
+        std::string path = step.value;
+        const int axis = axisOf(path);
+        const std::string before = shape(*c);
+        bool done = false;
+        std::string what = step.kind + " " + step.value;
+        if (step.kind == "expand" || step.kind == "collapse" || step.kind == "drill") {
+            auto node = c->findNode(axis, path);
+            if (!node) {
+                error = "--" + step.kind + ": no member \"" + path + "\" shown on the " + (axis == 0 ? "rows" : "columns");
+                return false;
+            }
+            done = step.kind == "expand" ? c->expand(axis, node) : step.kind == "collapse" ? c->collapse(axis, node)
+                                                                                         : c->drillDown(axis, node);
+        } else if (step.kind == "drill-up") {
+            done = c->drillUp(axis);
+        } else if (step.kind == "page") {
+            using namespace GestureDirectionType;
+            const std::string& v = step.value;
+            if (v == "end") done = c->pageToEnd(DOWN);
+            else if (v == "start") done = c->pageToEnd(UP);
+            else done = c->page(v == "down" ? DOWN : v == "up" ? UP : v == "right" ? RIGHT : LEFT);
+        } else if (step.kind == "key") {
+            auto h = handlerOf(c);
+            if (h) {
+                done = h->handleKeyPress(std::atoi(step.value.c_str()));
+                what += ": " + (h->getLastAction().empty() ? std::string("focus moved") : h->getLastAction());
+            }
+        }
+        if (!modelSteps) report.render();
+        out << what << ": " << (done ? "" : "nothing changed, ") << before << " -> " << shape(*c);
+        if (step.kind == "page" || step.kind == "key") {
+            auto* grid = c->getCrosstabNode();
+            int64_t r0, r1;
+            int c0, c1;
+            if (grid) {
+                grid->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+                out << ", showing rows " << r0 + 1 << "-" << r1 + 1 << ", columns " << c0 + 1 << "-" << c1 + 1;
+            }
+        }
+        out << "\n";
+    }
+    return true;
+}
+
+void CrosstabScript::beforeTap(Report& report) {
+    for (const auto& c : report.getCrosstabs())
+        if (auto h = handlerOf(c)) h->clearLastAction();
+}
+
+void CrosstabScript::afterTap(Report& report, std::ostream& out) const {
+    bool changed = false;
+    for (const auto& c : report.getCrosstabs()) {
+        auto h = handlerOf(c);
+        if (!h || h->getLastAction().empty()) continue;
+        report.render();
+        out << "  crosstab: " << h->getLastAction() << " (now " << shape(*c) << ")\n";
+        changed = true;
+    }
+    if (changed) report.layout(width_, height_);
+}
+
+} // namespace orvane::tool
