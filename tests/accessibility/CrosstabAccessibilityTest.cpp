@@ -6,7 +6,12 @@
 // sorts, axis-label headers, selected cells; an empty crosstab lists nothing.
 #include "orvane/accessibility/AccessibilityMessages.h"
 #include "orvane/accessibility/CrosstabAccessibilityController.h"
+#include "crosstab/CrosstabTestData.h"
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabDefinition.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/accessibility/AccessibilityElement.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/DataValue.h"
@@ -16,6 +21,8 @@
 #include "orvane/view/DisplayTreeNode.h"
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 using namespace orvane;
 using Axis = CrosstabAccessibilityController::Axis;
@@ -163,6 +170,75 @@ TEST(CrosstabAccessibilityTest, ACrosstabWithoutAGridListsNothingAndNavigatesNow
     EXPECT_EQ(empty->describeHeader(Axis::ROW, nullptr), "");
     EXPECT_EQ(empty->describeAxisLabelHeader(Axis::COLUMN, 0), "Column category");
     EXPECT_EQ(empty->describeMeasureHeader(nullptr, "Revenue", 0), "Column header; Level 1; Revenue");
+}
+
+} // namespace
+
+namespace {
+
+std::shared_ptr<CrosstabRenderer> renderedCrosstab() {
+    CrosstabDefinition def;
+    def.rows = {"Region", "City"};
+    def.columns = {"Year"};
+    def.measures = {"Sales:sum", "Units:mean"};
+    std::string error;
+    auto model = def.build(test::crosstabSales(), error);
+    EXPECT_TRUE(model) << error;
+    auto r = CrosstabRenderer::create();
+    r->setModel(model);
+    r->setFrame({0.0f, 0.0f, 900.0f, 500.0f});
+    r->updateDisplayList(displaylist::DisplayListEditor::create(nullptr));
+    return r;
+}
+
+TEST(CrosstabAccessibilityTest, ARenderedCrosstabIsReadInGridOrderAndWalkedAcrossItsHeaders) {
+    auto r = renderedCrosstab();
+    auto base = r->getAccessibilityController();
+    ASSERT_TRUE(base);
+    auto a11y = std::dynamic_pointer_cast<CrosstabAccessibilityController>(base);
+    ASSERT_TRUE(a11y);
+    auto elements = a11y->getAccessibilityElements();
+    ASSERT_FALSE(elements.empty());
+    auto label = [&](int64_t row, int64_t col) {
+        for (const auto& e : elements)
+            if (e->getRow() == row && e->getColumn() == col) return e->getAccessibilityLabel();
+        return std::string("(none)");
+    };
+    // The corner, the column headers (a year spans its two measures), the
+    // measure row, then each row: its header and its cells.
+    EXPECT_EQ(label(1, 2), "Column category; Year");
+    EXPECT_EQ(label(1, 3), "Column header; Level 1; Year = 2023; Spans 2 columns");
+    EXPECT_EQ(label(2, 1), "Row category; Region");
+    EXPECT_EQ(label(2, 4), "Column header; Year = 2023; Level 2; Units (mean)");
+    EXPECT_EQ(label(3, 1), "Row header; Level 1; Region = East; Collapsed; Can drill down; Spans 2 columns");
+    EXPECT_EQ(label(3, 5), "Region = East; Year = 2024; 100");
+    EXPECT_EQ(label(4, 3), "Region = North; Year = 2023; Missing value");
+    EXPECT_EQ(elements.front()->getRole(), "columnheader");
+    // Walking: from the spanning 2023 header, right reaches 2024 (not 2023 again).
+    auto first = a11y->getAccessibilityElement(Nav::NEXT);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->getAccessibilityLabel(), "Column category; Year");
+    auto year = a11y->getAccessibilityElement(Nav::CELL_RIGHT);
+    EXPECT_EQ(year->getAccessibilityLabel(), "Column header; Level 1; Year = 2023; Spans 2 columns");
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::CELL_RIGHT)->getAccessibilityLabel(),
+              "Column header; Level 1; Year = 2024; Spans 2 columns");
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::CELL_RIGHT)->getAccessibilityLabel(),
+              "Column header; Level 1; Year = 2024; Spans 2 columns");  // the edge
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::CELL_DOWN)->getAccessibilityLabel(),
+              "Column header; Year = 2024; Level 2; Sales");
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::CELL_DOWN)->getAccessibilityLabel(), "Region = East; Year = 2024; 100");
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::LOCAL_FIRST)->getAccessibilityLabel(),
+              "Row header; Level 1; Region = East; Collapsed; Can drill down; Spans 2 columns");
+    EXPECT_EQ(a11y->getAccessibilityElement(Nav::CELL_DOWN)->getRole(), "rowheader");
+    // The column of a data cell goes to the sonification: East, North, West in 2024.
+    auto cell = a11y->getAccessibilityElement(Nav::LOCAL_LAST);
+    std::vector<double> values = a11y->getSeriesValues(cell, true);
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values[0], 5.0);
+    EXPECT_EQ(values[1], 6.0);
+    // Headers of each axis on request.
+    EXPECT_EQ(a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_ROW_HEADER).size(), 5u);
+    EXPECT_TRUE(a11y->getAccessibilityElements(AccessibilityDetailType::GRAPH_AXES).empty());
 }
 
 } // namespace

@@ -6,10 +6,15 @@
 #include <memory>
 #include <string>
 
+namespace displaylist {
+class TqCrosstab;
+}
+
 namespace orvane {
 
 class BaseView;
 class Crosstab;
+class CrosstabRenderer;
 class DataTreeNode;
 class DataValue;
 class DisplayTreeNode;
@@ -26,16 +31,25 @@ class Hierarchy;
 /// columns, times their measures) under it in the display tree, so an
 /// expanded child does not make its parent's span shrink to its child count.
 ///
-/// The element list and navigation come from the crosstab's grid node; until
-/// a view hands one over (setGrid), the lists are empty and navigation
-/// reaches nothing, while the descriptions work from the model.
+/// The element list and navigation come from the renderer's grid node: the
+/// column-header rows, the measure-header row and the data rows, across the
+/// row-header columns and the data columns, axis-label headers in the corner.
+/// A spanning header is one element, reached from every cell it covers.
+/// Without a renderer (a model alone) the lists are empty and navigation
+/// reaches nothing, while the descriptions still work from the model.
 class ORVANE_EXPORT CrosstabAccessibilityController : public TableAccessibilityController {
 public:
     enum class Axis { ROW = 0, COLUMN = 1 };
 
     static std::shared_ptr<CrosstabAccessibilityController> create(const std::shared_ptr<BaseView>& view,
                                                                    const std::shared_ptr<Crosstab>& crosstab);
-    std::shared_ptr<Crosstab> getCrosstab() const { return crosstab_.lock(); }
+    static std::shared_ptr<CrosstabAccessibilityController> create(const std::shared_ptr<CrosstabRenderer>& renderer);
+    /// The renderer's grid node (null without a renderer or before its first rebuild).
+    displaylist::TqCrosstab* getDataGridNode() const;
+    std::shared_ptr<AccessibilityElement> getAccessibilityElementByEntry(
+        const displaylist::TqImageMapEntryStruct& entry) override;
+    /// The renderer's current model, else the model given at creation.
+    std::shared_ptr<Crosstab> getCrosstab() const;
 
     ElementList getAccessibilityElements(AccessibilityDetailType::type detail) override;
     using AccessibilityController::getAccessibilityElements;
@@ -70,18 +84,32 @@ public:
     std::shared_ptr<Hierarchy> getHierarchy(Axis axis) const;
     int getAxisLevelCount(Axis axis) const;
 
-    // ---- grid: none until the crosstab's grid node is attached
-    int64_t getGridRowCount() const override { return 0; }
-    int64_t getGridColumnCount() const override { return 0; }
-    uint64_t getGridDetail(int64_t, int64_t) const override { return NO_DETAIL; }
-    bool getGridPosition(uint64_t, int64_t&, int64_t&) const override { return false; }
-    void scrollToDetail(uint64_t, bool) override {}
-    bool getEntryForDetail(uint64_t, displaylist::TqImageMapEntryStruct&) const override { return false; }
-    std::vector<uint64_t> getSeriesDetails(uint64_t, bool, size_t) const override { return {}; }
-    double getNumericValue(uint64_t) const override;
+    // ---- the grid (nothing without a renderer)
+    int64_t getGridRowCount() const override;
+    int64_t getGridColumnCount() const override;
+    uint64_t getGridDetail(int64_t row, int64_t column) const override;
+    bool getGridPosition(uint64_t detail, int64_t& row, int64_t& column) const override;
+    void scrollToDetail(uint64_t detail, bool step) override;
+    bool getEntryForDetail(uint64_t detail, displaylist::TqImageMapEntryStruct& entry) const override;
+    std::vector<uint64_t> getSeriesDetails(uint64_t detail, bool column, size_t limit) const override;
+    double getNumericValue(uint64_t detail) const override;
+
+protected:
+    std::vector<displaylist::TqImageMapEntryStruct> getImageMapEntries() override;
+    void focusShown(const std::shared_ptr<AccessibilityElement>& element) override;
 
 private:
+    struct Layout {
+        int64_t headerRows = 0;   ///< column-header levels
+        int64_t measureRows = 0;  ///< 1 when measure headers are shown
+        int64_t dataRows = 0;
+        int64_t headerColumns = 0;  ///< row-header levels
+        int64_t dataColumns = 0;
+    };
+    Layout layout() const;
+
     std::weak_ptr<Crosstab> crosstab_;
+    std::weak_ptr<CrosstabRenderer> renderer_;
 };
 
 } // namespace orvane

@@ -22,16 +22,6 @@ namespace orvane {
 using displaylist::TqDataGrid;
 
 namespace {
-std::string joined(const std::vector<std::string>& parts) {
-    std::string out;
-    for (const auto& p : parts) {
-        if (p.empty()) continue;
-        if (!out.empty()) out += "; ";
-        out += p;
-    }
-    return out;
-}
-
 const DataGridCellCallback::ColumnBinding* binding(const std::shared_ptr<DataGridRenderer>& r, int column) {
     if (!r || !r->getCellCallback() || column < 0) return nullptr;
     const auto& cols = r->getCellCallback()->getColumns();
@@ -158,15 +148,8 @@ void DataGridAccessibilityController::scrollToDetail(uint64_t detail, bool step)
     TqDataGrid* grid = getDataGridNode();
     if (!grid) return;
     const double x0 = grid->GetScrollX(), y0 = grid->GetScrollY();
-    TqDataGrid::ScrollOffset to = grid->GetScrollOffsetForCell(detail);
-    if (to.x == x0 && to.y == y0) return;
-    if (step && to.y != y0 && TqDataGrid::ConvertPickIDtoComponentID(detail) == TqDataGrid::COMPONENT_CELL) {
-        // A one-cell move off the window turns a whole page, as a reader
-        // paging through the table expects; then the cell is shown whole.
-        double page = std::max(1.0, grid->GetScrollAreaHeight());
-        grid->SetScrollPosition(to.x, y0 + (to.y > y0 ? page : -page));
-        to = grid->GetScrollOffsetForCell(detail);
-    }
+    TqDataGrid::ScrollOffset to = scrollOffsetShowing(*grid, detail, step);
+    if (to.x == x0 && to.y == y0 && grid->GetScrollX() == x0 && grid->GetScrollY() == y0) return;
     setScroll(to.x, to.y);
 }
 
@@ -343,14 +326,13 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
     pick->addEntry(pickEntry);
     Rect bounds;
     if (grid->GetCellBounds(id, bounds)) pick->setDisplayListNodeBounds(bounds);
-    auto element = createAccessibilityElement(view, joined(parts), hint, pick, entry.points,
-                                              PickedNodeInfo::create(entry.nodeId, id));
-    element->setGridPosition(role, gridRow + 1, gridCol + 1, getGridRowCount(), cols);
-    element->setSort(sort);
-    element->setSelected(selected);
-    element->setValueText(value);
-    element->setOnScreen(entry.onScreen);
-    return element;
+    CellFacts facts;
+    facts.role = role;
+    facts.row = gridRow, facts.column = gridCol, facts.columnCount = cols;
+    facts.sort = sort;
+    facts.selected = selected;
+    facts.value = value;
+    return makeCellElement(entry, AccessibilityMessages::join(parts), hint, pick, facts);
 }
 
 std::vector<uint64_t> DataGridAccessibilityController::getSeriesDetails(uint64_t detail, bool column,
