@@ -201,6 +201,8 @@ void DataGridAccessibilityController::focusShown(const std::shared_ptr<Accessibi
 
 std::vector<displaylist::TqImageMapEntryStruct> DataGridAccessibilityController::getImageMapEntries() {
     std::vector<displaylist::TqImageMapEntryStruct> entries;
+    columnTexts_.clear();
+    rowCountText_.clear();
     const TqDataGrid* grid = getDataGridNode();
     if (!grid || getGridColumnCount() == 0) return entries;
     grid->GetImageMapEntries(entries, includeOffscreenNodesInImageMap());
@@ -260,9 +262,17 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
     auto r = renderer_.lock();
     const auto* b = binding(r, col);
     const std::string header = grid->GetColumnHeader(col);
-    const std::string columnText =
-        AccessibilityMessages::text("accessibility.table.column.txt",
-                                    {AccessibilityMessages::number(double(col) + 1.0), AccessibilityMessages::number(double(cols))});
+    if (cols != cachedColumns_ || rows != cachedRows_) {
+        columnTexts_.clear();
+        rowCountText_.clear();
+        cachedColumns_ = cols, cachedRows_ = rows;
+    }
+    std::string& columnText = columnTexts_[col];
+    if (columnText.empty())
+        columnText = AccessibilityMessages::text(
+            "accessibility.table.column.txt",
+            {AccessibilityMessages::number(double(col) + 1.0), AccessibilityMessages::number(double(cols))});
+    if (rowCountText_.empty()) rowCountText_ = AccessibilityMessages::number(double(rows));
 
     std::vector<std::string> parts;
     std::string hint, value, role = AccessibilityElement::ROLE_CELL, sort;
@@ -276,7 +286,7 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
         selected = grid->IsRowSelected(row);
         parts.push_back(AccessibilityMessages::text(
             "accessibility.table.row.txt",
-            {AccessibilityMessages::number(double(row) + 1.0), AccessibilityMessages::number(double(rows))}));
+            {AccessibilityMessages::number(double(row) + 1.0), rowCountText_}));
         parts.push_back(columnText);
         parts.push_back(header.empty() ? value : header + " = " + value);
         if (selected) parts.push_back(AccessibilityMessages::text("accessibility.datagrid.rowSelected.txt"));

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace displaylist {
 class TqDataGrid;
@@ -71,6 +72,12 @@ private:
     void setScroll(double x, double y);
 
     std::weak_ptr<DataGridRenderer> renderer_;
+    /// Texts every element of one list repeats ("Column 2 of 10", the row
+    /// count), made once per composed list.
+    std::unordered_map<int, std::string> columnTexts_;
+    std::string rowCountText_;
+    int cachedColumns_ = -1;
+    int64_t cachedRows_ = -1;
 };
 
 } // namespace orvane

@@ -150,11 +150,14 @@ int TableAccessibilityController::getDefaultNavigationIndex(NavigationType type)
         // Nothing focused: start on screen, at the first element (or the last
         // for PREVIOUS), whatever the move asked.
         clearFocus();
+        rebuildElements();
         return AccessibilityController::getDefaultNavigationIndex(type == Nav::PREVIOUS ? Nav::PREVIOUS : Nav::NEXT);
     }
     int index = getNextIndex(type);
+    if (index != NO_INDEX || !focused) return index;
     // At an edge the focus stays where it is.
-    return index != NO_INDEX ? index : focused ? currentIndex_ : NO_INDEX;
+    rebuildElements();
+    return currentIndex_;
 }
 
 std::shared_ptr<AccessibilityElement> TableAccessibilityController::getCurrentAccessibilityElement() {

@@ -88,6 +88,7 @@ public:
     static constexpr uint64_t NO_DETAIL = std::numeric_limits<uint64_t>::max();
 
 protected:
+    bool navigatesByGrid() const override { return true; }
     /// What a grid element is besides its words (see AccessibilityElement).
     struct CellFacts {
         std::string role;
