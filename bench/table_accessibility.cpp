@@ -28,26 +28,11 @@ public:
 };
 
 // A view that draws its own grid (no data set could hold 10^8 rows).
-class OwnGridController : public DataGridAccessibilityController {
-public:
-    static std::shared_ptr<OwnGridController> make(const std::shared_ptr<BaseView>& view, TqDataGrid* grid) {
-        auto c = std::make_shared<OwnGridController>();
-        c->attach(view);
-        c->grid_ = grid;
-        c->setIncludeOffscreenNodesInImageMap(true);
-        return c;
-    }
-    TqDataGrid* getDataGridNode() const override { return grid_; }
-
-private:
-    TqDataGrid* grid_ = nullptr;
-};
-
 struct Table {
     std::shared_ptr<BaseView> view = BaseView::create();
     NumberedCells cells;
     displaylist::TqRef<TqDataGrid> grid{new TqDataGrid(0, 0, 1024, 768, 9)};
-    std::shared_ptr<OwnGridController> a11y;
+    std::shared_ptr<DataGridAccessibilityController> a11y;
     explicit Table(int64_t rows) {
         OrvaneUIPackage::instance();
         view->setFrame({0, 0, 1024, 768});
@@ -60,7 +45,8 @@ struct Table {
         }
         grid->Layout();
         grid->SetScrollPosition(0, double(rows / 2) * 24.0);
-        a11y = OwnGridController::make(view, grid.get());
+        TqDataGrid* own = grid.get();
+        a11y = DataGridAccessibilityController::create(view, [own] { return own; });
     }
 };
 

@@ -31,12 +31,19 @@ const DataGridCellCallback::ColumnBinding* binding(const std::shared_ptr<DataGri
 
 std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::create(
     const std::shared_ptr<DataGridRenderer>& renderer) {
-    auto c = create(std::static_pointer_cast<BaseView>(renderer));
+    auto c = make(renderer);
     c->renderer_ = renderer;
     return c;
 }
 
 std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::create(
+    const std::shared_ptr<BaseView>& view, std::function<TqDataGrid*()> gridSource) {
+    auto c = make(view);
+    c->gridSource_ = std::move(gridSource);
+    return c;
+}
+
+std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::make(
     const std::shared_ptr<BaseView>& view) {
     auto c = std::make_shared<DataGridAccessibilityController>();
     c->attach(view);
@@ -46,6 +53,7 @@ std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController
 }
 
 TqDataGrid* DataGridAccessibilityController::getDataGridNode() const {
+    if (gridSource_) return getView() ? gridSource_() : nullptr;
     auto r = renderer_.lock();
     return r ? r->getDataGridNode() : nullptr;
 }
