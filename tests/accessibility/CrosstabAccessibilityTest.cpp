@@ -237,7 +237,12 @@ TEST(CrosstabAccessibilityTest, ARenderedCrosstabIsReadInGridOrderAndWalkedAcros
     EXPECT_EQ(values[0], 5.0);
     EXPECT_EQ(values[1], 6.0);
     // Headers of each axis on request.
-    EXPECT_EQ(a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_ROW_HEADER).size(), 5u);
+    EXPECT_EQ(a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_ROW_HEADER).size(), 3u);
+    EXPECT_EQ(a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_COLUMN_HEADER).size(), 2u);
+    auto corner = a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_ROW_AXIS_LABEL_HEADER);
+    ASSERT_EQ(corner.size(), 2u);
+    EXPECT_EQ(corner[1]->getAccessibilityLabel(), "Row category; City");
+    EXPECT_EQ(a11y->getAccessibilityElements(AccessibilityDetailType::CROSSTAB_COLUMN_AXIS_LABEL_HEADER).size(), 1u);
     EXPECT_TRUE(a11y->getAccessibilityElements(AccessibilityDetailType::GRAPH_AXES).empty());
 }
 

@@ -80,16 +80,21 @@ AccessibilityController::ElementList CrosstabAccessibilityController::getGridAcc
 
 AccessibilityController::ElementList CrosstabAccessibilityController::getHeaderAccessibilityElements(Axis axis) {
     ElementList out;
+    const int component = axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_HEADER
+                                            : displaylist::TqCrosstab::COMPONENT_COLUMN_HEADER;
     for (const auto& e : getGridAccessibilityElements())
-        if (e && e->getRole() == (axis == Axis::ROW ? AccessibilityElement::ROLE_ROW_HEADER
-                                                    : AccessibilityElement::ROLE_COLUMN_HEADER))
-            out.push_back(e);
+        if (e && displaylist::TqDataGrid::ConvertPickIDtoComponentID(e->getDetailIndex()) == component) out.push_back(e);
     return out;
 }
 
-AccessibilityController::ElementList CrosstabAccessibilityController::getAxisLabelHeaderAccessibilityElements(Axis) {
-    // Axis-label headers are drawn by the crosstab's grid node only.
-    return {};
+AccessibilityController::ElementList CrosstabAccessibilityController::getAxisLabelHeaderAccessibilityElements(Axis axis) {
+    ElementList out;
+    // The corner's labels of the row levels and of the column levels.
+    const int component = axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_AXIS_HEADER
+                                            : displaylist::TqCrosstab::COMPONENT_COLUMN_AXIS_HEADER;
+    for (const auto& e : getGridAccessibilityElements())
+        if (e && displaylist::TqDataGrid::ConvertPickIDtoComponentID(e->getDetailIndex()) == component) out.push_back(e);
+    return out;
 }
 
 std::shared_ptr<Hierarchy> CrosstabAccessibilityController::getHierarchy(Axis axis) const {
