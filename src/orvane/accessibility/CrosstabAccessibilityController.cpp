@@ -78,23 +78,22 @@ AccessibilityController::ElementList CrosstabAccessibilityController::getGridAcc
     return TableAccessibilityController::getAccessibilityElements(AccessibilityDetailType::DATA_ELEMENTS);
 }
 
-AccessibilityController::ElementList CrosstabAccessibilityController::getHeaderAccessibilityElements(Axis axis) {
+AccessibilityController::ElementList CrosstabAccessibilityController::elementsOfComponent(int component) {
     ElementList out;
-    const int component = axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_HEADER
-                                            : displaylist::TqCrosstab::COMPONENT_COLUMN_HEADER;
     for (const auto& e : getGridAccessibilityElements())
         if (e && displaylist::TqDataGrid::ConvertPickIDtoComponentID(e->getDetailIndex()) == component) out.push_back(e);
     return out;
 }
 
+AccessibilityController::ElementList CrosstabAccessibilityController::getHeaderAccessibilityElements(Axis axis) {
+    return elementsOfComponent(axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_HEADER
+                                                 : displaylist::TqCrosstab::COMPONENT_COLUMN_HEADER);
+}
+
 AccessibilityController::ElementList CrosstabAccessibilityController::getAxisLabelHeaderAccessibilityElements(Axis axis) {
-    ElementList out;
     // The corner's labels of the row levels and of the column levels.
-    const int component = axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_AXIS_HEADER
-                                            : displaylist::TqCrosstab::COMPONENT_COLUMN_AXIS_HEADER;
-    for (const auto& e : getGridAccessibilityElements())
-        if (e && displaylist::TqDataGrid::ConvertPickIDtoComponentID(e->getDetailIndex()) == component) out.push_back(e);
-    return out;
+    return elementsOfComponent(axis == Axis::ROW ? displaylist::TqCrosstab::COMPONENT_ROW_AXIS_HEADER
+                                                 : displaylist::TqCrosstab::COMPONENT_COLUMN_AXIS_HEADER);
 }
 
 std::shared_ptr<Hierarchy> CrosstabAccessibilityController::getHierarchy(Axis axis) const {

@@ -107,6 +107,8 @@ private:
         int64_t dataColumns = 0;
     };
     Layout layout() const;
+    /// The grid elements of one grid component, in grid order.
+    ElementList elementsOfComponent(int component);
 
     std::weak_ptr<Crosstab> crosstab_;
     std::weak_ptr<CrosstabRenderer> renderer_;
