@@ -101,26 +101,11 @@ public:
     }
 };
 
-class OwnGridController : public DataGridAccessibilityController {
-public:
-    static std::shared_ptr<OwnGridController> make(const std::shared_ptr<BaseView>& view, TqDataGrid* grid) {
-        auto c = std::make_shared<OwnGridController>();
-        c->attach(view);
-        c->grid_ = grid;
-        c->setIncludeOffscreenNodesInImageMap(true);
-        return c;
-    }
-    TqDataGrid* getDataGridNode() const override { return grid_; }
-
-private:
-    TqDataGrid* grid_ = nullptr;
-};
-
 struct BigGrid {
     std::shared_ptr<BaseView> view = BaseView::create();
     NumberedCells cells;
     displaylist::TqRef<TqDataGrid> grid;
-    std::shared_ptr<OwnGridController> a11y;
+    std::shared_ptr<DataGridAccessibilityController> a11y;
 
     BigGrid(int64_t rows, int cols, float w = 1024, float h = 768, int fixed = 0, bool rtl = false)
         : grid(new TqDataGrid(0, 0, w, h, 41)) {
@@ -135,7 +120,8 @@ struct BigGrid {
             grid->SetColumnHeader(c, "C" + std::to_string(c));
         }
         grid->Layout();
-        a11y = OwnGridController::make(view, grid.get());
+        TqDataGrid* own = grid.get();
+        a11y = DataGridAccessibilityController::create(view, [own] { return own; });
     }
     int64_t focusedRow() {
         auto e = a11y->getCurrentAccessibilityElement();

@@ -8,7 +8,9 @@
 #include "ToolFiles.h"
 
 #include "orvane/accessibility/AccessibilityElement.h"
+#include "orvane/accessibility/CrosstabAccessibilityController.h"
 #include "orvane/accessibility/DataGridAccessibilityController.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/TqDataGrid.h"
 #include "orvane/host/document/PropertyTextCodec.h"
@@ -46,6 +48,7 @@ struct Options {
     std::string file;
     float width = 0.0f;
     long table = 1;
+    long crosstab = 0;  // 0: read a list table
     bool loop = false;
     bool rightToLeft = false;
     bool scroll = false;
@@ -101,6 +104,14 @@ bool parseArgs(const std::vector<std::string>& args, Options& o, std::string& er
         error = "--table wants the table's number on the page, 1 or more, not \"" + p.get("table") + "\"";
         return false;
     }
+    if (!p.getCount("crosstab", 1, 1000, o.crosstab)) {
+        error = "--crosstab wants the crosstab's number on the page, 1 or more, not \"" + p.get("crosstab") + "\"";
+        return false;
+    }
+    if (o.crosstab && p.has("table")) {
+        error = "give --table or --crosstab, not both";
+        return false;
+    }
     if (p.has("scroll")) {
         if (!PictureOutput::parsePoint(p.get("scroll"), o.scrollTo) || o.scrollTo.x < 0.0f || o.scrollTo.y < 0.0f) {
             error = "--scroll wants X,Y (a content offset of the table in pixels, 0 or more), not \"" + p.get("scroll") + "\"";
@@ -151,22 +162,35 @@ int a11y(const std::vector<std::string>& args) {
     report->setRightToLeft(o.rightToLeft);
     report->layout(o.width, 0.0f);
     report->render();
-    auto tables = report->getTables();
-    if (tables.empty()) return fail("a11y: " + file + ": the report has no table");
-    if (size_t(o.table) > tables.size())
-        return fail("a11y: " + file + ": --table " + std::to_string(o.table) + ", but the report has " +
-                    std::to_string(tables.size()) + (tables.size() == 1 ? " table" : " tables"));
-    auto view = tables[size_t(o.table - 1)];
+    std::shared_ptr<BaseView> view;
+    std::shared_ptr<DataGridRenderer> list;
+    if (o.crosstab) {
+        auto crosstabs = report->getCrosstabs();
+        if (size_t(o.crosstab) > crosstabs.size())
+            return fail("a11y: " + file + ": --crosstab " + std::to_string(o.crosstab) + ", but the report has " +
+                        std::to_string(crosstabs.size()) + (crosstabs.size() == 1 ? " crosstab" : " crosstabs"));
+        view = crosstabs[size_t(o.crosstab - 1)];
+    } else {
+        auto tables = report->getTables();
+        if (tables.empty()) return fail("a11y: " + file + ": the report has no table");
+        if (size_t(o.table) > tables.size())
+            return fail("a11y: " + file + ": --table " + std::to_string(o.table) + ", but the report has " +
+                        std::to_string(tables.size()) + (tables.size() == 1 ? " table" : " tables"));
+        view = list = tables[size_t(o.table - 1)];
+    }
     if (o.scroll) {
-        view->setScrollPosition(o.scrollTo.x, o.scrollTo.y);
+        if (list) list->setScrollPosition(o.scrollTo.x, o.scrollTo.y);
+        else std::static_pointer_cast<CrosstabRenderer>(view)->setScrollPosition(o.scrollTo.x, o.scrollTo.y);
         report->render();
     }
-    auto controller = std::dynamic_pointer_cast<DataGridAccessibilityController>(view->getAccessibilityController());
+    auto controller = std::dynamic_pointer_cast<TableAccessibilityController>(view->getAccessibilityController());
     if (!controller) return fail("a11y: the table has no accessibility controller");
     controller->setLoopOn(o.loop);
     const float pageHeight = report->getHeight();
-    const int64_t rows = controller->getDataRowCount();
-    const int cols = controller->getDataColumnCount();
+    // A list table counts its data; a crosstab its grid of headers and cells.
+    auto listController = std::dynamic_pointer_cast<DataGridAccessibilityController>(controller);
+    const int64_t rows = listController ? listController->getDataRowCount() : controller->getGridRowCount();
+    const int64_t cols = listController ? listController->getDataColumnCount() : controller->getGridColumnCount();
     std::cout << controller->getObjectDescription() << ", " << rows << (rows == 1 ? " row" : " rows") << ", " << cols
               << (cols == 1 ? " column" : " columns") << "\n";
 
@@ -178,7 +202,11 @@ int a11y(const std::vector<std::string>& args) {
     }
     for (const Step& s : o.steps) {
         if (s.page) {
-            bool moved = view->page(s.forward);
+            if (!list) {
+                std::cout << "page " << s.text << ": only list tables are paged by hand (crosstabs page as the focus moves)\n";
+                continue;
+            }
+            bool moved = list->page(s.forward);
             report->render();
             std::cout << "page " << s.text << (moved ? "" : ": already at the " + std::string(s.forward ? "end" : "start"))
                       << "\n";
@@ -201,12 +229,13 @@ int a11y(const std::vector<std::string>& args) {
 } // namespace
 
 ORVANE_TOOL_COMMAND(
-    "a11y", "[REPORT] [--focus MOVE]... [--page up|down]... [--loop] [--table N] [--scroll X,Y] [--width W] [--rtl]",
+    "a11y", "[REPORT] [--focus MOVE]... [--page up|down]... [--loop] [--table N | --crosstab N] [--scroll X,Y] [--width W] [--rtl]",
     "print what a screen reader speaks in a report's table (no REPORT: the bundled report)", &a11y,
     {{"--focus", "MOVE", "move the focus: next, prev, up, down, left, right, first, last, home, end", true},
      {"--page", "up|down", "turn the table's window a page up or down", true},
      {"--loop", "", "moves past the last element continue at the first (and back)"},
-     {"--table", "N", "the N-th table of the page (default 1)"},
+     {"--table", "N", "the N-th list table of the page (default 1)"},
+     {"--crosstab", "N", "read the N-th crosstab of the page instead"},
      {"--scroll", "X,Y", "scroll the table to this content offset (pixels) first"},
      {"--width", "W", "page width in pixels (default 1024)"},
      {"--rtl", "", "lay the page out for a right-to-left reader"}},
@@ -217,6 +246,7 @@ ORVANE_TOOL_COMMAND(
     "examples:\n"
     "  orvane a11y examples/table/table-report.xml\n"
     "  orvane a11y --focus next --focus down --focus right --focus end\n"
-    "  orvane a11y examples/table/table-report.xml --page down --focus next");
+    "  orvane a11y examples/table/table-report.xml --page down --focus next\n"
+    "  orvane a11y --crosstab 1 --focus next --focus right --focus down");
 
 } // namespace orvane::tool

@@ -155,8 +155,12 @@ std::shared_ptr<AccessibilityElement> AccessibilityController::getAccessibilityE
                                                                                        bool dispatch) {
     lastNavigationType_ = type;
     if (view_.expired()) return nullptr;
-    rebuildElements();
-    if (elements_.empty()) return nullptr;
+    // A grid finds its target by position and composes the list once, after
+    // any paging; others need the list to choose from.
+    if (focusController_ || !navigatesByGrid()) {
+        rebuildElements();
+        if (elements_.empty()) return nullptr;
+    }
     int index = NO_INDEX;
     if (focusController_) {
         auto chosen = focusController_->getFocusElement(type);

@@ -127,6 +127,9 @@ protected:
     /// Focuses the element at `index` of the current list, dispatching when asked.
     std::shared_ptr<AccessibilityElement> focusIndex(int index, bool dispatch);
     void dispatchFromView(int type, const std::shared_ptr<AccessibilityElement>& element);
+    /// Whether navigation finds its target by grid position (and so composes
+    /// the list itself, once, after paging) rather than from the list.
+    virtual bool navigatesByGrid() const { return false; }
     /// Called after a focus change was dispatched (the table shows its focus rectangle).
     virtual void focusShown(const std::shared_ptr<AccessibilityElement>&) {}
     int findDetail(uint64_t detail) const;

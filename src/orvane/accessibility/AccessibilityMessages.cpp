@@ -116,4 +116,14 @@ std::string AccessibilityMessages::number(double value) {
     return b == std::string::npos ? std::string() : s.substr(b);
 }
 
+std::string AccessibilityMessages::join(const std::vector<std::string>& parts, const char* separator) {
+    std::string out;
+    for (const auto& p : parts) {
+        if (p.empty()) continue;
+        if (!out.empty()) out += separator;
+        out += p;
+    }
+    return out;
+}
+
 } // namespace orvane

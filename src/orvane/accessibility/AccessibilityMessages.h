@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -24,6 +25,9 @@ public:
     static std::string englishText(const std::string& key);
     /// A count or position with grouping, as spoken: 51234 -> "51,234".
     static std::string number(double value);
+    /// The non-empty parts joined with `separator` ("; " between the parts
+    /// of a description).
+    static std::string join(const std::vector<std::string>& parts, const char* separator = "; ");
 };
 
 } // namespace orvane

@@ -22,16 +22,6 @@ namespace orvane {
 using displaylist::TqDataGrid;
 
 namespace {
-std::string joined(const std::vector<std::string>& parts) {
-    std::string out;
-    for (const auto& p : parts) {
-        if (p.empty()) continue;
-        if (!out.empty()) out += "; ";
-        out += p;
-    }
-    return out;
-}
-
 const DataGridCellCallback::ColumnBinding* binding(const std::shared_ptr<DataGridRenderer>& r, int column) {
     if (!r || !r->getCellCallback() || column < 0) return nullptr;
     const auto& cols = r->getCellCallback()->getColumns();
@@ -41,12 +31,19 @@ const DataGridCellCallback::ColumnBinding* binding(const std::shared_ptr<DataGri
 
 std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::create(
     const std::shared_ptr<DataGridRenderer>& renderer) {
-    auto c = create(std::static_pointer_cast<BaseView>(renderer));
+    auto c = make(renderer);
     c->renderer_ = renderer;
     return c;
 }
 
 std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::create(
+    const std::shared_ptr<BaseView>& view, std::function<TqDataGrid*()> gridSource) {
+    auto c = make(view);
+    c->gridSource_ = std::move(gridSource);
+    return c;
+}
+
+std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController::make(
     const std::shared_ptr<BaseView>& view) {
     auto c = std::make_shared<DataGridAccessibilityController>();
     c->attach(view);
@@ -56,6 +53,7 @@ std::shared_ptr<DataGridAccessibilityController> DataGridAccessibilityController
 }
 
 TqDataGrid* DataGridAccessibilityController::getDataGridNode() const {
+    if (gridSource_) return getView() ? gridSource_() : nullptr;
     auto r = renderer_.lock();
     return r ? r->getDataGridNode() : nullptr;
 }
@@ -158,15 +156,8 @@ void DataGridAccessibilityController::scrollToDetail(uint64_t detail, bool step)
     TqDataGrid* grid = getDataGridNode();
     if (!grid) return;
     const double x0 = grid->GetScrollX(), y0 = grid->GetScrollY();
-    TqDataGrid::ScrollOffset to = grid->GetScrollOffsetForCell(detail);
-    if (to.x == x0 && to.y == y0) return;
-    if (step && to.y != y0 && TqDataGrid::ConvertPickIDtoComponentID(detail) == TqDataGrid::COMPONENT_CELL) {
-        // A one-cell move off the window turns a whole page, as a reader
-        // paging through the table expects; then the cell is shown whole.
-        double page = std::max(1.0, grid->GetScrollAreaHeight());
-        grid->SetScrollPosition(to.x, y0 + (to.y > y0 ? page : -page));
-        to = grid->GetScrollOffsetForCell(detail);
-    }
+    TqDataGrid::ScrollOffset to = scrollOffsetShowing(*grid, detail, step);
+    if (to.x == x0 && to.y == y0 && grid->GetScrollX() == x0 && grid->GetScrollY() == y0) return;
     setScroll(to.x, to.y);
 }
 
@@ -218,6 +209,8 @@ void DataGridAccessibilityController::focusShown(const std::shared_ptr<Accessibi
 
 std::vector<displaylist::TqImageMapEntryStruct> DataGridAccessibilityController::getImageMapEntries() {
     std::vector<displaylist::TqImageMapEntryStruct> entries;
+    columnTexts_.clear();
+    rowCountText_.clear();
     const TqDataGrid* grid = getDataGridNode();
     if (!grid || getGridColumnCount() == 0) return entries;
     grid->GetImageMapEntries(entries, includeOffscreenNodesInImageMap());
@@ -277,9 +270,17 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
     auto r = renderer_.lock();
     const auto* b = binding(r, col);
     const std::string header = grid->GetColumnHeader(col);
-    const std::string columnText =
-        AccessibilityMessages::text("accessibility.table.column.txt",
-                                    {AccessibilityMessages::number(double(col) + 1.0), AccessibilityMessages::number(double(cols))});
+    if (cols != cachedColumns_ || rows != cachedRows_) {
+        columnTexts_.clear();
+        rowCountText_.clear();
+        cachedColumns_ = cols, cachedRows_ = rows;
+    }
+    std::string& columnText = columnTexts_[col];
+    if (columnText.empty())
+        columnText = AccessibilityMessages::text(
+            "accessibility.table.column.txt",
+            {AccessibilityMessages::number(double(col) + 1.0), AccessibilityMessages::number(double(cols))});
+    if (rowCountText_.empty()) rowCountText_ = AccessibilityMessages::number(double(rows));
 
     std::vector<std::string> parts;
     std::string hint, value, role = AccessibilityElement::ROLE_CELL, sort;
@@ -293,7 +294,7 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
         selected = grid->IsRowSelected(row);
         parts.push_back(AccessibilityMessages::text(
             "accessibility.table.row.txt",
-            {AccessibilityMessages::number(double(row) + 1.0), AccessibilityMessages::number(double(rows))}));
+            {AccessibilityMessages::number(double(row) + 1.0), rowCountText_}));
         parts.push_back(columnText);
         parts.push_back(header.empty() ? value : header + " = " + value);
         if (selected) parts.push_back(AccessibilityMessages::text("accessibility.datagrid.rowSelected.txt"));
@@ -343,14 +344,13 @@ std::shared_ptr<AccessibilityElement> DataGridAccessibilityController::getAccess
     pick->addEntry(pickEntry);
     Rect bounds;
     if (grid->GetCellBounds(id, bounds)) pick->setDisplayListNodeBounds(bounds);
-    auto element = createAccessibilityElement(view, joined(parts), hint, pick, entry.points,
-                                              PickedNodeInfo::create(entry.nodeId, id));
-    element->setGridPosition(role, gridRow + 1, gridCol + 1, getGridRowCount(), cols);
-    element->setSort(sort);
-    element->setSelected(selected);
-    element->setValueText(value);
-    element->setOnScreen(entry.onScreen);
-    return element;
+    CellFacts facts;
+    facts.role = role;
+    facts.row = gridRow, facts.column = gridCol, facts.columnCount = cols;
+    facts.sort = sort;
+    facts.selected = selected;
+    facts.value = value;
+    return makeCellElement(entry, AccessibilityMessages::join(parts), hint, pick, facts);
 }
 
 std::vector<uint64_t> DataGridAccessibilityController::getSeriesDetails(uint64_t detail, bool column,

@@ -3,8 +3,10 @@
 #include "orvane/OrvaneExport.h"
 #include "orvane/accessibility/TableAccessibilityController.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace displaylist {
 class TqDataGrid;
@@ -27,9 +29,10 @@ class DataGridRenderer;
 class ORVANE_EXPORT DataGridAccessibilityController : public TableAccessibilityController {
 public:
     static std::shared_ptr<DataGridAccessibilityController> create(const std::shared_ptr<DataGridRenderer>& renderer);
-    /// For a view that draws its own grid (no table model): the grid comes
-    /// from getDataGridNode(), which such a view's controller overrides.
-    static std::shared_ptr<DataGridAccessibilityController> create(const std::shared_ptr<BaseView>& view);
+    /// For a view that draws its own grid (no table model, any number of
+    /// rows): the grid is asked of `gridSource` at each use (null: none).
+    static std::shared_ptr<DataGridAccessibilityController> create(
+        const std::shared_ptr<BaseView>& view, std::function<displaylist::TqDataGrid*()> gridSource);
 
     std::shared_ptr<AccessibilityElement> getAccessibilityElementByEntry(
         const displaylist::TqImageMapEntryStruct& entry) override;
@@ -70,7 +73,16 @@ private:
     std::string cellText(int64_t row, int column, bool& missing) const;
     void setScroll(double x, double y);
 
+    static std::shared_ptr<DataGridAccessibilityController> make(const std::shared_ptr<BaseView>& view);
+
     std::weak_ptr<DataGridRenderer> renderer_;
+    std::function<displaylist::TqDataGrid*()> gridSource_;
+    /// Texts every element of one list repeats ("Column 2 of 10", the row
+    /// count), made once per composed list.
+    std::unordered_map<int, std::string> columnTexts_;
+    std::string rowCountText_;
+    int cachedColumns_ = -1;
+    int64_t cachedRows_ = -1;
 };
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include "orvane/accessibility/SonificationTone.h"
 #include "orvane/accessibility/SonificationToneMapper.h"
 #include "orvane/host/core/GeometryUtilities.h"
+#include "orvane/view/PickedNodeInfo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,12 +15,13 @@ namespace orvane {
 
 using Nav = AccessibilityControllerNavigationType;
 
-uint64_t TableAccessibilityController::findCell(int64_t row, int64_t column, int64_t dRow, int64_t dColumn) const {
+uint64_t TableAccessibilityController::findCell(int64_t row, int64_t column, int64_t dRow, int64_t dColumn,
+                                               uint64_t skip) const {
     const int64_t rows = getGridRowCount(), cols = getGridColumnCount();
     for (int64_t k = 0; k < MAX_SKIP; ++k) {
         if (row < 0 || row >= rows || column < 0 || column >= cols) return NO_DETAIL;
         uint64_t d = getGridDetail(row, column);
-        if (d != NO_DETAIL) return d;
+        if (d != NO_DETAIL && d != skip) return d;
         row += dRow;
         column += dColumn;
     }
@@ -71,6 +73,7 @@ int TableAccessibilityController::getNextIndex(NavigationType type) {
                 if (entered != r) r = entered, c = d > 0 ? 0 : cols - 1;
             }
             target = getGridDetail(r, c);
+            if (target == focusedDetail()) target = NO_DETAIL;  // still inside a spanning header
         }
         if (target == NO_DETAIL && getLoopOn() && (r < 0 || r >= rows)) {
             target = firstCell(d < 0);
@@ -86,12 +89,12 @@ int TableAccessibilityController::getNextIndex(NavigationType type) {
         if (!focused) return NO_INDEX;
         int64_t dr = type == Nav::CELL_UP ? -1 : type == Nav::CELL_DOWN ? 1 : 0;
         int64_t dc = type == Nav::CELL_LEFT ? -right : type == Nav::CELL_RIGHT ? right : 0;
-        target = findCell(dr ? getEnteredRow(row, row + dr) : row, col + dc, dr, dc);
+        target = findCell(dr ? getEnteredRow(row, row + dr) : row, col + dc, dr, dc, focusedDetail());
         if (target == NO_DETAIL && getLoopOn()) {
             // Round to the other end of the column or row.
             int64_t r = dr > 0 ? 0 : dr < 0 ? rows - 1 : row;
             int64_t c = dc > 0 ? 0 : dc < 0 ? cols - 1 : col;
-            target = findCell(r, c, dr, dc);
+            target = findCell(r, c, dr, dc, focusedDetail());
             if (target != NO_DETAIL && dr) pageToEnd(dr < 0);
         }
         step = true;
@@ -111,6 +114,35 @@ int TableAccessibilityController::getNextIndex(NavigationType type) {
     return findDetail(target);
 }
 
+displaylist::TqDataGrid::ScrollOffset TableAccessibilityController::scrollOffsetShowing(displaylist::TqDataGrid& grid,
+                                                                                      uint64_t cell, bool step) {
+    using displaylist::TqDataGrid;
+    const double y0 = grid.GetScrollY();
+    TqDataGrid::ScrollOffset to = grid.GetScrollOffsetForCell(cell);
+    if (step && to.y != y0 && TqDataGrid::ConvertPickIDtoComponentID(cell) == TqDataGrid::COMPONENT_CELL) {
+        // A one-cell move off the window turns a whole page, as a reader
+        // paging through the table expects; then the cell is shown whole.
+        double page = std::max(1.0, grid.GetScrollAreaHeight());
+        grid.SetScrollPosition(to.x, y0 + (to.y > y0 ? page : -page));
+        to = grid.GetScrollOffsetForCell(cell);
+    }
+    return to;
+}
+
+std::shared_ptr<AccessibilityElement> TableAccessibilityController::makeCellElement(
+    const displaylist::TqImageMapEntryStruct& entry, const std::string& label, const std::string& hint,
+    const std::shared_ptr<PickResult>& pick, const CellFacts& facts) {
+    auto element = createAccessibilityElement(getView(), label, hint, pick, entry.points,
+                                              PickedNodeInfo::create(entry.nodeId, entry.detailIndex));
+    element->setGridPosition(facts.role, facts.row + 1, facts.column + 1, getGridRowCount(), facts.columnCount);
+    element->setSort(facts.sort);
+    element->setSelected(facts.selected);
+    element->setExpanded(facts.expanded);
+    element->setValueText(facts.value);
+    element->setOnScreen(entry.onScreen);
+    return element;
+}
+
 int TableAccessibilityController::getDefaultNavigationIndex(NavigationType type) {
     int64_t row, col;
     const bool focused = hasFocus() && getGridPosition(focusedDetail(), row, col);
@@ -118,11 +150,14 @@ int TableAccessibilityController::getDefaultNavigationIndex(NavigationType type)
         // Nothing focused: start on screen, at the first element (or the last
         // for PREVIOUS), whatever the move asked.
         clearFocus();
+        rebuildElements();
         return AccessibilityController::getDefaultNavigationIndex(type == Nav::PREVIOUS ? Nav::PREVIOUS : Nav::NEXT);
     }
     int index = getNextIndex(type);
+    if (index != NO_INDEX || !focused) return index;
     // At an edge the focus stays where it is.
-    return index != NO_INDEX ? index : focused ? currentIndex_ : NO_INDEX;
+    rebuildElements();
+    return currentIndex_;
 }
 
 std::shared_ptr<AccessibilityElement> TableAccessibilityController::getCurrentAccessibilityElement() {

@@ -2,6 +2,7 @@
 #pragma once
 #include "orvane/OrvaneExport.h"
 #include "orvane/accessibility/AccessibilityController.h"
+#include "orvane/displaylist/TqDataGrid.h"
 
 #include <cstdint>
 #include <limits>
@@ -87,9 +88,32 @@ public:
     static constexpr uint64_t NO_DETAIL = std::numeric_limits<uint64_t>::max();
 
 protected:
+    bool navigatesByGrid() const override { return true; }
+    /// What a grid element is besides its words (see AccessibilityElement).
+    struct CellFacts {
+        std::string role;
+        int64_t row = 0;     ///< grid position, from 0
+        int64_t column = 0;
+        int64_t columnCount = 0;
+        std::string sort;
+        bool selected = false;
+        int expanded = -1;
+        std::string value;
+    };
+    /// The element of an entry with its label, hint, pick result and facts.
+    std::shared_ptr<AccessibilityElement> makeCellElement(const displaylist::TqImageMapEntryStruct& entry,
+                                                          const std::string& label, const std::string& hint,
+                                                          const std::shared_ptr<PickResult>& pick,
+                                                          const CellFacts& facts);
     /// Bounds the search for a focusable cell past hidden ones.
     static constexpr int64_t MAX_SKIP = 4096;
-    uint64_t findCell(int64_t row, int64_t column, int64_t dRow, int64_t dColumn) const;
+    /// The first focusable cell from (row, column) on in steps of (dRow,
+    /// dColumn), passing over `skip` (the cell a spanning header started from).
+    uint64_t findCell(int64_t row, int64_t column, int64_t dRow, int64_t dColumn, uint64_t skip = NO_DETAIL) const;
+    /// The scroll position that shows a cell of the grid's data area whole:
+    /// with `step`, a move off the window vertically first turns a page.
+    static displaylist::TqDataGrid::ScrollOffset scrollOffsetShowing(displaylist::TqDataGrid& grid, uint64_t cell,
+                                                                     bool step);
     uint64_t firstCell(bool fromEnd) const;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/crosstab/CrosstabRenderer.h"
 
+#include "orvane/accessibility/CrosstabAccessibilityController.h"
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 #include "orvane/crosstab/CrosstabLevelInfo.h"
 #include "orvane/crosstab/CrosstabModelBuilder.h"
@@ -90,6 +91,10 @@ void CrosstabRenderer::setModel(const std::shared_ptr<Crosstab>& model) {
     selected_.clear();
     listen();
     setNeedsUpdateDisplayList(true);
+}
+
+std::shared_ptr<AccessibilityController> CrosstabRenderer::createAccessibilityController() {
+    return CrosstabAccessibilityController::create(std::dynamic_pointer_cast<CrosstabRenderer>(shared_from_this()));
 }
 
 void CrosstabRenderer::listen() {

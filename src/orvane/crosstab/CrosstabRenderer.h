@@ -143,6 +143,10 @@ public:
     /// One line per leaf on each axis: label, level, button.
     void printNodeInfo(std::ostream& out) const;
 
+protected:
+    /// The crosstab's accessibility controller (made on first request).
+    std::shared_ptr<AccessibilityController> createAccessibilityController() override;
+
 private:
     void listen();
     void renderAxisHeaders(displaylist::TqCrosstab& grid);
