@@ -84,3 +84,25 @@ TEST(GestureSessionTool, BadScriptsAreUsageErrors) {
         EXPECT_FALSE(r.err.empty());
     }
 }
+
+TEST(GestureSessionTool, KeysMoveATappedSliderThumbUntilAnotherViewIsTapped) {
+    const std::string report = sourceDir() + "/examples/prompts/prompts-report.xml";
+    // The range slider's lower thumb sits at the track's left end (2019).
+    auto r = runTool({"render", report, "--tap", "359,106", "--key", "right", "--key", "right"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto out = lines(r.out);
+    ASSERT_GE(out.size(), 3u) << r.out;
+    EXPECT_EQ(out[0], "tap at (359, 106): handled; nothing changed");
+    EXPECT_EQ(out[1].rfind("key right: handled; table 1: selected rows ", 0), 0u) << out[1];
+    EXPECT_NE(out[1].find("; prompt range on year: 2020 to 2024; 40 of 48 rows selected; crosstab 1: "),
+              std::string::npos)
+        << out[1];
+    EXPECT_NE(out[2].find("; prompt range on year: 2021 to 2024; 32 of 48 rows selected"), std::string::npos) << out[2];
+    EXPECT_NE(r.out.find("\nprompt range on year: 2021 to 2024; 32 of 48 rows selected\n"), std::string::npos);
+
+    // A tap on the crosstab takes the keys from the slider: it stays put.
+    auto away = runTool({"render", report, "--tap", "359,106", "--tap", "300,1450", "--key", "right"});
+    ASSERT_EQ(away.status, 0) << away.err;
+    EXPECT_EQ(away.out.find("prompt range on year: 2020"), std::string::npos) << away.out;
+    EXPECT_NE(away.out.find("\nprompt range on year: nothing picked;"), std::string::npos) << away.out;
+}

@@ -13,7 +13,10 @@
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/input/KeyCode.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/report/Report.h"
+#include "orvane/report/ReportPage.h"
+#include "orvane/report/ReportPrompt.h"
 #include "orvane/view/RichTextView.h"
 
 #include <cmath>
@@ -122,6 +125,36 @@ std::string describeChanges(const std::vector<TableState>& before, const std::ve
     return out.empty() ? "; nothing changed" : out;
 }
 
+// What a user sees of the prompts and crosstabs: each prompt's picked values,
+// the rows they leave selected, each crosstab's selected cells.
+std::vector<std::string> pageState(const Report& report) {
+    std::vector<std::string> out;
+    const ReportPage* page = report.getPage();
+    if (!page || page->getPrompts().empty()) return out;
+    const auto prompts = page->getPrompts();
+    for (const auto& p : prompts)
+        out.push_back("prompt " + std::string(ReportPrompt::kindName(p->getKind())) + " on " + p->getColumnName() +
+                      ": " + p->describeSelection());
+    out.push_back(std::to_string(prompts.front()->getSelectedRowCount()) + " of " +
+                  std::to_string(prompts.front()->getRowCount()) + " rows selected");
+    // Crosstab cells are told here only when prompts select them; the
+    // crosstab's own taps are told by the crosstab session.
+    int n = 0;
+    for (const auto& c : report.getCrosstabs()) {
+        const size_t cells = c->getSelectedCells().size();
+        out.push_back("crosstab " + std::to_string(++n) + ": " + std::to_string(cells) +
+                      (cells == 1 ? " cell selected" : " cells selected"));
+    }
+    return out;
+}
+
+std::string describePageChanges(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    std::string out;
+    for (size_t i = 0; i < after.size() && i < before.size(); ++i)
+        if (before[i] != after[i]) out += "; " + after[i];
+    return out;
+}
+
 std::string outcomeText(bool handled) { return handled ? "handled" : "not handled"; }
 
 std::string modifierText(int modifiers) {
@@ -223,6 +256,7 @@ std::string GestureScript::apply(Report& report, const Step& step) {
     auto tables = report.getTables();
     std::vector<TableState> before;
     for (const auto& t : tables) before.push_back(snapshot(*t));
+    const std::vector<std::string> pageBefore = pageState(report);
     std::string head;
     bool handled = false;
     switch (step.kind) {
@@ -270,7 +304,10 @@ std::string GestureScript::apply(Report& report, const Step& step) {
     }
     std::vector<TableState> after;
     for (const auto& t : tables) after.push_back(snapshot(*t));
-    return head + ": " + outcomeText(handled) + describeChanges(before, after);
+    std::string changes = describeChanges(before, after);
+    const std::string pageChanges = describePageChanges(pageBefore, pageState(report));
+    if (!pageChanges.empty()) changes = (changes == "; nothing changed" ? "" : changes) + pageChanges;
+    return head + ": " + outcomeText(handled) + changes;
 }
 
 void GestureScript::run(Report& report, std::ostream& out, const CrosstabScript* crosstab) const {

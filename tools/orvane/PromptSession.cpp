@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "PromptSession.h"
 
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/input/Gesture.h"
 #include "orvane/host/input/GestureRecognizerType.h"
@@ -112,6 +113,12 @@ void PromptSession::run(Report& report, bool acted, std::ostream& out) const {
         out << "prompt " << ReportPrompt::kindName(p->getKind()) << " on " << p->getColumnName() << ": "
             << shortText(p->describeSelection()) << "; " << p->getSelectedRowCount() << " of " << p->getRowCount()
             << " rows selected\n";
+    // Crosstabs over a prompt's data mark the crossings whose rows are all selected.
+    if (page->getPrompts().empty()) return;
+    int n = 0;
+    for (const auto& c : report.getCrosstabs())
+        out << "crosstab " << ++n << ": " << c->getSelectedCells().size()
+            << (c->getSelectedCells().size() == 1 ? " cell selected\n" : " cells selected\n");
 }
 
 } // namespace orvane::tool

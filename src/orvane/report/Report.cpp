@@ -155,12 +155,41 @@ Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
     root_->addEventListener(GestureHandlerEvent::SUCCESS, success);
     root_->handleGesture(gesture);
     root_->removeEventListener(GestureHandlerEvent::SUCCESS, success);
+    if (gesture->getType() & GestureRecognizerType::ANY_TAP) moveFocusForTap(gesture->getLocation());
     root_->render();
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }
 
+void Report::moveFocusForTap(const Point& at) {
+    auto inside = [&at](const BaseView& view) {
+        const Point o = view.getOriginInRootViewCoordinates();
+        const Rect f = view.getFrame();
+        return at.x >= o.x && at.x < o.x + f.width && at.y >= o.y && at.y < o.y + f.height;
+    };
+    std::shared_ptr<DataGridRenderer> table;
+    for (const auto& t : getTables())
+        if (inside(*t)) table = t;
+    bool crosstab = false;
+    for (const auto& c : getCrosstabs()) crosstab = crosstab || inside(*c);
+    // A table or crosstab tapped takes the keys from a prompt; a table keeps
+    // them itself (a crosstab answers the keys nothing else holds). A prompt
+    // that lost the focus to another one loses its caret too.
+    if (page_)
+        for (const auto& prompt : page_->getPrompts())
+            if (table || crosstab || !prompt->hasFocus()) prompt->releaseFocus();
+    if (table) FocusManager::setKeyboardFocus(table->asFocusable());
+}
+
 Report::Outcome Report::routeKey(int keyCode, int modifiers) {
     if (!renderer_) layout();
+    // A prompt that holds the focus (the last one tapped) takes the key
+    // before the tables and crosstabs: an arrow moves its thumb or entry.
+    if (auto prompt = page_ ? page_->getFocusedPrompt() : nullptr) {
+        ReportPrompt::Key key;
+        const bool handled = ReportPrompt::keyForCode(keyCode, key) && prompt->pressKey(key);
+        root_->render();
+        return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
+    }
     auto keys = KeyManager::getSharedInstance();
     bool handled = keys->keyPressed(keyCode, modifiers);
     keys->keyReleased(keyCode, modifiers);

@@ -80,8 +80,11 @@ public:
     /// at the bottom left; `pageGesture` turns a point from the page's top left.
     Outcome routeGesture(const std::shared_ptr<Gesture>& gesture);
     Point toViewPoint(Point pageTopLeft) const { return {pageTopLeft.x, height_ - pageTopLeft.y}; }
-    /// Presses and releases one key at the host's key manager (KeyCode, with
-    /// KeyModifier bits held); it reaches the view that has keyboard focus.
+    /// Presses and releases one key (KeyCode, with KeyModifier bits held). A
+    /// prompt holding the focus takes it first (ReportPrompt::pressKey);
+    /// otherwise it goes through the host's key manager to the table with
+    /// keyboard focus, and a key no table took to the first crosstab. A tap
+    /// on a prompt gives it the focus; a tap on a table gives it to the table.
     Outcome routeKey(int keyCode, int modifiers = 0);
     /// Gives a table (in drawing order, from 0) the keyboard focus; false
     /// when the report has no such table.
@@ -108,6 +111,10 @@ public:
 
 private:
     Report() = default;
+    /// After a tap at `at` (root view coordinates): a table under it takes
+    /// the keyboard focus, and a table or crosstab under it takes it from a
+    /// focused prompt.
+    void moveFocusForTap(const Point& at);
 
     std::string path_;
     std::unique_ptr<ReportPage> page_;

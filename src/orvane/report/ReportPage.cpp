@@ -325,12 +325,18 @@ void ReportPage::bindPrompts() {
     for (const auto& c : contents_)
         if (c.kind == ReportContent::Kind::PROMPT && c.prompt) byData[c.dataPath].push_back(c.prompt);
     for (auto& [data, prompts] : byData) {
-        std::vector<std::shared_ptr<DataSet>> tables;
-        for (const auto& c : contents_)
-            if (c.kind == ReportContent::Kind::TABLE && c.table && c.dataPath == data && c.table->dataSet.get())
-                tables.push_back(c.table->dataSet.get());
+        // The tables and crosstabs over the same file: a table marks the
+        // selected rows, a crosstab the crossings all of whose rows are.
+        std::vector<std::shared_ptr<DataSet>> targets;
+        for (const auto& c : contents_) {
+            if (c.dataPath != data) continue;
+            std::shared_ptr<DataSet> ds;
+            if (c.kind == ReportContent::Kind::TABLE && c.table) ds = c.table->dataSet.get();
+            else if (c.kind == ReportContent::Kind::CROSSTAB && c.crosstab) ds = c.crosstab->sourceDataSet.get();
+            if (ds && std::find(targets.begin(), targets.end(), ds) == targets.end()) targets.push_back(ds);
+        }
         for (const auto& p : prompts)
-            if (!tables.empty()) p->setTargets(tables);
+            if (!targets.empty()) p->setTargets(targets);
         ReportPrompt::link(prompts);
         for (const auto& p : prompts) p->start();
     }

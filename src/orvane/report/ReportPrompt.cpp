@@ -10,6 +10,7 @@
 #include "orvane/host/format/Formatter.h"
 #include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/input/KeyCode.h"
 #include "orvane/host/style/StyleAttribute.h"
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/prompts/ComboBoxModel.h"
@@ -514,6 +515,27 @@ bool ReportPrompt::hasFocus() const { return view_ && view_->hasKeyboardFocus();
 void ReportPrompt::focus() {
     if (!hasFocus()) FocusManager::setKeyboardFocus(view_);
     refreshTextEditor();
+}
+
+void ReportPrompt::releaseFocus() {
+    if (hasFocus()) FocusManager::setKeyboardFocus(nullptr);
+    refreshTextEditor();
+}
+
+bool ReportPrompt::keyForCode(int keyCode, Key& key) {
+    switch (keyCode) {
+    case KeyCode::LEFT: key = Key::LEFT; return true;
+    case KeyCode::RIGHT: key = Key::RIGHT; return true;
+    case KeyCode::UP: key = Key::UP; return true;
+    case KeyCode::DOWN: key = Key::DOWN; return true;
+    case KeyCode::PAGE_UP: key = Key::PAGE_UP; return true;
+    case KeyCode::PAGE_DOWN: key = Key::PAGE_DOWN; return true;
+    case KeyCode::HOME: key = Key::HOME; return true;
+    case KeyCode::END: key = Key::END; return true;
+    case KeyCode::ENTER: key = Key::ENTER; return true;
+    case KeyCode::ESCAPE: key = Key::ESCAPE; return true;
+    default: return false;
+    }
 }
 
 void ReportPrompt::refreshTextEditor() {

@@ -64,6 +64,9 @@ public:
     static std::shared_ptr<ReportPrompt> create(const Settings& settings, const std::shared_ptr<DataSet>& data,
                                                 std::string& error);
     static bool parseKind(std::string_view text, Kind& kind);
+    /// The prompt key for a host key code (KeyCode); false for a key prompts
+    /// do not answer.
+    static bool keyForCode(int keyCode, Key& key);
     static const char* kindName(Kind kind);
     ~ReportPrompt();
 
@@ -110,6 +113,9 @@ public:
 
     bool hasFocus() const;
     void focus();
+    /// Gives up the keyboard focus (a tap elsewhere on the page took it) and
+    /// takes a text field's caret away.
+    void releaseFocus();
     bool isPopupOpen() const { return popupView_ != nullptr; }
     const std::shared_ptr<PromptListRenderer>& getPopupView() const { return popupView_; }
 
