@@ -67,6 +67,63 @@ TEST(A11yCommandTest, ANarrowPageScrollsPastItsFrozenColumn) {
     EXPECT_EQ(second.out.rfind("List table, 5 rows, 5 columns\n", 0), 0u) << second.out;
 }
 
+TEST(A11yCommandTest, RightToLeftTheFirstColumnIsOnTheRightAndLeftWalksOn) {
+    auto r = runTool({"a11y", "--rtl", "--focus", "next", "--focus", "down", "--focus", "right", "--focus", "left"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The table's grid is mirrored: column 1 is drawn right of column 2, the
+    // right arrow is at the edge from column 1, and left walks to column 2.
+    EXPECT_NE(r.out.find("focus right\n  (edge of the table: the focus stays)\n  Row 1 of 12; Column 1 of 7;"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("focus left\n  Row 1 of 12; Column 2 of 7;"), std::string::npos) << r.out;
+    auto x = [&](const std::string& after) {
+        size_t at = r.out.find(after);
+        at = at == std::string::npos ? at : r.out.find("    at ", at);
+        return at == std::string::npos ? -1 : std::stoi(r.out.substr(at + 7));
+    };
+    const int first = x("focus down\n"), second = x("focus left\n");
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+    EXPECT_GT(first, second);
+    // Left to right, the same steps go the other way.
+    auto ltr = runTool({"a11y", "--focus", "next", "--focus", "down", "--focus", "left"});
+    EXPECT_NE(ltr.out.find("focus left\n  (edge of the table: the focus stays)\n  Row 1 of 12; Column 1 of 7;"),
+              std::string::npos)
+        << ltr.out;
+}
+
+TEST(A11yCommandTest, ACrosstabTallerThanItsBoxPagesAndListsItsRowsBelowTheWindow) {
+    const std::string report = orvane::test::tempDir() + "/tall-crosstab.xml";
+    {
+        std::ofstream out(report);
+        out << R"(<orvane version="202301"><LayoutProxy>
+  <defaultStrategy><ResponsiveLayoutStrategy orientation="vertical"/></defaultStrategy>
+  <children><LayoutProxy><content>
+    <crosstab data=")" << example("crosstab/orders.csv")
+            << R"(" rows="region,city" columns="year" measures="revenue:sum" expand="*" height="140"/>
+  </content></LayoutProxy></children>
+</LayoutProxy></orvane>
+)";
+    }
+    auto all = runTool({"a11y", report, "--crosstab", "1"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    // The row just below the window is read too, with its outline below the box.
+    const size_t off = all.out.find(" (off screen)\n");
+    ASSERT_NE(off, std::string::npos) << all.out;
+    const size_t at = all.out.rfind("    at ", off);
+    ASSERT_NE(at, std::string::npos);
+    const int y = std::stoi(all.out.substr(all.out.find(',', at) + 1));
+    EXPECT_GE(y, 140) << all.out.substr(at, off - at);
+
+    auto paged = runTool({"a11y", report, "--crosstab", "1", "--page", "down", "--page", "down", "--page", "down",
+                          "--page", "down", "--page", "up"});
+    ASSERT_EQ(paged.status, 0) << paged.err;
+    EXPECT_EQ(paged.out.find("only list tables"), std::string::npos) << paged.out;
+    EXPECT_EQ(paged.out.find("page down\n"), paged.out.find("page down")) << "the first page turns\n" << paged.out;
+    EXPECT_NE(paged.out.find("page down: already at the end\n"), std::string::npos) << paged.out;
+    EXPECT_NE(paged.out.find("page up\n"), std::string::npos) << paged.out;
+}
+
 TEST(A11yCommandTest, BadStepsAndReportsWithoutTablesAreRefused) {
     auto r = runTool({"a11y", "--focus", "sideways"});
     EXPECT_EQ(r.status, 2);

@@ -14,6 +14,7 @@
 #include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/TqDataGrid.h"
 #include "orvane/host/document/PropertyTextCodec.h"
+#include "orvane/host/input/GestureRecognizerType.h"
 #include "orvane/host/io/ResourceManager.h"
 #include "orvane/report/Report.h"
 
@@ -202,11 +203,10 @@ int a11y(const std::vector<std::string>& args) {
     }
     for (const Step& s : o.steps) {
         if (s.page) {
-            if (!list) {
-                std::cout << "page " << s.text << ": only list tables are paged by hand (crosstabs page as the focus moves)\n";
-                continue;
-            }
-            bool moved = list->page(s.forward);
+            // A crosstab turns its window of data rows a page, as a list table does.
+            const bool moved = list ? list->page(s.forward)
+                                    : std::static_pointer_cast<CrosstabRenderer>(view)->page(
+                                          s.forward ? GestureDirectionType::DOWN : GestureDirectionType::UP);
             report->render();
             std::cout << "page " << s.text << (moved ? "" : ": already at the " + std::string(s.forward ? "end" : "start"))
                       << "\n";
@@ -232,7 +232,7 @@ ORVANE_TOOL_COMMAND(
     "a11y", "[REPORT] [--focus MOVE]... [--page up|down]... [--loop] [--table N | --crosstab N] [--scroll X,Y] [--width W] [--rtl]",
     "print what a screen reader speaks in a report's table (no REPORT: the bundled report)", &a11y,
     {{"--focus", "MOVE", "move the focus: next, prev, up, down, left, right, first, last, home, end", true},
-     {"--page", "up|down", "turn the table's window a page up or down", true},
+     {"--page", "up|down", "turn the table's or crosstab's window a page up or down", true},
      {"--loop", "", "moves past the last element continue at the first (and back)"},
      {"--table", "N", "the N-th list table of the page (default 1)"},
      {"--crosstab", "N", "read the N-th crosstab of the page instead"},

@@ -18,6 +18,7 @@
 #include "orvane/view/BaseView.h"
 #include "orvane/view/DisplayTreeNode.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_set>
 
@@ -399,10 +400,12 @@ bool CrosstabAccessibilityController::getEntryForDetail(uint64_t detail, display
     entry.nodeId = static_cast<unsigned int>(std::max(grid->GetNodeId(), 0));
     entry.detailIndex = detail;
     entry.points.clear();
-    // Screen rectangles run from the crosstab's top left, y down.
+    // Screen rectangles run from the crosstab's top left, y down. A cell
+    // scrolled out of the window keeps its outline (where it would be), so
+    // that a host can page to it and a reader can place it.
     Rect s = grid->GetScreenRectForPickID(detail);
-    entry.onScreen = s.width > 0.0f && s.height > 0.0f;
-    if (entry.onScreen) {
+    entry.onScreen = grid->IsPickOnScreen(detail);
+    if (s.width > 0.0f && s.height > 0.0f) {
         Rect f = grid->GetFrame();
         float x = f.x + s.x, y = f.y + f.height - s.y - s.height;
         entry.points = {{x, y}, {x + s.width, y}, {x + s.width, y + s.height}, {x, y + s.height}};
@@ -423,10 +426,14 @@ std::vector<displaylist::TqImageMapEntryStruct> CrosstabAccessibilityController:
     int64_t r0, r1;
     int c0, c1;
     grid->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    // With the off-screen nodes, also the data row on either side of the
+    // window and the column on either side: one navigation step reaches them.
+    const bool ring = includeOffscreenNodesInImageMap();
     if (r0 >= 0)
-        for (int64_t r = r0; r <= r1 && r < l.dataRows; ++r) rows.push_back(top + r);
+        for (int64_t r = std::max<int64_t>(0, ring ? r0 - 1 : r0); r <= (ring ? r1 + 1 : r1) && r < l.dataRows; ++r)
+            rows.push_back(top + r);
     for (int64_t c = 0; c < l.headerColumns; ++c) cols.push_back(c);
-    for (int c : grid->GetVisibleColumns(false)) cols.push_back(l.headerColumns + c);
+    for (int c : grid->GetVisibleColumns(ring)) cols.push_back(l.headerColumns + c);
     std::unordered_set<uint64_t> seen;
     for (int64_t r : rows) {
         for (int64_t c : cols) {

@@ -595,6 +595,29 @@ Rect TqCrosstab::GetScreenRectForPickID(uint64_t id) const {
     return {float(x), float(y), float(w), float(h)};
 }
 
+bool TqCrosstab::IsPickOnScreen(uint64_t id) const {
+    const Rect r = GetScreenRectForPickID(id);
+    if (!(r.width > 0.0f && r.height > 0.0f)) return false;
+    switch (ConvertPickIDtoComponentID(id)) {
+    case COMPONENT_CELL:
+    case COMPONENT_HEADER: return IsCellOnScreen(id);
+    case COMPONENT_ROW_HEADER:
+    case COMPONENT_COLUMN_HEADER: {
+        // A header scrolls with the data rows (or columns) it spans: it shows
+        // while one of them does.
+        const Cell* c = GetCrosstabCell(GetCellForPickID(id));
+        if (!c) return false;
+        int64_t r0, r1;
+        int c0, c1;
+        GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+        const int64_t first = c->first, last = c->first + std::max<int64_t>(c->extent, 1) - 1;
+        if (c->axis == AXIS_ROW) return r0 >= 0 && first <= r1 && last >= r0;
+        return c0 >= 0 && first <= c1 && last >= c0;
+    }
+    default: return true;
+    }
+}
+
 std::string TqCrosstab::GetPickText(uint64_t id) const {
     int comp = ConvertPickIDtoComponentID(id);
     switch (comp) {

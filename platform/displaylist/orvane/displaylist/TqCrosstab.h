@@ -154,9 +154,14 @@ public:
     static int GetButtonFromPickID(uint64_t id);
     /// The header cell a pick id names, -1 for none.
     int GetCellForPickID(uint64_t id) const;
-    /// The rectangle of a pick (screen position, y down); empty when the
-    /// pick is not on screen.
+    /// The rectangle of a pick (screen position, y down), also for a cell
+    /// scrolled out of the window (it then lies outside the frame or under
+    /// the headers); empty for a pick the crosstab does not have.
     Rect GetScreenRectForPickID(uint64_t id) const;
+    /// Whether any part of the pick shows: data cells and measure headers in
+    /// the data area's window, row headers beside a visible data row, column
+    /// headers above a visible data column; axis-label headers always.
+    bool IsPickOnScreen(uint64_t id) const;
     bool IsCrosstabCellTextTruncated(uint64_t id) const;
     /// The text shown for a pick.
     std::string GetPickText(uint64_t id) const;
