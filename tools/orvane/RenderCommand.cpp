@@ -184,6 +184,8 @@ ORVANE_TOOL_COMMAND(
     "  orvane render examples/table/table-report.xml --tap 300,80 -o sorted.png   # tap a header: sort\n"
     "  orvane render examples/crosstab/crosstab-report.xml --expand East --page down -o xtab.png\n\n"
     "Gestures and keys are applied in the order given, each printed with what it did (selected\n"
-    "data rows, sort, scroll offset, column widths and order), and the picture shows the end state.");
+    "data rows, sort, scroll offset, column widths and order; the selection of a prompt and the\n"
+    "crosstab cells it marks), and the picture shows the end state. Keys go to the prompt tapped\n"
+    "last, else to the table with the keyboard focus (--focus, or a tap on it), else to a crosstab.");
 
 } // namespace orvane::tool
