@@ -580,3 +580,30 @@ TEST(CrosstabRendererRebuild, ExpandAndCollapseInPlaceEqualAFreshBuild) {
     EXPECT_FALSE(g->GetCellText(late, 0).empty());
     EXPECT_TRUE(g->HasCellText(late, 0));
 }
+
+TEST(CrosstabRendererSort, LevelSortsOrderMembersAndShowTheirIndicators) {
+    CrosstabDefinition def;
+    def.rows = {"Region", "City"};
+    def.columns = {"Year"};
+    def.measures = {"Sales:sum"};
+    def.sorts = {"Region:descending", "Year:ascending"};
+    auto r = view(model(sales(), def));
+    render(r);
+    auto labels = rowLabels(*r);
+    ASSERT_GE(labels.size(), 3u);
+    EXPECT_EQ(labels[0], "West");
+    EXPECT_EQ(labels[1], "North");
+    EXPECT_EQ(labels[2], "East");
+    const auto* g = r->getCrosstabNode();
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0), 2);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 1), 0);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0), 1);
+    // Author mistakes are refused with a reason.
+    std::string error;
+    def.sorts = {"Region:sideways"};
+    EXPECT_FALSE(def.build(sales(), error));
+    EXPECT_NE(error.find("ascending or descending"), std::string::npos);
+    def.sorts = {"Planet:ascending"};
+    EXPECT_FALSE(def.build(sales(), error));
+    EXPECT_NE(error.find("Planet"), std::string::npos);
+}
