@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <unordered_map>
 
 namespace orvane {
