@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // Crosstab gestures: taps on buttons and cells, keys 46/47/59/60 and the
-// navigation keys with their accessibility events.
+// navigation keys with their accessibility events; column resizing by pan
+// and by keyboard.
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
@@ -11,9 +12,14 @@
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
 #include "orvane/host/data/RowStates.h"
+#include "orvane/crosstab/CrosstabLevelInfo.h"
 #include "orvane/host/input/Gesture.h"
+#include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/input/KeyManager.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using namespace orvane;
 using G = displaylist::TqCrosstab;
@@ -53,6 +59,18 @@ struct Fixture {
     }
     // A tap at a point of the crosstab given from its top left (y down).
     bool tap(float x, float y) { return handler->handleTap(Tap({x, view->getFrame().height - y})); }
+    // A pan from (x0, y) to (x1, y), given from the top left (y down).
+    bool drag(float x0, float x1, float y) {
+        const float h = view->getFrame().height;
+        namespace S = GestureRecognizerState;
+        bool taken = handler->handlePan(Pan(S::BEGAN, {x0, h - y}, {0.0f, 0.0f}));
+        taken &= handler->handlePan(Pan(S::CHANGED, {(x0 + x1) / 2, h - y}, {(x1 - x0) / 2, 0.0f}));
+        taken &= handler->handlePan(Pan(S::ENDED, {x1, h - y}, {x1 - x0, 0.0f}));
+        return taken;
+    }
+    G& grid() { return *view->getCrosstabNode(); }
+    // The y of the first data row, from the top.
+    float firstRowY() { return grid().GetTotalColumnHeaderHeight() + grid().GetColumnHeaderHeight() + 4.0f; }
 };
 
 } // namespace
@@ -148,4 +166,125 @@ TEST(CrosstabGestures, HomeEndAndArrowsMoveBetweenHeadersAndData) {
     f.handler->setFocus(H::NO_FOCUS);
     EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_DOWN), G::GetPickID(0, 0, G::COMPONENT_CELL));
     EXPECT_FALSE(f.handler->handleKeyPress(12));
+}
+
+TEST(CrosstabGestures, DraggingARowHeaderSeparatorResizesItsLevelColumn) {
+    Fixture f;
+    const float w0 = f.grid().GetCrosstabRowHeaderColumnWidth(0), w1 = f.grid().GetCrosstabRowHeaderColumnWidth(1);
+    ASSERT_GT(w0, 0.0f);
+    // The edge between the Region and City columns, 30 px to the right.
+    EXPECT_TRUE(f.drag(w0, w0 + 30.0f, f.firstRowY()));
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), w0 + 30.0f);
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(1), w1);  // the other level keeps its width
+    EXPECT_FALSE(f.handler->isResizing());
+    // The model keeps the width: a rebuild (an expand) does not undo it.
+    auto info = f.view->getModel()->getRowLevelInfo(0);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->width.get(), int(std::lround(w0 + 30.0f)));
+    f.render();
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), w0 + 30.0f);
+    // Far to the left: never below the minimum; far to the right: never
+    // more than the room the data leaves.
+    const float now = f.grid().GetCrosstabRowHeaderColumnWidth(0);
+    f.drag(now, -500.0f, f.firstRowY());
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), H::MIN_COLUMN_WIDTH);
+    f.drag(H::MIN_COLUMN_WIDTH, 5000.0f, f.firstRowY());
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), f.view->getMaximumAllowedRowHeaderWidth());
+}
+
+TEST(CrosstabGestures, PansAwayFromSeparatorsScrollAndResizingCanBeTurnedOff) {
+    Fixture f;
+    EXPECT_NE(f.handler->getRequiredGestureRecognizerTypes() & GestureRecognizerType::PAN, 0);
+    const float w0 = f.grid().GetCrosstabRowHeaderColumnWidth(0);
+    // A pan over the data resizes nothing.
+    const float mid = f.grid().GetTotalRowHeaderWidth() + 20.0f;
+    f.drag(mid, mid + 40.0f, f.firstRowY());
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), w0);
+    EXPECT_FALSE(f.view->getModel()->getRowLevelInfo(0) && f.view->getModel()->getRowLevelInfo(0)->width.get() > 0);
+    // Resizing turned off: the separator pans like anywhere else.
+    f.view->getModel()->allowColumnResizing.set(false);
+    f.drag(w0, w0 + 30.0f, f.firstRowY());
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), w0);
+}
+
+TEST(CrosstabGestures, DraggingAMeasureHeaderSeparatorResizesTheDataColumn) {
+    Fixture f;
+    auto& g = f.grid();
+    const float c0 = g.GetColumnWidth(0), c1 = g.GetColumnWidth(1);
+    const float edge = g.GetTotalRowHeaderWidth() + c0;
+    const float y = g.GetTotalColumnHeaderHeight() + g.GetColumnHeaderHeight() / 2.0f;
+    EXPECT_TRUE(f.drag(edge, edge + 25.0f, y));
+    EXPECT_FLOAT_EQ(g.GetColumnWidth(0), c0 + 25.0f);
+    EXPECT_FLOAT_EQ(g.GetColumnWidth(1), c1);
+    f.render();  // kept through a rebuild
+    EXPECT_FLOAT_EQ(f.grid().GetColumnWidth(0), c0 + 25.0f);
+}
+
+TEST(CrosstabGestures, ModifierWithHorizontalKeysResizesTheFocusedHeadersColumn) {
+    Fixture f;
+    auto keys = KeyManager::getSharedInstance();
+    keys->releaseAll();
+    struct Release {
+        std::shared_ptr<KeyManager> k;
+        ~Release() { k->releaseAll(); }
+    } release{keys};
+    ASSERT_TRUE(f.view->expand(0, f.view->findNode(0, "East")));
+    f.render();
+    // Row header: its level column.
+    const uint64_t city = f.header("East/Boston");
+    ASSERT_NE(city, G::NO_PICK_ID);
+    f.handler->setFocus(city);
+    const float w1 = f.grid().GetCrosstabRowHeaderColumnWidth(1), w0 = f.grid().GetCrosstabRowHeaderColumnWidth(0);
+    keys->setPressed(H::KEY_RESIZE_MODIFIER, true);
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_RIGHT));
+    EXPECT_EQ(f.handler->getFocus(), city);  // the focus stays
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(1), w1 + H::RESIZE_STEP);
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), w0);
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_LEFT));
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_LEFT));
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(1), w1 - H::RESIZE_STEP);
+    for (int i = 0; i < 200; ++i) f.handler->handleKeyPress(H::KEY_LEFT);
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(1), H::MIN_COLUMN_WIDTH);
+    EXPECT_EQ(f.handler->getFocus(), city);
+
+    // Measure header: its data column.
+    const uint64_t measure = G::GetPickID(0, 1, G::COMPONENT_HEADER);
+    f.handler->setFocus(measure);
+    const float c1 = f.grid().GetColumnWidth(1), c0 = f.grid().GetColumnWidth(0);
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_RIGHT));
+    EXPECT_FLOAT_EQ(f.grid().GetColumnWidth(1), c1 + H::RESIZE_STEP);
+    EXPECT_FLOAT_EQ(f.grid().GetColumnWidth(0), c0);
+    EXPECT_EQ(f.handler->getFocus(), measure);
+
+    // Column header (a year): the column under it.
+    const uint64_t year = f.view->getPickIdForNode(1, f.view->findNode(1, "2023"));
+    ASSERT_NE(year, G::NO_PICK_ID);
+    f.handler->setFocus(year);
+    const auto* cell = f.grid().GetCrosstabCell(f.grid().GetCellForPickID(year));
+    ASSERT_TRUE(cell);
+    const int under = int(cell->first + cell->extent - 1);
+    const float cy = f.grid().GetColumnWidth(under);
+    EXPECT_TRUE(f.handler->handleKeyPress(H::KEY_LEFT));
+    EXPECT_FLOAT_EQ(f.grid().GetColumnWidth(under), cy - H::RESIZE_STEP);
+
+    // Data cells are not resized: the keys move as usual.
+    const uint64_t cellId = G::GetPickID(0, 0, G::COMPONENT_CELL);
+    f.handler->setFocus(cellId);
+    const float d0 = f.grid().GetColumnWidth(0);
+    f.handler->handleKeyPress(H::KEY_RIGHT);
+    EXPECT_EQ(f.handler->getFocus(), G::GetPickID(0, 1, G::COMPONENT_CELL));
+    EXPECT_FLOAT_EQ(f.grid().GetColumnWidth(0), d0);
+
+    // Without the modifier, or with resizing off, the header focus moves.
+    keys->setPressed(H::KEY_RESIZE_MODIFIER, false);
+    f.handler->setFocus(f.header("East"));
+    const float r0 = f.grid().GetCrosstabRowHeaderColumnWidth(0);
+    f.handler->handleKeyPress(H::KEY_RIGHT);
+    EXPECT_EQ(f.handler->getFocus(), f.header("East/Boston"));
+    keys->setPressed(H::KEY_RESIZE_MODIFIER, true);
+    f.view->getModel()->allowColumnResizing.set(false);
+    f.handler->setFocus(f.header("East"));
+    f.handler->handleKeyPress(H::KEY_RIGHT);
+    EXPECT_EQ(f.handler->getFocus(), f.header("East/Boston"));
+    EXPECT_FLOAT_EQ(f.grid().GetCrosstabRowHeaderColumnWidth(0), r0);
 }

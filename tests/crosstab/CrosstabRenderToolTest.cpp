@@ -42,3 +42,21 @@ TEST(CrosstabRenderTool, ExpandsCollapsesDrillsAndPages) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("crosstab: toggled"), std::string::npos) << r.out;
 }
+
+TEST(CrosstabRenderTool, SeparatorPansAndAltKeysResizeHeaderColumns) {
+    if (!toolBuilt()) GTEST_SKIP() << "the orvane tool is not built";
+    // The Region column's right edge (82, 140 on the page) dragged 40 px.
+    auto r = runTool({"render", kReport, "--pan", "82,140,40,0", "--print-layout"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("row header 0 width 103"), std::string::npos) << r.out;
+    // The Region axis header focused, then alt+right widens its column.
+    r = runTool({"render", kReport, "--tap", "45,90", "--key", "right", "--modifier", "alt", "--print-layout"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("key right with alt: handled"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("resized Region"), std::string::npos) << r.out;
+    // The sorted example renders with its levels' order.
+    const std::string out = orvane::test::tempDir() + "/xtab-sorted.png";
+    r = runTool({"render", orvane::test::sourceDir() + "/examples/crosstab/crosstab-sorted.xml", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::ifstream(out).good());
+}

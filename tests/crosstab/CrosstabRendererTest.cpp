@@ -498,3 +498,112 @@ TEST(CrosstabRenderer, HeatMapMeasuresRunFromLightToDark) {
     EXPECT_GT(brightness(low), brightness(mid));
     EXPECT_GT(brightness(mid), brightness(high));
 }
+
+namespace {
+
+// 6 regions x 30 products x 2 years: 187 row leaves fully expanded, more
+// than the rows whose texts are set when the grid is built.
+std::shared_ptr<DataSet> productSales() {
+    std::vector<std::string> region, product, year;
+    std::vector<double> sales, units;
+    uint32_t seed = 17;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u, (seed >> 8) % 1000; };
+    for (int rg = 0; rg < 6; ++rg)
+        for (int p = 0; p < 30; ++p)
+            for (int y = 0; y < 2; ++y)
+                for (int k = 0; k < 1 + int(next() % 3); ++k) {
+                    region.push_back("R" + std::to_string(rg));
+                    product.push_back("P" + std::to_string(10 + p));
+                    year.push_back(std::to_string(2023 + y));
+                    sales.push_back(double(next()) / 8.0);
+                    units.push_back(double(next() % 40));
+                }
+    auto ds = DataSet::create("products");
+    ds->addColumn(Column::createCharacter("Region", region));
+    ds->addColumn(Column::createCharacter("Product", product));
+    ds->addColumn(Column::createCharacter("Year", year));
+    ds->addColumn(Column::createNumeric("Sales", sales));
+    ds->addColumn(Column::createNumeric("Units", units));
+    return ds;
+}
+
+// What a person sees of every cell: row labels and every cell's text.
+std::vector<std::string> snapshot(const CrosstabRenderer& r) {
+    std::vector<std::string> out = rowLabels(r);
+    const auto* g = r.getCrosstabNode();
+    out.push_back("columns " + std::to_string(g->GetNumColumns()));
+    for (int64_t row = 0; row < g->GetNumRows(); ++row)
+        for (int c = 0; c < g->GetNumColumns(); ++c) out.push_back(g->GetCellText(row, c));
+    return out;
+}
+
+} // namespace
+
+TEST(CrosstabRendererRebuild, ExpandAndCollapseInPlaceEqualAFreshBuild) {
+    auto ds = productSales();
+    CrosstabDefinition def;
+    def.rows = {"Region", "Product"};
+    def.columns = {"Year"};
+    def.measures = {"Sales:sum", "Units:mean"};
+    def.totals = def.subtotals = true;
+    def.expanded = {"*"};
+    auto live = view(model(ds, def));
+    render(live);
+    ASSERT_GT(live->getCrosstabNode()->GetNumRows(), CrosstabRenderer::EAGER_ROWS + 50);
+    const auto before = snapshot(*live);
+
+    ASSERT_TRUE(live->collapse(0, live->findNode(0, "R3")));
+    render(live);
+    const auto collapsed = snapshot(*live);
+    ASSERT_TRUE(live->expand(0, live->findNode(0, "R3")));
+    render(live);
+    const auto expanded = snapshot(*live);
+
+    auto fresh = view(model(ds, def));
+    render(fresh);
+    EXPECT_EQ(expanded, snapshot(*fresh));
+    EXPECT_EQ(expanded, before);
+    CrosstabDefinition partly = def;
+    partly.expanded = {"R0", "R1", "R2", "R4", "R5"};
+    auto freshCollapsed = view(model(ds, partly));
+    render(freshCollapsed);
+    EXPECT_EQ(collapsed, snapshot(*freshCollapsed));
+    EXPECT_LT(collapsed.size(), expanded.size());
+
+    // Rows past the first ones get their texts when asked (drawn), with the
+    // same formatting as the eager ones.
+    auto* g = live->getCrosstabNode();
+    g->ClearCallbackTexts();
+    const int64_t late = CrosstabRenderer::EAGER_ROWS + 20;
+    EXPECT_TRUE(g->HasCellText(0, 0));
+    EXPECT_FALSE(g->HasCellText(late, 0));
+    EXPECT_FALSE(g->GetCellText(late, 0).empty());
+    EXPECT_TRUE(g->HasCellText(late, 0));
+}
+
+TEST(CrosstabRendererSort, LevelSortsOrderMembersAndShowTheirIndicators) {
+    CrosstabDefinition def;
+    def.rows = {"Region", "City"};
+    def.columns = {"Year"};
+    def.measures = {"Sales:sum"};
+    def.sorts = {"Region:descending", "Year:ascending"};
+    auto r = view(model(sales(), def));
+    render(r);
+    auto labels = rowLabels(*r);
+    ASSERT_GE(labels.size(), 3u);
+    EXPECT_EQ(labels[0], "West");
+    EXPECT_EQ(labels[1], "North");
+    EXPECT_EQ(labels[2], "East");
+    const auto* g = r->getCrosstabNode();
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0), 2);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 1), 0);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0), 1);
+    // Author mistakes are refused with a reason.
+    std::string error;
+    def.sorts = {"Region:sideways"};
+    EXPECT_FALSE(def.build(sales(), error));
+    EXPECT_NE(error.find("ascending or descending"), std::string::npos);
+    def.sorts = {"Planet:ascending"};
+    EXPECT_FALSE(def.build(sales(), error));
+    EXPECT_NE(error.find("Planet"), std::string::npos);
+}

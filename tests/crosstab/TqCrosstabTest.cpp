@@ -214,3 +214,40 @@ TEST(TqCrosstab, BadInputIsRefusedQuietly) {
     g->WriteSVG(writer);
     EXPECT_EQ(writer.out().find(">b<"), std::string::npos);  // nothing drawn in an empty frame
 }
+
+TEST(TqCrosstab, AxisHeaderSortIndicatorsAreDrawnAndTakeRoom) {
+    auto svgOf = [](const TqRef<G>& g) {
+        TqSvgWriter writer(600.0f, 400.0f);
+        g->WriteSVG(writer);
+        return writer.out();
+    };
+    auto count = [](const std::string& s, const std::string& what) {
+        size_t n = 0;
+        for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+        return n;
+    };
+    auto g = makeGrid();
+    const std::string plain = svgOf(g);
+    const float measured = g->MeasureRowHeaderColumnWidth(0, -1);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0, 1);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0), 1);
+    const std::string ascending = svgOf(g);
+    // The indicator is a small triangle of rules in the level's label cell.
+    EXPECT_EQ(count(ascending, "<line"), count(plain, "<line") + 4);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0, 2);
+    const std::string descending = svgOf(g);
+    EXPECT_EQ(count(descending, "<line"), count(plain, "<line") + 4);
+    EXPECT_NE(descending, ascending);  // pointing the other way
+    // The label's width leaves room for it.
+    EXPECT_GT(g->MeasureRowHeaderColumnWidth(0, -1), measured);
+    // Column-axis levels have theirs too; unknown codes and levels change nothing.
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0, 1);
+    EXPECT_EQ(count(svgOf(g), "<line"), count(plain, "<line") + 8);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 5, 1);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0, 9);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0), 2);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 5), 0);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_ROW, 0, 0);
+    g->SetCrosstabAxisHeaderSortIndicator(G::AXIS_COLUMN, 0, 0);
+    EXPECT_EQ(svgOf(g), plain);
+}

@@ -601,3 +601,45 @@ TEST(HierarchyCrossings, DistinctCountsAgreeForEveryKindOfMeasureColumn) {
         }
     }
 }
+
+TEST(HierarchyCrossings, ExpandingAColumnMemberComputesOnlyItsNewCrossings) {
+    Fixture f;
+    auto engine = std::make_shared<InMemoryCrossingEngine>();
+    f.hds->setCrossingEngine(engine);
+    // Regions and cities across, years down.
+    auto before = f.hds->getNormalizedCrossings(f.cols, f.rows, false, false, nullptr);
+    ASSERT_TRUE(before);
+    const size_t passes = engine->getPassCount();
+    auto east = f.rows->getExpandedState()->getChildren()[0];
+    ASSERT_TRUE(f.rows->expand(east));
+    auto after = f.hds->getNormalizedCrossings(f.cols, f.rows, false, false, nullptr);
+    ASSERT_TRUE(after);
+    // East's cities are the only new column leaves (its subtotal covers the
+    // rows of the collapsed East answered before).
+    EXPECT_EQ(engine->getLastComputedCellCount(), after->getRowCount() * east->getChildCount());
+    EXPECT_EQ(engine->getPassCount(), passes);
+    auto fresh = std::make_shared<InMemoryCrossingEngine>();
+    f.hds->setCrossingEngine(fresh);
+    auto full = f.hds->getNormalizedCrossings(f.cols, f.rows, false, false, nullptr);
+    ASSERT_EQ(full->getColumnCount(), after->getColumnCount());
+    ASSERT_EQ(full->getRowCount(), after->getRowCount());
+    for (size_t c = 0; c < full->getColumnCount(); ++c) {
+        EXPECT_EQ(*full->getColumn(static_cast<int>(c))->getName(), *after->getColumn(static_cast<int>(c))->getName());
+        for (size_t r = 0; r < full->getRowCount(); ++r) {
+            EXPECT_TRUE(same(after->getColumn(static_cast<int>(c))->getNumberAtIndex(r),
+                             full->getColumn(static_cast<int>(c))->getNumberAtIndex(r)));
+            EXPECT_EQ(after->getColumn(static_cast<int>(c))->getValueFlagsAtIndex(r),
+                      full->getColumn(static_cast<int>(c))->getValueFlagsAtIndex(r));
+        }
+    }
+    // Collapsing again copies every crossing.
+    f.hds->setCrossingEngine(engine);
+    ASSERT_TRUE(f.rows->collapse(east));
+    auto again = f.hds->getNormalizedCrossings(f.cols, f.rows, false, false, nullptr);
+    EXPECT_EQ(engine->getLastComputedCellCount(), 0u);
+    ASSERT_EQ(again->getColumnCount(), before->getColumnCount());
+    for (size_t c = 0; c < again->getColumnCount(); ++c)
+        for (size_t r = 0; r < again->getRowCount(); ++r)
+            EXPECT_TRUE(same(again->getColumn(static_cast<int>(c))->getNumberAtIndex(r),
+                             before->getColumn(static_cast<int>(c))->getNumberAtIndex(r)));
+}

@@ -72,7 +72,7 @@ TEST(GestureSessionTool, BadScriptsAreUsageErrors) {
     const std::string file = sourceDir() + TABLE;
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"render", file, "--modifier", "range", "--tap", "1,1"},
-             {"render", file, "--tap", "1,1", "--modifier", "alt"},
+             {"render", file, "--tap", "1,1", "--modifier", "hyper"},
              {"render", file, "--key", "escape"},
              {"render", file, "--pan", "1,2,3"},
              {"render", file, "--pan", "1,2:3"},

@@ -161,6 +161,7 @@ std::string modifierText(int modifiers) {
     std::string s;
     if (modifiers & KeyModifier::MULTI_SELECT) s += " with multi";
     if (modifiers & KeyModifier::RANGE_SELECT) s += " with range";
+    if (modifiers & KeyModifier::ALT) s += " with alt";
     return s;
 }
 
@@ -173,7 +174,7 @@ std::vector<OptionSpec> GestureScript::options() {
             {"--wheel", "X,Y,DELTA", "turn the mouse wheel at X,Y (120 a notch; positive scrolls down)", true},
             {"--key", "NAME", "press a key: right left up down home end pageup pagedown enter tab menu", true},
             {"--focus", "", "give the first table the keyboard focus (before --key)"},
-            {"--modifier", "range|multi", "hold a modifier for the gesture before it (shift: range, ctrl: multi)", true}};
+            {"--modifier", "range|multi|alt", "hold a modifier for the gesture before it (shift: range, ctrl: multi, alt: a crosstab header's left/right resize its column)", true}};
 }
 
 bool GestureScript::keyCode(const std::string& name, int& code) {
@@ -233,9 +234,10 @@ bool GestureScript::read(const ArgParser& parser, std::string& error) {
         } else if (option == "modifier") {
             int bit = value == "range" || value == "shift"  ? KeyModifier::RANGE_SELECT
                       : value == "multi" || value == "ctrl" ? KeyModifier::MULTI_SELECT
+                      : value == "alt"                      ? KeyModifier::ALT
                                                             : 0;
             if (!bit) {
-                error = "--modifier wants range (shift) or multi (ctrl), not \"" + value + "\"";
+                error = "--modifier wants range (shift), multi (ctrl) or alt, not \"" + value + "\"";
                 return false;
             }
             if (steps_.empty() || steps_.back().kind == Step::Kind::FOCUS) {

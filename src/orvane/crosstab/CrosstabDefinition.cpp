@@ -2,6 +2,7 @@
 #include "orvane/crosstab/CrosstabDefinition.h"
 
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabLevelInfo.h"
 #include "orvane/crosstab/CrosstabUtilities.h"
 #include "orvane/host/data/Aggregation.h"
 #include "orvane/host/data/DataSet.h"
@@ -104,6 +105,31 @@ std::shared_ptr<Crosstab> CrosstabDefinition::build(const std::shared_ptr<DataSe
     crosstab->columnActionEnabled.set(true);
     crosstab->displayInteractionButtons.set(true);
     crosstab->showAxisHeaders.set(true);
+    // Level sorts: the members' order and the axis-label headers' indicators.
+    std::shared_ptr<DataTreeSortContext> sortContext;
+    for (const auto& item : sorts) {
+        const auto colon = item.rfind(':');
+        const std::string level = item.substr(0, colon);
+        const std::string direction = colon == std::string::npos ? "ascending" : item.substr(colon + 1);
+        if (direction != "ascending" && direction != "descending") {
+            error = "sort direction of " + level + " must be ascending or descending, not \"" + direction + "\"";
+            return nullptr;
+        }
+        const auto dir = direction == "ascending" ? SortDirection::ASCENDING : SortDirection::DESCENDING;
+        const auto inRows = std::find(rows.begin(), rows.end(), level);
+        const auto inColumns = std::find(columns.begin(), columns.end(), level);
+        if (inRows == rows.end() && inColumns == columns.end()) {
+            error = "cannot sort " + level + ": it is not a row or column level";
+            return nullptr;
+        }
+        if (!sortContext) sortContext = DataTreeSortContext::create();
+        sortContext->setLevelSortByLabel(level, dir);
+        auto info = CrosstabLevelInfo::create();
+        info->sortDirection.set(dir);
+        if (inRows != rows.end()) crosstab->setRowLevelInfo(int(inRows - rows.begin()), info);
+        else crosstab->setColumnLevelInfo(int(inColumns - columns.begin()), info);
+    }
+    if (sortContext) crosstab->sortContext.set(sortContext);
     return crosstab;
 }
 

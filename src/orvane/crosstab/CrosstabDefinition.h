@@ -28,6 +28,10 @@ struct ORVANE_EXPORT CrosstabDefinition {
     /// Member paths shown expanded ("East", "East/Boston"); "*" expands all.
     std::vector<std::string> expanded;
     std::vector<std::string> heatMap;
+    /// "level:ascending" or "level:descending": the members of a row or
+    /// column level in that order by label, shown by the level's axis-label
+    /// header.
+    std::vector<std::string> sorts;
 
     /// Splits "a,b,c" (empty items dropped, blanks around items trimmed).
     static std::vector<std::string> splitList(const std::string& text, char separator = ',');

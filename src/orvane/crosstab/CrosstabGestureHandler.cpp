@@ -4,9 +4,12 @@
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/core/PortableEvent.h"
+#include "orvane/datagrid/GridUtilities.h"
 #include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/input/KeyManager.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orvane {
 
@@ -36,7 +39,9 @@ std::shared_ptr<CrosstabGestureHandler> CrosstabGestureHandler::create(const std
     return h;
 }
 
-int CrosstabGestureHandler::getRequiredGestureRecognizerTypes() const { return GestureRecognizerType::TAP; }
+int CrosstabGestureHandler::getRequiredGestureRecognizerTypes() const {
+    return GestureRecognizerType::TAP | GestureRecognizerType::PAN;
+}
 
 std::shared_ptr<CrosstabRenderer> CrosstabGestureHandler::getRenderer() const { return renderer_.lock(); }
 
@@ -105,6 +110,111 @@ bool CrosstabGestureHandler::handleTap(const Tap& tap) {
     setFocus(entry->pickId);
     lastAction_ = std::string("focused ") + CrosstabPickResultEntry::typeName(entry->type) + " " + entry->text;
     return false;
+}
+
+void CrosstabGestureHandler::resizeRowHeaderLevel(int level, float width) {
+    auto r = getRenderer();
+    if (!r || !r->getCrosstabNode() || !std::isfinite(width)) return;
+    // The row headers never take the room the data needs.
+    const float most = std::max(MIN_COLUMN_WIDTH, r->getMaximumAllowedRowHeaderWidth());
+    r->updateRowHeaderSizes(level, std::clamp(width, MIN_COLUMN_WIDTH, most));
+}
+
+void CrosstabGestureHandler::resizeDataColumn(int column, float width) {
+    auto r = getRenderer();
+    if (!r || !std::isfinite(width)) return;
+    r->updateColumnWidth(column, std::max(MIN_COLUMN_WIDTH, width));
+}
+
+bool CrosstabGestureHandler::handlePan(const Pan& pan) {
+    auto r = getRenderer();
+    auto* grid = r ? r->getCrosstabNode() : nullptr;
+    auto model = r ? r->getModel() : nullptr;
+    if (!grid || !model) return false;
+    // Pans come in view coordinates (y up); the crosstab's are y down.
+    const Point at{pan.getLocation().x, r->getFrame().height - pan.getLocation().y};
+    if (!std::isfinite(at.x) || !std::isfinite(at.y)) return false;
+    const int state = pan.getState();
+    if (state == GestureRecognizerState::BEGAN) {
+        resizeLevel_ = resizeColumn_ = -1;
+        lastTranslation_ = {};
+        startPoint_ = at;
+        if (model->allowColumnResizing.get()) {
+            const int level = grid->GetRowHeaderSeparatorAtScreenPosition(at.x, at.y);
+            const Point d = grid->ToDataArea(at.x, at.y);
+            if (level >= 0) {
+                resizeLevel_ = level;
+                startWidth_ = grid->GetCrosstabRowHeaderColumnWidth(level);
+            } else if (at.y >= grid->GetTotalColumnHeaderHeight() && grid->IsPointInHeaderRegion(d.x, d.y)) {
+                const int col = grid->GetColumnIndexAtScreenPosition(d.x, d.y, true);
+                if (col >= 0) {
+                    resizeColumn_ = col;
+                    startWidth_ = grid->GetColumnWidth(col);
+                }
+            }
+        }
+    }
+    if (isResizing()) {
+        const float dx = at.x - startPoint_.x;
+        if (resizeLevel_ >= 0) resizeRowHeaderLevel(resizeLevel_, startWidth_ + dx);
+        else resizeDataColumn(resizeColumn_, startWidth_ + dx);
+        if (state == GestureRecognizerState::ENDED) {
+            lastAction_ = resizeLevel_ >= 0 ? "row header " + std::to_string(resizeLevel_) + " width " +
+                                                  std::to_string(std::lround(grid->GetCrosstabRowHeaderColumnWidth(resizeLevel_)))
+                                            : "column " + std::to_string(resizeColumn_) + " width " +
+                                                  std::to_string(std::lround(grid->GetColumnWidth(resizeColumn_)));
+            resizeLevel_ = resizeColumn_ = -1;
+        }
+        return true;
+    }
+    // Any other pan scrolls: the content follows the finger (y up in the view).
+    const Point t = pan.getTranslation();
+    const float dx = t.x - lastTranslation_.x, dy = t.y - lastTranslation_.y;
+    lastTranslation_ = state == GestureRecognizerState::ENDED ? Point{} : t;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+    r->setScrollPosition(grid->GetScrollX() - dx, grid->GetScrollY() + dy);
+    return true;
+}
+
+bool CrosstabGestureHandler::resizeFromKeyboard(int key) {
+    if (key != KEY_LEFT && key != KEY_RIGHT) return false;
+    if (!KeyManager::getSharedInstance()->isPressed(KEY_RESIZE_MODIFIER)) return false;
+    auto r = getRenderer();
+    auto model = r ? r->getModel() : nullptr;
+    auto* grid = r ? r->getCrosstabNode() : nullptr;
+    if (!grid || !model || !model->allowColumnResizing.get() || focus_ == NO_FOCUS) return false;
+    const float step = (key == KEY_LEFT ? -RESIZE_STEP : RESIZE_STEP) * GridUtilities::displayScale();
+    switch (G::ConvertPickIDtoComponentID(focus_)) {
+    case G::COMPONENT_ROW_HEADER: {
+        const auto* cell = grid->GetCrosstabCell(grid->GetCellForPickID(focus_));
+        if (!cell) return false;
+        // An indented crosstab has one row-header column.
+        const int level = grid->GetIndentedRowHeaders() ? 0 : cell->level;
+        resizeRowHeaderLevel(level, grid->GetCrosstabRowHeaderColumnWidth(level) + step);
+        return true;
+    }
+    case G::COMPONENT_ROW_AXIS_HEADER: {
+        const int level = grid->GetIndentedRowHeaders() ? 0 : G::GetLevelFromPickID(focus_);
+        if (level < 0 || level >= grid->GetNumCrosstabRowHeaderColumns()) return false;
+        resizeRowHeaderLevel(level, grid->GetCrosstabRowHeaderColumnWidth(level) + step);
+        return true;
+    }
+    case G::COMPONENT_COLUMN_HEADER: {
+        // A spanning header moves its right edge: the last column under it.
+        const auto* cell = grid->GetCrosstabCell(grid->GetCellForPickID(focus_));
+        if (!cell || cell->first < 0 || cell->extent <= 0) return false;
+        const int col = int(cell->first + cell->extent - 1);
+        resizeDataColumn(col, grid->GetColumnWidth(col) + step);
+        return true;
+    }
+    case G::COMPONENT_HEADER: {
+        const int col = G::GetColumnFromPickID(focus_);
+        if (col < 0 || col >= grid->GetNumColumns()) return false;
+        resizeDataColumn(col, grid->GetColumnWidth(col) + step);
+        return true;
+    }
+    default: return false;
+    }
 }
 
 void CrosstabGestureHandler::fire(int type, const std::string& value) {
@@ -265,6 +375,13 @@ uint64_t CrosstabGestureHandler::getNextSelectedCellIndex(int key) {
         return NO_FOCUS;
     case KEY_LEFT:
     case KEY_RIGHT:
+        // With the resizing modifier the focused header's column is resized
+        // and the focus stays.
+        if (resizeFromKeyboard(key)) {
+            lastAction_ = "resized " + (entry ? entry->text : std::string());
+            return focus_;
+        }
+        return getNavigationNextSelectedCellIndex(key);
     case KEY_DOWN:
     case KEY_UP: return getNavigationNextSelectedCellIndex(key);
     default: return NO_FOCUS;

@@ -27,6 +27,14 @@ class DataTreeNode;
 /// with an accessibility event dispatched from the view: 20003 expand, 20004
 /// collapse, 20005 drill down, 20006 sort, 20007 data cell. Focus is a pick
 /// id of the crosstab; "none" is NO_FOCUS, never 0.
+///
+/// Sizes (when the model allows column resizing): a pan that starts on the
+/// right edge of a row-header level column, or on a separator of the
+/// measure-header row, resizes that column; any other pan scrolls. With the
+/// modifier key 56 held, keys 51 and 52 on a focused header make the column
+/// under it 5 x the display scale narrower or wider (never below 16 pixels;
+/// a row-header column never wider than the room the data leaves), and the
+/// focus stays. Widths reach the model, so they survive rebuilds.
 class ORVANE_EXPORT CrosstabGestureHandler : public GestureHandler {
 public:
     static constexpr int ACCESSIBILITY_EXPAND = 20003;
@@ -44,10 +52,18 @@ public:
     static constexpr int KEY_UP = KeyCode::UP;
     static constexpr int KEY_HOME = KeyCode::HOME;
     static constexpr int KEY_END = KeyCode::END;
+    static constexpr int KEY_RESIZE_MODIFIER = KeyCode::ALT;
+    /// A column resized by the user is never narrower.
+    static constexpr float MIN_COLUMN_WIDTH = 16.0f;
+    /// Keyboard resizing step, in pixels at display scale 1.
+    static constexpr float RESIZE_STEP = 5.0f;
 
     static std::shared_ptr<CrosstabGestureHandler> create(const std::shared_ptr<CrosstabRenderer>& renderer);
     int getRequiredGestureRecognizerTypes() const override;
     bool handleTap(const Tap& tap) override;
+    bool handlePan(const Pan& pan) override;
+    /// Whether a pan is resizing a column now.
+    bool isResizing() const { return resizeLevel_ >= 0 || resizeColumn_ >= 0; }
 
     std::shared_ptr<CrosstabRenderer> getRenderer() const;
     /// Selects the data cells of the picks: replacing the selection, or adding
@@ -73,6 +89,17 @@ private:
     CrosstabGestureHandler() = default;
     void fire(int type, const std::string& value);
     uint64_t headerPick(int axis, const std::shared_ptr<DataTreeNode>& node) const;
+    /// Keyboard resizing of the column under the focused header; false when
+    /// the key, the modifier, the focus or the model does not call for it.
+    bool resizeFromKeyboard(int keyCode);
+    /// Sets a row-header level column's width (clamped) through the renderer.
+    void resizeRowHeaderLevel(int level, float width);
+    void resizeDataColumn(int column, float width);
+    int resizeLevel_ = -1;     ///< row-header level column being dragged
+    int resizeColumn_ = -1;    ///< data column being dragged
+    float startWidth_ = 0.0f;
+    Point startPoint_;
+    Point lastTranslation_;
     std::weak_ptr<CrosstabRenderer> renderer_;
     uint64_t focus_ = NO_FOCUS;
     bool perform_ = true;

@@ -434,7 +434,8 @@ void CrosstabRenderer::renderDataGrid(G& grid) {
         if (gi >= EAGER_COLUMNS) continue;
         auto info = model_->getColumnInfo(gi);
         const std::string format = GridUtilities::compactFormatForColumn(*col, info.get());
-        for (size_t r = 0; r < rows; ++r) grid.SetCellStringEntry(int64_t(r), gi, GridUtilities::getValueForFormat(*col, r, format));
+        for (size_t r = 0; r < std::min<size_t>(rows, EAGER_ROWS); ++r)
+            grid.SetCellStringEntry(int64_t(r), gi, GridUtilities::getValueForFormat(*col, r, format));
     }
     if (rows == 0)
         for (size_t g = 0; g < visibleColumns_.size(); ++g) grid.SetCellStringEntry(0, int(g), "");

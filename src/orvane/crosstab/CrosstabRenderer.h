@@ -44,6 +44,12 @@ public:
     static constexpr int COLUMN_SIZE_CHANGED = 20025;
     static constexpr int EAGER_COLUMNS = 50;
     static constexpr int MEASURE_SAMPLE = 100;
+    /// Rows whose texts (of the eager columns) are set when the grid is
+    /// built: the rows measured for the column widths. The texts of the
+    /// other rows come from the content callback as they are drawn, so a
+    /// rebuild (an expand or a collapse) costs the same however many rows
+    /// are expanded.
+    static constexpr int EAGER_ROWS = MEASURE_SAMPLE;
     using NodeList = std::vector<std::shared_ptr<DataTreeNode>>;
     using Direction = int;  ///< GestureDirectionType
 

@@ -195,6 +195,10 @@ Report::Outcome Report::routeKey(int keyCode, int modifiers) {
     keys->keyReleased(keyCode, modifiers);
     // A key no table took goes to the first crosstab, which keeps its own
     // focused cell.
+    // Key 56 held for the key (a gesture's ALT bit) is what a crosstab reads
+    // at the key manager.
+    const bool holdAlt = (modifiers & KeyModifier::ALT) && !keys->isPressed(KeyCode::ALT);
+    if (holdAlt) keys->setPressed(KeyCode::ALT, true);
     if (!handled)
         for (const auto& crosstab : getCrosstabs()) {
             if (auto handlers = crosstab->getGestureHandlers())
@@ -205,6 +209,7 @@ Report::Outcome Report::routeKey(int keyCode, int modifiers) {
                     }
             break;
         }
+    if (holdAlt) keys->setPressed(KeyCode::ALT, false);
     root_->render();
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }

@@ -465,7 +465,7 @@ private:
         CrosstabDefinition def;
         std::string data;
         static const char* known[] = {"data", "rows", "columns", "measures", "totals", "subtotals", "summary",
-                                      "expand", "heatmap", "indented", "height", "style", "header-style", "total-style"};
+                                      "expand", "heatmap", "indented", "sort", "height", "style", "header-style", "total-style"};
         std::shared_ptr<AttributeBundle> styles[3];
         auto flag = [&](const std::string& key, const std::string& value, bool& out) {
             if (value == "true" || value == "false") out = value == "true";
@@ -488,6 +488,7 @@ private:
             else if (key == "indented") flag(key, value, def.indented);
             else if (key == "expand") def.expanded = CrosstabDefinition::splitList(value, ';');
             else if (key == "heatmap") def.heatMap = CrosstabDefinition::splitList(value);
+            else if (key == "sort") def.sorts = CrosstabDefinition::splitList(value);
             else if (key == "style") styles[0] = style(value, "<crosstab style>");
             else if (key == "header-style") styles[1] = style(value, "<crosstab header-style>");
             else if (key == "total-style") styles[2] = style(value, "<crosstab total-style>");

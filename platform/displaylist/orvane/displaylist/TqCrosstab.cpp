@@ -115,6 +115,11 @@ void TqCrosstab::SetCrosstabAxisHeaderSortIndicator(int axis, int level, int cod
     headersDirty_ = true;
 }
 
+int TqCrosstab::GetCrosstabAxisHeaderSortIndicator(int axis, int level) const {
+    const auto& v = axis == AXIS_ROW ? rowAxisSort_ : columnAxisSort_;
+    return level >= 0 && size_t(level) < v.size() ? v[size_t(level)] : 0;
+}
+
 void TqCrosstab::SetShowAxisHeaders(bool show) {
     showAxisHeaders_ = show;
     headersDirty_ = true;
@@ -328,7 +333,8 @@ float TqCrosstab::MeasureRowHeaderColumnWidth(int level, int64_t sample) const {
     finish();
     float widest = 0.0f;
     if (showAxisHeaders_ && level >= 0 && size_t(level) < rowAxisLabels_.size())
-        widest = std::ceil(textWidth(rowAxisLabels_[size_t(level)], true)) + 2.0f * float(GetHorizontalPadding());
+        widest = std::ceil(textWidth(rowAxisLabels_[size_t(level)], true)) + 2.0f * float(GetHorizontalPadding()) +
+                 (rowAxisSort_[size_t(level)] ? SORT_INDICATOR_ROOM : 0.0f);
     if (level < 0 || size_t(level) >= byLevel_[AXIS_ROW].size()) return widest;
     int64_t seen = 0;
     for (int id : byLevel_[AXIS_ROW][size_t(level)]) {
@@ -751,6 +757,12 @@ void TqCrosstab::rebuildHeaders() const {
         }
         }
     };
+    // A level's sort indicator, centred in the room that ends at `right`.
+    auto sortIndicator = [&](TqGroup* cg, int code, double right, double y, double h) {
+        if (!code || right - SORT_INDICATOR_ROOM < 0.0) return;
+        Rect r = local(cg, right - SORT_INDICATOR_ROOM, y, SORT_INDICATOR_ROOM, h);
+        AddSortIndicator(*cg, r.x + r.width / 2, r.y + r.height / 2, code);
+    };
     // One header cell: fill, separators, buttons, then the label in what is
     // left of its visible part.
     auto drawCell = [&](TqGroup* cg, int id, double areaLeft, double areaTop, double areaRight, double areaBottom) {
@@ -813,9 +825,14 @@ void TqCrosstab::rebuildHeaders() const {
         for (size_t i = 0; i < columnLevelHeights_.size(); ++i) {
             double h = columnLevelHeights_[i];
             box(cg, 0, y, rw, h, headerFill_[COMPONENT_COLUMN_AXIS_HEADER]);
-            if (showAxisHeaders_)
-                text(cg, columnAxisLabels_[i], pad, y + vpad, rw - 2 * pad, h - 2 * vpad, 2, true,
+            if (showAxisHeaders_) {
+                // The level's sort indicator at the right end; the label,
+                // right-aligned, ends before it.
+                const double room = columnAxisSort_[i] ? SORT_INDICATOR_ROOM : 0.0;
+                text(cg, columnAxisLabels_[i], pad, y + vpad, rw - 2 * pad - room, h - 2 * vpad, 2, true,
                      headerText_[COMPONENT_COLUMN_AXIS_HEADER], false);
+                sortIndicator(cg, columnAxisSort_[i], rw - pad, y, h);
+            }
             y += h;
         }
         double x = 0.0;
@@ -827,8 +844,10 @@ void TqCrosstab::rebuildHeaders() const {
                 std::string label = rowAxisLabels_[i];
                 if (indented_)
                     for (size_t k = 1; k < rowAxisLabels_.size(); ++k) label += " / " + rowAxisLabels_[k];
-                text(cg, label, x + pad, ch + vpad, w - 2 * pad, mh - 2 * vpad, 0, true,
+                const double room = rowAxisSort_[i] ? SORT_INDICATOR_ROOM : 0.0;
+                text(cg, label, x + pad, ch + vpad, w - 2 * pad - room, mh - 2 * vpad, 0, true,
                      headerText_[COMPONENT_ROW_AXIS_HEADER], false);
+                sortIndicator(cg, rowAxisSort_[i], x + w - pad, ch, mh);
             }
             x += w;
         }

@@ -88,7 +88,10 @@ public:
     void SetCrosstabRowAxisHeaderStringEntry(int level, const std::string& label);
     void SetCrosstabColumnAxisHeaderStringEntry(int level, const std::string& label);
     std::string GetCrosstabAxisHeaderString(int axis, int level) const;
+    /// Sort indicator of an axis level (0 none, 1 ascending, 2 descending),
+    /// drawn at the end of the level's axis-label header.
     void SetCrosstabAxisHeaderSortIndicator(int axis, int level, int code);
+    int GetCrosstabAxisHeaderSortIndicator(int axis, int level) const;
     void SetShowAxisHeaders(bool show);
     bool GetShowAxisHeaders() const { return showAxisHeaders_; }
     /// Row headers in one column, each level indented by `indent` pixels.

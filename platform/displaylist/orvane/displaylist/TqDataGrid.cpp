@@ -210,7 +210,10 @@ void TqDataGrid::SetCellStringEntry(int64_t row, int col, const std::string& tex
     if (row < 0 || row >= GetNumRows() || col < 0 || col >= GetNumColumns()) return;
     texts_[key(row, col)] = text.substr(0, MAX_CELL_TEXT);
     eager_.insert(key(row, col));
-    changed();
+    // A text changes no size (row heights are measured on request), so the
+    // layout and the scroll bars stay: a crosstab sets tens of thousands.
+    dirty_ = true;
+    GeometryChanged();
 }
 
 void TqDataGrid::SetStringEntryFromCallback(int64_t row, int col, const std::string& text) {
@@ -394,7 +397,7 @@ float TqDataGrid::MeasureColumnWidth(int component, int col, int64_t firstRow, i
     case COMPONENT_HEADER: {
         widest = textWidth(f, columnData_[size_t(col)].header);
         // Room for the sort indicator.
-        if (columnData_[size_t(col)].sort != SORT_NONE) widest += 12.0f;
+        if (columnData_[size_t(col)].sort != SORT_NONE) widest += SORT_INDICATOR_ROOM;
         break;
     }
     case COMPONENT_TOTAL: widest = textWidth(f, GetColumnTotalText(col)); break;
@@ -524,7 +527,7 @@ float TqDataGrid::MeasureColumnHeaderHeight() {
         orvane::TextLayoutOptions o;
         o.flags = orvane::TextFlags::WRAP;
         o.maxWidth = std::max(1.0f, GetColumnWidth(c) - 2.0f * float(hPad_) -
-                                        (columnData_[size_t(c)].sort ? 12.0f : 0.0f));
+                                        (columnData_[size_t(c)].sort ? SORT_INDICATOR_ROOM : 0.0f));
         o.maxLines = 3;
         tallest = std::max(tallest, orvane::TextLayout::measure(fontOf(f.family, f.size, f.bold, f.italic), t, o).height);
     }
@@ -1136,8 +1139,9 @@ static void addRule(TqGroup& g, float x1, float y1, float x2, float y2, uint32_t
     g.AddChild(l);
 }
 
-static void addSortIndicator(TqGroup& g, float cx, float cy, int code) {
+void TqDataGrid::AddSortIndicator(TqGroup& g, float cx, float cy, int code) {
     // A small filled triangle made of shrinking rules; secondary sorts grey.
+    if (code == SORT_NONE) return;
     bool up = code == TqDataGrid::SORT_PRIMARY_ASCENDING || code == TqDataGrid::SORT_SECONDARY_ASCENDING;
     uint32_t color = code <= TqDataGrid::SORT_PRIMARY_DESCENDING ? 0x303030 : 0x9a9a9a;
     for (int i = 0; i < 4; ++i) {
@@ -1257,8 +1261,8 @@ void TqDataGrid::rebuild() const {
                 Rect cell = local(cg, x, y, w, h);
                 int sort = component == COMPONENT_HEADER ? columnData_[size_t(c)].sort : SORT_NONE;
                 Rect textCell = cell;
-                if (sort != SORT_NONE) textCell.width = std::max(0.0f, textCell.width - 12.0f);
-                if (rtl_ && sort != SORT_NONE) textCell.x += 12.0f;
+                if (sort != SORT_NONE) textCell.width = std::max(0.0f, textCell.width - SORT_INDICATOR_ROOM);
+                if (rtl_ && sort != SORT_NONE) textCell.x += SORT_INDICATOR_ROOM;
                 // The fill spans the whole cell even when the indicator takes room.
                 if (sort != SORT_NONE) {
                     uint32_t fill = defaultColors_[component].fill;
@@ -1273,7 +1277,7 @@ void TqDataGrid::rebuild() const {
                 drawCell(*cg, textCell, component, 0, c, text, nullptr);
                 if (sort != SORT_NONE) {
                     float sx = rtl_ ? cell.x + 4.0f + float(hPad_) / 2 : cell.maxX() - 4.0f - float(hPad_) / 2;
-                    addSortIndicator(*cg, sx, cell.y + cell.height / 2.0f, sort);
+                    AddSortIndicator(*cg, sx, cell.y + cell.height / 2.0f, sort);
                 }
                 if (lineSecond_) {
                     Rect lr = local(cg, x + w - 0.5, y, 0, h);

@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace orvane {
@@ -317,6 +318,11 @@ public:
 
 protected:
     ~TqDataGrid() override;
+    /// Room a sort indicator takes at the end of a header cell.
+    static constexpr float SORT_INDICATOR_ROOM = 12.0f;
+    /// Draws a sort indicator (a small triangle, up for ascending, grey for
+    /// secondary sorts) centred on (cx, cy); nothing for SORT_NONE.
+    static void AddSortIndicator(TqGroup& g, float cx, float cy, int code);
     void InvalidateCache() const override;
 
 private:
@@ -420,7 +426,7 @@ private:
     uint32_t focusColor_ = 0x202020;
 
     mutable std::unordered_map<uint64_t, std::string> texts_;
-    std::set<uint64_t> eager_;
+    std::unordered_set<uint64_t> eager_;
     mutable int64_t callbackCount_ = 0;
     std::unordered_map<uint64_t, TqRef<TqGeometry>> pictures_;
     std::set<uint64_t> hyperlinks_;

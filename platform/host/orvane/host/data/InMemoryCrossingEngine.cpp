@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <unordered_map>
 
 namespace orvane {
@@ -232,9 +231,14 @@ bool InMemoryCrossingEngine::group(const Query& q, size_t rowCount, std::string&
 }
 
 void InMemoryCrossingEngine::computeRow(const Query& q, size_t rl, Answer& a) {
+    for (size_t cl = 0; cl < a.columns; ++cl) computeCell(q, rl, cl, a);
+}
+
+void InMemoryCrossingEngine::computeCell(const Query& q, size_t rl, size_t cl, Answer& a) {
     const size_t C = a.columns, M = a.measures, Rf = rows_.fineCount;
     const auto [rlo, rhi] = rows_.rangeOf(q.rowLeaves[rl]);
-    for (size_t cl = 0; cl < C; ++cl) {
+    ++lastComputedCells_;
+    {
         const auto [clo, chi] = columns_.rangeOf(q.columnLeaves[cl]);
         cellAcc_.assign(M, Aggregation::Accumulator());
         uint64_t n = 0;
@@ -251,14 +255,14 @@ void InMemoryCrossingEngine::computeRow(const Query& q, size_t rl, Answer& a) {
         }
         const size_t o = rl * C + cl;
         a.sparse[o] = n == 0;
-        if (!n) continue;
+        if (!n) return;
         double* v = &a.values[o * M];
         if (!q.aggregateData && n == 1) {
             for (size_t m = 0; m < M; ++m) v[m] = measures_[m].values[lastRow];
-            continue;
+            return;
         }
         for (size_t m : streaming_) v[m] = cellAcc_[m].result(measures_[m].code);
-        if (gathering_.empty()) continue;
+        if (gathering_.empty()) return;
         const size_t stride = offsets_.back();
         for (size_t g = 0; g < gathering_.size(); ++g) {
             if (distinctIds_[g]) {
@@ -312,27 +316,50 @@ bool InMemoryCrossingEngine::answer(const Query& q, Answer& result, std::string&
     a.values.assign(a.rows * a.columns * a.measures, kMissing);
     a.sparse.assign(a.rows * a.columns, 1);
 
-    // Row leaves answered before (same column leaves) are copied.
-    bool sameColumns = haveLast_ && !regrouped && q.columnLeaves.size() == lastColumnKeys_.size();
-    for (size_t i = 0; sameColumns && i < q.columnLeaves.size(); ++i)
-        sameColumns = lastColumnKeys_[i] ==
-                      std::make_pair(q.columnLeaves[i].kind, static_cast<const DataTreeNode*>(q.columnLeaves[i].node.get()));
-    std::map<const DataTreeNode*, size_t> previous;
-    if (sameColumns)
-        for (size_t i = 0; i < lastRowKeys_.size(); ++i) previous.emplace(lastRowKeys_[i], i);
-    const size_t perRow = a.columns * a.measures;
+    // Crossings answered before are copied: a leaf is known by its node (a
+    // collapsed member and its subtotal cover the same rows), so expanding
+    // or collapsing a member on either axis computes only the crossings of
+    // the leaves it added.
+    std::unordered_map<const DataTreeNode*, size_t> previousRow, previousColumn;
+    if (haveLast_ && !regrouped) {
+        for (size_t i = 0; i < lastRowKeys_.size(); ++i) previousRow.emplace(lastRowKeys_[i], i);
+        for (size_t i = 0; i < lastColumnKeys_.size(); ++i) previousColumn.emplace(lastColumnKeys_[i].second, i);
+    }
+    std::vector<int64_t> columnFrom(a.columns, -1);
+    bool sameColumns = haveLast_ && !regrouped && a.columns == lastAnswer_.columns;
+    for (size_t j = 0; j < a.columns; ++j) {
+        auto it = previousColumn.find(q.columnLeaves[j].node.get());
+        if (it != previousColumn.end()) columnFrom[j] = static_cast<int64_t>(it->second);
+        sameColumns = sameColumns && columnFrom[j] == static_cast<int64_t>(j);
+    }
+    const size_t perRow = a.columns * a.measures, M = a.measures;
     lastComputed_ = 0;
+    lastComputedCells_ = 0;
     for (size_t i = 0; i < a.rows; ++i) {
-        auto it = previous.find(q.rowLeaves[i].node.get());
-        if (it != previous.end()) {
-            std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(it->second * perRow), perRow,
+        auto it = previousRow.find(q.rowLeaves[i].node.get());
+        if (it == previousRow.end()) {
+            ++lastComputed_;
+            computeRow(q, i, a);
+            continue;
+        }
+        const size_t from = it->second;
+        if (sameColumns) {
+            std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(from * perRow), perRow,
                         a.values.begin() + static_cast<std::ptrdiff_t>(i * perRow));
-            std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(it->second * a.columns), a.columns,
+            std::copy_n(lastAnswer_.sparse.begin() + static_cast<std::ptrdiff_t>(from * a.columns), a.columns,
                         a.sparse.begin() + static_cast<std::ptrdiff_t>(i * a.columns));
             continue;
         }
-        ++lastComputed_;
-        computeRow(q, i, a);
+        for (size_t j = 0; j < a.columns; ++j) {
+            if (columnFrom[j] < 0) {
+                computeCell(q, i, j, a);
+                continue;
+            }
+            const size_t src = from * lastAnswer_.columns + static_cast<size_t>(columnFrom[j]);
+            std::copy_n(lastAnswer_.values.begin() + static_cast<std::ptrdiff_t>(src * M), M,
+                        a.values.begin() + static_cast<std::ptrdiff_t>((i * a.columns + j) * M));
+            a.sparse[i * a.columns + j] = lastAnswer_.sparse[src];
+        }
     }
     last_ = q;
     lastRowKeys_.clear();

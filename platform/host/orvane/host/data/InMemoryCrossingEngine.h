@@ -36,16 +36,18 @@ class Column;
 ///
 /// The grouped rows are kept while the data, the filter, the measures and the
 /// two trees stay the same, so expanding or collapsing a member (on either
-/// axis) visits no source row again; row leaves answered before (by node: a
-/// collapsed member and its subtotal cover the same rows) are copied when the
-/// column leaves did not change. invalidate() drops everything (the data
-/// changed).
+/// axis) visits no source row again, and crossings of leaves answered
+/// before (by node: a collapsed member and its subtotal cover the same rows)
+/// are copied: only the crossings of the leaves an expand added are
+/// computed. invalidate() drops everything (the data changed).
 class ORVANE_HOST_EXPORT InMemoryCrossingEngine : public CrossingEngine {
 public:
     bool answer(const Query& query, Answer& result, std::string& error) override;
     void invalidate();
     /// How many row leaves the last answer computed (the others were reused).
     size_t getLastComputedRowLeafCount() const { return lastComputed_; }
+    /// How many crossings the last answer computed (the others were copied).
+    size_t getLastComputedCellCount() const { return lastComputedCells_; }
     /// How many times the source rows were grouped since construction.
     size_t getPassCount() const { return passes_; }
 
@@ -67,6 +69,7 @@ private:
     bool sameGrouping(const Query& query) const;
     bool group(const Query& query, size_t rowCount, std::string& error);
     void computeRow(const Query& query, size_t rowLeaf, Answer& a);
+    void computeCell(const Query& query, size_t rowLeaf, size_t columnLeaf, Answer& a);
 
     /// Kept between answers: the grouping.
     Query last_;
@@ -86,6 +89,7 @@ private:
     bool haveLast_ = false;
 
     size_t lastComputed_ = 0;
+    size_t lastComputedCells_ = 0;
     size_t passes_ = 0;
     std::vector<std::string> reported_;
     std::vector<double> scratch_;

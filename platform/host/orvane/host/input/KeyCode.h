@@ -33,6 +33,7 @@ constexpr int LAST_NAVIGATION = 71;
 namespace KeyModifier {
 constexpr int MULTI_SELECT = 0x1;
 constexpr int RANGE_SELECT = 0x2;
+constexpr int ALT = 0x4;   // key 56 held: keyboard column resizing on a crosstab header
 } // namespace KeyModifier
 
 // Shapes of the pointer the library asks the host's cursor manager for.
