@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <sstream>
 
@@ -362,27 +363,41 @@ bool PropertyTextCodec::appendElementFromText(AbstractProperty& p, std::string_v
     return error = "values of " + typeName(code) + " cannot be listed as text", false;
 }
 
+namespace {
+// Parses a list written as text (separated by spaces or commas) into an array
+// of the element type and replaces the property's list with it.
+template <class Y>
+bool assignTokens(AbstractProperty& p, std::string_view text, bool (*parse)(std::string_view, Y&), const char* expected,
+                  std::string& error) {
+    // bool has no contiguous std::vector; a plain array serves every type.
+    size_t capacity = 0;
+    forEachToken(text, [&](std::string_view) { return ++capacity, true; });
+    std::unique_ptr<Y[]> items(new Y[capacity ? capacity : 1]);
+    size_t n = 0;
+    if (!forEachToken(text, [&](std::string_view tok) { return parse(tok, items[n++]); }))
+        return error = expected, false;
+    if (!p.assignElementsGenerically(items.get(), n)) return error = "the list does not accept these values", false;
+    return true;
+}
+} // namespace
+
 bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, const ModelDatabase* db,
                                     std::string& error) {
     const PropertyDefinition& def = p.getDefinition();
     int code = def.valueType;
     if (def.isVector()) {
         if (!isPrimitiveCode(code)) return error = "a list of " + typeName(code) + " is written as <item> elements", false;
-        // Parse everything first, so a bad token leaves the list unchanged.
-        bool ok = forEachToken(text, [&](std::string_view tok) {
-            std::string e;
-            switch (code) {
-            case ValueType::BOOL: { bool v; return parseBool(tok, v) || (error = "expected true or false", false); }
-            case ValueType::INT: { int v; return parseInt(tok, v) || (error = "expected integers", false); }
-            case ValueType::UNSIGNED: { unsigned v; return parseUnsigned(tok, v) || (error = "expected non-negative integers", false); }
-            case ValueType::COLOR: { unsigned v; return parseColor(tok, v) || (error = "expected colours", false); }
-            case ValueType::FLOAT: { float v; return parseFloat(tok, v) || (error = "expected numbers", false); }
-            default: { double v; return parseDouble(tok, v) || (error = "expected numbers", false); }
-            }
-        });
-        if (!ok) return false;
-        p.clearVectorGenerically();
-        return forEachToken(text, [&](std::string_view tok) { return appendElementFromText(p, tok, error); });
+        // Parse everything first, so a bad token leaves the list unchanged,
+        // then hand the whole list over in one step.
+        switch (code) {
+        case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
+        case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
+        case ValueType::UNSIGNED:
+            return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
+        case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
+        case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
+        default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
+        }
     }
     if (isPrimitiveCode(code)) return setPrimitive(p, code, text, error);
     if (code == UNSIGNED64 && !def.isVector()) return setUnsigned64(p, text, error);
