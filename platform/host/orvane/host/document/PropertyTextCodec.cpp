@@ -5,6 +5,7 @@
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/core/ModelDatabase.h"
 #include "orvane/host/core/PropertyDefinition.h"
+#include "orvane/host/core/PropertyOwner.h"
 
 #include <cctype>
 #include <charconv>
@@ -387,17 +388,34 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
     int code = def.valueType;
     if (def.isVector()) {
         if (!isPrimitiveCode(code)) return error = "a list of " + typeName(code) + " is written as <item> elements", false;
-        // Parse everything first, so a bad token leaves the list unchanged,
-        // then hand the whole list over in one step.
-        switch (code) {
-        case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
-        case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
-        case ValueType::UNSIGNED:
-            return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
-        case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
-        case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
-        default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
+        // Parse everything first, so a bad token leaves the list unchanged.
+        bool ok = forEachToken(text, [&](std::string_view tok) {
+            std::string e;
+            switch (code) {
+            case ValueType::BOOL: { bool v; return parseBool(tok, v) || (error = "expected true or false", false); }
+            case ValueType::INT: { int v; return parseInt(tok, v) || (error = "expected integers", false); }
+            case ValueType::UNSIGNED: { unsigned v; return parseUnsigned(tok, v) || (error = "expected non-negative integers", false); }
+            case ValueType::COLOR: { unsigned v; return parseColor(tok, v) || (error = "expected colours", false); }
+            case ValueType::FLOAT: { float v; return parseFloat(tok, v) || (error = "expected numbers", false); }
+            default: { double v; return parseDouble(tok, v) || (error = "expected numbers", false); }
+            }
+        });
+        if (!ok) return false;
+        // While the owner holds sets back, the list goes in whole: appending
+        // element by element would start a new held-back list each time.
+        if (const PropertyOwner* owner = p.getOwner(); owner && owner->getCachingIsEnabled()) {
+            switch (code) {
+            case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
+            case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
+            case ValueType::UNSIGNED:
+                return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
+            case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
+            case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
+            default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
+            }
         }
+        p.clearVectorGenerically();
+        return forEachToken(text, [&](std::string_view tok) { return appendElementFromText(p, tok, error); });
     }
     if (isPrimitiveCode(code)) return setPrimitive(p, code, text, error);
     if (code == UNSIGNED64 && !def.isVector()) return setUnsigned64(p, text, error);
