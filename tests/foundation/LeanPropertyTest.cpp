@@ -337,3 +337,26 @@ TEST_F(LeanPropertyTest, AListWrittenAsTextWaitsForTheCache) {
     ASSERT_TRUE(c->responsiveWeights.get());
     EXPECT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{1, 2}));
 }
+
+// Handing a whole list over keeps the list object and shows listeners a clear
+// and one append per element.
+TEST_F(LeanPropertyTest, AWholeListHandedOverKeepsTheListAndItsEvents) {
+    auto c = LayoutConstraint::create();
+    const float first[] = {1, 2};
+    ASSERT_TRUE(c->responsiveWeights.assignElementsGenerically(first, 2));
+    auto list = c->responsiveWeights.get();
+    ASSERT_TRUE(list);
+    std::vector<size_t> added, deleted;
+    list->addEventListener(AbstractMonitoredVector::VECTOR_CHANGE_EVENT, FunctionEventCallback::create([&](auto& e) {
+                               auto ev = std::dynamic_pointer_cast<VectorChangeEvent<float>>(e);
+                               ASSERT_TRUE(ev);
+                               added.push_back(ev->getAdditions().size());
+                               deleted.push_back(ev->getDeletions().size());
+                           }));
+    const float next[] = {3, 4, 5};
+    ASSERT_TRUE(c->responsiveWeights.assignElementsGenerically(next, 3));
+    EXPECT_EQ(c->responsiveWeights.get(), list);
+    EXPECT_EQ(list->items(), (std::vector<float>{3, 4, 5}));
+    EXPECT_EQ(added, (std::vector<size_t>{0, 1, 1, 1}));
+    EXPECT_EQ(deleted, (std::vector<size_t>{2, 0, 0, 0}));
+}
