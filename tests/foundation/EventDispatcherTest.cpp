@@ -222,3 +222,34 @@ TEST(FocusManager, CallsTheFocusHooksInOrder) {
     FocusManager::setKeyboardFocus(nullptr);
     EXPECT_EQ(log, (std::vector<std::string>{"a+", "a-", "b+", "b-"}));
 }
+
+// wouldDeliver finds a listener on any forwarding path, however far up and
+// whichever parent of several carries it, and skips paths whose dispatch is off.
+TEST(EventDispatcher, WouldDeliverSearchesEveryForwardingPath) {
+    std::vector<std::shared_ptr<EventDispatcher>> chain;
+    for (int i = 0; i < 6; ++i) chain.push_back(std::make_shared<EventDispatcher>());
+    for (int i = 0; i + 1 < 6; ++i) chain[i]->addForwardTarget(chain[i + 1].get());
+    auto side = std::make_shared<EventDispatcher>();
+    auto sideTop = std::make_shared<EventDispatcher>();
+    chain[2]->addForwardTarget(side.get());  // chain[2] has two parents
+    side->addForwardTarget(sideTop.get());
+    auto r = std::make_shared<Recorder>();
+
+    EXPECT_FALSE(chain[0]->wouldDeliver(3));
+    // A listener at the end of the second parent's branch.
+    sideTop->addEventListener(3, EventCallback<Recorder>::create(r, &Recorder::handle));
+    EXPECT_TRUE(chain[0]->wouldDeliver(3));
+    EXPECT_FALSE(chain[3]->wouldDeliver(3));
+    side->setDispatchIsEnabled(false);
+    EXPECT_FALSE(chain[0]->wouldDeliver(3));
+    // At the top of the first parent's branch.
+    chain[5]->addEventListener(3, EventCallback<Recorder>::create(r, &Recorder::handle));
+    EXPECT_TRUE(chain[0]->wouldDeliver(3));
+    chain[4]->setDispatchIsEnabled(false);
+    EXPECT_FALSE(chain[0]->wouldDeliver(3));
+    side->setDispatchIsEnabled(true);
+    EXPECT_TRUE(chain[0]->wouldDeliver(3));
+    // What the answer promises, dispatch keeps.
+    chain[0]->dispatchEvent(PortableEvent::create(3));
+    EXPECT_EQ(r->seen.size(), 1u);
+}

@@ -3,6 +3,7 @@
 // line, created on first use: a property that gets them late must behave as
 // one that had them from the start.
 #include "orvane/host/core/BaseModel.h"
+#include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/OrvaneUIPackage.h"
@@ -11,6 +12,7 @@
 #include "orvane/properties/NumericRangeValidator.h"
 #include "orvane/properties/Property.h"
 #include "orvane/properties/PropertyChangeEvent.h"
+#include "orvane/properties/VectorChangeEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -248,4 +250,113 @@ TEST_F(LeanPropertyTest, PropertiesStaySmall) {
     EXPECT_LE(sizeof(Property<int>), 24u);
     EXPECT_LE(sizeof(Property<double>), 32u);
     EXPECT_LE(sizeof(EventDispatcher), 16u);
+}
+
+// A list written as text replaces the whole list in one step when nobody
+// listens, and shows listeners the same events as a clear and one append per
+// element otherwise; a bad element leaves the list as it was.
+TEST_F(LeanPropertyTest, AListWrittenAsTextKeepsItsEventsForListeners) {
+    auto c = LayoutConstraint::create();
+    auto& weights = c->responsiveWeights;
+    std::string error;
+
+    // No list yet and no listener: the list arrives whole.
+    ASSERT_TRUE(PropertyTextCodec::setFromText(weights, "1 2,3", nullptr, error)) << error;
+    auto list = weights.get();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->items(), (std::vector<float>{1, 2, 3}));
+    EXPECT_TRUE(weights.hasValue());
+
+    // An existing list is refilled in place, so holders of it see the change.
+    ASSERT_TRUE(PropertyTextCodec::setFromText(weights, "4", nullptr, error)) << error;
+    EXPECT_EQ(weights.get(), list);
+    EXPECT_EQ(list->items(), std::vector<float>{4});
+
+    // A listener added late, on the owner: one event for the clear, one per
+    // element, in order.
+    std::vector<std::vector<float>> added, deleted;
+    int changes = 0;
+    c->addEventListener(AbstractMonitoredVector::VECTOR_CHANGE_EVENT, FunctionEventCallback::create([&](auto& e) {
+                            auto ev = std::dynamic_pointer_cast<VectorChangeEvent<float>>(e);
+                            ASSERT_TRUE(ev);
+                            added.push_back(ev->getAdditions());
+                            deleted.push_back(ev->getDeletions());
+                        }));
+    c->addEventListener(AbstractProperty::CHANGE_EVENT, FunctionEventCallback::create([&](auto&) { ++changes; }));
+    ASSERT_TRUE(PropertyTextCodec::setFromText(weights, "5 6", nullptr, error)) << error;
+    EXPECT_EQ(list->items(), (std::vector<float>{5, 6}));
+    ASSERT_EQ(added.size(), 3u);
+    EXPECT_EQ(deleted[0], std::vector<float>{4});
+    EXPECT_TRUE(added[0].empty());
+    EXPECT_EQ(added[1], std::vector<float>{5});
+    EXPECT_EQ(added[2], std::vector<float>{6});
+    EXPECT_EQ(changes, 0);
+
+    // A bad element: an error, the list and the listeners untouched.
+    EXPECT_FALSE(PropertyTextCodec::setFromText(weights, "7 x 8", nullptr, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(list->items(), (std::vector<float>{5, 6}));
+    EXPECT_EQ(added.size(), 3u);
+
+    // A property with no list yet but a listener: the new list is announced,
+    // then each element.
+    auto d = LayoutConstraint::create();
+    int dChanges = 0;
+    size_t dAdded = 0;
+    d->addEventListener(AbstractProperty::CHANGE_EVENT, FunctionEventCallback::create([&](auto&) { ++dChanges; }));
+    d->addEventListener(AbstractMonitoredVector::VECTOR_CHANGE_EVENT,
+                        FunctionEventCallback::create([&](auto&) { ++dAdded; }));
+    ASSERT_TRUE(PropertyTextCodec::setFromText(d->responsiveWeights, "1 2", nullptr, error)) << error;
+    EXPECT_TRUE(d->responsiveWeights.get()->hasForwardTarget(&d->responsiveWeights));
+    EXPECT_EQ(dChanges, 1);
+    EXPECT_EQ(dAdded, 2u);
+    EXPECT_EQ(d->responsiveWeights.get()->items(), (std::vector<float>{1, 2}));
+
+    // An empty text gives an empty list, not none.
+    auto e = LayoutConstraint::create();
+    ASSERT_TRUE(PropertyTextCodec::setFromText(e->responsiveWeights, " ", nullptr, error)) << error;
+    ASSERT_TRUE(e->responsiveWeights.get());
+    EXPECT_TRUE(e->responsiveWeights.get()->empty());
+
+    // Lists of models are not written as text.
+    auto proxy = LayoutProxy::create();
+    float one = 1.0f;
+    EXPECT_FALSE(proxy->children.assignElementsGenerically(&one, 1));
+}
+
+// While caching holds sets back, a list written as text is held back too and
+// arrives whole when the cache is applied.
+TEST_F(LeanPropertyTest, AListWrittenAsTextWaitsForTheCache) {
+    auto c = LayoutConstraint::create();
+    std::string error;
+    c->setCachingIsEnabled(true);
+    ASSERT_TRUE(PropertyTextCodec::setFromText(c->responsiveWeights, "1 2", nullptr, error)) << error;
+    EXPECT_FALSE(c->responsiveWeights.get());
+    c->applyCache();
+    c->setCachingIsEnabled(false);
+    ASSERT_TRUE(c->responsiveWeights.get());
+    EXPECT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{1, 2}));
+}
+
+// Handing a whole list over keeps the list object and shows listeners a clear
+// and one append per element.
+TEST_F(LeanPropertyTest, AWholeListHandedOverKeepsTheListAndItsEvents) {
+    auto c = LayoutConstraint::create();
+    const float first[] = {1, 2};
+    ASSERT_TRUE(c->responsiveWeights.assignElementsGenerically(first, 2));
+    auto list = c->responsiveWeights.get();
+    ASSERT_TRUE(list);
+    std::vector<size_t> added, deleted;
+    list->addEventListener(AbstractMonitoredVector::VECTOR_CHANGE_EVENT, FunctionEventCallback::create([&](auto& e) {
+                               auto ev = std::dynamic_pointer_cast<VectorChangeEvent<float>>(e);
+                               ASSERT_TRUE(ev);
+                               added.push_back(ev->getAdditions().size());
+                               deleted.push_back(ev->getDeletions().size());
+                           }));
+    const float next[] = {3, 4, 5};
+    ASSERT_TRUE(c->responsiveWeights.assignElementsGenerically(next, 3));
+    EXPECT_EQ(c->responsiveWeights.get(), list);
+    EXPECT_EQ(list->items(), (std::vector<float>{3, 4, 5}));
+    EXPECT_EQ(added, (std::vector<size_t>{0, 1, 1, 1}));
+    EXPECT_EQ(deleted, (std::vector<size_t>{2, 0, 0, 0}));
 }

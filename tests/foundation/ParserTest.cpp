@@ -103,6 +103,15 @@ TEST(Parser, BadInputIsRejectedWithLineAndReason) {
     EXPECT_NE(e.message.find("noSuchThing"), std::string::npos);
     EXPECT_FALSE(read("<orvane><LayoutProxy><defaultConstraint><Div/></defaultConstraint></LayoutProxy></orvane>", &e));
     EXPECT_FALSE(read("<orvane><LayoutProxy>stray text</LayoutProxy></orvane>", &e));
+    // Messages name the elements as written, long names included.
+    EXPECT_FALSE(read("<orvane><LayoutProxy><defaultConstraint w=\"1\"/></LayoutProxy></orvane>", &e));
+    EXPECT_NE(e.message.find("<defaultConstraint> takes no attributes"), std::string::npos) << e.message;
+    EXPECT_FALSE(read("<orvane><LayoutProxy><defaultConstraint><LayoutConstraint>stray</LayoutConstraint>"
+                      "</defaultConstraint></LayoutProxy></orvane>", &e));
+    EXPECT_NE(e.message.find("inside <LayoutConstraint>"), std::string::npos) << e.message;
+    EXPECT_FALSE(read("<orvane><LayoutProxy><defaultConstraint><LayoutConstraint zIndex=\"x\"/>"
+                      "</defaultConstraint></LayoutProxy></orvane>", &e));
+    EXPECT_NE(e.message.find("attribute \"zIndex\" of <LayoutConstraint>"), std::string::npos) << e.message;
     EXPECT_FALSE(read("", &e));
     EXPECT_FALSE(read("<orvane><PromptModel/></orvane>", &e));  // abstract model
     EXPECT_FALSE(read("<orvane><LayoutConstraint/><LayoutConstraint/></orvane>", &e));

@@ -113,6 +113,20 @@ public:
         send(ev);
     }
 
+    // Replaces all items. Listeners see what clear() followed by one
+    // push_back per item would show them; with no listener the items are
+    // swapped in at once, without building or checking an event per item.
+    void assign(std::vector<T> items) {
+        if (getDispatchIsEnabled() && wouldDeliver(VECTOR_CHANGE_EVENT)) {
+            clear();
+            for (const T& t : items) push_back(t);
+            return;
+        }
+        if constexpr (linksElements()) removeAllForwardSources();
+        items_ = std::move(items);
+        for (const T& t : items_) link(t);
+    }
+
 private:
     std::vector<T> items_;
 

@@ -242,6 +242,35 @@ public:
         }
         return false;
     }
+    bool assignElementsGenerically(const void* elements, size_t count) override {
+        if constexpr (isVectorType()) {
+            using Y = VectorElement;
+            if constexpr (std::is_arithmetic_v<Y> || std::is_same_v<Y, std::shared_ptr<const std::string>>) {
+                if (count > 0 && !elements) return false;
+                const Y* first = static_cast<const Y*>(elements);
+                std::vector<Y> items(first, first + count);
+                if (auto v = get()) {
+                    v->assign(std::move(items));
+                    return true;
+                }
+                if (this->getDispatchIsEnabled() && (this->wouldDeliver(AbstractProperty::CHANGE_EVENT) ||
+                                                     this->wouldDeliver(AbstractMonitoredVector::VECTOR_CHANGE_EVENT))) {
+                    // Someone listens: the new empty list, then each append.
+                    auto v = ensureVector();
+                    for (const Y& y : items) v->push_back(y);
+                    return true;
+                }
+                // No list and no listener (a model being read): make the list
+                // full and set it once.
+                set(MonitoredVector<Y>::create(std::move(items)));
+                if (!get() && !this->hasCachedValue()) return false;
+                return true;
+            }
+        }
+        (void)elements;
+        (void)count;
+        return false;
+    }
     void clearVectorGenerically() override {
         if constexpr (isVectorType()) {
             if (auto v = get())

@@ -42,6 +42,8 @@ bool AbstractProperty::addGenerically(const std::shared_ptr<Wrappable>&) { retur
 
 bool AbstractProperty::appendElementGenerically(const void*) { return false; }
 
+bool AbstractProperty::assignElementsGenerically(const void*, size_t) { return false; }
+
 void AbstractProperty::updatePropertyChangeEventTree(EventDispatcher* oldChild, EventDispatcher* newChild) {
     if (oldChild == newChild) return;
     if (oldChild && oldChild->forwardsEvents()) oldChild->removeForwardTarget(this);

@@ -83,6 +83,13 @@ public:
     /// Appends a model to the property's vector (created on first use).
     virtual bool addGenerically(const std::shared_ptr<Wrappable>& model);
     virtual bool appendElementGenerically(const void* element);
+    /// Replaces the whole list with `count` elements read from `elements`, an
+    /// array of the element's erased type (bool, int, unsigned, float or
+    /// double; shared_ptr<const string> for strings). Listeners see the same
+    /// events as a clear followed by one append per element; with none, the
+    /// list is filled in one step. Returns false when the property does not
+    /// take such a list (it is then left unchanged).
+    virtual bool assignElementsGenerically(const void* elements, size_t count);
     virtual void clearVectorGenerically() {}
     virtual size_t getVectorSizeGenerically() const { return 0; }
     virtual void visitElementsGenerically(const std::function<void(const void* element)>&) const {}

@@ -143,28 +143,39 @@ size_t EventDispatcher::getEventListenerCount(int type) const {
 
 bool EventDispatcher::wouldDeliver(int type) const {
     // Depth-first walk over the forwarding parents. Trees are small and acyclic
-    // when well formed; the bounds make a malformed graph answer "yes".
+    // when well formed; the bounds make a malformed graph answer "yes". Most
+    // walks are a plain chain (a property, its owner, the owner's holder):
+    // those follow the single parent without the stack.
     const EventDispatcher* stack[64];
     int top = 0;
-    stack[top++] = this;
     int visited = 0;
-    while (top > 0) {
-        const EventDispatcher* d = stack[--top];
-        if (!d->getDispatchIsEnabled()) continue;
-        if (d->hasEventListener(type)) return true;
-        if (++visited > 4096) return true;
-        if (EventDispatcher* ip = d->implicitParent()) {
-            if (top == 64) return true;
-            stack[top++] = ip;
-        }
-        if (d->linksOrNull()) {
-            for (size_t i = 0, n = d->linksOrNull()->parents.size(); i < n; ++i) {
-                if (top == 64) return true;
-                stack[top++] = d->linksOrNull()->parents[i];
+    const EventDispatcher* d = this;
+    for (;;) {
+        while (d) {
+            if (!d->getDispatchIsEnabled()) break;
+            const Extra* e = d->extraOrNull();
+            if (e && !e->listeners.empty() && d->hasEventListener(type)) return true;
+            if (++visited > 4096) return true;
+            const EventDispatcher* ip = d->implicitParent();
+            const size_t n = e ? e->links.parents.size() : 0;
+            if (n == 0) {
+                d = ip;
+                continue;
             }
+            // Further parents wait on the stack; the first is followed now.
+            if (ip) {
+                if (top == 64) return true;
+                stack[top++] = ip;
+            }
+            for (size_t i = n; i-- > 1;) {
+                if (top == 64) return true;
+                stack[top++] = e->links.parents[i];
+            }
+            d = e->links.parents[0];
         }
+        if (top == 0) return false;
+        d = stack[--top];
     }
-    return false;
 }
 
 void EventDispatcher::addForwardTarget(EventDispatcher* parent) {

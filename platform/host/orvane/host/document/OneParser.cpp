@@ -22,6 +22,15 @@ namespace {
 constexpr size_t kMaxDepth = 512;
 constexpr const char* kWrapperElement = "orvane";
 
+// The name or alias of a property definition that equals `name` (text that
+// lives as long as the definition), or `name` itself.
+std::string_view stableNameOf(const PropertyDefinition& pd, std::string_view name) {
+    if (pd.name == name) return pd.name;
+    for (const auto& a : pd.aliases)
+        if (a.alias == name) return a.alias;
+    return name;
+}
+
 bool isBlank(std::string_view s) {
     for (char c : s)
         if (!std::isspace(static_cast<unsigned char>(c))) return false;
@@ -88,9 +97,18 @@ private:
         mutable std::unordered_map<int, int> holders;   // child type id -> property position, -1 for none
     };
     struct Frame {
-        Frame(Kind k, std::string n) : kind(k), name(std::move(n)) {}
+        // `stable` is text that outlives the read (a definition's name or
+        // alias); other names are copied.
+        Frame(Kind k, std::string_view n, std::string_view stable) : kind(k) {
+            if (n == stable)
+                name = stable;
+            else
+                ownedName.assign(n);
+        }
         Kind kind;
-        std::string name;
+        std::string_view name;   // the element name when it is stable text
+        std::string ownedName;   // else a copy of it
+        std::string label() const { return ownedName.empty() ? std::string(name) : ownedName; }
         std::shared_ptr<BaseModel> model;          // Model
         const ModelDefinition* def = nullptr;      // Model
         const TypeLayout* layout = nullptr;        // Model (and Property: the owner's)
@@ -274,11 +292,11 @@ private:
         AbstractProperty* into = nullptr;
         int textType = textModelFor(f, &into);
         if (!textType) {
-            if (!isBlank(s)) stop("text is not allowed inside <" + f.name + ">");
+            if (!isBlank(s)) stop("text is not allowed inside <" + f.label() + ">");
             return;
         }
         auto tm = db_->createModel(textType);
-        if (!tm) return stop("cannot create a text model inside <" + f.name + ">");
+        if (!tm) return stop("cannot create a text model inside <" + f.label() + ">");
         for (AbstractProperty* p : tm->getProperties())
             if (p->getDefinition().isTextContent()) {
                 p->setStringGenerically(std::make_shared<const std::string>(std::move(s)));
@@ -288,13 +306,13 @@ private:
             Frame* self = &f;
             linkParent(tm, &layoutOf(textType, *tm), self);
         }
-        if (!attach(into, f.database, tm, textType)) stop("cannot place text inside <" + f.name + ">");
+        if (!attach(into, f.database, tm, textType)) stop("cannot place text inside <" + f.label() + ">");
         ++f.children;
     }
 
     void start(const XML_Char* rawName, const XML_Char** atts) {
         if (error_.isSet()) return;
-        std::string name(rawName);
+        const std::string_view name(rawName);
         if (stack_.size() >= kMaxDepth) return stop("elements are nested too deeply");
         if (!stack_.empty() && stack_.back().kind == Kind::Model) flushModelText(stack_.back());
         if (error_.isSet()) return;
@@ -307,10 +325,10 @@ private:
                     int v;
                     if (!PropertyTextCodec::parseInt(a[1], v)) return stop("version must be an integer");
                 } else if (k.rfind("xmlns", 0) != 0) {
-                    return stop("unknown attribute \"" + k + "\" of <orvane>");
+                    return stop("unknown attribute \"" + std::string(k) + "\" of <orvane>");
                 }
             }
-            stack_.push_back(Frame(Kind::Wrapper, name));
+            stack_.push_back(Frame(Kind::Wrapper, name, kWrapperElement));
             return;
         }
 
@@ -319,8 +337,8 @@ private:
         // A property element inside a model.
         if (top && top->kind == Kind::Model) {
             if (AbstractProperty* p = propertyNamed(*top, name)) {
-                if (atts && *atts) return stop("property element <" + name + "> takes no attributes");
-                Frame f(Kind::Property, name);
+                if (atts && *atts) return stop("property element <" + std::string(name) + "> takes no attributes");
+                Frame f(Kind::Property, name, stableNameOf(p->getDefinition(), name));
                 f.property = p;
                 f.ownerDatabase = top->database;
                 f.model = top->model;
@@ -335,9 +353,9 @@ private:
         if (top && top->kind == Kind::Property && name == "item") {
             const PropertyDefinition& pd = top->property->getDefinition();
             if (!pd.isVector() || db_->isModelType(pd.valueType))
-                return stop("<item> is only allowed in lists of values, not in <" + top->name + ">");
+                return stop("<item> is only allowed in lists of values, not in <" + top->label() + ">");
             if (atts && *atts) return stop("<item> takes no attributes");
-            Frame f(Kind::Item, name);
+            Frame f(Kind::Item, name, "item");
             f.property = top->property;
             stack_.push_back(std::move(f));
             return;
@@ -348,34 +366,35 @@ private:
         int typeId = db_->getTypeIdForElementName(name);
         if (!typeId) {
             if (top && top->kind == Kind::Model)
-                return stop("unknown element <" + name + "> inside <" + top->name + ">: not a model and not a property");
-            return stop("unknown element <" + name + ">");
+                return stop("unknown element <" + std::string(name) + "> inside <" + top->label() + ">: not a model and not a property");
+            return stop("unknown element <" + std::string(name) + ">");
         }
         if (top && top->kind == Kind::Wrapper && top->children > 0)
             return stop("a document holds one root model");
         auto model = db_->createModel(typeId);
-        if (!model) return stop("<" + name + "> names a model that cannot be created");
-        Frame f(Kind::Model, name);
+        if (!model) return stop("<" + std::string(name) + "> names a model that cannot be created");
+        const ModelDefinition* def = &db_->getModelDefinition(typeId);
+        Frame f(Kind::Model, name, def->elementName);
         f.model = model;
-        f.def = &db_->getModelDefinition(typeId);
+        f.def = def;
         f.database = db_->getDatabaseForType(typeId);
         f.layout = &layoutOf(typeId, *model);
         if (f.layout->text >= 0) f.textProperty = at(*model, f.layout, static_cast<uint32_t>(f.layout->text));
 
         for (const XML_Char** a = atts; a && *a; a += 2) {
-            std::string k = a[0];
-            if (k.rfind("xmlns", 0) == 0) continue;
+            const std::string_view k(a[0]);
+            if (k.substr(0, 5) == "xmlns") continue;
             AbstractProperty* p = propertyNamed(f, k);
-            if (!p) return stop("unknown attribute \"" + k + "\" of <" + name + ">");
+            if (!p) return stop("unknown attribute \"" + std::string(k) + "\" of <" + std::string(name) + ">");
             if (p->getDefinition().isTextContent()) {
                 p->setStringGenerically(std::make_shared<const std::string>(a[1]));
                 continue;
             }
             if (!PropertyTextCodec::isTextual(*p))
-                return stop("\"" + k + "\" of <" + name + "> must be written as an element");
+                return stop("\"" + std::string(k) + "\" of <" + std::string(name) + "> must be written as an element");
             std::string err;
             if (!PropertyTextCodec::setFromText(*p, a[1], f.database, err))
-                return stop("attribute \"" + k + "\" of <" + name + ">: " + err);
+                return stop("attribute \"" + std::string(k) + "\" of <" + std::string(name) + ">: " + err);
         }
         // The placement is checked here and done at the end tag: a model is
         // built while it has no parent, so none of its sets finds listeners
@@ -387,7 +406,7 @@ private:
             root_ = model;
         } else if (top->kind == Kind::Model) {
             AbstractProperty* holder = holderFor(*top, typeId);
-            if (!holder) return stop("<" + name + "> is not allowed inside <" + top->name + ">");
+            if (!holder) return stop("<" + std::string(name) + "> is not allowed inside <" + top->label() + ">");
             linkParent(model, f.layout, top);
             f.attachTo = holder;
             f.attachDatabase = top->database;
@@ -402,7 +421,7 @@ private:
             if (!ValueType::isObject(pd.valueType) || pd.isWeak() ||
                 !(db_->isModelType(pd.valueType) || pd.valueType == HostTypeId::BASE_MODEL) ||
                 !f.def->isKindOf(pd.valueType))
-                return stop("<" + name + "> cannot be placed in " + std::string(pd.name));
+                return stop("<" + std::string(name) + "> cannot be placed in " + std::string(pd.name));
             if (!pd.isVector() && top->children > 0)
                 return stop(std::string(pd.name) + " holds one model");
             Frame* owner = nullptr;
@@ -432,31 +451,31 @@ private:
                 f.textProperty->setStringGenerically(std::make_shared<const std::string>(std::move(f.text)));
             reportFormatNames(f);
             if (f.attachTo && !attach(f.attachTo, f.attachDatabase, f.model, f.typeId))
-                return stop("<" + f.name + "> cannot be placed in " + std::string(f.attachTo->getName()));
+                return stop("<" + f.label() + "> cannot be placed in " + std::string(f.attachTo->getName()));
             break;
         }
         case Kind::Property: {
             const PropertyDefinition& pd = f.property->getDefinition();
             bool holdsModels = db_->isModelType(pd.valueType) || pd.valueType == HostTypeId::BASE_MODEL;
             if (!pd.isVector() && PropertyTextCodec::hasObjectAssembler(pd.valueType)) {
-                if (!isBlank(f.pending)) return stop("text is not allowed inside <" + f.name + ">");
+                if (!isBlank(f.pending)) return stop("text is not allowed inside <" + f.label() + ">");
                 std::string err;
                 auto obj = PropertyTextCodec::objectFromModels(pd.valueType, f.assembled, err);
-                if (!obj) return stop("<" + f.name + ">: " + err);
-                if (!f.property->setObjectGenerically(obj)) return stop("<" + f.name + "> does not accept this value");
+                if (!obj) return stop("<" + f.label() + ">: " + err);
+                if (!f.property->setObjectGenerically(obj)) return stop("<" + f.label() + "> does not accept this value");
                 break;
             }
             if (holdsModels) {
-                if (!isBlank(f.pending)) return stop("text is not allowed inside <" + f.name + ">");
+                if (!isBlank(f.pending)) return stop("text is not allowed inside <" + f.label() + ">");
                 if (pd.isVector() && f.children == 0) f.property->clearVectorGenerically();
                 break;
             }
             if (pd.isVector()) {
                 if (!isBlank(f.pending)) {
-                    if (f.children > 0) return stop("<" + f.name + "> mixes text and <item> elements");
+                    if (f.children > 0) return stop("<" + f.label() + "> mixes text and <item> elements");
                     std::string err;
                     if (!PropertyTextCodec::setFromText(*f.property, f.pending, f.ownerDatabase, err))
-                        return stop("<" + f.name + ">: " + err);
+                        return stop("<" + f.label() + ">: " + err);
                 } else if (f.children == 0) {
                     f.property->clearVectorGenerically();
                 }
@@ -464,7 +483,7 @@ private:
             }
             std::string err;
             if (!PropertyTextCodec::setFromText(*f.property, f.pending, f.ownerDatabase, err))
-                return stop("<" + f.name + ">: " + err);
+                return stop("<" + f.label() + ">: " + err);
             break;
         }
         case Kind::Item: {

@@ -5,12 +5,14 @@
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/core/ModelDatabase.h"
 #include "orvane/host/core/PropertyDefinition.h"
+#include "orvane/host/core/PropertyOwner.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <sstream>
 
@@ -362,6 +364,24 @@ bool PropertyTextCodec::appendElementFromText(AbstractProperty& p, std::string_v
     return error = "values of " + typeName(code) + " cannot be listed as text", false;
 }
 
+namespace {
+// Parses a list written as text (separated by spaces or commas) into an array
+// of the element type and replaces the property's list with it.
+template <class Y>
+bool assignTokens(AbstractProperty& p, std::string_view text, bool (*parse)(std::string_view, Y&), const char* expected,
+                  std::string& error) {
+    // bool has no contiguous std::vector; a plain array serves every type.
+    size_t capacity = 0;
+    forEachToken(text, [&](std::string_view) { return ++capacity, true; });
+    std::unique_ptr<Y[]> items(new Y[capacity ? capacity : 1]);
+    size_t n = 0;
+    if (!forEachToken(text, [&](std::string_view tok) { return parse(tok, items[n++]); }))
+        return error = expected, false;
+    if (!p.assignElementsGenerically(items.get(), n)) return error = "the list does not accept these values", false;
+    return true;
+}
+} // namespace
+
 bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, const ModelDatabase* db,
                                     std::string& error) {
     const PropertyDefinition& def = p.getDefinition();
@@ -381,6 +401,19 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
             }
         });
         if (!ok) return false;
+        // While the owner holds sets back, the list goes in whole: appending
+        // element by element would start a new held-back list each time.
+        if (const PropertyOwner* owner = p.getOwner(); owner && owner->getCachingIsEnabled()) {
+            switch (code) {
+            case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
+            case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
+            case ValueType::UNSIGNED:
+                return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
+            case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
+            case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
+            default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
+            }
+        }
         p.clearVectorGenerically();
         return forEachToken(text, [&](std::string_view tok) { return appendElementFromText(p, tok, error); });
     }
