@@ -141,11 +141,11 @@
       painted = paint(text);
     }
     return painted.then(function () {
-      state.lastHandled = reply.handled;
       document.body.setAttribute('data-frame', String(reply.frame));
       setStatus('Frame ' + reply.frame + ' · ' + Math.round(reply.width) + ' × ' + Math.round(reply.height) +
                 ' · tap, drag, wheel or type over the report');
-      updateGrid(reply.aria || []);
+      // The grid comes only when it changed since the frame the page had.
+      if (reply.aria) updateGrid(reply.aria);
       fitWidth();
       // Animations (a fling, a transition) and a held press keep the page
       // asking for frames while they last.
@@ -190,6 +190,8 @@
       if (r.status !== 200) { setStatus('The server refused the input: ' + (r.json.error || r.status)); return; }
       return receive(r.json).then(function () {
         state.lastRoundTrip = performance.now() - sent;
+        // Whether a view took this input (frames fetched meanwhile say nothing of it).
+        state.lastHandled = r.json.handled;
         state.replies += 1;
         if (!r.json.handled) events.forEach(unhandled);
       });

@@ -122,7 +122,13 @@ TEST_F(ViewerSessionTest, FocusEventsMoveTheLibraryFocusThroughTheTable) {
     EXPECT_EQ(now->column, column);
     EXPECT_FALSE(now->label.empty());
 
+    const long long frame = s->frameNumber();
     EXPECT_EQ(feed(*s, "{\"type\": \"focus\", \"grid\": 0, \"move\": \"down\"}"), 1);
+    // The moved focus is news for a page at the old frame, none for one
+    // that has the new frame.
+    EXPECT_GT(s->frameNumber(), frame);
+    EXPECT_NE(s->replyJson(frame, 0).find("\"aria\""), std::string::npos);
+    EXPECT_EQ(s->replyJson(s->frameNumber(), 0).find("\"aria\""), std::string::npos);
     now = focused(*s);
     ASSERT_TRUE(now);
     EXPECT_EQ(now->row, row + 1);

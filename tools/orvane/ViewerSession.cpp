@@ -249,14 +249,28 @@ double ViewerSession::nextDeadline() const {
 void ViewerSession::refresh() {
     report_->render();
     std::string svg = report_->getRenderer()->getDisplayListSVGString();
-    // The grid follows what is drawn; a focus move may change it alone.
-    if (ariaWanted_ || svg != svg_ || frame_ == 0) collectAccessibilityCells();
+    // The grid follows what is drawn; a focus move may change it alone, and
+    // then it makes a frame of its own (with the same picture), so that a
+    // page is sent the grid only when the grid it has is out of date.
+    bool ariaChanged = false;
+    if (ariaWanted_ || svg != svg_ || frame_ == 0) {
+        std::vector<AriaCell> before = std::move(aria_);
+        collectAccessibilityCells();
+        ariaChanged = before != aria_;
+    }
     ariaWanted_ = false;
-    if (svg == svg_ && frame_ > 0) return;
+    if (svg == svg_ && frame_ > 0) {
+        if (!ariaChanged) return;
+        previousSvg_ = svg_;
+        previousFrame_ = frame_;
+        ariaFrame_ = ++frame_;
+        return;
+    }
     previousSvg_ = std::move(svg_);
     previousFrame_ = frame_;
     svg_ = std::move(svg);
     ++frame_;
+    if (ariaChanged || frame_ == 1) ariaFrame_ = frame_;
 }
 
 std::string ViewerSession::replyJson(long long have, int handled) const {
@@ -295,6 +309,10 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
             w.Key("svg");
             w.String(svg_.data(), static_cast<rapidjson::SizeType>(svg_.size()));
         }
+    }
+    if (have >= ariaFrame_) {
+        w.EndObject();
+        return buffer.GetString();
     }
     w.Key("aria");
     w.StartArray();

@@ -37,6 +37,7 @@ public:
         bool selected = false;
         bool focused = false;
         Rect bounds;
+        bool operator==(const AriaCell&) const = default;
     };
 
     // Reads the report and lays it out `width` pixels wide; null, with the
@@ -63,7 +64,8 @@ public:
     const std::string& svg() const { return svg_; }
     // The reply for a page that shows frame `have`: the frame number, the
     // page size, the frame itself (whole, as a delta from `have`, or nothing
-    // when the page has it already) and the accessibility grid.
+    // when the page has it already) and the accessibility grid when it
+    // changed since frame `have`.
     std::string replyJson(long long have, int handled) const;
     float width() const;
     float height() const;
@@ -95,6 +97,7 @@ private:
     std::string previousSvg_;
     std::vector<AriaCell> aria_;
     bool ariaWanted_ = false;  ///< collect the grid again at the next refresh
+    long long ariaFrame_ = 0;  ///< the frame at which the grid last changed
     // The keyboard focus belongs to the process; each tab keeps its own and
     // puts it back before its input is routed.
     std::weak_ptr<Focusable> keyboardFocus_;
