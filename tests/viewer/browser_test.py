@@ -438,8 +438,7 @@ def main():
         first_session = driver.execute_script("return window.orvaneViewer.session")
         first_tab = driver.current_window_handle
         driver.switch_to.new_window("tab")
-        driver.get(server.url)
-        wait_for(driver, "return window.orvaneViewer.frame > 0")
+        open_page(driver, server)
         second_session = driver.execute_script("return window.orvaneViewer.session")
         check(first_session and second_session and first_session != second_session, "each tab has its own session")
         driver.switch_to.window(first_tab)
@@ -464,8 +463,9 @@ def main():
     # A phone's width: the page lays the report out for it.
     phone = browser(320, 800)
     try:
-        phone.get(server.url)
-        check(wait_for(phone, "return window.orvaneViewer.frame > 0"), "the page shows a frame at 320 pixels")
+        # The frame's number is known before the frame is painted: wait for
+        # the picture itself.
+        check(open_page(phone, server), "the page shows a frame at 320 pixels")
         image = frame_image(phone)
         image.save(os.path.join(args.out, "viewer-320.png"))
         check(image.size[0] == 320, "the frame is laid out 320 pixels wide (%d)" % image.size[0])
