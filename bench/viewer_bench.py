@@ -76,7 +76,8 @@ def main():
                                       {"have": first["frame"], "events": tap(row[0], row[1], 0)})
         if "delta" in reply:
             lines = sum(len(edit[2].encode()) for edit in reply["delta"]["edits"])
-            incremental = "%d bytes of SVG lines (%d bytes of reply)" % (lines, size)
+            incremental = "%d bytes of SVG lines (%d bytes of reply, %.1f%% of the full frame)" % (
+                lines, size, 100.0 * size / full)
         else:
             incremental = "nothing sent: the tap changed no picture (%d bytes of reply)" % size
         print("full frame:        %d bytes of SVG" % full)
@@ -92,6 +93,10 @@ def main():
             server_times.append(elapsed)
         print("header tap, server round trip:   median %.2f ms, max %.2f ms (%d runs)" %
               (median_ms(server_times), max(server_times) * 1000.0, args.runs))
+        status, reply, elapsed, size = post(server.port, "/s/%s/events" % session,
+                                            {"have": frame, "events": [{"type": "key", "key": "ArrowDown"}]})
+        print("a key to the table the taps focused: handled %s, %.2f ms, %d bytes of reply" %
+              (bool(reply["handled"]), elapsed * 1000.0, size))
 
         # Click to painted frame in the browser.
         driver = browser_test.browser(1024, 1100)
@@ -105,6 +110,7 @@ def main():
                 page_times.append(driver.execute_script("return window.orvaneViewer.lastRoundTrip") / 1000.0)
             print("header click to painted frame in Chromium: median %.2f ms, max %.2f ms (%d runs)" %
                   (median_ms(page_times), max(page_times) * 1000.0, args.runs))
+            print("server share of the click: %.0f%%" % (100.0 * median_ms(server_times) / median_ms(page_times)))
         finally:
             driver.quit()
 

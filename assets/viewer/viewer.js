@@ -22,6 +22,8 @@
     pressed: false,
     aria: [],
     focusKey: null,     // "table:row:column" of the focused grid cell
+    spokenKey: null,    // the library's focused cell last spoken
+    replies: 0,         // answers to input painted so far
     starting: null
   };
   window.orvaneViewer = state;
@@ -139,11 +141,11 @@
       painted = paint(text);
     }
     return painted.then(function () {
-      state.lastHandled = reply.handled;
       document.body.setAttribute('data-frame', String(reply.frame));
       setStatus('Frame ' + reply.frame + ' · ' + Math.round(reply.width) + ' × ' + Math.round(reply.height) +
                 ' · tap, drag, wheel or type over the report');
-      updateGrid(reply.aria || []);
+      // The grid comes only when it changed since the frame the page had.
+      if (reply.aria) updateGrid(reply.aria);
       fitWidth();
       // Animations (a fling, a transition) and a held press keep the page
       // asking for frames while they last.
@@ -188,6 +190,9 @@
       if (r.status !== 200) { setStatus('The server refused the input: ' + (r.json.error || r.status)); return; }
       return receive(r.json).then(function () {
         state.lastRoundTrip = performance.now() - sent;
+        // Whether a view took this input (frames fetched meanwhile say nothing of it).
+        state.lastHandled = r.json.handled;
+        state.replies += 1;
         if (!r.json.handled) events.forEach(unhandled);
       });
     }).catch(function () { setStatus('The server cannot be reached.'); }).then(function () {
@@ -243,7 +248,8 @@
     if (e.key === 'Tab' || e.isComposing || e.key.length > 32) return;
     if (gridKey(e)) { e.preventDefault(); return; }
     queue({ type: 'key', key: e.key, t: e.timeStamp || performance.now(), mods: MODS(e) });
-    if (e.key.indexOf('Arrow') === 0 || e.key === 'PageDown' || e.key === 'PageUp' || e.key === ' ') e.preventDefault();
+    if (e.key.indexOf('Arrow') === 0 || e.key === 'PageDown' || e.key === 'PageUp' || e.key === ' ' ||
+        e.key === 'Home' || e.key === 'End') e.preventDefault();
   });
 
   // The report is laid out as wide as the browser shows the page (a phone's
@@ -265,6 +271,8 @@
 
   function cellKey(c) { return c.table + ':' + c.row + ':' + c.column; }
 
+  var focusingHere = false;  // the page moves the focus itself: not news for the server
+
   function updateGrid(cells) {
     state.aria = cells;
     var byTable = {};
@@ -280,6 +288,7 @@
       grid.setAttribute('aria-rowcount', String(list[0].rowCount));
       grid.setAttribute('aria-colcount', String(list[0].columnCount));
       var rows = {};
+      list.sort(function (a, b) { return a.row - b.row || a.column - b.column; });
       list.forEach(function (c) {
         var row = rows[c.row];
         if (!row) {
@@ -303,18 +312,29 @@
         cell.style.height = c.bounds[3] + 'px';
         cell.dataset.key = cellKey(c);
         cell.tabIndex = -1;
-        cell.addEventListener('focus', function () { focusCell(c, false); });
+        cell.addEventListener('focus', function () { focusCell(c); });
         row.appendChild(cell);
       });
       gridsEl.appendChild(grid);
     });
+    // The library's focus is the page's: the cell it focused takes the
+    // page's focus (when the page's focus is in a grid) and is spoken.
     var focused = cells.filter(function (c) { return c.focused; })[0];
-    if (focused) state.focusKey = cellKey(focused);
+    if (focused) {
+      var key = cellKey(focused);
+      if (key !== state.spokenKey) speak(focused);
+      state.spokenKey = key;
+      state.focusKey = key;
+    }
     var target = state.focusKey && gridsEl.querySelector('[data-key="' + state.focusKey + '"]');
     if (!target) target = gridsEl.querySelector('.aria-cell');
     if (target) {
       target.tabIndex = 0;
-      if (hadFocus) target.focus({ preventScroll: true });
+      if (hadFocus) {
+        focusingHere = true;
+        target.focus({ preventScroll: true });
+        focusingHere = false;
+      }
     }
   }
 
@@ -322,34 +342,36 @@
     liveEl.textContent = c.hint ? c.label + '. ' + c.hint : c.label;
   }
 
-  function focusCell(c, move) {
-    state.focusKey = cellKey(c);
-    var el = gridsEl.querySelector('[data-key="' + state.focusKey + '"]');
-    gridsEl.querySelectorAll('.aria-cell').forEach(function (x) { x.tabIndex = x === el ? 0 : -1; });
-    if (move && el) el.focus({ preventScroll: true });
-    speak(c);
+  // A cell took the page's focus (Tab, a screen reader's cursor): the
+  // library's controller is told, and its answer is spoken.
+  function focusCell(c) {
+    if (focusingHere) return;
+    var key = cellKey(c);
+    gridsEl.querySelectorAll('.aria-cell').forEach(function (x) { x.tabIndex = x.dataset.key === key ? 0 : -1; });
+    if (key === state.focusKey && key === state.spokenKey) return;
+    state.focusKey = key;
+    queue({ type: 'focus', grid: c.table, row: c.row, column: c.column });
   }
 
-  // Arrow keys inside the grid move the focus between its cells; p plays
-  // the focused column (Shift+p its row). True when the key was used here.
+  var MOVES = { ArrowDown: 'down', ArrowUp: 'up', ArrowRight: 'right', ArrowLeft: 'left', Home: 'home', End: 'end' };
+
+  // Keys while a grid cell has the page's focus: arrows, Home and End move
+  // the library's focus through the whole table (it pages as needed); p
+  // plays the focused column (Shift+p its row). True when the key was used.
   function gridKey(e) {
     if (!gridsEl.contains(document.activeElement) || !state.focusKey) return false;
     var parts = state.focusKey.split(':').map(Number);
-    var here = state.aria.filter(function (c) { return c.table === parts[0]; });
     if (e.key === 'p' || e.key === 'P') {
+      var here = state.aria.filter(function (c) { return c.table === parts[0]; });
       play(here.filter(function (c) {
         return e.shiftKey ? c.row === parts[1] : c.column === parts[2];
       }).filter(function (c) { return c.role === 'gridcell'; }));
       return true;
     }
-    var step = { ArrowDown: [1, 0], ArrowUp: [-1, 0], ArrowRight: [0, 1], ArrowLeft: [0, -1] }[e.key];
-    if (!step) return false;
-    var next = here.filter(function (c) {
-      return c.row === parts[1] + step[0] && c.column === parts[2] + step[1];
-    })[0];
-    if (next) focusCell(next, true);
-    // The server's controller follows the focus (and scrolls to it).
-    queue({ type: 'key', key: e.key, t: e.timeStamp || performance.now(), mods: MODS(e) });
+    var move = MOVES[e.key];
+    if (!move) return false;
+    if (e.ctrlKey && (move === 'home' || move === 'end')) move = move === 'home' ? 'first' : 'last';
+    queue({ type: 'focus', grid: parts[0], row: parts[1], column: parts[2], move: move });
     return true;
   }
 

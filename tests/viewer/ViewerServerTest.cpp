@@ -219,8 +219,10 @@ TEST(ViewerServer, TenThousandRandomEventsPerReportCrashFree) {
     }
     ASSERT_GE(reports.size(), 3u);
     std::mt19937 rng(2026);
-    const char* kinds[] = {"down", "move", "up", "cancel", "wheel", "key", "resize"};
-    const char* keys[] = {"ArrowDown", "ArrowUp", "PageDown", "Enter", " ", "a", "Escape", "Home"};
+    const char* kinds[] = {"down", "move", "up", "cancel", "wheel", "key", "focus", "resize"};
+    const char* keys[] = {"ArrowDown", "ArrowUp", "PageDown", "Enter", " ", "a", "Escape", "Home",
+                          "ArrowLeft", "ArrowRight", "End", "PageUp", "Tab", "ContextMenu"};
+    const char* moves[] = {"up", "down", "left", "right", "home", "end", "first", "last", "next", "previous"};
     for (const auto& report : reports) {
         auto r = startServer(report);
         auto& c = *r.client;
@@ -236,15 +238,19 @@ TEST(ViewerServer, TenThousandRandomEventsPerReportCrashFree) {
             } else {
                 body = "{\"events\": [";
                 for (int i = 0; i < 50; ++i) {
-                    const char* kind = kinds[rng() % (rng() % 50 ? 6 : 7)];
+                    const char* kind = kinds[rng() % (rng() % 50 ? 7 : 8)];
+                    const unsigned row = rng() % 40;
                     t += rng() % 400;
                     body += std::string(i ? "," : "") + "{\"type\":\"" + kind + "\",\"x\":" +
                             std::to_string(static_cast<int>(rng() % 1400) - 100) + ",\"y\":" +
                             std::to_string(static_cast<int>(rng() % 1200) - 100) + ",\"t\":" + std::to_string(t) +
                             ",\"mods\":" + std::to_string(rng() % 16) + ",\"dx\":" +
                             std::to_string(static_cast<int>(rng() % 600) - 300) + ",\"dy\":" +
-                            std::to_string(static_cast<int>(rng() % 600) - 300) + ",\"key\":\"" + keys[rng() % 8] +
-                            "\",\"width\":" + std::to_string(200 + rng() % 1200) + "}";
+                            std::to_string(static_cast<int>(rng() % 600) - 300) + ",\"key\":\"" + keys[rng() % 14] +
+                            "\",\"width\":" + std::to_string(200 + rng() % 1200) +
+                            ",\"grid\":" + std::to_string(rng() % 3) + ",\"row\":" + std::to_string(row) +
+                            ",\"column\":" + std::to_string(row ? 1 + rng() % 8 : 0) + ",\"move\":\"" +
+                            moves[rng() % 10] + "\"}";
                 }
                 body += "]}";
             }

@@ -8,6 +8,7 @@ Chromium, its driver, Selenium or Pillow is not installed.
     tests/viewer/browser_test.py --orvane build/bin/orvane --out build/tests/viewer
 """
 import argparse
+import contextlib
 import http.client
 import io
 import os
@@ -89,7 +90,7 @@ def browser(width, height):
     return webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
 
 
-def wait_for(driver, script, timeout=15.0):
+def wait_for(driver, script, timeout=30.0):
     end = time.time() + timeout
     while time.time() < end:
         value = driver.execute_script(script)
@@ -122,17 +123,27 @@ def compare(shown, rendered):
 
 def table_bounds(orvane, width):
     """The bundled report's table, from the layout the tool prints."""
-    out = subprocess.run([orvane, "render", REPORT, "--width", str(width), "--print-layout"],
-                         capture_output=True, text=True, check=True).stdout
-    for line in out.splitlines():
-        match = re.search(r"x=(\d+) y=(\d+) w=(\d+) h=(\d+)\s+table", line)
-        if match:
-            return tuple(int(v) for v in match.groups())
-    return None
+    return layout_of(orvane, REPORT, "table", width)
+
+
+IDLE = "return !window.orvaneViewer.inFlight && !window.orvaneViewer.pending.length"
+
+
+def replies(driver):
+    return driver.execute_script("return window.orvaneViewer.replies")
+
+
+def settle(driver, before, timeout=60.0):
+    """Waits until the page has painted an answer to input sent after `before`
+    answers and has nothing more to send. Waits on the page's state, never on
+    time alone, so that a loaded machine only makes it slower."""
+    wait_for(driver, "return window.orvaneViewer.replies > %d" % before, timeout)
+    return wait_for(driver, IDLE, timeout)
 
 
 def click_at(driver, x, y, shift=False):
-    """A click at page pixel (x, y) of the frame, optionally with Shift held."""
+    """A click at page pixel (x, y) of the frame, optionally with Shift held;
+    the frame before, the frame after and whether a view took the click."""
     svg = driver.find_element(By.CSS_SELECTOR, "#frame svg")
     size = svg.size
     actions = ActionChains(driver)
@@ -141,15 +152,210 @@ def click_at(driver, x, y, shift=False):
     actions.move_to_element_with_offset(svg, x - size["width"] / 2.0, y - size["height"] / 2.0).click()
     if shift:
         actions.key_up(Keys.SHIFT)
-    before = frame_number(driver)
+    wait_for(driver, IDLE, 60)
+    before, answered = frame_number(driver), replies(driver)
     actions.perform()
-    # The page has painted the server's answer to the click: a new frame, or
-    # (a click that changed nothing) no new frame within a few seconds. The
-    # events leave the page a little after the click, so an idle page alone
-    # does not mean the answer has come.
-    wait_for(driver, "return window.orvaneViewer.frame > %d" % before, 5)
-    wait_for(driver, "return !window.orvaneViewer.inFlight && !window.orvaneViewer.pending.length", 10)
+    settle(driver, answered)
     return before, frame_number(driver), driver.execute_script("return window.orvaneViewer.lastHandled")
+
+
+def drag(driver, x, y, dx, dy, steps=8):
+    """A press at page pixel (x, y), moved by (dx, dy) in steps, released."""
+    svg = driver.find_element(By.CSS_SELECTOR, "#frame svg")
+    size = svg.size
+    wait_for(driver, IDLE, 60)
+    answered = replies(driver)
+    actions = ActionChains(driver, duration=20)
+    actions.move_to_element_with_offset(svg, x - size["width"] / 2.0, y - size["height"] / 2.0).click_and_hold()
+    for _ in range(steps):
+        actions.move_by_offset(dx / float(steps), dy / float(steps))
+    actions.release()
+    actions.perform()
+    settle(driver, answered)
+
+
+def aria(driver, grid=None):
+    """The page's ARIA grid cells (of one grid, or all)."""
+    cells = driver.execute_script("return window.orvaneViewer.aria") or []
+    return [c for c in cells if grid is None or c["table"] == grid]
+
+
+def grid_attribute(driver, grid, name):
+    value = driver.execute_script(
+        "var g = document.querySelectorAll('#grids [role=grid]')[%d]; return g ? g.getAttribute('%s') : null" %
+        (grid, name))
+    return int(value) if value else None
+
+
+def first_row_index(driver, grid=0):
+    """aria-rowindex of the first data row the page's grid shows."""
+    return driver.execute_script("""
+        var g = document.querySelectorAll('#grids [role=grid]')[%d];
+        if (!g) return null;
+        var rows = Array.prototype.filter.call(g.querySelectorAll('[role=row]'), function (r) {
+            return r.querySelector('[role=gridcell]'); });
+        return rows.length ? Number(rows[0].getAttribute('aria-rowindex')) : null;""" % grid)
+
+
+def selected_rows(driver, grid):
+    return sorted({c["row"] for c in aria(driver, grid) if c["role"] == "gridcell" and c["selected"]})
+
+
+def centre(cell):
+    x, y, w, h = cell["bounds"]
+    return x + w / 2.0, y + h / 2.0
+
+
+def open_page(driver, server):
+    driver.get(server.url)
+    return wait_for(driver, "return document.querySelector('#frame svg') && window.orvaneViewer.frame > 0 && "
+                            "!window.orvaneViewer.inFlight", 60)
+
+
+def layout_of(orvane, report, kind, width=1024):
+    """(x, y, w, h) of the first laid-out element of `kind` (table, prompt range, ...)."""
+    out = subprocess.run([orvane, "render", report, "--width", str(width), "--print-layout"],
+                         capture_output=True, text=True, check=True).stdout
+    for line in out.splitlines():
+        match = re.search(r"x=(\d+) y=(\d+) w=(\d+) h=(\d+)\s+" + kind, line)
+        if match:
+            return tuple(int(v) for v in match.groups())
+    return None
+
+
+@contextlib.contextmanager
+def served(orvane, report, width, height):
+    """`orvane serve REPORT` and a browser window on its page, both stopped after."""
+    server = Server(orvane, report)
+    driver = browser(width, height)
+    try:
+        check(open_page(driver, server), "the page of %s shows a frame" % report)
+        yield driver
+    finally:
+        driver.quit()
+        server.stop()
+
+
+def linked_tables(orvane, out):
+    """Rows selected in one table are highlighted in the table linked to it."""
+    report = "examples/table/linked-tables.xml"
+    with served(orvane, report, 1024, 800) as driver:
+        cells = [c for c in aria(driver, 0) if c["role"] == "gridcell"]
+        check(len(cells) > 3 and aria(driver, 1), "both linked tables have an ARIA grid")
+        if len(cells) > 3 and aria(driver, 1):
+            rows = sorted({c["row"] for c in cells})
+            first = [c for c in cells if c["row"] == rows[0]][0]
+            third = [c for c in cells if c["row"] == rows[2] and c["column"] == first["column"]][0]
+            check(not selected_rows(driver, 1), "nothing is highlighted in the linked table at first")
+            click_at(driver, *centre(first))
+            click_at(driver, *centre(third), shift=True)
+            check(len(selected_rows(driver, 0)) == 3,
+                  "a click and a Shift-click select three rows (%s)" % selected_rows(driver, 0))
+            # The linked table is sorted otherwise and scrolls: the rows it
+            # highlights are the same orders, wherever they lie and as far
+            # as its window shows them.
+            linked = selected_rows(driver, 1)
+            check(1 <= len(linked) <= 3, "the linked table highlights the same rows (its rows %s)" % linked)
+            frame_image(driver).save(os.path.join(out, "viewer-linked.png"))
+
+
+def crosstab_expands(orvane, out):
+    """A tap on a crosstab member's expand button adds its children."""
+    report = "examples/crosstab/crosstab-report.xml"
+    with served(orvane, report, 1024, 800) as driver:
+        members = [c for c in aria(driver) if c["role"] == "rowheader" and c["expanded"] == 0]
+        check(members, "the crosstab's collapsed members are in the ARIA grid with aria-expanded")
+        if members:
+            before = len([c for c in aria(driver) if c["role"] == "rowheader"])
+            rows_before = grid_attribute(driver, 0, "aria-rowcount")
+            x, y, w, h = members[0]["bounds"]
+            # The expand button sits at the start of the member's header.
+            click_at(driver, x + 13, y + h / 2.0)
+            after = len([c for c in aria(driver) if c["role"] == "rowheader"])
+            rows_after = grid_attribute(driver, 0, "aria-rowcount")
+            check(after > before and rows_after > rows_before,
+                  "expanding %s adds its children (%d to %d row headers, aria-rowcount %s to %s)" %
+                  (members[0]["label"], before, after, rows_before, rows_after))
+            expanded = [c for c in aria(driver) if c["role"] == "rowheader" and c["expanded"] == 1]
+            check(expanded, "the member says it is expanded (aria-expanded)")
+            frame_image(driver).save(os.path.join(out, "viewer-crosstab-expanded.png"))
+
+
+def range_slider_filters(orvane, out):
+    """Dragging a range slider's thumb filters the table below it."""
+    report = "examples/prompts/prompts-report.xml"
+    slider = layout_of(orvane, report, "prompt range")
+    # The window shows the whole page: the slider and the table.
+    with served(orvane, report, 1024, 1600) as driver:
+        check(slider is not None, "the prompts report has a range slider")
+        data_rows = sorted({c["row"] for c in aria(driver, 0) if c["role"] == "gridcell"})
+        check(data_rows, "the filtered table has an ARIA grid")
+        check(not selected_rows(driver, 0), "with the whole range no row is marked")
+        if slider and data_rows:
+            x, y, w, h = slider
+            # The upper thumb rests at the track's right end, 28 pixels down.
+            drag(driver, x + w - 8, y + 28, -w / 2.0, 0)
+            wait_for(driver, "return window.orvaneViewer.aria.some(function (c) { return c.selected; })", 30)
+            marked = selected_rows(driver, 0)
+            check(0 < len(marked) < len(data_rows),
+                  "dragging the upper thumb filters the table: %d of %d rows marked" % (len(marked), len(data_rows)))
+            years = [int(m.group(1)) for c in aria(driver, 0) if c["selected"]
+                     for m in [re.search(r"Year = (\d{4})", c["label"])] if m]
+            check(years and max(years) < 2024, "the marked rows are the years left in the range (%s)" %
+                  sorted(set(years)))
+            frame_image(driver).save(os.path.join(out, "viewer-range.png"))
+
+
+def wheel_and_keys(orvane, out):
+    """The wheel scrolls a large table and aria-rowindex follows; arrow keys
+    move the library's focus and the live region speaks its labels."""
+    report = "examples/table/scrolling-table.xml"
+    with served(orvane, report, 1024, 600) as driver:
+        top = first_row_index(driver)
+        check(top is not None, "the large table has an ARIA grid (first row %s)" % top)
+        cells = [c for c in aria(driver, 0) if c["role"] == "gridcell"]
+        if top is not None and cells:
+            svg = driver.find_element(By.CSS_SELECTOR, "#frame svg")
+            x, y = centre(cells[0])
+            answered = replies(driver)
+            driver.execute_script("""
+                var svg = arguments[0], r = svg.getBoundingClientRect();
+                svg.parentNode.dispatchEvent(new WheelEvent('wheel', {clientX: r.left + arguments[1],
+                    clientY: r.top + arguments[2], deltaY: 200, bubbles: true, cancelable: true}));""", svg, x, y)
+            settle(driver, answered)
+            scrolled = first_row_index(driver)
+            check(scrolled is not None and scrolled > top,
+                  "a wheel scroll changes the first row's aria-rowindex (%s to %s)" % (top, scrolled))
+            frame_image(driver).save(os.path.join(out, "viewer-wheel.png"))
+
+            # The page's focus in the grid is the library's: an arrow walks it.
+            driver.execute_script("document.querySelector('#grids .aria-cell[role=gridcell]').focus()")
+            wait_for(driver, "return document.activeElement && document.activeElement.classList.contains('aria-cell')"
+                             " && window.orvaneViewer.spokenKey", 30)
+            wait_for(driver, IDLE, 30)
+            first = driver.execute_script("return window.orvaneViewer.spokenKey")
+            spoken = driver.execute_script("return document.getElementById('live').textContent")
+            answered = replies(driver)
+            ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()
+            settle(driver, answered)
+            wait_for(driver, "return window.orvaneViewer.spokenKey !== %r" % first, 30)
+            moved = driver.execute_script("return window.orvaneViewer.spokenKey")
+            active = driver.execute_script("return document.activeElement.dataset.key")
+            check(moved != first and active == moved,
+                  "an arrow key moves the library's focus and the page's with it (%s to %s)" % (first, moved))
+            now = driver.execute_script("return document.getElementById('live').textContent")
+            label = driver.execute_script("return document.activeElement.textContent")
+            check(now and now != spoken and now.startswith(label),
+                  "the live region speaks the focused cell's label (%r)" % now)
+            # Walking far past the window pages the table: the focus stays in the grid.
+            for _ in range(15):
+                answered = replies(driver)
+                ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()
+                settle(driver, answered)
+            check(first_row_index(driver) > scrolled, "walking down past the window scrolls the table")
+            check(driver.execute_script("return document.activeElement.dataset.key") ==
+                  driver.execute_script("return window.orvaneViewer.spokenKey"),
+                  "the page's focus follows the library's into the new window")
 
 
 def main():
@@ -193,29 +399,16 @@ def main():
         x, y, w, h = table_bounds(args.orvane, 1024)
         header = (x + 40, y + 10)
         before, after, handled = click_at(driver, *header)
-        if handled:
-            check(after > before, "a click on a column header draws a new frame (sorted)")
-            frame_image(driver).save(os.path.join(args.out, "viewer-sorted.png"))
-            click_at(driver, x + 40, y + 45)
-            b2, a2, h2 = click_at(driver, x + 40, y + 95, shift=True)
-            check(h2 and a2 > b2, "Shift-click selects a range of rows")
-            frame_image(driver).save(os.path.join(args.out, "viewer-selected.png"))
-        else:
-            print("note  the table did not take the tap: this build's tables have no tap handling yet")
-
-        # Arrow keys move the focus of the accessibility grid and the live
-        # region speaks the focused cell.
-        cells = driver.execute_script("return window.orvaneViewer.aria.length")
-        if cells:
-            driver.execute_script("document.querySelector('#grids .aria-cell[tabindex=\"0\"]').focus()")
-            first = driver.execute_script("return document.activeElement.getAttribute('aria-colindex')")
-            ActionChains(driver).send_keys(Keys.ARROW_RIGHT).perform()
-            moved = driver.execute_script("return document.activeElement.getAttribute('aria-colindex')")
-            check(moved != first, "an arrow key moves the grid's focus")
-            check(driver.execute_script("return document.getElementById('live').textContent") != "",
-                  "the live region speaks the focused cell")
-        else:
-            print("note  the report's tables give no accessibility elements in this build: no ARIA grid")
+        check(handled and after > before, "a click on a column header sorts the table (a new frame)")
+        check([c for c in aria(driver, 0) if c["role"] == "columnheader" and c["sort"]],
+              "the sorted column says so (aria-sort)")
+        frame_image(driver).save(os.path.join(args.out, "viewer-sorted.png"))
+        click_at(driver, x + 40, y + 45)
+        b2, a2, h2 = click_at(driver, x + 40, y + 95, shift=True)
+        check(h2 and a2 > b2, "Shift-click selects a range of rows")
+        check(len(selected_rows(driver, 0)) >= 2, "the selected rows are aria-selected (%s)" %
+              selected_rows(driver, 0))
+        frame_image(driver).save(os.path.join(args.out, "viewer-selected.png"))
 
         # A narrower window lays the page out again; the page rebuilds the
         # new frame from the delta it is sent, exactly.
@@ -245,8 +438,7 @@ def main():
         first_session = driver.execute_script("return window.orvaneViewer.session")
         first_tab = driver.current_window_handle
         driver.switch_to.new_window("tab")
-        driver.get(server.url)
-        wait_for(driver, "return window.orvaneViewer.frame > 0")
+        open_page(driver, server)
         second_session = driver.execute_script("return window.orvaneViewer.session")
         check(first_session and second_session and first_session != second_session, "each tab has its own session")
         driver.switch_to.window(first_tab)
@@ -271,8 +463,9 @@ def main():
     # A phone's width: the page lays the report out for it.
     phone = browser(320, 800)
     try:
-        phone.get(server.url)
-        check(wait_for(phone, "return window.orvaneViewer.frame > 0"), "the page shows a frame at 320 pixels")
+        # The frame's number is known before the frame is painted: wait for
+        # the picture itself.
+        check(open_page(phone, server), "the page shows a frame at 320 pixels")
         image = frame_image(phone)
         image.save(os.path.join(args.out, "viewer-320.png"))
         check(image.size[0] == 320, "the frame is laid out 320 pixels wide (%d)" % image.size[0])
@@ -285,6 +478,10 @@ def main():
     finally:
         phone.quit()
     check(server.stop() == 0, "orvane serve stops cleanly on SIGTERM")
+    linked_tables(args.orvane, args.out)
+    crosstab_expands(args.orvane, args.out)
+    range_slider_filters(args.orvane, args.out)
+    wheel_and_keys(args.orvane, args.out)
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 

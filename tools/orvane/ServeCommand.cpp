@@ -102,7 +102,7 @@ int serve(const std::vector<std::string>& args) {
 
 ORVANE_TOOL_COMMAND(
     "serve", "REPORT.xml [--port N] [--bind ADDR] [--max-sessions N] [--idle-timeout S]",
-    "show a report live in a web browser: tap, pan, scroll and type on its tables", &serve,
+    "show a report live in a web browser: tap, pan, scroll and type on its tables and crosstabs", &serve,
     {{"--port", "N", "the port to listen on (default 8080; 0: any free port, printed)"},
      {"--bind", "ADDR", "the address to listen on (default 127.0.0.1, this machine only)"},
      {"--max-sessions", "N", "browser tabs open at once (default 16)"},
@@ -110,8 +110,11 @@ ORVANE_TOOL_COMMAND(
     "Open the printed address in a browser. Each tab is a session of its own;\n"
     "nothing but the report file is shared between tabs. Given --bind with an\n"
     "address other than loopback, serve warns that others can reach it.\n\n"
+    "A click on a table gives it the keyboard: arrows, Home, End and the page\n"
+    "keys walk its cells, Enter sorts on a header. Tab into the page's ARIA grid\n"
+    "to walk a table or crosstab as a screen reader does; p plays the column.\n\n"
     "examples:\n"
     "  orvane serve examples/report/report.xml\n"
-    "  orvane serve examples/table/table-report.xml --port 0");
+    "  orvane serve examples/table/scrolling-table.xml --port 0");
 
 } // namespace orvane::tool

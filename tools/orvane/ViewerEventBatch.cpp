@@ -25,6 +25,39 @@ bool number(const rapidjson::Value& object, const char* name, double& out, bool 
     return std::isfinite(out) && std::fabs(out) <= limit;
 }
 
+// A focus event: which grid, where, and which way on.
+std::optional<ViewerEventBatch::Event> readFocus(const rapidjson::Value& v, std::string& error) {
+    ViewerEventBatch::Event e;
+    e.focus = true;
+    double grid = 0, row = 0, column = 0;
+    const double cells = 1.0e12;
+    if (!number(v, "grid", grid, true, 4096) || grid < 0 || grid != std::floor(grid)) {
+        error = "a focus event needs a \"grid\" number from 0";
+        return std::nullopt;
+    }
+    if (!number(v, "row", row, false, cells) || !number(v, "column", column, false, cells) || row < 0 ||
+        column < 0 || row != std::floor(row) || column != std::floor(column) || (row == 0) != (column == 0)) {
+        error = "a focus event's \"row\" and \"column\" are given together, each a whole number from 1";
+        return std::nullopt;
+    }
+    if (const rapidjson::Value* move = member(v, "move")) {
+        static const char* const moves[] = {"up",   "down",  "left", "right", "home",
+                                            "end",  "first", "last", "next",  "previous"};
+        const std::string name = move->IsString() ? std::string(move->GetString(), move->GetStringLength()) : "";
+        bool known = false;
+        for (const char* m : moves) known = known || name == m;
+        if (!known) {
+            error = "a focus event's \"move\" is up, down, left, right, home, end, first, last, next or previous";
+            return std::nullopt;
+        }
+        e.move = name;
+    }
+    e.grid = static_cast<int>(grid);
+    e.row = static_cast<long long>(row);
+    e.column = static_cast<long long>(column);
+    return e;
+}
+
 // One event, or the reason it is refused.
 std::optional<ViewerEventBatch::Event> readEvent(const rapidjson::Value& v, std::string& error) {
     if (!v.IsObject()) {
@@ -57,6 +90,7 @@ std::optional<ViewerEventBatch::Event> readEvent(const rapidjson::Value& v, std:
         e.width = static_cast<float>(width);
         return e;
     }
+    if (kind == "focus") return readFocus(v, error);
     if (!known) {
         error = "unknown event type \"" + kind.substr(0, 32) + "\"";
         return std::nullopt;
@@ -133,7 +167,7 @@ std::optional<ViewerEventBatch> ViewerEventBatch::parse(const std::string& body,
 bool ViewerEventBatch::merge(std::vector<Event>& queue, const std::vector<Event>& incoming) {
     std::vector<Event> merged = queue;
     for (const auto& e : incoming) {
-        if (!merged.empty() && !e.resize && !merged.back().resize) {
+        if (!merged.empty() && !e.resize && !merged.back().resize && !e.focus && !merged.back().focus) {
             Event& last = merged.back();
             const auto kind = e.input.kind;
             // A later position of the pointer replaces an earlier one: a pan's

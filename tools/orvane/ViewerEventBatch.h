@@ -19,13 +19,22 @@ namespace orvane::tool {
 // "type" is down, move, up, cancel, wheel (with "dx", "dy" in pixels) or key
 // (with "key", the browser's key name); "t" is milliseconds on the page's
 // clock; "mods" the modifier bits (1 shift, 2 control, 4 alt, 8 meta). A
-// "resize" event (with "width") lays the page out anew.
+// "resize" event (with "width") lays the page out anew. A "focus" event moves
+// the accessibility focus of one grid of the page (its "grid" number, tables
+// first, then crosstabs, from 0) to the cell at "row" and "column" (1-based,
+// absolute, as the page's ARIA grid numbers them; both optional) and then, with
+// "move" (up, down, left, right, home, end, first, last, next, previous), on
+// through the whole table.
 class ViewerEventBatch {
 public:
     struct Event {
         PointerGestureRecognizer::Input input;
         bool resize = false;
         float width = 0.0f;
+        bool focus = false;
+        int grid = 0;
+        long long row = 0, column = 0;  // 0: keep the current cell
+        std::string move;
     };
 
     static constexpr size_t MAX_EVENTS = 256;     // per request

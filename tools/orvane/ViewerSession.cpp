@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ViewerSession.h"
 
+#include "orvane/accessibility/AccessibilityElement.h"
+#include "orvane/accessibility/TableAccessibilityController.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
+#include "orvane/datagrid/DataGridRenderer.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
+#include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/Gesture.h"
+#include "orvane/host/input/GestureRecognizerType.h"
+#include "orvane/host/input/KeyCode.h"
 #include "orvane/report/Report.h"
 
 #include <rapidjson/stringbuffer.h>
@@ -17,8 +24,10 @@ namespace {
 
 using R = PointerGestureRecognizer;
 
-// Keys that move through a table are turned into wheel steps at the
-// pointer, so that they take the same route as the wheel does.
+using Nav = AccessibilityControllerNavigationType;
+
+// A key no view took still scrolls: it becomes a wheel step at the pointer,
+// the route the wheel takes.
 float keyScrollStep(const std::string& key, float pageHeight) {
     if (key == "ArrowDown") return 40.0f;
     if (key == "ArrowUp") return -40.0f;
@@ -27,7 +36,31 @@ float keyScrollStep(const std::string& key, float pageHeight) {
     return 0.0f;
 }
 
+// Where a view lies on the page: pixels from the page's top left.
+Rect pageRect(const BaseView& view, Rect inView, float pageHeight) {
+    const Point o = view.getOriginInRootViewCoordinates();
+    return {o.x + inView.x, pageHeight - (o.y + inView.y + inView.height), inView.width, inView.height};
+}
+
+Rect clip(const Rect& r, const Rect& to) {
+    const float x0 = std::max(r.x, to.x), y0 = std::max(r.y, to.y);
+    const float x1 = std::min(r.x + r.width, to.x + to.width), y1 = std::min(r.y + r.height, to.y + to.height);
+    return {x0, y0, std::max(0.0f, x1 - x0), std::max(0.0f, y1 - y0)};
+}
+
 } // namespace
+
+int ViewerSession::keyCode(const std::string& key) {
+    static const std::pair<const char*, int> keys[] = {
+        {"ArrowLeft", KeyCode::LEFT},  {"ArrowRight", KeyCode::RIGHT},   {"ArrowDown", KeyCode::DOWN},
+        {"ArrowUp", KeyCode::UP},      {"PageUp", KeyCode::PAGE_UP},     {"PageDown", KeyCode::PAGE_DOWN},
+        {"Home", KeyCode::HOME},       {"End", KeyCode::END},            {"Enter", KeyCode::ENTER},
+        {"Tab", KeyCode::TAB},         {" ", KeyCode::TAB},              {"Escape", KeyCode::ESCAPE},
+        {"ContextMenu", KeyCode::CONTEXT_MENU}};
+    for (const auto& [name, code] : keys)
+        if (key == name) return code;
+    return 0;
+}
 
 std::unique_ptr<ViewerSession> ViewerSession::open(const std::string& reportPath, float width, std::string& error) {
     std::vector<std::string> errors;
@@ -60,6 +93,10 @@ int ViewerSession::apply(const std::vector<ViewerEventBatch::Event>& events, dou
             report_->layout(e.width);
             continue;
         }
+        if (e.focus) {
+            if (applyFocus(e)) ++handled;
+            continue;
+        }
         // The page's clock is mapped onto the loop's by the latest event, so
         // that a press held without further input still becomes a long press.
         clockOffset_ = now - e.input.time;
@@ -79,13 +116,118 @@ int ViewerSession::apply(const std::vector<ViewerEventBatch::Event>& events, dou
 
 int ViewerSession::route(const R::Recognized& r) {
     std::shared_ptr<Gesture> gesture = r.gesture;
+    const bool tap = gesture && (gesture->getType() & GestureRecognizerType::ANY_TAP);
+    // Only keys and taps depend on or move the keyboard focus: this tab's
+    // focus is put back for them alone, so that tabs left alone keep theirs.
+    if (r.isKey() || tap) {
+        auto mine = keyboardFocus_.lock();
+        if (FocusManager::getKeyboardFocus() != mine) FocusManager::setKeyboardFocus(mine);
+    }
+    int handled = 0;
     if (r.isKey()) {
+        const int code = keyCode(r.key.key);
+        if (code != 0 && report_->routeKey(code, R::selectionModifiers(r.key.modifiers)) == Report::Outcome::HANDLED)
+            handled = 1;
+        keyboardFocus_ = FocusManager::getKeyboardFocus();
+        if (handled) return handled;
         const float step = keyScrollStep(r.key.key, std::min(height(), 800.0f));
         if (step == 0.0f) return 0;
         gesture = std::make_shared<MouseWheel>(toView(lastPointer_), Point{0.0f, step});
         gesture->setModifiers(R::selectionModifiers(r.key.modifiers));
+    } else if (tap) {
+        focusGridAt(gesture->getLocation());
     }
-    return report_->routeGesture(gesture) == Report::Outcome::HANDLED ? 1 : 0;
+    handled = report_->routeGesture(gesture) == Report::Outcome::HANDLED ? 1 : 0;
+    if (tap) keyboardFocus_ = FocusManager::getKeyboardFocus();
+    return handled;
+}
+
+std::vector<std::shared_ptr<BaseView>> ViewerSession::grids() const {
+    std::vector<std::shared_ptr<BaseView>> out;
+    for (const auto& t : report_->getTables()) out.push_back(t);
+    for (const auto& c : report_->getCrosstabs()) out.push_back(c);
+    return out;
+}
+
+void ViewerSession::focusGridAt(Point at) {
+    const auto tables = report_->getTables();
+    for (size_t i = 0; i < tables.size(); ++i) {
+        const Rect r(tables[i]->getOriginInRootViewCoordinates(), tables[i]->getFrame().size());
+        if (r.contains(at)) {
+            report_->focusTable(i);
+            return;
+        }
+    }
+    // Keys no table takes go to the crosstab: a tap on one takes the focus
+    // from the tables.
+    for (const auto& c : report_->getCrosstabs())
+        if (Rect(c->getOriginInRootViewCoordinates(), c->getFrame().size()).contains(at))
+            FocusManager::setKeyboardFocus(nullptr);
+}
+
+bool ViewerSession::applyFocus(const ViewerEventBatch::Event& e) {
+    const auto all = grids();
+    if (e.grid < 0 || size_t(e.grid) >= all.size()) return false;
+    const auto& view = all[size_t(e.grid)];
+    auto controller = std::dynamic_pointer_cast<TableAccessibilityController>(view->getAccessibilityController());
+    if (!controller) return false;
+    // The grid the page's focus is in takes the keys too.
+    FocusManager::setKeyboardFocus(std::dynamic_pointer_cast<DataGridRenderer>(view) ? view->asFocusable() : nullptr);
+    keyboardFocus_ = FocusManager::getKeyboardFocus();
+    bool landed = false;
+    if (e.row > 0) {
+        for (const auto& el : controller->getAccessibilityElements())
+            if (el->getRow() == e.row && el->getColumn() == e.column) {
+                controller->setFocus(el);
+                landed = true;
+                break;
+            }
+        if (!landed) return false;
+    }
+    if (!e.move.empty()) {
+        static const std::pair<const char*, Nav::type> moves[] = {
+            {"up", Nav::CELL_UP},       {"down", Nav::CELL_DOWN}, {"left", Nav::CELL_LEFT},
+            {"right", Nav::CELL_RIGHT}, {"home", Nav::LOCAL_FIRST}, {"end", Nav::LOCAL_LAST},
+            {"first", Nav::FIRST},      {"last", Nav::LAST},      {"next", Nav::NEXT},
+            {"previous", Nav::PREVIOUS}};
+        for (const auto& [name, type] : moves)
+            if (e.move == name) landed = controller->getAccessibilityElement(type) != nullptr;
+    }
+    ariaWanted_ = true;
+    return landed;
+}
+
+void ViewerSession::collectAccessibilityCells() {
+    aria_.clear();
+    const float pageHeight = height();
+    const auto all = grids();
+    for (size_t g = 0; g < all.size(); ++g) {
+        const auto& view = all[g];
+        auto controller = std::dynamic_pointer_cast<TableAccessibilityController>(view->getAccessibilityController());
+        if (!controller) continue;
+        const auto elements = controller->getAccessibilityElements();
+        const auto current = controller->getCurrentAccessibilityElement();
+        const Rect shown = pageRect(*view, {0, 0, view->getFrame().width, view->getFrame().height}, pageHeight);
+        for (const auto& el : elements) {
+            if (el->getRole().empty() || !el->isOnScreen() || el->getRow() < 1 || el->getColumn() < 1) continue;
+            AriaCell c;
+            c.table = static_cast<int>(g);
+            c.role = el->getRole();
+            c.label = el->getAccessibilityLabel();
+            c.hint = el->getAccessibilityHint();
+            c.row = el->getRow();
+            c.column = el->getColumn();
+            c.rowCount = el->getRowCount();
+            c.columnCount = el->getColumnCount();
+            c.sort = el->getSort() == AccessibilityElement::SORT_NONE ? "" : el->getSort();
+            c.expanded = el->getExpanded();
+            c.selected = el->isSelected();
+            c.focused = current && current->getDetailIndex() == el->getDetailIndex();
+            c.bounds = clip(pageRect(*view, el->getAccessibilityFrame(), pageHeight), shown);
+            if (c.bounds.width <= 0.0f || c.bounds.height <= 0.0f) continue;
+            aria_.push_back(std::move(c));
+        }
+    }
 }
 
 void ViewerSession::tick(double now) {
@@ -107,17 +249,28 @@ double ViewerSession::nextDeadline() const {
 void ViewerSession::refresh() {
     report_->render();
     std::string svg = report_->getRenderer()->getDisplayListSVGString();
-    if (svg == svg_ && frame_ > 0) return;
+    // The grid follows what is drawn; a focus move may change it alone, and
+    // then it makes a frame of its own (with the same picture), so that a
+    // page is sent the grid only when the grid it has is out of date.
+    bool ariaChanged = false;
+    if (ariaWanted_ || svg != svg_ || frame_ == 0) {
+        std::vector<AriaCell> before = std::move(aria_);
+        collectAccessibilityCells();
+        ariaChanged = before != aria_;
+    }
+    ariaWanted_ = false;
+    if (svg == svg_ && frame_ > 0) {
+        if (!ariaChanged) return;
+        previousSvg_ = svg_;
+        previousFrame_ = frame_;
+        ariaFrame_ = ++frame_;
+        return;
+    }
     previousSvg_ = std::move(svg_);
     previousFrame_ = frame_;
     svg_ = std::move(svg);
     ++frame_;
-}
-
-std::vector<ViewerSession::AriaCell> ViewerSession::accessibilityCells() const {
-    // The tables' accessibility elements are read here when the report's
-    // tables provide them; a report without any has no grid.
-    return {};
+    if (ariaChanged || frame_ == 1) ariaFrame_ = frame_;
 }
 
 std::string ViewerSession::replyJson(long long have, int handled) const {
@@ -157,9 +310,13 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
             w.String(svg_.data(), static_cast<rapidjson::SizeType>(svg_.size()));
         }
     }
+    if (have >= ariaFrame_) {
+        w.EndObject();
+        return buffer.GetString();
+    }
     w.Key("aria");
     w.StartArray();
-    for (const auto& c : accessibilityCells()) {
+    for (const auto& c : aria_) {
         w.StartObject();
         w.Key("table");
         w.Int(c.table);
@@ -169,13 +326,13 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
         w.String(c.label.c_str());
         w.Key("hint");
         w.String(c.hint.c_str());
-        for (const auto& [name, value] : {std::pair<const char*, int>{"row", c.row},
+        for (const auto& [name, value] : {std::pair<const char*, long long>{"row", c.row},
                                           {"column", c.column},
                                           {"rowCount", c.rowCount},
                                           {"columnCount", c.columnCount},
                                           {"expanded", c.expanded}}) {
             w.Key(name);
-            w.Int(value);
+            w.Int64(value);
         }
         w.Key("sort");
         w.String(c.sort.c_str());

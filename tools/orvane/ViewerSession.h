@@ -11,6 +11,8 @@
 #include <vector>
 
 namespace orvane {
+class BaseView;
+class Focusable;
 class Report;
 }
 
@@ -26,15 +28,16 @@ public:
     // the table's accessibility elements. `bounds` is in page pixels from the
     // top left; row and column indices are absolute and start at 1.
     struct AriaCell {
-        int table = 0;
+        int table = 0;  // the grid: the page's tables in drawing order, then its crosstabs
         std::string role;  // "gridcell", "columnheader" or "rowheader"
         std::string label, hint;
-        int row = 0, column = 0, rowCount = 0, columnCount = 0;
+        long long row = 0, column = 0, rowCount = 0, columnCount = 0;
         std::string sort;  // "ascending", "descending" or "" (none)
         int expanded = -1;  // -1: not expandable; 0, 1
         bool selected = false;
         bool focused = false;
         Rect bounds;
+        bool operator==(const AriaCell&) const = default;
     };
 
     // Reads the report and lays it out `width` pixels wide; null, with the
@@ -50,12 +53,19 @@ public:
     // When tick() is next wanted on the loop's clock (negative: not needed).
     double nextDeadline() const;
 
+    // The page's ARIA grid as the last frame drew it.
+    const std::vector<AriaCell>& accessibilityCells() const { return aria_; }
+    // Maps a browser key name ("ArrowDown", "PageUp", "Enter", " ", ...) to
+    // the host's KeyCode; 0 for a key the library does not take.
+    static int keyCode(const std::string& browserKey);
+
     // The current frame's number (a new number only when the picture changed).
     long long frameNumber() const { return frame_; }
     const std::string& svg() const { return svg_; }
     // The reply for a page that shows frame `have`: the frame number, the
     // page size, the frame itself (whole, as a delta from `have`, or nothing
-    // when the page has it already) and the accessibility grid.
+    // when the page has it already) and the accessibility grid when it
+    // changed since frame `have`.
     std::string replyJson(long long have, int handled) const;
     float width() const;
     float height() const;
@@ -66,7 +76,15 @@ private:
     void refresh();
     int route(const PointerGestureRecognizer::Recognized& r);
     Point toView(Point page) const;
-    std::vector<AriaCell> accessibilityCells() const;
+    // The report's tables, then its crosstabs: the grids of the page.
+    std::vector<std::shared_ptr<BaseView>> grids() const;
+    // Gives the keyboard focus to the grid under a tap (view coordinates).
+    void focusGridAt(Point view);
+    // Moves a grid's accessibility focus as a "focus" event asks; whether
+    // the focus landed on a cell.
+    bool applyFocus(const ViewerEventBatch::Event& e);
+    // Reads the grids' accessibility elements into aria_.
+    void collectAccessibilityCells();
 
     std::shared_ptr<Report> report_;
     PointerGestureRecognizer recognizer_;
@@ -77,6 +95,12 @@ private:
     std::string svg_;
     long long previousFrame_ = -1;
     std::string previousSvg_;
+    std::vector<AriaCell> aria_;
+    bool ariaWanted_ = false;  ///< collect the grid again at the next refresh
+    long long ariaFrame_ = 0;  ///< the frame at which the grid last changed
+    // The keyboard focus belongs to the process; each tab keeps its own and
+    // puts it back before its input is routed.
+    std::weak_ptr<Focusable> keyboardFocus_;
 };
 
 } // namespace orvane::tool
