@@ -285,8 +285,8 @@ def range_slider_filters(orvane, out):
     """Dragging a range slider's thumb filters the table below it."""
     report = "examples/prompts/prompts-report.xml"
     slider = layout_of(orvane, report, "prompt range")
-    # The window shows the whole page: the slider and the table.
-    with served(orvane, report, 1024, 1600) as driver:
+    # The window shows the whole page: the prompts, the table and the crosstab.
+    with served(orvane, report, 1024, 1900) as driver:
         check(slider is not None, "the prompts report has a range slider")
         data_rows = sorted({c["row"] for c in aria(driver, 0) if c["role"] == "gridcell"})
         check(data_rows, "the filtered table has an ARIA grid")
