@@ -50,7 +50,7 @@ std::shared_ptr<DataSet> sales(size_t rows = 6) {
         regions.push_back(i % 2 ? "West" : "East");
         amounts.push_back(double(i + 1) * 10.0);  // 10, 20, ...
     }
-    amounts[2] = std::numeric_limits<double>::quiet_NaN();  // row 3 has no amount
+    if (rows > 2) amounts[2] = std::numeric_limits<double>::quiet_NaN();  // row 3 has no amount
     auto amount = Column::createNumeric("amount", amounts, "COMMA8.");
     amount->setDataUsage(Variable::MEASURE);
     ds->addColumn(Column::createCharacter("region", regions));

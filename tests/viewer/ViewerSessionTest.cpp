@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace orvane::tool {
 namespace {
@@ -36,16 +37,17 @@ int feed(ViewerSession& s, const std::string& events, double now = 1.0) {
     return batch ? s.apply(batch->events(), now) : 0;
 }
 
-const Cell* focused(const ViewerSession& s) {
+// Copies: the session's grid is rebuilt by the next event.
+std::optional<Cell> focused(const ViewerSession& s) {
     for (const auto& c : s.accessibilityCells())
-        if (c.focused) return &c;
-    return nullptr;
+        if (c.focused) return c;
+    return std::nullopt;
 }
 
-const Cell* find(const ViewerSession& s, int grid, const std::string& role) {
+std::optional<Cell> find(const ViewerSession& s, int grid, const std::string& role) {
     for (const auto& c : s.accessibilityCells())
-        if (c.table == grid && c.role == role) return &c;
-    return nullptr;
+        if (c.table == grid && c.role == role) return c;
+    return std::nullopt;
 }
 
 long long firstDataRow(const ViewerSession& s, int grid) {
@@ -63,7 +65,7 @@ std::string tapAt(float x, float y, double t) {
 
 // "x" and "y" members for a point just inside the first data cell shown.
 std::string overFirstCell(const ViewerSession& s) {
-    const Cell* cell = find(s, 0, "gridcell");
+    const auto cell = find(s, 0, "gridcell");
     if (!cell) return {};
     return "\"x\": " + std::to_string(cell->bounds.x + 5) + ", \"y\": " + std::to_string(cell->bounds.y + 5);
 }
@@ -98,7 +100,7 @@ TEST_F(ViewerSessionTest, AriaGridComesFromTheTablesAccessibilityElements) {
         EXPECT_LE(c.bounds.y + c.bounds.height, s->height() + 0.5f);
     }
     // Headers lie above the data cells of their column.
-    const Cell* header = find(*s, 0, "columnheader");
+    const auto header = find(*s, 0, "columnheader");
     for (const auto& c : cells)
         if (c.table == 0 && c.role == "gridcell" && c.column == header->column) {
             EXPECT_GT(c.bounds.y, header->bounds.y);
@@ -110,13 +112,13 @@ TEST_F(ViewerSessionTest, AriaGridComesFromTheTablesAccessibilityElements) {
 TEST_F(ViewerSessionTest, FocusEventsMoveTheLibraryFocusThroughTheTable) {
     auto s = openReport(LARGE);
     ASSERT_TRUE(s);
-    const Cell* cell = find(*s, 0, "gridcell");
+    const auto cell = find(*s, 0, "gridcell");
     ASSERT_TRUE(cell);
     const long long row = cell->row, column = cell->column;
     EXPECT_EQ(feed(*s, "{\"type\": \"focus\", \"grid\": 0, \"row\": " + std::to_string(row) +
                            ", \"column\": " + std::to_string(column) + "}"),
               1);
-    const Cell* now = focused(*s);
+    auto now = focused(*s);
     ASSERT_TRUE(now) << "the page's focus is the controller's";
     EXPECT_EQ(now->row, row);
     EXPECT_EQ(now->column, column);
@@ -153,11 +155,11 @@ TEST_F(ViewerSessionTest, AFocusWalkPastTheWindowPagesTheTable) {
     ASSERT_TRUE(s);
     const long long top = firstDataRow(*s, 0);
     ASSERT_GT(top, 0);
-    const Cell* cell = find(*s, 0, "gridcell");
+    const auto cell = find(*s, 0, "gridcell");
     ASSERT_TRUE(cell);
+    const long long rows = cell->rowCount;
     feed(*s, "{\"type\": \"focus\", \"grid\": 0, \"row\": " + std::to_string(cell->row) + ", \"column\": " +
                  std::to_string(cell->column) + "}");
-    const long long rows = cell->rowCount;
     // Walking down the whole table keeps the focused cell in the grid.
     for (int i = 0; i < 200; ++i) {
         feed(*s, "{\"type\": \"focus\", \"grid\": 0, \"move\": \"down\"}");
@@ -174,7 +176,7 @@ TEST_F(ViewerSessionTest, ATapGivesTheTableTheKeys) {
     ASSERT_TRUE(s);
     // Before any tap no table has the keyboard: Enter goes nowhere.
     EXPECT_EQ(feed(*s, key("Enter")), 0);
-    const Cell* cell = find(*s, 0, "gridcell");
+    const auto cell = find(*s, 0, "gridcell");
     ASSERT_TRUE(cell);
     feed(*s, tapAt(cell->bounds.x + cell->bounds.width / 2, cell->bounds.y + cell->bounds.height / 2, 100), 1.0);
     EXPECT_TRUE(FocusManager::getKeyboardFocus()) << "the tapped table has the keyboard focus";
