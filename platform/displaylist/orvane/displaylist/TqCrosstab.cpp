@@ -687,17 +687,9 @@ void TqCrosstab::rebuildHeaders() const {
     GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
 
     auto clipGroup = [&](double x, double y, double w, double h) {
-        Rect clip = toNode(x, y, std::max(0.0, w), std::max(0.0, h));
-        auto* cg = new TqGroup(clip.x, clip.y, clip.width, clip.height);
-        cg->SetClipping(true);
-        g.AddChild(cg);
-        return cg;
+        return AddClipGroup(g, toNode(x, y, std::max(0.0, w), std::max(0.0, h)));
     };
-    auto local = [&](TqGroup* cg, double x, double y, double w, double h) {
-        Rect r = toNode(x, y, w, h);
-        Point t = cg->GetTranslation();
-        return Rect{r.x - t.x, r.y - t.y, r.width, r.height};
-    };
+    auto local = [&](TqGroup* cg, double x, double y, double w, double h) { return InGroup(*cg, toNode(x, y, w, h)); };
     auto text = [&](TqGroup* cg, const std::string& s, double x, double y, double w, double h, int align, bool bold,
                     uint32_t color, bool underline) {
         if (s.empty() || w <= 0.0) return;

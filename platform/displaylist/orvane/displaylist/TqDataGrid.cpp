@@ -1139,6 +1139,20 @@ static void addRule(TqGroup& g, float x1, float y1, float x2, float y2, uint32_t
     g.AddChild(l);
 }
 
+TqGroup* TqDataGrid::AddClipGroup(TqGroup& parent, Rect clip) {
+    clip.width = std::max(0.0f, clip.width);
+    clip.height = std::max(0.0f, clip.height);
+    auto* group = new TqGroup(clip.x, clip.y, clip.width, clip.height);
+    group->SetClipping(true);
+    parent.AddChild(group);
+    return group;
+}
+
+Rect TqDataGrid::InGroup(const TqGroup& group, const Rect& node) {
+    Point t = group.GetTranslation();
+    return Rect{node.x - t.x, node.y - t.y, node.width, node.height};
+}
+
 void TqDataGrid::AddSortIndicator(TqGroup& g, float cx, float cy, int code) {
     // A small filled triangle made of shrinking rules; secondary sorts grey.
     if (code == SORT_NONE) return;
@@ -1176,19 +1190,11 @@ void TqDataGrid::rebuild() const {
     // Clip groups: the scrolling columns and the frozen ones, each drawn in
     // the body, header and totals bands.
     auto band = [&](double y, double h, double x0, double x1) {
-        Rect clip = toNode(x0, y, std::max(0.0, x1 - x0), std::max(0.0, h));
-        auto* cg = new TqGroup(clip.x, clip.y, clip.width, clip.height);
-        cg->SetClipping(true);
-        g.AddChild(cg);
-        return cg;
+        return AddClipGroup(g, toNode(x0, y, std::max(0.0, x1 - x0), std::max(0.0, h)));
     };
     // Cells are recorded in frame coordinates; each band group translates
     // by its own origin, so undo it.
-    auto local = [&](TqGroup* cg, double x, double y, double w, double h) {
-        Rect r = toNode(x, y, w, h);
-        Point t = cg->GetTranslation();
-        return Rect{r.x - t.x, r.y - t.y, r.width, r.height};
-    };
+    auto local = [&](TqGroup* cg, double x, double y, double w, double h) { return InGroup(*cg, toNode(x, y, w, h)); };
 
     double bodyBottom = totalsShown() && !totalsOnTop_ ? totalsTop() : H - horizontalBarSpace();
     double bodyH = std::max(0.0, std::min(bodyBottom, H) - top);

@@ -323,6 +323,12 @@ protected:
     /// Draws a sort indicator (a small triangle, up for ascending, grey for
     /// secondary sorts) centred on (cx, cy); nothing for SORT_NONE.
     static void AddSortIndicator(TqGroup& g, float cx, float cy, int code);
+    /// Adds a clipping group over `clip` (node coordinates; negative sizes
+    /// count as empty) to `parent` and returns it.
+    static TqGroup* AddClipGroup(TqGroup& parent, Rect clip);
+    /// A rectangle in node coordinates as seen inside `group`, which
+    /// translates its children by its own origin.
+    static Rect InGroup(const TqGroup& group, const Rect& node);
     void InvalidateCache() const override;
 
 private:
