@@ -163,6 +163,13 @@ private:
     std::string rankMeasureName_;
     int rankLimit_ = 0;
     int pagingThreshold_[2] = {DEFAULT_ROW_PAGING_THRESHOLD, DEFAULT_COLUMN_PAGING_THRESHOLD};
+    /// The leaves of each display tree (found once per tree) and those that
+    /// carry paging flags, so that a scroll costs the flags it moves.
+    struct PagedAxis {
+        std::shared_ptr<DataTreeNode> root;
+        std::vector<DisplayTreeNode*> leaves, flagged;
+    };
+    PagedAxis paged_[2];
     int64_t pagingWindow_[2][2] = {{-1, -1}, {-1, -1}};
     size_t measureCount_ = 0;
     size_t suppressedTotalCount_ = 0, suppressedSubtotalCount_ = 0;

@@ -482,8 +482,9 @@ void CrosstabRenderer::renderDataGrid(G& grid) {
 
 void CrosstabRenderer::renderTransposedGrid(G& grid) {
     auto cells = model_->dataSet.get();
-    // The measures in the order of the first column leaf that shows them
-    // all; a leaf with suppressed measures finds its own by name.
+    // The measures in the order the cells first show them; a leaf with
+    // suppressed measures finds its own by name.
+    measureLabels_.clear();
     auto nameOf = [&](int dataColumn) {
         auto col = cells->getColumn(dataColumn);
         return col->getMeasureName() ? *col->getMeasureName() : *col->getName();
