@@ -301,7 +301,7 @@ std::shared_ptr<Crosstab> manyMembers(bool acrossColumns) {
     std::vector<std::string> member;
     std::vector<double> v;
     for (int i = 0; i < 200; ++i) {
-        member.push_back("m" + std::to_string(1000 + i));
+        member.push_back(std::string(1, 'm').append(std::to_string(1000 + i)));
         v.push_back(i);
     }
     ds->addColumn(Column::createCharacter("Member", member));
@@ -401,6 +401,12 @@ TEST(CrosstabRenderer, PagingButtonsFollowTheWindowAndPagingStopsAtBothEnds) {
     auto entry = r->pickAt({5.0f, top + 2.0f});
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->text, "m" + std::to_string(1000 + s0));
+    // A scroll that bypasses the view (the wheel, the scroll bars) moves
+    // them when the headers are next drawn.
+    r->getCrosstabNode()->SetScrollPosition(0.0, 0.0);
+    r->getCrosstabNode()->GetHeaderContent();
+    EXPECT_EQ(pagingCells(*r), (std::vector<std::pair<std::string, std::vector<int>>>{{last, down}}));
+    ASSERT_TRUE(r->pageToEnd(DOWN));
     // A rebuild keeps the window and the buttons.
     render(r);
     EXPECT_EQ(r->getVisibleLeafWindow(0), window);

@@ -227,6 +227,11 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     }
     updateModel(false);
     Rect frame = getFrame();
+    struct Updating {
+        bool& flag;
+        explicit Updating(bool& f) : flag(f) { flag = true; }
+        ~Updating() { flag = false; }
+    } updating(updating_);
     int savedMode = editor->getDrawingMode();
     editor->setDrawingMode(3);
     // The node is made once and kept: each update empties and refills it,
@@ -234,6 +239,11 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     if (!grid_) {
         int id = displaylist::DisplayListEditor::generateUniqueDisplayNodeId(1);
         grid_ = displaylist::TqRef<G>(new G(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f), id));
+        // The paging buttons follow every scroll, however it came.
+        std::weak_ptr<CrosstabRenderer> weak = std::dynamic_pointer_cast<CrosstabRenderer>(shared_from_this());
+        grid_->SetScrollListener([weak] {
+            if (auto self = weak.lock(); self && !self->updating_) self->refreshPaging(false);
+        });
     } else {
         grid_->ClearContent();
         grid_->SetFrame(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f));

@@ -242,6 +242,7 @@ private:
     bool suppressControllerEvents_ = false;
     bool interactive_ = true;
     bool writingRowStates_ = false;
+    bool updating_ = false;  ///< inside updateDisplayList
 };
 
 } // namespace orvane

@@ -942,6 +942,7 @@ void TqCrosstab::rebuildHeaders() const {
 }
 
 const TqGroup* TqCrosstab::GetHeaderContent() const {
+    if (scrollListener_ && (builtX_ != GetScrollX() || builtY_ != GetScrollY())) scrollListener_();
     if (headersDirty_ || !finished_ || !headers_ || builtX_ != GetScrollX() || builtY_ != GetScrollY())
         rebuildHeaders();
     return headers_.get();

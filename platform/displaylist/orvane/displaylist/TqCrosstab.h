@@ -4,6 +4,7 @@
 #include "orvane/displaylist/TqDataGrid.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -194,6 +195,10 @@ public:
     void Pick(const TqPickQuery& query, std::vector<TqSelectionInfoStruct>& out, bool frontMostOnly) const override;
     /// The drawing nodes of the header areas and the selection overlay.
     const TqGroup* GetHeaderContent() const;
+    /// Called before the header areas are redrawn for a new scroll position
+    /// (whoever scrolled: a gesture, the scroll bars, the keys), so that the
+    /// owner can move what follows the visible window (paging buttons).
+    void SetScrollListener(std::function<void()> listener) { scrollListener_ = std::move(listener); }
 
 protected:
     ~TqCrosstab() override;
@@ -262,6 +267,7 @@ private:
     mutable TqRef<TqGroup> headers_;
     mutable bool headersDirty_ = true;
     mutable double builtX_ = -1.0, builtY_ = -1.0;
+    std::function<void()> scrollListener_;
 };
 
 } // namespace displaylist
