@@ -60,3 +60,37 @@ TEST(CrosstabRenderTool, SeparatorPansAndAltKeysResizeHeaderColumns) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::ifstream(out).good());
 }
+
+TEST(CrosstabRenderTool, PagingButtonsSavedWindowAndOtherShapes) {
+    if (!toolBuilt()) GTEST_SKIP() << "the orvane tool is not built";
+    const std::string dir = orvane::test::sourceDir() + "/examples/crosstab/";
+    // A page down moves the buttons: the new first row pages back.
+    auto r = runTool({"render", dir + "crosstab-paging.xml", "--page", "down", "--page", "right", "--print-layout"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto down = r.out.find("page down: ");
+    ASSERT_NE(down, std::string::npos) << r.out;
+    const std::string line = r.out.substr(down, r.out.find('\n', down) - down);
+    EXPECT_NE(line.find("paging buttons on "), std::string::npos) << line;
+    EXPECT_NE(line.find(" (up)"), std::string::npos) << line;
+    EXPECT_NE(line.find(" (down)"), std::string::npos) << line;
+    EXPECT_NE(r.out.find("page right: "), std::string::npos) << r.out;
+    // Printed: no buttons, so nothing to page with; the pictures are made.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {dir + "crosstab-paging.xml", "--static"}, {dir + "crosstab-outline.xml"}, {dir + "crosstab-outline.xml", "--width", "320"}}) {
+        const std::string out = orvane::test::tempDir() + "/xtab-shape.png";
+        std::vector<std::string> call{"render"};
+        call.insert(call.end(), args.begin(), args.end());
+        call.insert(call.end(), {"-o", out});
+        r = runTool(call);
+        ASSERT_EQ(r.status, 0) << args[0] << ": " << r.err;
+        EXPECT_TRUE(std::ifstream(out).good());
+    }
+    // A window that is not two numbers is a clear error.
+    const std::string bad = orvane::test::tempDir() + "/bad-window.xml";
+    std::ofstream(bad) << "<orvane version=\"202301\"><LayoutProxy><content><crosstab data=\"" << dir
+                       << "orders.csv\" rows=\"region\" columns=\"year\" measures=\"revenue:sum\" window=\"3\"/>"
+                       << "</content></LayoutProxy></orvane>\n";
+    r = runTool({"render", bad, "--print-layout"});
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("window must be ROW,COLUMN"), std::string::npos) << r.err;
+}

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 // CrosstabRenderer with its TqCrosstab: header spans with summaries at the
 // bottom and on top, buttons per level, the eager-text rule, suppressed
-// measures, row-header shrinking, paging at both ends, the total cell,
+// measures, row-header shrinking, paging buttons and paging at both ends,
+// the saved window, the kept node, the total cell,
 // expand / collapse / drill round trips, and bad input.
 #include "CrosstabTestData.h"
 
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/displaylist/DisplayListEditor.h"
+#include "orvane/displaylist/TqSvgWriter.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
@@ -291,26 +293,78 @@ TEST(CrosstabRenderer, WideRowHeadersShrinkByTheSamePercentage) {
     EXPECT_NEAR(n0 / w0, n1 / w1, 1e-3);
 }
 
-TEST(CrosstabRenderer, PagingStopsAtBothEnds) {
+namespace {
+
+// 200 members of one level: far more than a 400 x 300 view shows.
+std::shared_ptr<Crosstab> manyMembers(bool acrossColumns) {
     auto ds = DataSet::create("many");
     std::vector<std::string> member;
     std::vector<double> v;
     for (int i = 0; i < 200; ++i) {
-        member.push_back("m" + std::to_string(1000 + i));
+        member.push_back(std::string(1, 'm').append(std::to_string(1000 + i)));
         v.push_back(i);
     }
     ds->addColumn(Column::createCharacter("Member", member));
+    ds->addColumn(Column::createCharacter("Group", std::vector<std::string>(member.size(), "all")));
     ds->addColumn(Column::createNumeric("V", v));
     CrosstabDefinition def;
-    def.rows = {"Member"};
-    def.columns = {};
+    def.rows = {acrossColumns ? "Group" : "Member"};
+    if (acrossColumns) def.columns = {"Member"};
     def.measures = {"V:sum"};
     std::string error;
     auto m = def.build(ds, error);
-    ASSERT_TRUE(m) << error;
-    auto r = view(m, 400.0f, 300.0f);
+    EXPECT_TRUE(m) << error;
+    return m;
+}
+
+// The header cells carrying paging buttons, with their buttons.
+std::vector<std::pair<std::string, std::vector<int>>> pagingCells(const CrosstabRenderer& r) {
+    std::vector<std::pair<std::string, std::vector<int>>> out;
+    const auto* g = r.getCrosstabNode();
+    for (int i = 0; g && i < g->GetCrosstabCellCount(); ++i) {
+        const auto* c = g->GetCrosstabCell(i);
+        std::vector<int> paging;
+        for (int b : c ? c->buttons : std::vector<int>{})
+            if (b >= G::BUTTON_PAGE_UP) paging.push_back(b);
+        std::sort(paging.begin(), paging.end());
+        if (!paging.empty()) out.push_back({c->label, paging});
+    }
+    return out;
+}
+
+// Taps the paging button `code` where it is drawn (scanning the cell's row
+// of pixels for the pick that names it).
+bool tapPagingButton(CrosstabRenderer& r, const std::string& label, int code) {
+    const auto* g = r.getCrosstabNode();
+    for (int i = 0; i < g->GetCrosstabCellCount(); ++i) {
+        const auto* c = g->GetCrosstabCell(i);
+        if (!c || c->label != label) continue;
+        const auto id = G::GetHeaderPickID(c->axis == G::AXIS_ROW ? G::COMPONENT_ROW_HEADER : G::COMPONENT_COLUMN_HEADER,
+                                           c->first, c->level, 0);
+        const Rect cell = g->GetScreenRectForPickID(id);
+        const float y = std::max(cell.y, 0.0f) + std::min(cell.height, g->GetRowHeight(-1)) / 2.0f;
+        for (float x = cell.x; x < cell.x + cell.width; x += 1.0f) {
+            auto entry = r.pickAt({x, y});
+            if (entry && G::GetButtonFromPickID(entry->pickId) == code) return r.performButton(*entry);
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(CrosstabRenderer, PagingButtonsFollowTheWindowAndPagingStopsAtBothEnds) {
+    auto r = view(manyMembers(false), 400.0f, 300.0f);
     render(r);
     using namespace GestureDirectionType;
+    const std::vector<int> down{G::BUTTON_PAGE_DOWN, G::BUTTON_PAGE_DOWN_END};
+    const std::vector<int> up{G::BUTTON_PAGE_UP, G::BUTTON_PAGE_UP_END};
+    // At the top: the last row wholly on screen pages on; nothing pages back.
+    auto window = r->getVisibleLeafWindow(0);
+    ASSERT_EQ(window.first, 0);
+    ASSERT_GT(window.second, 5);
+    const std::string last = "m" + std::to_string(1000 + window.second - 1);
+    ASSERT_EQ(pagingCells(*r), (std::vector<std::pair<std::string, std::vector<int>>>{{last, down}}));
     // Paging up from row 0 stays there.
     EXPECT_FALSE(r->canPage(UP));
     EXPECT_FALSE(r->page(UP));
@@ -319,27 +373,95 @@ TEST(CrosstabRenderer, PagingStopsAtBothEnds) {
     int64_t r0, r1, s0, s1;
     int c0, c1;
     r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
-    ASSERT_TRUE(r->page(DOWN));
+    // A tap on the drawn page-down button pages: no row skipped, and the
+    // buttons move to the new window's ends.
+    ASSERT_TRUE(tapPagingButton(*r, last, G::BUTTON_PAGE_DOWN));
     r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
     EXPECT_GT(s0, r0);
-    EXPECT_LE(s0, r1 + 1);  // no row skipped
-    ASSERT_TRUE(r->page(UP));
+    EXPECT_LE(s0, r1 + 1);
+    window = r->getVisibleLeafWindow(0);
+    EXPECT_EQ(pagingCells(*r), (std::vector<std::pair<std::string, std::vector<int>>>{
+                                   {"m" + std::to_string(1000 + window.first), up},
+                                   {"m" + std::to_string(1000 + window.second - 1), down}}));
+    ASSERT_TRUE(tapPagingButton(*r, "m" + std::to_string(1000 + window.first), G::BUTTON_PAGE_UP));
     r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
     EXPECT_EQ(s0, 0);
-    ASSERT_TRUE(r->pageToEnd(DOWN));
+    ASSERT_TRUE(tapPagingButton(*r, last, G::BUTTON_PAGE_DOWN_END));
     EXPECT_FALSE(r->canPage(DOWN));
     EXPECT_FALSE(r->page(DOWN));
     r->getCrosstabNode()->GetMinMaxVisibleRowColIndices(s0, s1, c0, c1);
     EXPECT_EQ(s1, 199);
+    // At the end only the way back remains.
+    window = r->getVisibleLeafWindow(0);
+    EXPECT_EQ(window.second, 200);
+    EXPECT_EQ(pagingCells(*r), (std::vector<std::pair<std::string, std::vector<int>>>{
+                                   {"m" + std::to_string(1000 + window.first), up}}));
     // The row headers follow the data rows.
     const float top = r->getCrosstabNode()->GetTotalColumnHeaderHeight() + r->getCrosstabNode()->GetColumnHeaderHeight();
     auto entry = r->pickAt({5.0f, top + 2.0f});
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->text, "m" + std::to_string(1000 + s0));
+    // A scroll that bypasses the view (the wheel, the scroll bars) moves
+    // them when the headers are next drawn.
+    r->getCrosstabNode()->SetScrollPosition(0.0, 0.0);
+    r->getCrosstabNode()->GetHeaderContent();
+    EXPECT_EQ(pagingCells(*r), (std::vector<std::pair<std::string, std::vector<int>>>{{last, down}}));
+    ASSERT_TRUE(r->pageToEnd(DOWN));
+    // A rebuild keeps the window and the buttons.
+    render(r);
+    EXPECT_EQ(r->getVisibleLeafWindow(0), window);
+    EXPECT_EQ(pagingCells(*r).size(), 1u);
     ASSERT_TRUE(r->pageToEnd(UP));
     EXPECT_DOUBLE_EQ(r->getCrosstabNode()->GetScrollY(), 0.0);
     EXPECT_FALSE(r->canPage(LEFT));
     EXPECT_FALSE(r->page(RIGHT));
+
+    // Across the columns: the last column wholly on screen pages right.
+    auto wide = view(manyMembers(true), 400.0f, 300.0f);
+    render(wide);
+    auto columns = wide->getVisibleLeafWindow(1);
+    ASSERT_EQ(columns.first, 0);
+    const std::string lastColumn = "m" + std::to_string(1000 + columns.second - 1);
+    ASSERT_EQ(pagingCells(*wide), (std::vector<std::pair<std::string, std::vector<int>>>{{lastColumn, down}}));
+    ASSERT_TRUE(tapPagingButton(*wide, lastColumn, G::BUTTON_PAGE_DOWN));
+    EXPECT_GE(wide->getVisibleLeafWindow(1).first, columns.second - 1);
+    EXPECT_GT(wide->getCrosstabNode()->GetScrollX(), 0.0);
+
+    // A crosstab that fits, or one below the threshold that scrolls, or a
+    // display nobody can tap, shows none.
+    auto small = view(model(sales()), 900.0f, 500.0f);
+    render(small);
+    EXPECT_TRUE(pagingCells(*small).empty());
+    auto scrolled = view(model(sales()), 900.0f, 90.0f);
+    render(scrolled);
+    ASSERT_TRUE(scrolled->canPage(DOWN));
+    EXPECT_TRUE(pagingCells(*scrolled).empty());
+    r->setInteractiveDisplay(false);
+    render(r);
+    EXPECT_TRUE(pagingCells(*r).empty());
+    // A lower threshold pages the small one too.
+    scrolled->setPagingThresholds(1, 1);
+    EXPECT_FALSE(pagingCells(*scrolled).empty());
+}
+
+TEST(CrosstabRenderer, SavedWindowShowsOnDisplaysThatAreNotInteractive) {
+    auto r = view(manyMembers(false), 400.0f, 300.0f);
+    r->setVisibleWindow(120, 130, 0, 1);
+    render(r);
+    // An interactive display keeps where the user is.
+    EXPECT_EQ(r->getVisibleLeafWindow(0).first, 0);
+    r->setInteractiveDisplay(false);
+    render(r);
+    EXPECT_EQ(r->getVisibleLeafWindow(0).first, 120);
+    // Past the end: the last row first (as far as the grid scrolls).
+    r->setVisibleWindow(5000, 5010, 0, 1);
+    render(r);
+    EXPECT_TRUE(r->getVisibleLeafWindow(0).second == 200);
+    // A scroll by the user replaces the saved window.
+    r->setScrollPosition(0.0, 0.0);
+    EXPECT_EQ(r->getVisibleWindow(), (std::array<int64_t, 4>{-1, -1, -1, -1}));
+    render(r);
+    EXPECT_EQ(r->getVisibleLeafWindow(0).first, 0);
 }
 
 TEST(CrosstabRenderer, PicksCarryPathsButtonsAndTooltips) {
@@ -444,7 +566,7 @@ TEST(CrosstabRenderer, TenThousandMembersOnALevel) {
     EXPECT_LT(content->GetChildCount(), 20u);
 }
 
-TEST(CrosstabRenderer, IndentedRowsShareOneColumn) {
+TEST(CrosstabRenderer, IndentedHeadersShareOneColumnAndOneRow) {
     CrosstabDefinition def;
     def.indented = true;
     def.subtotals = def.totals = true;
@@ -468,6 +590,101 @@ TEST(CrosstabRenderer, IndentedRowsShareOneColumn) {
     ASSERT_TRUE(e);
     EXPECT_EQ(e->type, CrosstabPickResultEntry::Type::ROW_HEADER);
     EXPECT_EQ(e->text, "Boston");
+
+    // Columns: every level in one header row; the summary leaf stands for
+    // its member (with the collapse button) before the indented children.
+    CrosstabDefinition across;
+    across.indented = true;
+    across.subtotals = across.totals = true;
+    across.rows = {"Year"};
+    across.columns = {"Region", "City"};
+    across.expanded = {"columns:East"};
+    auto c = view(model(sales(), across), 1200.0f, 400.0f);
+    render(c);
+    g = c->getCrosstabNode();
+    ASSERT_TRUE(g->GetIndentedColumnHeaders());
+    ASSERT_EQ(g->GetNumCrosstabColumnHeaderRows(), 2);
+    EXPECT_FLOAT_EQ(g->GetTotalColumnHeaderHeight(), g->GetCrosstabColumnHeaderRowHeight(0));
+    std::vector<std::string> columns;
+    for (const auto& n : c->getColumnLeafNodes()) columns.push_back(n->getPresentableText());
+    ASSERT_GE(columns.size(), 4u);
+    EXPECT_EQ(columns[0], "Total");
+    EXPECT_EQ(columns[1], "East ");
+    EXPECT_EQ(columns[2], "Boston");
+    int eastCell = g->GetLeafCell(G::AXIS_COLUMN, 2);  // Total spans columns 0-1
+    ASSERT_GE(eastCell, 0);
+    const auto& buttons = g->GetCrosstabCell(eastCell)->buttons;
+    EXPECT_NE(std::find(buttons.begin(), buttons.end(), G::BUTTON_COLLAPSE), buttons.end());
+    // Boston is picked in the one row, under its own columns, and needs the
+    // room of its indent.
+    const int bostonCell = g->GetLeafCell(G::AXIS_COLUMN, 4);
+    ASSERT_EQ(g->GetCrosstabCell(bostonCell)->label, "Boston");
+    const Rect boston = g->GetScreenRectForPickID(G::GetHeaderPickID(G::COMPONENT_COLUMN_HEADER, 4, 1, 0));
+    EXPECT_FLOAT_EQ(boston.y, 0.0f);
+    EXPECT_FLOAT_EQ(boston.height, g->GetTotalColumnHeaderHeight());
+    auto picked = c->pickAt({boston.x + boston.width / 2.0f, boston.height / 2.0f});
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(picked->type, CrosstabPickResultEntry::Type::COLUMN_HEADER);
+    EXPECT_EQ(picked->text, "Boston");
+    const float indent = g->MeasureHeaderCellWidth(bostonCell);
+    g->SetIndentedColumnHeaders(false);
+    EXPECT_GT(indent, g->MeasureHeaderCellWidth(bostonCell));
+}
+
+TEST(CrosstabRenderer, TransposedPutsMeasuresDownTheRows) {
+    CrosstabDefinition def;
+    def.totals = true;
+    def.expanded = {"East"};
+    auto plain = view(model(sales(), def), 1200.0f, 600.0f);
+    render(plain);
+    auto m = model(sales(), def);
+    m->transpose.set(true);
+    auto t = view(m, 1200.0f, 600.0f);
+    render(t);
+    const auto* p = plain->getCrosstabNode();
+    const auto* g = t->getCrosstabNode();
+    // Region, City and the measures down; one column per column leaf.
+    ASSERT_EQ(g->GetNumCrosstabRowHeaderColumns(), 3);
+    EXPECT_EQ(g->GetCrosstabAxisHeaderString(G::AXIS_ROW, 2), "Measures");
+    const int M = 2;
+    ASSERT_EQ(g->GetNumRows(), p->GetNumRows() * M);
+    ASSERT_EQ(g->GetNumColumns() * M, p->GetNumColumns());
+    // Every cell shows what the plain crosstab shows at (row, leaf x measure).
+    auto* pg = const_cast<G*>(p);
+    auto* tg = const_cast<G*>(g);
+    for (int64_t r = 0; r < p->GetNumRows(); ++r)
+        for (int c = 0; c < g->GetNumColumns(); ++c)
+            for (int k = 0; k < M; ++k) {
+                EXPECT_EQ(tg->GetCellText(r * M + k, c), pg->GetCellText(r, c * M + k)) << r << "," << c << "," << k;
+                EXPECT_EQ(t->getSourceRows(r * M + k, c), plain->getSourceRows(r, c * M + k));
+            }
+    // The measures' cells sit in the last column under their member; a
+    // collapsed member reaches them through an empty cell.
+    const auto* sales = g->GetCrosstabCell(g->GetLeafCell(G::AXIS_ROW, 0));
+    const auto* units = g->GetCrosstabCell(g->GetLeafCell(G::AXIS_ROW, 1));
+    ASSERT_TRUE(sales && units);
+    EXPECT_EQ(sales->label, p->GetColumnHeader(0));
+    EXPECT_EQ(units->label, p->GetColumnHeader(1));
+    EXPECT_EQ(sales->level, 2);
+    EXPECT_EQ(sales->parent, units->parent);
+    const auto labels = rowLabels(*t);
+    for (int64_t r = 0; r < g->GetNumRows(); ++r) {
+        int id = g->GetLeafCell(G::AXIS_ROW, r);
+        while (g->GetCrosstabCell(id)->parent >= 0 && g->GetCrosstabCell(id)->label != labels[size_t(r)])
+            id = g->GetCrosstabCell(id)->parent;
+        EXPECT_EQ(g->GetCrosstabCell(id)->label, labels[size_t(r)]) << r;
+        EXPECT_EQ(t->isRowTotalOrSubTotal(r), plain->isRowTotalOrSubTotal(r / M)) << r;
+    }
+    // A pick names the data cell behind the grid cell.
+    const Rect cell = g->GetScreenRectForPickID(G::GetPickID(1, 0, G::COMPONENT_CELL));
+    auto picked = t->pickAt({cell.x + cell.width / 2.0f, cell.y + cell.height / 2.0f});
+    auto same = plain->getPickEntry(G::GetPickID(0, 1, G::COMPONENT_CELL));
+    ASSERT_TRUE(picked && same && picked->getValue() && same->getValue());
+    EXPECT_EQ(picked->text, same->text);
+    EXPECT_DOUBLE_EQ(picked->getValue()->getNumber(), same->getValue()->getNumber());
+    // The display rules (styles, rules, the texts of later cells) read the
+    // same data cell.
+    EXPECT_EQ(t->getDisplayRules()->dataCellOf(1, 3), std::make_pair(1, plain->getDataColumnIndex(1 * M + 1)));
 }
 
 TEST(CrosstabRenderer, HeatMapMeasuresRunFromLightToDark) {
@@ -527,6 +744,12 @@ std::shared_ptr<DataSet> productSales() {
     return ds;
 }
 
+std::string svgOf(const CrosstabRenderer& r) {
+    displaylist::TqSvgWriter writer(900.0f, 500.0f);
+    r.getCrosstabNode()->WriteSVG(writer);
+    return writer.finish();
+}
+
 // What a person sees of every cell: row labels and every cell's text.
 std::vector<std::string> snapshot(const CrosstabRenderer& r) {
     std::vector<std::string> out = rowLabels(r);
@@ -551,6 +774,8 @@ TEST(CrosstabRendererRebuild, ExpandAndCollapseInPlaceEqualAFreshBuild) {
     render(live);
     ASSERT_GT(live->getCrosstabNode()->GetNumRows(), CrosstabRenderer::EAGER_ROWS + 50);
     const auto before = snapshot(*live);
+    // The node is kept across rebuilds (and draws what a new one would).
+    const auto* node = live->getCrosstabNode();
 
     ASSERT_TRUE(live->collapse(0, live->findNode(0, "R3")));
     render(live);
@@ -563,6 +788,8 @@ TEST(CrosstabRendererRebuild, ExpandAndCollapseInPlaceEqualAFreshBuild) {
     render(fresh);
     EXPECT_EQ(expanded, snapshot(*fresh));
     EXPECT_EQ(expanded, before);
+    EXPECT_EQ(live->getCrosstabNode(), node);
+    EXPECT_EQ(svgOf(*live), svgOf(*fresh));
     CrosstabDefinition partly = def;
     partly.expanded = {"R0", "R1", "R2", "R4", "R5"};
     auto freshCollapsed = view(model(ds, partly));

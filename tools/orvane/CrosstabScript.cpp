@@ -18,6 +18,8 @@ namespace orvane::tool {
 
 namespace {
 
+using G = displaylist::TqCrosstab;
+
 std::shared_ptr<CrosstabGestureHandler> handlerOf(const std::shared_ptr<CrosstabRenderer>& crosstab) {
     if (auto handlers = crosstab->getGestureHandlers())
         for (const auto& h : *handlers)
@@ -121,6 +123,22 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, 
             if (grid) {
                 grid->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
                 out << ", showing rows " << r0 + 1 << "-" << r1 + 1 << ", columns " << c0 + 1 << "-" << c1 + 1;
+                // Where the paging buttons went.
+                std::string paged;
+                for (int i = 0; i < grid->GetCrosstabCellCount(); ++i) {
+                    const auto* cell = grid->GetCrosstabCell(i);
+                    if (!cell) continue;
+                    std::string which;
+                    for (int b : cell->buttons)
+                        if (b >= G::BUTTON_PAGE_UP && b <= G::BUTTON_PAGE_DOWN_END) {
+                            const bool back = b == G::BUTTON_PAGE_UP || b == G::BUTTON_PAGE_UP_END;
+                            const bool rows = cell->axis == G::AXIS_ROW;
+                            if (b == G::BUTTON_PAGE_UP || b == G::BUTTON_PAGE_DOWN)
+                                which += std::string(which.empty() ? "" : " ") + (back ? (rows ? "up" : "left") : (rows ? "down" : "right"));
+                        }
+                    if (!which.empty()) paged += (paged.empty() ? "" : ", ") + cell->label + " (" + which + ")";
+                }
+                if (!paged.empty()) out << ", paging buttons on " << paged;
             }
         }
         out << "\n";

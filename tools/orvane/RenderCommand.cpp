@@ -11,6 +11,7 @@
 #include "PromptSession.h"
 #include "ToolFiles.h"
 
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/host/input/Gesture.h"
@@ -38,6 +39,7 @@ struct Options {
     bool fixedMetrics = false;
     bool printLayout = false;
     bool rightToLeft = false;
+    bool staticDisplay = false;  // --static: as exported or printed
     GestureScript session;    // picture coordinates: origin top left, y down
     CrosstabScript crosstab;  // expand, collapse, drill, page
     PromptSession prompts;    // --drag, --type
@@ -79,6 +81,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
     o.fixedMetrics = p.has("fixed-metrics");
     o.printLayout = p.has("print-layout");
     o.rightToLeft = p.has("rtl");
+    o.staticDisplay = p.has("static");
     if (p.positional().size() > 1) {
         error = "only one document can be rendered at a time";
         return std::nullopt;
@@ -130,6 +133,10 @@ int render(const std::vector<std::string>& args) {
     if (opts->printLayout && !report->isLayoutTree())
         return usageError("render", "--print-layout needs a report (a LayoutProxy tree)");
     report->setRightToLeft(opts->rightToLeft);
+    // As exported or printed: nothing to tap, so no expand, drill or paging
+    // buttons, and each crosstab shows its saved window.
+    if (opts->staticDisplay)
+        for (const auto& c : report->getCrosstabs()) c->setInteractiveDisplay(false);
     // Crosstab steps that change its shape come before the layout.
     opts->crosstab.setPageSize(opts->width, opts->height);
     if (!opts->crosstab.runModelSteps(*report, std::cout, error)) return fail("render: " + error);
@@ -157,7 +164,8 @@ std::vector<OptionSpec> renderOptions() {
         {"--height", "H", "page height in pixels, 1 to 16384 (report: as tall as its content, rich text: 400)"},
         {"--print-layout", "", "list every element of a report: path, bounds from the top left, what it shows"},
         {"--scroll", "X,Y", "scroll every table of the report to this content offset (pixels) before drawing"},
-        {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"}};
+        {"--rtl", "", "render for a right-to-left host: the layout mirrored, neutral paragraphs from the right"},
+        {"--static", "", "render as exported or printed: no expand, drill or paging buttons; crosstabs at their saved window"}};
     for (auto& g : GestureScript::options()) o.push_back(g);
     for (auto& c : CrosstabScript::options()) o.push_back(c);
     return PictureOutput::options(PromptSession::options(o));
@@ -167,7 +175,7 @@ std::vector<OptionSpec> renderOptions() {
 
 ORVANE_TOOL_COMMAND(
     "render",
-    "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--scroll X,Y] [--rtl] "
+    "[FILE] -o OUT.svg|OUT.png... [--width W] [--height H] [--print-layout] [--scroll X,Y] [--rtl] [--static] "
     "[--tap X,Y [--modifier range|multi]] [--double-tap X,Y] [--pan X,Y,DX,DY] [--wheel X,Y,DELTA] [--focus] "
     "[--key NAME]... [--expand PATH] [--collapse PATH] [--drill PATH] [--drill-up] [--page WHERE] "
     "[--drag X,Y,DX,DY] [--type TEXT]",

@@ -81,13 +81,17 @@ std::shared_ptr<Crosstab> CrosstabDefinition::build(const std::shared_ptr<DataSe
     if (colH) hs.push_back(colH);
     auto hds = HierarchyDataSet::create(data, hs, names);
     hds->setMeasureAggregations(codes);
-    for (const auto& path : expanded) {
-        if (!rowH || !rowH->getExpandedState()) break;
+    for (const auto& item : expanded) {
+        // "columns:PATH" names a member of the column levels.
+        const bool onColumns = item.rfind("columns:", 0) == 0;
+        const std::string path = onColumns ? item.substr(8) : item;
+        const auto& h = onColumns ? colH : rowH;
+        if (!h || !h->getExpandedState()) continue;
         if (path == "*") {
-            rowH->getExpandedState()->expandAll();
+            h->getExpandedState()->expandAll();
             continue;
         }
-        CrosstabUtilities::applyExpandExpression(*rowH, nullptr, splitList(path, '/'));
+        CrosstabUtilities::applyExpandExpression(*h, nullptr, splitList(path, '/'));
     }
     auto crosstab = Crosstab::create();
     crosstab->hierarchyDataSet.set(hds);
@@ -101,6 +105,7 @@ std::shared_ptr<Crosstab> CrosstabDefinition::build(const std::shared_ptr<DataSe
     crosstab->showColumnSubTotal.set(subtotals);
     crosstab->showSummaryOnTop.set(summaryOnTop);
     crosstab->indentedViewMode.set(indented);
+    crosstab->transpose.set(transposed);
     crosstab->rowActionEnabled.set(true);
     crosstab->columnActionEnabled.set(true);
     crosstab->displayInteractionButtons.set(true);

@@ -25,7 +25,11 @@ struct ORVANE_EXPORT CrosstabDefinition {
     bool subtotals = false;
     bool summaryOnTop = false;
     bool indented = false;
+    /// The measures down the rows (one column per column member).
+    bool transposed = false;
     /// Member paths shown expanded ("East", "East/Boston"); "*" expands all.
+    /// A path after "columns:" names a column member ("columns:2024",
+    /// "columns:*").
     std::vector<std::string> expanded;
     std::vector<std::string> heatMap;
     /// "level:ascending" or "level:descending": the members of a row or

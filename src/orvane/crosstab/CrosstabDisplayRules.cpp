@@ -52,6 +52,10 @@ std::shared_ptr<DisplayTreeNode> CrosstabDisplayRules::getColumnLeafNodeAtIndex(
     auto model = model_.lock();
     if (!columnLeafNodes_ || columnLeafNodes_->empty() || !model || model->numberOfMeasures.get() == 0 || column < 0)
         return nullptr;
+    if (transposedMeasures_ > 0)  // one grid column per leaf
+        return static_cast<size_t>(column) < columnLeafNodes_->size()
+                   ? std::dynamic_pointer_cast<DisplayTreeNode>((*columnLeafNodes_)[static_cast<size_t>(column)])
+                   : nullptr;
     int running = 0;
     for (const auto& leaf : *columnLeafNodes_) {
         auto d = std::dynamic_pointer_cast<DisplayTreeNode>(leaf);
@@ -152,11 +156,20 @@ void CrosstabDisplayRules::DisplayRuleCallback(int column, int row, DataGridCell
     }
     // The cells are in the hierarchies' sorted order already: the rule is
     // evaluated on the data column shown at the grid position.
-    const int dataColumn = dataColumnOf(column);
+    const auto [dataRow, dataColumn] = dataCellOf(column, row);
     const unsigned fillBefore = info->fillColor;
-    DataGridDisplayRules::DisplayRuleCallback(dataColumn, row, info);
+    DataGridDisplayRules::DisplayRuleCallback(dataColumn, dataRow, info);
     // A fill chosen by a rule wins over the heat map.
-    if (info->fillColor == fillBefore) colourHeatMapCell(column, row, dataColumn, *info);
+    if (info->fillColor == fillBefore && transposedMeasures_ == 0) colourHeatMapCell(column, row, dataColumn, *info);
+}
+
+std::pair<int, int> CrosstabDisplayRules::dataCellOf(int column, int row) const {
+    if (transposedMeasures_ <= 0) return {row, dataColumnOf(column)};
+    if (row < 0 || column < 0) return {-1, -1};
+    const size_t k = static_cast<size_t>(column) * static_cast<size_t>(transposedMeasures_) +
+                     static_cast<size_t>(row % transposedMeasures_);
+    const int dataColumn = transposedCells_ && k < transposedCells_->size() ? (*transposedCells_)[k] : -1;
+    return {row / transposedMeasures_, dataColumn};
 }
 
 int CrosstabDisplayRules::dataColumnOf(int column) const {
@@ -197,8 +210,9 @@ std::pair<double, double> CrosstabDisplayRules::computeMinMax(int dataColumn) co
         return t == NodeType::TOTAL || t == NodeType::SUBTOTAL;
     };
     std::vector<size_t> rows;
+    const int perRow = std::max(transposedMeasures_, 1);  // grid rows of a data row
     for (size_t r = 0; r < cells->getRowCount(); ++r)
-        if (!isRowTotalOrSubTotal(static_cast<int>(r))) rows.push_back(r);
+        if (!isRowTotalOrSubTotal(static_cast<int>(r) * perRow)) rows.push_back(r);
     double lo = std::numeric_limits<double>::infinity(), hi = -lo;
     for (size_t c = 0; c < cells->getColumnCount(); ++c) {
         auto col = cells->getColumn(static_cast<int>(c));
@@ -247,13 +261,13 @@ void CrosstabDisplayRules::CellContentCallback(int column, int row, void* grid) 
     auto* g = static_cast<displaylist::TqDataGrid*>(grid);
     auto model = model_.lock();
     auto cells = model ? model->dataSet.get() : nullptr;
-    if (!g || !cells || row < 0 || static_cast<size_t>(row) >= cells->getRowCount()) return;
-    const int dataColumn = dataColumnOf(column);
+    const auto [dataRow, dataColumn] = dataCellOf(column, row);
+    if (!g || !cells || dataRow < 0 || static_cast<size_t>(dataRow) >= cells->getRowCount()) return;
     std::string text;
     if (dataColumn >= 0 && static_cast<size_t>(dataColumn) < cells->getColumnCount()) {
         auto col = cells->getColumn(dataColumn);
-        auto record = model->getColumnInfo(column);
-        text = GridUtilities::getValueForFormat(*col, static_cast<size_t>(row),
+        auto record = transposedMeasures_ > 0 ? nullptr : model->getColumnInfo(column);
+        text = GridUtilities::getValueForFormat(*col, static_cast<size_t>(dataRow),
                                                 GridUtilities::compactFormatForColumn(*col, record.get()));
     }
     g->SetStringEntryFromCallback(row, column, text);

@@ -47,6 +47,16 @@ public:
         totalCellColumn_ = column;
     }
     void setVisibleColumnIndicies(IndexList indices) { visibleColumnIndices_ = std::move(indices); }
+    /// A transposed grid (measures down the rows): grid row r shows data
+    /// row r / measures and the measure r % measures; grid column c is
+    /// column leaf c, whose data column for measure m is
+    /// cells[c * measures + m] (-1: none). 0 measures: not transposed.
+    void setTransposedCells(int measures, IndexList cells) {
+        transposedMeasures_ = measures;
+        transposedCells_ = std::move(cells);
+    }
+    /// The data (row, column) a grid cell shows; column -1 when none.
+    std::pair<int, int> dataCellOf(int column, int row) const;
     void setColumnLeafMeasureNumbers(IndexList numbers) { columnLeafMeasureNumbers_ = std::move(numbers); }
     /// Display scale for the 5-pixel margin of the font shrink (the host's DPI
     /// scale unless set).
@@ -92,7 +102,8 @@ private:
     LeafList rowLeafNodes_, columnLeafNodes_;
     std::weak_ptr<Crosstab> model_;
     int totalCellRow_ = -1, totalCellColumn_ = -1;
-    IndexList visibleColumnIndices_, columnLeafMeasureNumbers_;
+    IndexList visibleColumnIndices_, columnLeafMeasureNumbers_, transposedCells_;
+    int transposedMeasures_ = 0;
     float displayScale_ = -1.0f;
     /// Value range per measure name (computeMinMax).
     mutable std::map<std::string, std::pair<double, double>> ranges_;

@@ -452,7 +452,69 @@ std::shared_ptr<Crosstab> CrosstabModelBuilder::build() {
         }
         crosstab_->rowTotalSubTotalIndices.set(MonitoredVector<int>::create(indices));
     }
+    applyPaging();
     return crosstab_;
+}
+
+void CrosstabModelBuilder::setPagingThresholds(int rows, int columns) {
+    pagingThreshold_[0] = std::max(0, rows);
+    pagingThreshold_[1] = std::max(0, columns);
+}
+
+void CrosstabModelBuilder::setRowPagingWindow(int64_t first, int64_t end) {
+    pagingWindow_[0][0] = first;
+    pagingWindow_[0][1] = end;
+}
+
+void CrosstabModelBuilder::setColumnPagingWindow(int64_t first, int64_t end) {
+    pagingWindow_[1][0] = first;
+    pagingWindow_[1][1] = end;
+}
+
+void CrosstabModelBuilder::applyPaging() {
+    if (!crosstab_) return;
+    auto tip = [](const char* key) { return ResourceManager::getString("ketra_orvane", key); };
+    for (int axis = 0; axis < 2; ++axis) {
+        auto root = axis == 0 ? crosstab_->rowDataTreeNode.get() : crosstab_->columnDataTreeNode.get();
+        auto& a = paged_[axis];
+        if (root != a.root) {
+            // A new tree: the old one's flags went with it.
+            a = PagedAxis{root, {}, {}};
+            if (!root || !root->hasChildren() || pagingWindow_[axis][0] < 0) {
+                a.root.reset();  // the leaves are found once a window is set
+            } else {
+                for (const auto& leaf : root->getDepthFirstListOfAllLeafNodesUnderThisNode())
+                    if (auto* d = dynamic_cast<DisplayTreeNode*>(leaf.get())) a.leaves.push_back(d);
+            }
+        }
+        for (auto* d : a.flagged) {
+            d->setPageUpButtonVisible(false);
+            d->setPageUpEndButtonVisible(false);
+            d->setPageDownButtonVisible(false);
+            d->setPageDownEndButtonVisible(false);
+        }
+        a.flagged.clear();
+        const auto& leaves = a.leaves;
+        const int64_t n = static_cast<int64_t>(leaves.size());
+        const int64_t first = pagingWindow_[axis][0], end = std::min(pagingWindow_[axis][1], n);
+        if (n <= pagingThreshold_[axis] || first < 0 || end <= first) continue;
+        if (first > 0) {
+            auto* d = leaves[static_cast<size_t>(first)];
+            d->setPageUpButtonVisible(true);
+            d->setPageUpEndButtonVisible(true);
+            d->setPageUpTooltipLabel(tip("crosstab.pageUp.txt"));
+            d->setPageUpEndTooltipLabel(tip("crosstab.pageUpEnd.txt"));
+            a.flagged.push_back(d);
+        }
+        if (end < n) {
+            auto* d = leaves[static_cast<size_t>(end - 1)];
+            d->setPageDownButtonVisible(true);
+            d->setPageDownEndButtonVisible(true);
+            d->setPageDownTooltipLabel(tip("crosstab.pageDown.txt"));
+            d->setPageDownEndTooltipLabel(tip("crosstab.pageDownEnd.txt"));
+            a.flagged.push_back(d);
+        }
+    }
 }
 
 void CrosstabModelBuilder::print(std::ostream& out) const {

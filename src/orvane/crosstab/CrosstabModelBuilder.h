@@ -106,6 +106,25 @@ public:
     int getDisplayedColumnIndex(int position) const;
     const std::vector<int>& getDisplayedColumnIndices() const { return displayedColumnIndices_; }
 
+    /// Paging. An axis with more leaves than its threshold is paged: the
+    /// leaf at each end of the axis' window (the leaves on screen, first to
+    /// end - 1) carries the buttons that page past that end, when there are
+    /// leaves beyond it: the last one page down (right) and to the end, the
+    /// first one page up (left) and to the start. Without a window (the
+    /// default, -1) no leaf carries them. build() applies them; a view that
+    /// scrolled sets the new window and calls applyPaging() again.
+    static constexpr int DEFAULT_ROW_PAGING_THRESHOLD = 50;
+    static constexpr int DEFAULT_COLUMN_PAGING_THRESHOLD = 10;
+    void setPagingThresholds(int rows, int columns);
+    int getRowPagingThreshold() const { return pagingThreshold_[0]; }
+    int getColumnPagingThreshold() const { return pagingThreshold_[1]; }
+    void setRowPagingWindow(int64_t first, int64_t end);
+    void setColumnPagingWindow(int64_t first, int64_t end);
+    /// Sets the paging flags (and their tooltip texts) of the crosstab's
+    /// display-tree leaves from the windows and the thresholds, clearing
+    /// those of leaves that no longer stand at a window's end.
+    void applyPaging();
+
     static std::string totalLabel();
     static std::string subtotalLabel();
     void print(std::ostream& out) const;
@@ -143,6 +162,15 @@ private:
     std::shared_ptr<AbstractEventCallback> dataListener_;
     std::string rankMeasureName_;
     int rankLimit_ = 0;
+    int pagingThreshold_[2] = {DEFAULT_ROW_PAGING_THRESHOLD, DEFAULT_COLUMN_PAGING_THRESHOLD};
+    /// The leaves of each display tree (found once per tree) and those that
+    /// carry paging flags, so that a scroll costs the flags it moves.
+    struct PagedAxis {
+        std::shared_ptr<DataTreeNode> root;
+        std::vector<DisplayTreeNode*> leaves, flagged;
+    };
+    PagedAxis paged_[2];
+    int64_t pagingWindow_[2][2] = {{-1, -1}, {-1, -1}};
     size_t measureCount_ = 0;
     size_t suppressedTotalCount_ = 0, suppressedSubtotalCount_ = 0;
     bool rowActionEnabled_ = false, columnActionEnabled_ = false;

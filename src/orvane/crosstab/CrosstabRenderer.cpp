@@ -194,6 +194,7 @@ void CrosstabRenderer::updateModel(bool force) {
     builder_->setDataTreeSortContext(model_->sortContext.get());
     builder_->regenerateData.set(rebuildHierarchyDataTree_ && dataReplaced);
     builder_->setOmittedSubtotalColumnLevelNames(texts(model_->omittedSubtotalColumnLevelNames.get()));
+    builder_->setPagingThresholds(pagingThresholds_[0], pagingThresholds_[1]);
     auto result = builder_->build();
     if (result && result != model_) setModel(result);
     builtFrom_ = hds;
@@ -226,14 +227,32 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     }
     updateModel(false);
     Rect frame = getFrame();
+    struct Updating {
+        bool& flag;
+        explicit Updating(bool& f) : flag(f) { flag = true; }
+        ~Updating() { flag = false; }
+    } updating(updating_);
     int savedMode = editor->getDrawingMode();
     editor->setDrawingMode(3);
-    int id = displaylist::DisplayListEditor::generateUniqueDisplayNodeId(1);
-    grid_ = displaylist::TqRef<G>(new G(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f), id));
+    // The node is made once and kept: each update empties and refills it,
+    // so its id, scroll position and the pointers others hold stay valid.
+    if (!grid_) {
+        int id = displaylist::DisplayListEditor::generateUniqueDisplayNodeId(1);
+        grid_ = displaylist::TqRef<G>(new G(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f), id));
+        // The paging buttons follow every scroll, however it came.
+        std::weak_ptr<CrosstabRenderer> weak = std::dynamic_pointer_cast<CrosstabRenderer>(shared_from_this());
+        grid_->SetScrollListener([weak] {
+            if (auto self = weak.lock(); self && !self->updating_) self->refreshPaging(false);
+        });
+    } else {
+        grid_->ClearContent();
+        grid_->SetFrame(0.0f, 0.0f, std::max(frame.width, 0.0f), std::max(frame.height, 0.0f));
+    }
     G& grid = *grid_;
     rowLeafNodes_.clear();
     cover_ = CoverIndex();
     cellNodes_.clear();
+    pagedCells_.clear();
     gridColumnLeaf_.clear();
     columnLeafMeasureNumbers_.clear();
     visibleColumns_.clear();
@@ -243,6 +262,10 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
         return;
     }
     const float s = dpi();
+    // Measures run down the rows of a transposed crosstab (when there are
+    // cells to show).
+    transposed_ = model_->transpose.get() && model_->dataSet.get() && model_->dataSet.get()->getColumnCount() > 0;
+    transposedMeasures_ = 0;
     grid.SetDisplayScale(s);
     grid.SetButtonSize(26.0f * s);
     grid.SetMinRowHeight(20.0f * s);
@@ -252,6 +275,7 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     grid.SetRowNumberHeaderText(rnLabel && !rnLabel->empty() ? *rnLabel : message("datagrid.rowNumbers.header.txt"));
     grid.SetShowAxisHeaders(model_->showAxisHeaders.get());
     grid.SetIndentedRowHeaders(model_->indentedViewMode.get() || model_->rowIndentedViewMode.get(), 8.0f * s);
+    grid.SetIndentedColumnHeaders(model_->indentedViewMode.get() || model_->columnIndentedViewMode.get());
     grid.SetShowEmptyRowsColumns(model_->showEmptyRowsAndColumns.get(), model_->showEmptyRowsAndColumns.get());
     setupStyles(grid);
     renderAxisHeaders(grid);
@@ -276,6 +300,8 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
         displayRules_->setColumnLeafNodes(std::make_shared<NodeList>(columnLeafNodes_));
         displayRules_->setVisibleColumnIndicies(std::make_shared<std::vector<int>>(visibleColumns_));
         displayRules_->setColumnLeafMeasureNumbers(std::make_shared<std::vector<int>>(columnLeafMeasureNumbers_));
+        if (transposed_)
+            displayRules_->setTransposedCells(transposedMeasures_, std::make_shared<std::vector<int>>(transposedCells_));
         // The total cell: the crossing of the row total and the column total
         // leaves, wherever they are; none when either axis shows no total.
         int64_t totalRow = -1;
@@ -292,7 +318,16 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     grid.MeasureVariableRowHeights();
     grid.MeasureColumnHeaderHeight();
     grid.SetScrollPosition(scrollX_, scrollY_);
+    // Export and printing show the saved window (an interactive display
+    // keeps where the user scrolled).
+    const auto& w = visibleWindow_;
+    if (!interactive_ && (w[0] != -1 || w[1] != -1 || w[2] != -1 || w[3] != -1)) {
+        const int64_t row = std::clamp<int64_t>(w[0], 0, std::max<int64_t>(grid.GetNumRows() - 1, 0));
+        const int col = int(std::clamp<int64_t>(w[2], 0, std::max(grid.GetNumColumns() - 1, 0)));
+        grid.SetScrollPosition(grid.GetColumnTranslationOffset(col), grid.GetRowTranslationOffset(row));
+    }
     if (restoreSelectionStatus_) rowStatesChanged();
+    refreshPaging(true);
     editor->addNode(grid_.get());
     scrollX_ = grid.GetScrollX();
     scrollY_ = grid.GetScrollY();
@@ -352,8 +387,10 @@ void CrosstabRenderer::setupStyles(G& grid) {
         grid.SetCrosstabHeaderColors(component, chain && chain->hasAttribute(19) ? chain->getColor(19, text) : text,
                                      chain ? chain->getColor(8, fill) : fill);
     };
-    colours(G::COMPONENT_ROW_HEADER, headerStyle, 0x202020, 0xe7e7e7);
-    colours(G::COMPONENT_COLUMN_HEADER, model_->columnHeaderStyle.get(), 0x202020, 0xe7e7e7);
+    // Transposed, the header styles go with their axes unless told not to.
+    const bool swap = model_->transpose.get() && model_->headerStyleTransposed.get();
+    colours(G::COMPONENT_ROW_HEADER, swap ? model_->columnHeaderStyle.get() : headerStyle, 0x202020, 0xe7e7e7);
+    colours(G::COMPONENT_COLUMN_HEADER, swap ? headerStyle : model_->columnHeaderStyle.get(), 0x202020, 0xe7e7e7);
     colours(G::COMPONENT_ROW_AXIS_HEADER, model_->rowHeaderLabelStyle.get(), 0x202020, 0xd9dce1);
     colours(G::COMPONENT_COLUMN_AXIS_HEADER, model_->columnHeaderLabelStyle.get(), 0x202020, 0xd9dce1);
     colours(G::COMPONENT_TOTAL, model_->totalStyle.get(), 0x111111, 0xa6d3be);
@@ -375,10 +412,17 @@ void CrosstabRenderer::renderAxisHeaders(G& grid) {
         return out;
     };
     const bool transposed = model_->transpose.get();
+    if (transposed_) {
+        // The measures' own level column comes last on the rows.
+        auto rows = levels(model_->rowAxisLevels.get());
+        const int n = getHierarchy(ROW) ? int(rows.size()) : 0;
+        grid.SetNumCrosstabRowHeaderColumns(n + 1);
+        grid.SetCrosstabRowAxisHeaderStringEntry(n, message("crosstab.measures.txt"));
+    }
     for (int axis : {ROW, COL}) {
         if (!getHierarchy(axis)) continue;
         auto ls = levels(axis == ROW ? model_->rowAxisLevels.get() : model_->columnAxisLevels.get());
-        if (axis == ROW) grid.SetNumCrosstabRowHeaderColumns(int(ls.size()));
+        if (axis == ROW && !transposed_) grid.SetNumCrosstabRowHeaderColumns(int(ls.size()));
         else grid.SetNumCrosstabColumnHeaderRows(int(ls.size()));
         for (size_t i = 0; i < ls.size(); ++i) {
             if (!ls[i]) continue;
@@ -410,6 +454,10 @@ void CrosstabRenderer::renderEmptyCrosstab(G& grid) {
 void CrosstabRenderer::renderDataGrid(G& grid) {
     auto cells = model_->dataSet.get();
     visibleColumns_ = CrosstabUtilities::getDisplayedColumnIndicies(cells);
+    if (transposed_) {
+        renderTransposedGrid(grid);
+        return;
+    }
     const size_t rows = cells->getRowCount();
     grid.SetNumGridRowsAndColumns(std::max<int64_t>(int64_t(rows), 1), int(visibleColumns_.size()));
     auto tableStyle = model_->tableStyle.get();
@@ -442,6 +490,83 @@ void CrosstabRenderer::renderDataGrid(G& grid) {
     (void)tableStyle;
 }
 
+void CrosstabRenderer::renderTransposedGrid(G& grid) {
+    auto cells = model_->dataSet.get();
+    // The measures in the order the cells first show them; a leaf with
+    // suppressed measures finds its own by name.
+    measureLabels_.clear();
+    auto nameOf = [&](int dataColumn) {
+        auto col = cells->getColumn(dataColumn);
+        return col->getMeasureName() ? *col->getMeasureName() : *col->getName();
+    };
+    std::vector<int> spans;
+    for (const auto& leaf : columnLeafNodes_) {
+        auto* d = dynamic_cast<DisplayTreeNode*>(leaf.get());
+        spans.push_back(d && d->getSpan() >= 0 ? d->getSpan() : std::max(0, model_->numberOfMeasures.get()));
+    }
+    if (spans.empty()) spans.push_back(int(visibleColumns_.size()));
+    std::vector<std::string> order;
+    for (size_t k = 0; k < visibleColumns_.size(); ++k) {
+        const std::string name = nameOf(visibleColumns_[k]);
+        if (std::find(order.begin(), order.end(), name) != order.end()) continue;
+        order.push_back(name);
+        auto col = cells->getColumn(visibleColumns_[k]);
+        measureLabels_.resize(order.size());
+        measureLabels_.back() = col->getLabel() && !col->getLabel()->empty() ? *col->getLabel() : name;
+    }
+    const int M = std::max<int>(1, int(order.size()));
+    measureLabels_.resize(size_t(M));
+    transposedMeasures_ = M;
+    transposedCells_.assign(spans.size() * size_t(M), -1);
+    for (size_t leaf = 0, k = 0; leaf < spans.size(); ++leaf)
+        for (int j = 0; j < spans[leaf] && k < visibleColumns_.size(); ++j, ++k) {
+            const auto m = size_t(std::find(order.begin(), order.end(), nameOf(visibleColumns_[k])) - order.begin());
+            transposedCells_[leaf * size_t(M) + m] = visibleColumns_[k];
+        }
+    const int64_t rows = int64_t(cells->getRowCount()) * M;
+    const int columns = int(spans.size());
+    grid.SetNumGridRowsAndColumns(std::max<int64_t>(rows, 1), columns);
+    for (int g = 0; g < columns; ++g) grid.SetColumnAlignment(g, 2);
+    // The texts the widths are measured on now, the others when drawn.
+    for (int64_t r = 0; r < std::min<int64_t>(rows, EAGER_ROWS); ++r)
+        for (int g = 0; g < std::min(columns, EAGER_COLUMNS); ++g) {
+            const auto [dr, dc] = dataCellAt(r, g);
+            if (dc < 0) continue;
+            auto col = cells->getColumn(dc);
+            grid.SetCellStringEntry(r, g, GridUtilities::getValueForFormat(*col, size_t(dr),
+                                                                           GridUtilities::compactFormatForColumn(*col, nullptr)));
+        }
+}
+
+void CrosstabRenderer::addMeasureCells(G& grid, const std::shared_ptr<DataTreeNode>& leaf, int cell, int level) {
+    auto d = std::dynamic_pointer_cast<DisplayTreeNode>(leaf);
+    const int last = grid.GetNumCrosstabRowHeaderColumns() - 1;
+    const auto t = typeOf(leaf);
+    auto remember = [&](int id) {
+        if (size_t(id) >= cellNodes_.size()) cellNodes_.resize(size_t(id) + 1);
+        cellNodes_[size_t(id)] = d;
+        grid.SetCrosstabCellTotal(id, t == NodeType::TOTAL || t == NodeType::SUBTOTAL);
+    };
+    // Empty cells carry a shallow leaf down to the measures' column.
+    for (int lv = level + 1; lv < last; ++lv) {
+        cell = grid.AddCrosstabRowHeaderStringEntry("", cell, -1, 1, false);
+        remember(cell);
+    }
+    for (int m = 0; m < std::max(transposedMeasures_, 1); ++m) {
+        if (leaf) rowLeafNodes_.push_back(leaf);
+        remember(grid.AddCrosstabRowHeaderStringEntry(size_t(m) < measureLabels_.size() ? measureLabels_[size_t(m)] : "",
+                                                      cell, leafCounter_++, 1, false));
+    }
+}
+
+std::pair<int64_t, int> CrosstabRenderer::dataCellAt(int64_t row, int gridColumn) const {
+    if (!transposed_) return {row, getDataColumnIndex(gridColumn)};
+    const int M = std::max(transposedMeasures_, 1);
+    if (row < 0 || gridColumn < 0) return {-1, -1};
+    const size_t k = size_t(gridColumn) * size_t(M) + size_t(row % M);
+    return {row / M, k < transposedCells_.size() ? transposedCells_[k] : -1};
+}
+
 void CrosstabRenderer::renderHeader(G& grid, int axis) {
     if (axis == ROW) grid.InvalidateRowHeader();
     else grid.InvalidateColumnHeader();
@@ -449,8 +574,12 @@ void CrosstabRenderer::renderHeader(G& grid, int axis) {
     if (axis == COL) columnLeafNodes_.clear();
     leafCounter_ = 0;
     if (!root) {
-        // Rows without a row tree: one row-header column of the default width.
-        if (axis == ROW) {
+        // Rows without a row tree: one row-header column of the default width
+        // (transposed: the measures of each data row).
+        if (axis == ROW && transposed_) {
+            const int64_t dataRows = grid.GetNumRows() / std::max(transposedMeasures_, 1);
+            for (int64_t r = 0; r < dataRows; ++r) addMeasureCells(grid, nullptr, -1, -1);
+        } else if (axis == ROW) {
             if (grid.GetNumCrosstabRowHeaderColumns() == 0) grid.SetNumCrosstabRowHeaderColumns(1);
             grid.AddCrosstabRowHeaderStringEntry("", -1, 0, int(std::max<int64_t>(grid.GetNumRows(), 1)), false);
         } else {
@@ -469,32 +598,30 @@ void CrosstabRenderer::addHeaderNodes(G& grid, const std::shared_ptr<DataTreeNod
         const bool leaf = child->isLeaf();
         const std::string label = child->getPresentableText();
         int cell;
-        if (axis == ROW) {
+        if (axis == ROW && transposed_) {
+            // The leaf is the parent of its measures' rows.
+            cell = grid.AddCrosstabRowHeaderStringEntry(label, parentCell, -1, 1, hyperlink);
+        } else if (axis == ROW) {
             if (leaf) rowLeafNodes_.push_back(child);
             cell = grid.AddCrosstabRowHeaderStringEntry(label, parentCell, leaf ? leafCounter_ : -1, 1, hyperlink);
         } else {
-            int span = d && d->getSpan() >= 0 ? d->getSpan() : std::max(0, model_->numberOfMeasures.get());
+            int span = transposed_ ? 1 : d && d->getSpan() >= 0 ? d->getSpan() : std::max(0, model_->numberOfMeasures.get());
             if (leaf) {
                 columnLeafNodes_.push_back(child);
                 columnLeafMeasureNumbers_.push_back(span);
                 for (int k = 0; k < span; ++k) gridColumnLeaf_.push_back(int(columnLeafNodes_.size()) - 1);
             }
             cell = grid.AddCrosstabColumnHeaderStringEntry(label, parentCell, leaf ? leafCounter_ : -1, span, hyperlink);
-            if (d && (d->getPageUpButtonVisible() || d->getPageUpEndButtonVisible() || d->getPageDownButtonVisible() ||
-                      d->getPageDownEndButtonVisible())) {
-                if (d->getPageUpEndButtonVisible()) grid.AddCrosstabCellButton(cell, G::BUTTON_PAGE_UP_END);
-                if (d->getPageUpButtonVisible()) grid.AddCrosstabCellButton(cell, G::BUTTON_PAGE_UP);
-                if (d->getPageDownButtonVisible()) grid.AddCrosstabCellButton(cell, G::BUTTON_PAGE_DOWN);
-                if (d->getPageDownEndButtonVisible()) grid.AddCrosstabCellButton(cell, G::BUTTON_PAGE_DOWN_END);
-            }
             if (leaf) leafCounter_ += span;
         }
-        if (axis == ROW && leaf) ++leafCounter_;
+        if (axis == ROW && leaf && !transposed_) ++leafCounter_;
+        addPageButtons(d.get(), cell);
         if (button != 0) grid.AddCrosstabCellButton(cell, button);
         const auto t = typeOf(child);
         grid.SetCrosstabCellTotal(cell, t == NodeType::TOTAL || t == NodeType::SUBTOTAL);
         if (size_t(cell) >= cellNodes_.size()) cellNodes_.resize(size_t(cell) + 1);
         cellNodes_[size_t(cell)] = d;
+        if (axis == ROW && transposed_ && leaf) addMeasureCells(grid, child, cell, child->getLevel() - 1);
         addHeaderNodes(grid, child, cell, axis);
     }
 }
@@ -563,9 +690,10 @@ void CrosstabRenderer::measure(G& grid) {
             ++g;
             continue;
         }
-        // Every level above the leaf that starts here must fit too.
+        // Every level above the leaf that starts here must fit too (only
+        // the leaf shows in the indented layout).
         float need = 0.0f;
-        for (int id = cell; id >= 0; id = grid.GetCrosstabCell(id)->parent) {
+        for (int id = cell; id >= 0; id = grid.GetIndentedColumnHeaders() ? -1 : grid.GetCrosstabCell(id)->parent) {
             const auto* k = grid.GetCrosstabCell(id);
             if (k->first == c->first && k->extent == c->extent) need = std::max(need, grid.MeasureHeaderCellWidth(id));
         }
@@ -793,6 +921,97 @@ bool CrosstabRenderer::performButton(const CrosstabPickResultEntry& entry) {
 
 // ---------------------------------------------------------------- paging
 
+void CrosstabRenderer::setPagingThresholds(int rows, int columns) {
+    pagingThresholds_[0] = std::max(0, rows);
+    pagingThresholds_[1] = std::max(0, columns);
+    if (builder_) builder_->setPagingThresholds(pagingThresholds_[0], pagingThresholds_[1]);
+    refreshPaging(true);
+}
+
+void CrosstabRenderer::addPageButtons(const DisplayTreeNode* node, int cell) {
+    if (!node || !grid_ || cell < 0) return;
+    const bool flags[] = {node->getPageUpEndButtonVisible(), node->getPageUpButtonVisible(),
+                          node->getPageDownButtonVisible(), node->getPageDownEndButtonVisible()};
+    const int codes[] = {G::BUTTON_PAGE_UP_END, G::BUTTON_PAGE_UP, G::BUTTON_PAGE_DOWN, G::BUTTON_PAGE_DOWN_END};
+    bool any = false;
+    for (int i = 0; i < 4; ++i)
+        if (flags[i]) grid_->AddCrosstabCellButton(cell, codes[i]), any = true;
+    if (any) pagedCells_.push_back(cell);
+}
+
+std::pair<int64_t, int64_t> CrosstabRenderer::getVisibleLeafWindow(int axis) const {
+    const std::pair<int64_t, int64_t> none{-1, -1};
+    if (!grid_ || grid_->GetNumRows() == 0 || grid_->GetNumColumns() == 0) return none;
+    int64_t r0, r1;
+    int c0, c1;
+    grid_->GetMinMaxVisibleRowColIndices(r0, r1, c0, c1);
+    // A row (column) counts when it shows whole; at least one always does.
+    auto full = [](int64_t lo, int64_t hi, double from, double size, auto offset) {
+        int64_t first = offset(lo) >= from - 0.5 ? lo : lo + 1;
+        int64_t last = offset(hi + 1) <= from + size + 0.5 ? hi : hi - 1;
+        first = std::min(first, hi);
+        return std::pair<int64_t, int64_t>{first, std::max(last, first) + 1};
+    };
+    if (axis == ROW) {
+        if (r0 < 0 || rowLeafNodes_.empty()) return none;
+        auto w = full(r0, r1, grid_->GetScrollY(), grid_->GetScrollAreaHeight(),
+                      [&](int64_t r) { return grid_->GetRowTranslationOffset(r); });
+        const auto n = int64_t(rowLeafNodes_.size());
+        if (w.first >= n) return none;
+        w.second = std::min(w.second, n);
+        // Transposed, a leaf has a row per measure: it counts when all show.
+        const int64_t per = transposed_ ? std::max(transposedMeasures_, 1) : 1;
+        const int64_t first = (w.first + per - 1) / per, end = std::max(w.second / per, first + 1);
+        return {first, std::min(end, n / per)};
+    }
+    if (c0 < 0 || columnLeafNodes_.empty()) return none;
+    auto w = full(c0, c1, grid_->GetScrollX(), grid_->GetScrollAreaWidth(),
+                  [&](int64_t c) { return grid_->GetColumnTranslationOffset(int(c)); });
+    // Grid columns to column leaves: a leaf counts when all its columns show.
+    auto leafAt = [&](int64_t g) { return size_t(g) < gridColumnLeaf_.size() ? gridColumnLeaf_[size_t(g)] : -1; };
+    int first = leafAt(w.first), last = leafAt(w.second - 1);
+    if (first < 0 || last < 0) return none;
+    if (w.first > 0 && leafAt(w.first - 1) == first && first < last) ++first;
+    if (leafAt(w.second) == last && last > first) --last;
+    return {first, int64_t(last) + 1};
+}
+
+void CrosstabRenderer::refreshPaging(bool force) {
+    if (!grid_ || !builder_ || builder_->getCrosstab() != model_) return;
+    // A display that cannot be tapped (export, printing) shows no paging
+    // buttons: an empty window flags no leaf.
+    const std::pair<int64_t, int64_t> none{-1, -1};
+    const std::pair<int64_t, int64_t> window[2] = {interactive_ ? getVisibleLeafWindow(ROW) : none,
+                                                   interactive_ ? getVisibleLeafWindow(COL) : none};
+    if (!force && window[0] == pagedWindow_[0] && window[1] == pagedWindow_[1]) return;
+    pagedWindow_[0] = window[0];
+    pagedWindow_[1] = window[1];
+    builder_->setRowPagingWindow(window[0].first, window[0].second);
+    builder_->setColumnPagingWindow(window[1].first, window[1].second);
+    builder_->applyPaging();
+    for (int cell : pagedCells_)
+        for (int b : {G::BUTTON_PAGE_UP_END, G::BUTTON_PAGE_UP, G::BUTTON_PAGE_DOWN, G::BUTTON_PAGE_DOWN_END})
+            grid_->RemoveCrosstabCellButton(cell, b);
+    pagedCells_.clear();
+    // Only the leaves at the window's ends can carry the flags (transposed:
+    // on the first and the last row of the leaf's measures).
+    const int64_t per = transposed_ ? std::max(transposedMeasures_, 1) : 1;
+    for (int64_t row : {window[0].first * per, window[0].second * per - 1})
+        if (window[0].first >= 0 && row >= 0 && size_t(row) < rowLeafNodes_.size())
+            addPageButtons(dynamic_cast<DisplayTreeNode*>(rowLeafNodes_[size_t(row)].get()), grid_->GetLeafCell(ROW, row));
+    for (int64_t i : {window[1].first, window[1].second - 1}) {
+        if (i < 0 || size_t(i) >= columnLeafNodes_.size()) continue;
+        auto g = std::find(gridColumnLeaf_.begin(), gridColumnLeaf_.end(), int(i));
+        if (g != gridColumnLeaf_.end())
+            addPageButtons(dynamic_cast<DisplayTreeNode*>(columnLeafNodes_[size_t(i)].get()),
+                           grid_->GetLeafCell(COL, int64_t(g - gridColumnLeaf_.begin())));
+    }
+    // A window of one leaf may name it twice.
+    std::sort(pagedCells_.begin(), pagedCells_.end());
+    pagedCells_.erase(std::unique(pagedCells_.begin(), pagedCells_.end()), pagedCells_.end());
+    invalidateFrameBuffer();
+}
+
 bool CrosstabRenderer::canPage(Direction direction) const {
     if (!grid_) return false;
     switch (direction) {
@@ -856,8 +1075,14 @@ bool CrosstabRenderer::pageToEnd(Direction direction) {
     return true;
 }
 
+void CrosstabRenderer::setVisibleWindow(int64_t firstRow, int64_t endRow, int firstColumn, int endColumn) {
+    visibleWindow_ = {firstRow, endRow, firstColumn, endColumn};
+    setNeedsUpdateDisplayList(true);
+}
+
 void CrosstabRenderer::setScrollPosition(double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
+    visibleWindow_ = {-1, -1, -1, -1};
     if (grid_) {
         grid_->SetScrollPosition(std::max(0.0, x), std::max(0.0, y));
         scrollX_ = grid_->GetScrollX();
@@ -866,6 +1091,7 @@ void CrosstabRenderer::setScrollPosition(double x, double y) {
         scrollX_ = std::max(0.0, x);
         scrollY_ = std::max(0.0, y);
     }
+    refreshPaging(false);
     invalidateFrameBuffer();
 }
 
@@ -923,12 +1149,11 @@ std::shared_ptr<CrosstabPickResultEntry> CrosstabRenderer::getPickEntry(uint64_t
         if (auto h = getHierarchy(ROW)) e->hierarchyName = *h->getName();
         e->hierarchyPath = pathOf(rowLeaf);
         auto cells = model_->dataSet.get();
-        int dc = getDataColumnIndex(e->column);
-        if (cells && dc >= 0 && e->row >= 0 && size_t(e->row) < cells->getRowCount()) {
+        const auto [dr, dc] = dataCellAt(e->row, e->column);
+        if (cells && dc >= 0 && dr >= 0 && size_t(dr) < cells->getRowCount()) {
             auto col = cells->getColumn(dc);
             e->setLabel(col->getLabel());
-            if (!col->isMissingAtIndex(size_t(e->row)))
-                e->setValue(DataValue::create(col->getNumberAtIndex(size_t(e->row))));
+            if (!col->isMissingAtIndex(size_t(dr))) e->setValue(DataValue::create(col->getNumberAtIndex(size_t(dr))));
             e->setFormattedValue(std::make_shared<const std::string>(e->text));
         }
         break;

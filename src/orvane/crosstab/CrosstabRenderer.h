@@ -9,6 +9,7 @@
 #include "orvane/view/DisplayTreeNode.h"
 #include "orvane/view/ScrollView.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -111,7 +112,20 @@ public:
     uint64_t getPickIdForNode(int axis, const std::shared_ptr<DataTreeNode>& node) const;
 
     // ---- paging (GestureDirectionType)
+    /// Leaves an axis needs before it shows paging buttons (the builder's
+    /// thresholds; see CrosstabModelBuilder::applyPaging).
+    void setPagingThresholds(int rows, int columns);
+    /// The leaves fully on screen along an axis (0 rows, 1 columns), as
+    /// [first, end); {-1, -1} without leaves or before the first update.
+    std::pair<int64_t, int64_t> getVisibleLeafWindow(int axis) const;
     bool canPage(Direction direction) const;
+    /// The saved visible window of a view state (CrosstabController's
+    /// setState): data rows [firstRow, endRow) and grid columns
+    /// [firstColumn, endColumn); -1 for unset. A display that is not
+    /// interactive (export, printing) shows the crosstab scrolled there; a
+    /// scroll by the user replaces it.
+    void setVisibleWindow(int64_t firstRow, int64_t endRow, int firstColumn, int endColumn);
+    std::array<int64_t, 4> getVisibleWindow() const { return visibleWindow_; }
     bool page(Direction direction);
     bool pageToEnd(Direction direction);
     void setScrollPosition(double x, double y);
@@ -160,10 +174,23 @@ private:
     void addHeaderNodes(displaylist::TqCrosstab& grid, const std::shared_ptr<DataTreeNode>& node, int parentCell, int axis);
     void renderDataGrid(displaylist::TqCrosstab& grid);
     void renderEmptyCrosstab(displaylist::TqCrosstab& grid);
+    /// Measures down the rows: one grid row per row leaf and measure, one
+    /// grid column per column leaf.
+    void renderTransposedGrid(displaylist::TqCrosstab& grid);
+    /// The measure cells of a row leaf of a transposed crosstab, in the
+    /// last row-header column (empty cells fill the levels in between).
+    void addMeasureCells(displaylist::TqCrosstab& grid, const std::shared_ptr<DataTreeNode>& leaf, int cell, int level);
+    /// The data (row, column) a grid cell shows; column -1 when none.
+    std::pair<int64_t, int> dataCellAt(int64_t row, int gridColumn) const;
     void setupStyles(displaylist::TqCrosstab& grid);
     void measure(displaylist::TqCrosstab& grid);
     void rebuildInPlace();
     void dispatchControllerEvent();
+    /// Moves the paging buttons to the leaves at the ends of the visible
+    /// window (through the builder's flags); only when the window changed
+    /// unless `force`.
+    void refreshPaging(bool force);
+    void addPageButtons(const DisplayTreeNode* node, int cell);
     std::shared_ptr<DisplayTreeNode> displayNodeOfCell(int axis, int cell) const;
     void buildCoverIndex(size_t sourceRows);
 
@@ -198,6 +225,16 @@ private:
         listeners_;
     std::shared_ptr<AbstractEventCallback> sourceListener_;
     int64_t leafCounter_ = 0;
+    /// A transposed crosstab: its measures, their labels, and the data
+    /// column of each (column leaf, measure), -1 for none.
+    bool transposed_ = false;
+    int transposedMeasures_ = 0;
+    std::vector<std::string> measureLabels_;
+    std::vector<int> transposedCells_;
+    std::array<int64_t, 4> visibleWindow_{-1, -1, -1, -1};
+    int pagingThresholds_[2] = {50, 10};
+    std::pair<int64_t, int64_t> pagedWindow_[2] = {{-1, -1}, {-1, -1}};
+    std::vector<int> pagedCells_;  ///< header cells carrying paging buttons
     double scrollX_ = 0.0, scrollY_ = 0.0;
     float hPad_ = 5.0f, vPad_ = 5.0f;
     bool rebuildHierarchyDataTree_ = true;
@@ -205,6 +242,7 @@ private:
     bool suppressControllerEvents_ = false;
     bool interactive_ = true;
     bool writingRowStates_ = false;
+    bool updating_ = false;  ///< inside updateDisplayList
 };
 
 } // namespace orvane

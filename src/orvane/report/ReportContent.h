@@ -4,6 +4,7 @@
 #include "orvane/host/style/AttributeBundle.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,10 @@ struct ORVANE_EXPORT ReportContent {
     /// table) and the measures coloured as a heat map.
     std::shared_ptr<Crosstab> crosstab;
     std::vector<std::string> heatMap;
+    /// Crosstab: the saved window, its first data row and grid column (-1:
+    /// none), shown on a display that is not interactive.
+    int64_t windowRow = -1;
+    int windowColumn = -1;
     /// Prompt: bound to a column of its data (`dataPath`); it selects rows in
     /// every table of the page over the same data file.
     std::shared_ptr<ReportPrompt> prompt;

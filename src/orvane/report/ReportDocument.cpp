@@ -465,7 +465,8 @@ private:
         CrosstabDefinition def;
         std::string data;
         static const char* known[] = {"data", "rows", "columns", "measures", "totals", "subtotals", "summary",
-                                      "expand", "heatmap", "indented", "sort", "height", "style", "header-style", "total-style"};
+                                      "expand", "heatmap", "indented", "sort", "height", "style", "header-style", "total-style",
+                                      "window", "transposed"};
         std::shared_ptr<AttributeBundle> styles[3];
         auto flag = [&](const std::string& key, const std::string& value, bool& out) {
             if (value == "true" || value == "false") out = value == "true";
@@ -486,6 +487,7 @@ private:
             else if (key == "totals") flag(key, value, def.totals);
             else if (key == "subtotals") flag(key, value, def.subtotals);
             else if (key == "indented") flag(key, value, def.indented);
+            else if (key == "transposed") flag(key, value, def.transposed);
             else if (key == "expand") def.expanded = CrosstabDefinition::splitList(value, ';');
             else if (key == "heatmap") def.heatMap = CrosstabDefinition::splitList(value);
             else if (key == "sort") def.sorts = CrosstabDefinition::splitList(value);
@@ -495,6 +497,18 @@ private:
             else if (key == "summary") {
                 if (value == "top" || value == "bottom") def.summaryOnTop = value == "top";
                 else error("summary must be top or bottom, not \"" + value + "\"");
+            } else if (key == "window") {
+                // The saved window: its first data row and column, from 0.
+                const auto parts = CrosstabDefinition::splitList(value);
+                long long v[2] = {-1, -1};
+                bool ok = parts.size() == 2;
+                for (size_t i = 0; ok && i < 2; ++i) {
+                    char* end = nullptr;
+                    v[i] = std::strtoll(parts[i].c_str(), &end, 10);
+                    ok = end && !*end && v[i] >= 0 && v[i] < (1LL << 30);
+                }
+                if (!ok) error("window must be ROW,COLUMN (the first data row and column shown, from 0), not \"" + value + "\"");
+                else if (c) c->windowRow = v[0], c->windowColumn = int(v[1]);
             } else if (key == "height") {
                 char* end = nullptr;
                 float h = std::strtof(value.c_str(), &end);

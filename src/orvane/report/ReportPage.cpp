@@ -289,6 +289,7 @@ bool ReportPage::build(Node& node, const std::shared_ptr<BaseView>& parentView, 
             }
             auto crosstab = c->crosstab->createRenderer();
             crosstab->setHeatMapMeasureNames(c->heatMap);
+            if (c->windowRow >= 0) crosstab->setVisibleWindow(c->windowRow, -1, c->windowColumn, -1);
             node.item = crosstab;
             break;
         }

@@ -131,9 +131,31 @@ void TqCrosstab::SetIndentedRowHeaders(bool indented, float indent) {
     relayout();
 }
 
+void TqCrosstab::SetIndentedColumnHeaders(bool indented) {
+    indentedColumns_ = indented;
+    relayout();
+}
+
 void TqCrosstab::SetButtonSize(float size) {
     if (std::isfinite(size) && size > 0.0f) buttonSize_ = size;
     headersDirty_ = true;
+}
+
+void TqCrosstab::ClearContent() {
+    SetCellCallback(nullptr);
+    SetNumGridRowsAndColumns(0, 0);
+    cells_.clear();
+    roots_[AXIS_ROW].clear();
+    roots_[AXIS_COLUMN].clear();
+    rowLevelWidths_.clear();
+    columnLevelHeights_.clear();
+    rowAxisLabels_.clear();
+    columnAxisLabels_.clear();
+    rowAxisSort_.clear();
+    columnAxisSort_.clear();
+    selectedCells_.clear();
+    finished_ = false;
+    relayout();
 }
 
 void TqCrosstab::InvalidateRowHeader() {
@@ -189,6 +211,15 @@ void TqCrosstab::AddCrosstabCellButton(int cell, int buttonType) {
         return;
     auto& b = cells_[size_t(cell)].buttons;
     if (std::find(b.begin(), b.end(), buttonType) == b.end()) b.push_back(buttonType);
+    headersDirty_ = true;
+}
+
+void TqCrosstab::RemoveCrosstabCellButton(int cell, int buttonType) {
+    if (cell < 0 || size_t(cell) >= cells_.size()) return;
+    auto& b = cells_[size_t(cell)].buttons;
+    auto it = std::find(b.begin(), b.end(), buttonType);
+    if (it == b.end()) return;
+    b.erase(it);
     headersDirty_ = true;
 }
 
@@ -297,6 +328,7 @@ float TqCrosstab::GetTotalRowHeaderWidth() const {
 }
 
 float TqCrosstab::GetTotalColumnHeaderHeight() const {
+    if (indentedColumns_ && !columnLevelHeights_.empty()) return columnLevelHeights_.front();
     float h = 0.0f;
     for (float v : columnLevelHeights_) h += v;
     return h;
@@ -325,7 +357,7 @@ float TqCrosstab::MeasureHeaderCellWidth(int cell) const {
     float side = buttonSide(GetRowHeight(-1));
     for (int b : c->buttons)
         if (b != BUTTON_CELL) w += side + pad;
-    if (indented_ && c->axis == AXIS_ROW) w += float(c->level) * indent_;
+    if (isIndented(*c)) w += float(c->level) * indent_;
     return w;
 }
 
@@ -419,11 +451,11 @@ bool TqCrosstab::cellRect(int cell, double& x, double& y, double& w, double& h) 
         y = rowScreenTop(c->first);
         h = rowScreenTop(std::min(c->first + c->extent, GetNumRows())) - y;
     } else {
-        int lv = std::min<int>(c->level, int(columnLevelHeights_.size()) - 1);
+        int lv = indentedColumns_ ? 0 : std::min<int>(c->level, int(columnLevelHeights_.size()) - 1);
         if (lv < 0) return false;
         y = 0.0;
         for (int i = 0; i < lv; ++i) y += columnLevelHeights_[size_t(i)];
-        h = c->leaf ? double(GetTotalColumnHeaderHeight()) - y : columnLevelHeights_[size_t(lv)];
+        h = c->leaf || indentedColumns_ ? double(GetTotalColumnHeaderHeight()) - y : columnLevelHeights_[size_t(lv)];
         x = columnScreenLeft(int(std::min<int64_t>(c->first, GetNumColumns())));
         w = columnScreenLeft(int(std::min<int64_t>(c->first + c->extent, GetNumColumns()))) - x;
     }
@@ -441,6 +473,7 @@ int TqCrosstab::rowLevelAt(double x) const {
 }
 
 int TqCrosstab::columnLevelAt(double y) const {
+    if (indentedColumns_) return y >= 0.0 && y < GetTotalColumnHeaderHeight() ? 0 : -1;
     double top = 0.0;
     for (size_t i = 0; i < columnLevelHeights_.size(); ++i) {
         if (y >= top && y < top + columnLevelHeights_[i]) return int(i);
@@ -458,24 +491,47 @@ Point TqCrosstab::ToDataArea(float x, float y) const {
     return {x - GetTotalRowHeaderWidth(), y - GetTotalColumnHeaderHeight()};
 }
 
-// Buttons sit at the start of the cell's visible part, one after the other.
+std::vector<TqCrosstab::ButtonPlace> TqCrosstab::placeButtons(const Cell& c, double left, double top, double right,
+                                                               double lineH, float side, double& textLeft,
+                                                               double& textRight) const {
+    std::vector<ButtonPlace> out;
+    const double pad = GetHorizontalPadding();
+    const double by = top + (lineH - side) / 2.0;
+    textLeft = left + pad + (isIndented(c) ? c.level * indent_ : 0.0);
+    textRight = right - pad;
+    for (int b : c.buttons) {
+        if (b == BUTTON_CELL || isPageButton(b)) continue;
+        out.push_back({b, textLeft, by});
+        textLeft += side + pad;
+    }
+    // Paging buttons in their own order (to the start, back, on, to the
+    // end), right-aligned so that they sit beside the data they page.
+    static const int order[] = {BUTTON_PAGE_UP_END, BUTTON_PAGE_UP, BUTTON_PAGE_DOWN, BUTTON_PAGE_DOWN_END};
+    int count = 0;
+    for (int b : order) count += std::find(c.buttons.begin(), c.buttons.end(), b) != c.buttons.end() ? 1 : 0;
+    double bx = right - pad - count * double(side) - std::max(0, count - 1) * 2.0;
+    if (count > 0) textRight = bx - pad;
+    for (int b : order) {
+        if (std::find(c.buttons.begin(), c.buttons.end(), b) == c.buttons.end()) continue;
+        out.push_back({b, bx, by});
+        bx += side + 2.0;
+    }
+    return out;
+}
+
 int TqCrosstab::hitButton(int cell, double x, double y) const {
     const Cell* c = GetCrosstabCell(cell);
     double cx, cy, cw, chh;
     if (!c || !cellRect(cell, cx, cy, cw, chh)) return BUTTON_NONE;
     double areaTop = c->axis == AXIS_ROW ? GetTotalColumnHeaderHeight() + GetColumnHeaderHeight() : 0.0;
     double areaLeft = c->axis == AXIS_COLUMN ? GetTotalRowHeaderWidth() : 0.0;
-    double top = std::max(cy, areaTop), left = std::max(cx, areaLeft);
+    double areaRight = c->axis == AXIS_ROW ? std::min<double>(GetTotalRowHeaderWidth(), outer_.width) : outer_.width;
+    double top = std::max(cy, areaTop), left = std::max(cx, areaLeft), right = std::min(cx + cw, areaRight);
     double lineH = c->axis == AXIS_ROW ? std::min(chh, double(GetRowHeight(c->first))) : chh;
     float side = buttonSide(float(lineH));
-    double pad = GetHorizontalPadding();
-    double bx = left + pad + (indented_ && c->axis == AXIS_ROW ? c->level * indent_ : 0.0);
-    double by = top + (lineH - side) / 2.0;
-    for (int b : c->buttons) {
-        if (b == BUTTON_CELL) continue;
-        if (x >= bx - 2 && x <= bx + side + 2 && y >= by - 2 && y <= by + side + 2) return b;
-        bx += side + pad;
-    }
+    double textLeft, textRight;
+    for (const auto& b : placeButtons(*c, left, top, right, lineH, side, textLeft, textRight))
+        if (x >= b.x - 2 && x <= b.x + side + 2 && y >= b.y - 2 && y <= b.y + side + 2) return b.type;
     for (int b : c->buttons)
         if (b == BUTTON_CELL) return BUTTON_CELL;
     return BUTTON_NONE;
@@ -546,7 +602,7 @@ uint64_t TqCrosstab::GetCrosstabPickIDAtScreenPosition(float x, float y) const {
     if (lv < 0) return NO_PICK_ID;
     int col = GetColumnIndexAtScreenPosition(float(x - rw), 0.0f, false);
     if (col < 0) return NO_PICK_ID;
-    int cell = GetCellAt(AXIS_COLUMN, lv, col);
+    int cell = indentedColumns_ ? GetLeafCell(AXIS_COLUMN, col) : GetCellAt(AXIS_COLUMN, lv, col);
     if (cell < 0 && lv == int(columnLevelHeights_.size()) - 1) cell = GetLeafCell(AXIS_COLUMN, col);
     if (cell < 0) return NO_PICK_ID;
     const Cell& c = cells_[size_t(cell)];
@@ -590,7 +646,7 @@ Rect TqCrosstab::GetScreenRectForPickID(uint64_t id) const {
     }
     case COMPONENT_COLUMN_AXIS_HEADER: {
         int lv = GetLevelFromPickID(id);
-        if (lv < 0 || size_t(lv) >= columnLevelHeights_.size()) return {};
+        if (lv < 0 || size_t(lv) >= columnLevelHeights_.size() || (indentedColumns_ && lv > 0)) return {};
         for (int i = 0; i < lv; ++i) y += columnLevelHeights_[size_t(i)];
         w = rw;
         h = columnLevelHeights_[size_t(lv)];
@@ -718,7 +774,7 @@ void TqCrosstab::rebuildHeaders() const {
         line(*cg, r.maxX() - 0.5f, r.y, r.maxX() - 0.5f, r.maxY(), separatorColor_);
         line(*cg, r.x, r.y + 0.5f, r.maxX(), r.y + 0.5f, separatorColor_);
     };
-    auto button = [&](TqGroup* cg, int type, double x, double y, float side) {
+    auto button = [&](TqGroup* cg, int type, int axis, double x, double y, float side) {
         Rect r = local(cg, x, y, side, side);
         auto* b = new TqRectangle(r.x, r.y, r.width, r.height);
         b->SetFillColor(0xffffff);
@@ -739,13 +795,23 @@ void TqCrosstab::rebuildHeaders() const {
             line(*cg, cx, cy - a * 0.5f, cx + a, cy + a * 0.5f, ink, 1.5f);
             break;
         default: {
-            // Paging: one chevron (page) or a chevron and a bar (to the end).
-            bool up = type == BUTTON_PAGE_UP || type == BUTTON_PAGE_UP_END;
-            float d = up ? -a * 0.5f : a * 0.5f;
-            line(*cg, cx + d, cy - a, cx - d, cy, ink, 1.5f);
-            line(*cg, cx - d, cy, cx + d, cy + a, ink, 1.5f);
-            if (type == BUTTON_PAGE_UP_END || type == BUTTON_PAGE_DOWN_END)
-                line(*cg, cx - d * 2, cy - a, cx - d * 2, cy + a, ink, 1.5f);
+            // Paging: a chevron (one page) or a chevron against a bar (to
+            // the end), pointing where the rows (up, down) or the columns
+            // (left, right) move in. Node coordinates: y grows upwards.
+            const bool back = type == BUTTON_PAGE_UP || type == BUTTON_PAGE_UP_END;
+            const bool end = type == BUTTON_PAGE_UP_END || type == BUTTON_PAGE_DOWN_END;
+            const float d = a * 0.5f;
+            if (axis == AXIS_ROW) {
+                const float s = back ? 1.0f : -1.0f;  // tip up for back
+                line(*cg, cx - a, cy - s * d, cx, cy + s * d, ink, 1.5f);
+                line(*cg, cx, cy + s * d, cx + a, cy - s * d, ink, 1.5f);
+                if (end) line(*cg, cx - a, cy + s * (d + 2.0f), cx + a, cy + s * (d + 2.0f), ink, 1.5f);
+            } else {
+                const float s = back ? -1.0f : 1.0f;  // tip left for back
+                line(*cg, cx - s * d, cy + a, cx + s * d, cy, ink, 1.5f);
+                line(*cg, cx + s * d, cy, cx - s * d, cy - a, ink, 1.5f);
+                if (end) line(*cg, cx + s * (d + 2.0f), cy + a, cx + s * (d + 2.0f), cy - a, ink, 1.5f);
+            }
         }
         }
     };
@@ -770,15 +836,12 @@ void TqCrosstab::rebuildHeaders() const {
         if (vr <= vx || vb <= vy) return;
         double lineH = c.axis == AXIS_ROW ? std::min(h, double(GetRowHeight(c.first))) : h;
         float side = buttonSide(float(lineH));
-        double tx = vx + pad + (indented_ && c.axis == AXIS_ROW ? c.level * indent_ : 0.0);
-        for (int b : c.buttons) {
-            if (b == BUTTON_CELL) continue;
-            button(cg, b, tx, vy + (lineH - side) / 2.0, side);
-            tx += side + pad;
-        }
-        int align = c.axis == AXIS_ROW || !c.buttons.empty() ? 0 : 1;
-        double tw = vr - pad - tx;
-        if (align == 1) tx = vx + pad, tw = vr - vx - 2 * pad;
+        double tx, tr;
+        for (const auto& b : placeButtons(c, vx, vy, vr, lineH, side, tx, tr)) button(cg, b.type, c.axis, b.x, b.y, side);
+        // Centred column labels, except beside buttons and in the indented
+        // layout (where the indent shows the level).
+        int align = c.axis == AXIS_ROW || !c.buttons.empty() || isIndented(c) ? 0 : 1;
+        double tw = tr - tx;
         double ty = vy + vpad;
         // Links (members to drill into) in a link colour.
         text(cg, c.label, tx, ty, tw, std::max(1.0, std::min(lineH, vb - vy) - 2 * vpad), align, c.total,
@@ -804,8 +867,10 @@ void TqCrosstab::rebuildHeaders() const {
         std::unordered_set<int> drawn;
         for (int c = c0; c <= c1; ++c) {
             for (int id = GetLeafCell(AXIS_COLUMN, c); id >= 0; id = cells_[size_t(id)].parent) {
+                if (indentedColumns_ && !cells_[size_t(id)].leaf) break;
                 if (!drawn.insert(id).second) break;
                 drawCell(cg, id, rw, 0, W, ch);
+                if (indentedColumns_) break;
             }
         }
     }
@@ -814,14 +879,19 @@ void TqCrosstab::rebuildHeaders() const {
     if (rw > 0.0 && bodyTop > 0.0) {
         TqGroup* cg = clipGroup(0, 0, rw, std::min(bodyTop, H));
         double y = 0.0;
-        for (size_t i = 0; i < columnLevelHeights_.size(); ++i) {
+        size_t levels = indentedColumns_ ? std::min<size_t>(1, columnLevelHeights_.size()) : columnLevelHeights_.size();
+        for (size_t i = 0; i < levels; ++i) {
             double h = columnLevelHeights_[i];
             box(cg, 0, y, rw, h, headerFill_[COMPONENT_COLUMN_AXIS_HEADER]);
             if (showAxisHeaders_) {
                 // The level's sort indicator at the right end; the label,
-                // right-aligned, ends before it.
+                // right-aligned, ends before it. Indented: every level's
+                // label in the one row.
+                std::string label = columnAxisLabels_[i];
+                if (indentedColumns_)
+                    for (size_t k = 1; k < columnAxisLabels_.size(); ++k) label += " / " + columnAxisLabels_[k];
                 const double room = columnAxisSort_[i] ? SORT_INDICATOR_ROOM : 0.0;
-                text(cg, columnAxisLabels_[i], pad, y + vpad, rw - 2 * pad - room, h - 2 * vpad, 2, true,
+                text(cg, label, pad, y + vpad, rw - 2 * pad - room, h - 2 * vpad, 2, true,
                      headerText_[COMPONENT_COLUMN_AXIS_HEADER], false);
                 sortIndicator(cg, columnAxisSort_[i], rw - pad, y, h);
             }
@@ -872,6 +942,7 @@ void TqCrosstab::rebuildHeaders() const {
 }
 
 const TqGroup* TqCrosstab::GetHeaderContent() const {
+    if (scrollListener_ && (builtX_ != GetScrollX() || builtY_ != GetScrollY())) scrollListener_();
     if (headersDirty_ || !finished_ || !headers_ || builtX_ != GetScrollX() || builtY_ != GetScrollY())
         rebuildHeaders();
     return headers_.get();

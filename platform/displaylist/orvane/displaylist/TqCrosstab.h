@@ -4,6 +4,7 @@
 #include "orvane/displaylist/TqDataGrid.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,9 +98,19 @@ public:
     /// Row headers in one column, each level indented by `indent` pixels.
     void SetIndentedRowHeaders(bool indented, float indent);
     bool GetIndentedRowHeaders() const { return indented_; }
+    /// Column headers in one row: only the leaves are drawn, each level's
+    /// label indented by the row headers' indent (a parent stands as its
+    /// summary leaf, which comes first in the indented layout).
+    void SetIndentedColumnHeaders(bool indented);
+    bool GetIndentedColumnHeaders() const { return indentedColumns_; }
     /// Buttons are drawn this size at most (they shrink to fit a row).
     void SetButtonSize(float size);
 
+    /// Empties the crosstab for a rebuild while the node itself is kept:
+    /// the data grid (rows, columns, texts), both header trees, the axis
+    /// levels and their labels, the selected cells and the cell callback.
+    /// Frame, scroll position, fonts and colours stay.
+    void ClearContent();
     /// Clear the cells of one axis (their texts, spans and buttons).
     void InvalidateRowHeader();
     void InvalidateColumnHeader();
@@ -111,6 +122,8 @@ public:
     int AddCrosstabColumnHeaderStringEntry(const std::string& label, int parent, int64_t leafIndex, int span = 1,
                                            bool hyperlink = false);
     void AddCrosstabCellButton(int cell, int buttonType);
+    /// Removes one button of a header cell (nothing when it has none).
+    void RemoveCrosstabCellButton(int cell, int buttonType);
     void SetCrosstabCellTotal(int cell, bool total);
     int GetCrosstabCellCount() const { return static_cast<int>(cells_.size()); }
     /// The cell of a handle; null for an unknown one.
@@ -182,6 +195,10 @@ public:
     void Pick(const TqPickQuery& query, std::vector<TqSelectionInfoStruct>& out, bool frontMostOnly) const override;
     /// The drawing nodes of the header areas and the selection overlay.
     const TqGroup* GetHeaderContent() const;
+    /// Called before the header areas are redrawn for a new scroll position
+    /// (whoever scrolled: a gesture, the scroll bars, the keys), so that the
+    /// owner can move what follows the visible window (paging buttons).
+    void SetScrollListener(std::function<void()> listener) { scrollListener_ = std::move(listener); }
 
 protected:
     ~TqCrosstab() override;
@@ -203,6 +220,19 @@ private:
     int columnLevelAt(double y) const;
     Rect toNode(double x, double y, double w, double h) const;
     int hitButton(int cell, double x, double y) const;
+    /// One drawn button of a header cell: its code and top-left corner.
+    struct ButtonPlace {
+        int type;
+        double x, y;
+    };
+    /// Places the buttons of a cell whose visible part runs from `left` to
+    /// `right`, starting at `top`, one line `lineH` high: expand, collapse
+    /// and drill at the start, the paging buttons at the end. Gives the room
+    /// left for the label between `textLeft` and `textRight`. Drawing and
+    /// hit testing share it, so a button is hit where it is drawn.
+    std::vector<ButtonPlace> placeButtons(const Cell& c, double left, double top, double right, double lineH,
+                                          float side, double& textLeft, double& textRight) const;
+    static bool isPageButton(int type) { return type >= BUTTON_PAGE_UP && type <= BUTTON_PAGE_DOWN_END; }
 
     Rect outer_;
     float scale_ = 1.0f;
@@ -214,6 +244,9 @@ private:
     std::vector<int> columnAxisSort_;
     bool showAxisHeaders_ = true;
     bool indented_ = false;
+    bool indentedColumns_ = false;
+    /// Whether a cell is drawn indented (one line, its level as an indent).
+    bool isIndented(const Cell& c) const { return c.axis == AXIS_ROW ? indented_ : indentedColumns_; }
     float indent_ = 8.0f;
     float buttonSize_ = 26.0f;
     std::string fontFamily_ = "Arial";
@@ -234,6 +267,7 @@ private:
     mutable TqRef<TqGroup> headers_;
     mutable bool headersDirty_ = true;
     mutable double builtX_ = -1.0, builtY_ = -1.0;
+    std::function<void()> scrollListener_;
 };
 
 } // namespace displaylist
