@@ -91,18 +91,6 @@ BaseUIModelDatabase* BaseUIModelDatabase::instance() {
     return db;
 }
 
-const ModelDefinition& BaseUIModelDatabase::modelDefinition(int typeId) {
-    if (typeId < FIRST_TYPE_ID || typeId > LAST_TYPE_ID) return ModelDatabase::emptyDefinition();
-    return definitionTable()[typeId - FIRST_TYPE_ID];
-}
-
-const PropertyDefinition& BaseUIModelDatabase::propertyDefinition(int typeId, int, int index) {
-    static const PropertyDefinition missing{};
-    const ModelDefinition& def = modelDefinition(typeId);
-    if (index < 0 || static_cast<size_t>(index) >= def.properties.size()) return missing;
-    return def.properties[static_cast<size_t>(index)];
-}
-
 const ModelDefinition& BaseUIModelDatabase::getModelDefinition(int typeId, int) const { return modelDefinition(typeId); }
 
 std::vector<int> BaseUIModelDatabase::getModelTypeIds() const {
@@ -205,13 +193,25 @@ template <class X>
 int setEnum(AbstractProperty& property, std::string_view text) {
     const void* h = property.getObjectHandle();
     int current = h ? *static_cast<const int*>(h) : 0;
-    if (!X::isValueValid(text)) {
+    if constexpr (requires { X::table(); }) {
+        // The library's tables: one search answers both whether the name is
+        // valid and its value.
+        if (const EnumPair* pair = EnumPairLookup::find(X::table().byName(), text)) {
+            int v = pair->value;
+            property.setGenerically(&v);
+            return 2;
+        }
         property.setGenerically(&current);
         return 1;
+    } else {
+        if (!X::isValueValid(text)) {
+            property.setGenerically(&current);
+            return 1;
+        }
+        int v = static_cast<int>(X::getValueFromString(text, static_cast<typename X::type>(current)));
+        property.setGenerically(&v);
+        return 2;
     }
-    int v = static_cast<int>(X::getValueFromString(text, static_cast<typename X::type>(current)));
-    property.setGenerically(&v);
-    return 2;
 }
 
 template <class X>
