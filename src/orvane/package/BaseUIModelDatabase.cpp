@@ -37,6 +37,7 @@
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"
+#include "orvane/layout/LayoutStrategy.h"
 #include "orvane/layout/RelativeLayoutStrategy.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/SlideLayoutStrategy.h"
@@ -229,6 +230,36 @@ bool holdsEnumeration(const AbstractProperty& property, int valueType) {
     return property.getValueType() == valueType && !property.isVectorProperty();
 }
 
+// A property holding one owned child model of class X keeps a shared_ptr<X>,
+// erased as shared_ptr<void> to the X. For a model known to be an X the
+// erased value is made with a static cast, without the run-time down-cast
+// from Wrappable that the generic object set needs.
+using ChildModelEraser = std::shared_ptr<void> (*)(const std::shared_ptr<BaseModel>&);
+
+template <class X>
+std::shared_ptr<void> eraseAs(const std::shared_ptr<BaseModel>& model) {
+    return std::static_pointer_cast<X>(model);
+}
+
+// The eraser for storing `model`, created for type id `typeId`, in
+// `property`; null when the generic set must decide. The model is an X when
+// its class answers the type id it was created for and that type is X or
+// derives from it; X is the class of the property's value type.
+ChildModelEraser childModelEraser(const AbstractProperty& property, const BaseModel& model, int typeId) {
+    const PropertyDefinition& pd = property.getDefinition();
+    if (pd.isVector() || pd.isWeak() || model.getWrapperTypeId() != typeId) return nullptr;
+    ChildModelEraser erase = nullptr;
+    switch (pd.valueType) {
+    case CompactFormatOptions::WRAPPER_TYPE_ID: erase = &eraseAs<CompactFormatOptions>; break;
+    case LayoutConstraint::WRAPPER_TYPE_ID: erase = &eraseAs<LayoutConstraint>; break;
+    case LayoutStrategy::WRAPPER_TYPE_ID: erase = &eraseAs<LayoutStrategy>; break;
+    case SelectionOptions::WRAPPER_TYPE_ID: erase = &eraseAs<SelectionOptions>; break;
+    case VisibleCells::WRAPPER_TYPE_ID: erase = &eraseAs<VisibleCells>; break;
+    default: return nullptr;
+    }
+    return BaseUIModelDatabase::modelDefinition(typeId).isKindOf(pd.valueType) ? erase : nullptr;
+}
+
 } // namespace
 
 int BaseUIModelDatabase::setEnumProperty(AbstractProperty& property, std::string_view text, int valueType,
@@ -295,6 +326,11 @@ bool BaseUIModelDatabase::setModelProperty(AbstractProperty& property, const std
         case 10085: return property.addGenerically(model);
         default: return false;
         }
+    }
+    if (const auto erase = childModelEraser(property, *model, typeId)) {
+        std::shared_ptr<void> erased = erase(model);
+        property.setGenerically(&erased);
+        return true;
     }
     // Stored with the property's generic set; a model of the wrong type is
     // refused rather than reported as stored.

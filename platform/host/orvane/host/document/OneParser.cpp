@@ -98,6 +98,11 @@ private:
         bool learned = false;
         size_t count = 0;
         std::unordered_map<std::string_view, uint32_t> byName;   // the first property of that name or alias
+        // Models of one type usually write their attributes in the same
+        // order: the name met at each attribute position of the latest model
+        // (a definition's name or alias) and its property's position, tried
+        // before the index.
+        mutable std::vector<std::pair<std::string_view, uint32_t>> recentAttributes;
         int text = -1;
         std::vector<uint32_t> parentLinks;
         std::vector<uint32_t> formatNames;
@@ -178,6 +183,26 @@ private:
     // model does not follow the layout.
     static AbstractProperty* at(const Properties& props, const TypeLayout* l, uint32_t i) {
         return l && props.size() == l->count && i < props.size() ? props[i] : nullptr;
+    }
+
+    // The property named by the attribute at `position` of a model frame.
+    AbstractProperty* attributeNamed(const Frame& f, size_t position, std::string_view name) const {
+        const TypeLayout* l = f.layout;
+        if (!l || f.props.size() != l->count) return f.model->getProperty(name);
+        auto& recent = l->recentAttributes;
+        if (position < recent.size() && recent[position].first == name) {
+            AbstractProperty* p = f.props[recent[position].second];
+            if (p->getDefinition().matchesName(name)) return p;
+        }
+        auto it = l->byName.find(name);
+        if (it == l->byName.end()) return nullptr;
+        AbstractProperty* p = f.props[it->second];
+        if (!p->getDefinition().matchesName(name)) return f.model->getProperty(name);
+        if (position < 64) {  // bounds the memory a pathological element could make it hold
+            if (position >= recent.size()) recent.resize(position + 1);
+            recent[position] = {it->first, it->second};
+        }
+        return p;
     }
 
     // The property of a model frame with that name or alias.
@@ -403,10 +428,11 @@ private:
         f.layout = &learn(type, f.props);
         if (f.layout->text >= 0) f.textProperty = at(f.props, f.layout, static_cast<uint32_t>(f.layout->text));
 
-        for (const XML_Char** a = atts; a && *a; a += 2) {
+        size_t position = 0;
+        for (const XML_Char** a = atts; a && *a; a += 2, ++position) {
             const std::string_view k(a[0]);
             if (k.substr(0, 5) == "xmlns") continue;
-            AbstractProperty* p = propertyNamed(f, k);
+            AbstractProperty* p = attributeNamed(f, position, k);
             if (!p) return stop("unknown attribute \"" + std::string(k) + "\" of <" + std::string(name) + ">");
             if (p->getDefinition().isTextContent()) {
                 p->setStringGenerically(std::make_shared<const std::string>(a[1]));
