@@ -95,9 +95,12 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+// Enumeration names are ASCII; the locale's toupper could map other bytes
+// (and, in some locales, 'i' to a letter no name holds).
 std::string upper(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
