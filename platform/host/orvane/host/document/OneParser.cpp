@@ -384,13 +384,14 @@ private:
         if (top && top->kind == Kind::Model) {
             if (AbstractProperty* p = propertyNamed(*top, name)) {
                 if (atts && *atts) return stop("property element <" + std::string(name) + "> takes no attributes");
-                Frame f(Kind::Property, name, stableNameOf(p->getDefinition(), name));
+                const size_t owner = stack_.size() - 1;
+                Frame& f = stack_.emplace_back(Kind::Property, name, stableNameOf(p->getDefinition(), name));
+                const Frame& t = stack_[owner];
                 f.property = p;
-                f.ownerDatabase = top->database;
-                f.model = top->model;
-                f.def = top->def;
-                f.layout = top->layout;
-                stack_.push_back(std::move(f));
+                f.ownerDatabase = t.database;
+                f.model = t.model;
+                f.def = t.def;
+                f.layout = t.layout;
                 return;
             }
         }
@@ -420,7 +421,11 @@ private:
         TypeLayout& type = typeOf(typeId);
         auto model = type.database ? type.database->createModel(typeId) : nullptr;
         if (!model) return stop("<" + std::string(name) + "> names a model that cannot be created");
-        Frame f(Kind::Model, name, type.def->elementName);
+        // The frame is built in place. After an error the parse stops and
+        // nothing reads the stack again, so a frame left unfinished is harmless.
+        const size_t topIndex = top ? stack_.size() - 1 : 0;
+        Frame& f = stack_.emplace_back(Kind::Model, name, type.def->elementName);
+        if (top) top = &stack_[topIndex];
         f.model = model;
         f.props = model->getProperties();
         f.def = type.def;
@@ -431,7 +436,7 @@ private:
         size_t position = 0;
         for (const XML_Char** a = atts; a && *a; a += 2, ++position) {
             const std::string_view k(a[0]);
-            if (k.substr(0, 5) == "xmlns") continue;
+            if (!k.empty() && k[0] == 'x' && k.starts_with("xmlns")) continue;  // the first byte decides for almost every name
             AbstractProperty* p = attributeNamed(f, position, k);
             if (!p) return stop("unknown attribute \"" + std::string(k) + "\" of <" + std::string(name) + ">");
             if (p->getDefinition().isTextContent()) {
@@ -473,7 +478,7 @@ private:
             if (!pd.isVector() && top->children > 0)
                 return stop(std::string(pd.name) + " holds one model");
             Frame* owner = nullptr;
-            for (auto it = stack_.rbegin() + 1; it != stack_.rend(); ++it)
+            for (auto it = stack_.rbegin() + 2; it != stack_.rend(); ++it)  // below the new frame and its property
                 if (it->kind == Kind::Model) {
                     owner = &*it;
                     break;
@@ -483,8 +488,6 @@ private:
             f.attachDatabase = top->ownerDatabase;
             ++top->children;
         }
-
-        stack_.push_back(std::move(f));
     }
 
     void end(const XML_Char*) {
