@@ -99,7 +99,14 @@ TEST(Parser, BadInputIsRejectedWithLineAndReason) {
 
     EXPECT_FALSE(read("<orvane>\n<DataGrid totalsPosition=\"middle\"/></orvane>", &e));
     EXPECT_EQ(e.line, 2);
-    EXPECT_NE(e.message.find("middle"), std::string::npos);
+    EXPECT_EQ(e.message, "attribute \"totalsPosition\" of <DataGrid>: invalid value \"middle\" for totalsPosition");
+    // Read from a file, the report names the file and the line.
+    const std::string path = test::tempDir() + "/bad-enumeration.xml";
+    ASSERT_TRUE(FileSystemManager::writeToFile("<orvane>\n\n<LayoutConstraint widthFlexibility=\"bendy\"/></orvane>", path));
+    auto d = OrvaneUIDeserializer::create();
+    EXPECT_FALSE(d->deserializeFile(path));
+    EXPECT_EQ(d->getLastError().toString().rfind(path + ":3:", 0), 0u) << d->getLastError().toString();
+    EXPECT_NE(d->getLastError().message.find("invalid value \"bendy\" for widthFlexibility"), std::string::npos);
 
     EXPECT_FALSE(read("<orvane><DataGrid fixedColumnCount=\"1.5\"/></orvane>", &e));
     EXPECT_NE(e.message.find("integer"), std::string::npos);
