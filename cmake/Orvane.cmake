@@ -55,6 +55,12 @@ function(orvane_library target base header)
   if(ORVANE_HIDDEN_VISIBILITY)
     set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   endif()
+  # Calls between the library's own exported functions bind inside the
+  # library: the linker resolves them directly, without a PLT stub and a
+  # symbol lookup at load time. Nothing outside is meant to replace them.
+  if(NOT APPLE)
+    target_link_options(${target} PRIVATE -Wl,-Bsymbolic-functions)
+  endif()
   generate_export_header(${target} BASE_NAME ${base}
                          EXPORT_FILE_NAME ${ORVANE_GENERATED_INCLUDE_DIR}/${header})
   target_include_directories(${target} PUBLIC

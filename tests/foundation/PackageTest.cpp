@@ -185,6 +185,31 @@ TEST(ModelDatabase, SetModelPropertyChecksTypes) {
     EXPECT_FALSE(db->setModelProperty(info->compactFormatOptions, div, 10028, false));
     EXPECT_TRUE(db->setModelProperty(info->compactFormatOptions, db->createModel(10011), 10011, false));
     EXPECT_FALSE(db->setModelProperty(info->compactFormatOptions, grid, 42, false));
+
+    // Every single child-model property of every model takes exactly the
+    // models of its type and of types derived from it, and gives back the
+    // same object.
+    const std::vector<int> ids = db->getModelTypeIds();
+    int stored = 0;
+    for (int ownerId : ids) {
+        auto owner = db->createModel(ownerId);
+        if (!owner) continue;
+        for (AbstractProperty* p : owner->getProperties()) {
+            const PropertyDefinition& pd = p->getDefinition();
+            if (pd.isVector() || pd.isWeak() || !db->isModelType(pd.valueType)) continue;
+            for (int childId : ids) {
+                auto child = db->createModel(childId);
+                if (!child) continue;
+                const bool fits = BaseUIModelDatabase::modelDefinition(childId).isKindOf(pd.valueType);
+                EXPECT_EQ(db->setModelProperty(*p, child, childId, false), fits) << pd.name << " <- " << childId;
+                if (!fits) continue;
+                ++stored;
+                auto back = p->getObjectGenerically();
+                EXPECT_EQ(std::dynamic_pointer_cast<BaseModel>(back), child) << pd.name << " <- " << childId;
+            }
+        }
+    }
+    EXPECT_EQ(stored, 11);  // a constraint, six strategies, format options, selection options, two visible cells
 }
 
 TEST(ModelContext, RecordsSuspiciousFormatNamePairsInOrder) {

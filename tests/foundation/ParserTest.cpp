@@ -3,15 +3,19 @@
 #include "orvane/host/style/Dimension.h"
 #include "orvane/host/io/FileSystemManager.h"
 #include "orvane/host/document/ModelSerializer.h"
+#include "orvane/host/document/PropertyTextCodec.h"
 #include "orvane/datagrid/CompactFormatOptions.h"
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridColumnInfo.h"
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
+#include "orvane/package/BaseUIModelDatabase.h"
 #include "orvane/package/Div.h"
 #include "orvane/package/OrvaneUIDeserializer.h"
+#include "orvane/package/OrvaneUIPackage.h"
 #include "orvane/package/Span.h"
+#include "orvane/properties/VectorChangeEvent.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +99,14 @@ TEST(Parser, BadInputIsRejectedWithLineAndReason) {
 
     EXPECT_FALSE(read("<orvane>\n<DataGrid totalsPosition=\"middle\"/></orvane>", &e));
     EXPECT_EQ(e.line, 2);
-    EXPECT_NE(e.message.find("middle"), std::string::npos);
+    EXPECT_EQ(e.message, "attribute \"totalsPosition\" of <DataGrid>: invalid value \"middle\" for totalsPosition");
+    // Read from a file, the report names the file and the line.
+    const std::string path = test::tempDir() + "/bad-enumeration.xml";
+    ASSERT_TRUE(FileSystemManager::writeToFile("<orvane>\n\n<LayoutConstraint widthFlexibility=\"bendy\"/></orvane>", path));
+    auto d = OrvaneUIDeserializer::create();
+    EXPECT_FALSE(d->deserializeFile(path));
+    EXPECT_EQ(d->getLastError().toString().rfind(path + ":3:", 0), 0u) << d->getLastError().toString();
+    EXPECT_NE(d->getLastError().message.find("invalid value \"bendy\" for widthFlexibility"), std::string::npos);
 
     EXPECT_FALSE(read("<orvane><DataGrid fixedColumnCount=\"1.5\"/></orvane>", &e));
     EXPECT_NE(e.message.find("integer"), std::string::npos);
@@ -194,4 +205,86 @@ TEST(Parser, ManyModelsOfOneTypeEachGetTheirOwnValues) {
     // An unknown attribute is still refused on a later model of a known type.
     EXPECT_FALSE(read("<div><span class=\"a\"/><span nope=\"1\"/></div>", &error));
     EXPECT_NE(error.message.find("nope"), std::string::npos);
+}
+
+// Every Dimension property of every model reads each unit from text, and a
+// length it cannot read leaves the value as it was.
+TEST(Parser, DimensionAttributesReadEveryUnitIntoEveryDimensionProperty) {
+    OrvaneUIPackage::instance();
+    const struct {
+        const char* text;
+        float value;
+        int unit;
+    } lengths[] = {{"12", 12.0f, DimensionUnit::PIXELS},   {"12px", 12.0f, DimensionUnit::PIXELS},
+                   {" +3.5px ", 3.5f, DimensionUnit::PIXELS}, {"9pt", 9.0f, DimensionUnit::POINTS},
+                   {"50%", 50.0f, DimensionUnit::PERCENT},  {"1in", 1.0f, DimensionUnit::INCHES},
+                   {"2cm", 2.0f, DimensionUnit::CENTIMETERS}, {"-10mm", -10.0f, DimensionUnit::MILLIMETERS}};
+    auto* db = BaseUIModelDatabase::instance();
+    int dimensionProperties = 0;
+    for (int id : db->getModelTypeIds()) {
+        auto model = db->createModel(id);
+        if (!model) continue;
+        for (AbstractProperty* p : model->getProperties()) {
+            if (p->getValueType() != HostTypeId::DIMENSION || p->getDefinition().isVector()) continue;
+            ++dimensionProperties;
+            for (const auto& l : lengths) {
+                std::string error;
+                ASSERT_TRUE(PropertyTextCodec::setFromText(*p, l.text, db, error)) << p->getName() << ": " << error;
+                auto d = std::dynamic_pointer_cast<Dimension>(p->getObjectGenerically());
+                ASSERT_TRUE(d) << p->getName() << " of " << id;
+                EXPECT_FLOAT_EQ(d->getValue(), l.value) << l.text;
+                EXPECT_EQ(d->getUnit(), l.unit) << l.text;
+            }
+            auto before = p->getObjectGenerically();
+            std::string error;
+            EXPECT_FALSE(PropertyTextCodec::setFromText(*p, "12furlongs", db, error));
+            EXPECT_NE(error.find("expected a length"), std::string::npos) << error;
+            EXPECT_EQ(p->getObjectGenerically(), before);
+        }
+    }
+    EXPECT_GE(dimensionProperties, 10);  // LayoutProxy's x, y, w, h and the constraint's six
+}
+
+// A list written as text replaces the whole list: a listener sees the clear
+// and one append per element, a bad token changes nothing, and long lists
+// keep every element in order.
+TEST(Parser, ListTextReplacesTheListAsAClearAndAppends) {
+    OrvaneUIPackage::instance();
+    auto* db = BaseUIModelDatabase::instance();
+    auto c = LayoutConstraint::create();
+    std::string error;
+    AbstractProperty& weights = c->responsiveWeights;
+    ASSERT_TRUE(PropertyTextCodec::setFromText(weights, "5", db, error)) << error;
+    ASSERT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{5}));
+
+    std::vector<std::shared_ptr<VectorChangeEvent<float>>> events;
+    c->responsiveWeights.get()->addEventListener(
+        AbstractMonitoredVector::VECTOR_CHANGE_EVENT,
+        FunctionEventCallback::create([&](auto& e) { events.push_back(std::dynamic_pointer_cast<VectorChangeEvent<float>>(e)); }));
+    ASSERT_TRUE(PropertyTextCodec::setFromText(weights, "1, 2 3", db, error)) << error;
+    EXPECT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{1, 2, 3}));
+    ASSERT_EQ(events.size(), 4u);
+    ASSERT_TRUE(events[0]);
+    EXPECT_EQ(events[0]->getDeletions(), (std::vector<float>{5}));
+    for (size_t i = 1; i < events.size(); ++i) EXPECT_EQ(events[i]->getAdditions(), (std::vector<float>{float(i)}));
+
+    events.clear();
+    EXPECT_FALSE(PropertyTextCodec::setFromText(weights, "1 x 3", db, error));
+    EXPECT_EQ(error, "expected numbers");
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(c->responsiveWeights.get()->items(), (std::vector<float>{1, 2, 3}));
+
+    // More elements than fit the reader's inline buffer, into a fresh model.
+    auto fresh = LayoutConstraint::create();
+    std::string text;
+    std::vector<float> expected;
+    for (int i = 0; i < 100; ++i) {
+        text += std::to_string(i) + (i % 3 ? " " : ",");
+        expected.push_back(static_cast<float>(i));
+    }
+    ASSERT_TRUE(PropertyTextCodec::setFromText(fresh->responsiveWeights, text, db, error)) << error;
+    EXPECT_EQ(fresh->responsiveWeights.get()->items(), expected);
+    ASSERT_TRUE(PropertyTextCodec::setFromText(fresh->responsiveWeights, "", db, error)) << error;
+    ASSERT_TRUE(fresh->responsiveWeights.get());
+    EXPECT_TRUE(fresh->responsiveWeights.get()->items().empty());
 }

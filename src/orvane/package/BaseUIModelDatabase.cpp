@@ -37,6 +37,7 @@
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutContext.h"
 #include "orvane/layout/LayoutProxy.h"
+#include "orvane/layout/LayoutStrategy.h"
 #include "orvane/layout/RelativeLayoutStrategy.h"
 #include "orvane/layout/ResponsiveLayoutStrategy.h"
 #include "orvane/layout/SlideLayoutStrategy.h"
@@ -89,18 +90,6 @@ BaseUIModelDatabase* BaseUIModelDatabase::instance() {
     // Created on first use and kept until process exit.
     static BaseUIModelDatabase* db = new BaseUIModelDatabase();
     return db;
-}
-
-const ModelDefinition& BaseUIModelDatabase::modelDefinition(int typeId) {
-    if (typeId < FIRST_TYPE_ID || typeId > LAST_TYPE_ID) return ModelDatabase::emptyDefinition();
-    return definitionTable()[typeId - FIRST_TYPE_ID];
-}
-
-const PropertyDefinition& BaseUIModelDatabase::propertyDefinition(int typeId, int, int index) {
-    static const PropertyDefinition missing{};
-    const ModelDefinition& def = modelDefinition(typeId);
-    if (index < 0 || static_cast<size_t>(index) >= def.properties.size()) return missing;
-    return def.properties[static_cast<size_t>(index)];
 }
 
 const ModelDefinition& BaseUIModelDatabase::getModelDefinition(int typeId, int) const { return modelDefinition(typeId); }
@@ -205,13 +194,25 @@ template <class X>
 int setEnum(AbstractProperty& property, std::string_view text) {
     const void* h = property.getObjectHandle();
     int current = h ? *static_cast<const int*>(h) : 0;
-    if (!X::isValueValid(text)) {
+    if constexpr (requires { X::table(); }) {
+        // The library's tables: one search answers both whether the name is
+        // valid and its value.
+        if (const EnumPair* pair = EnumPairLookup::find(X::table().byName(), text)) {
+            int v = pair->value;
+            property.setGenerically(&v);
+            return 2;
+        }
         property.setGenerically(&current);
         return 1;
+    } else {
+        if (!X::isValueValid(text)) {
+            property.setGenerically(&current);
+            return 1;
+        }
+        int v = static_cast<int>(X::getValueFromString(text, static_cast<typename X::type>(current)));
+        property.setGenerically(&v);
+        return 2;
     }
-    int v = static_cast<int>(X::getValueFromString(text, static_cast<typename X::type>(current)));
-    property.setGenerically(&v);
-    return 2;
 }
 
 template <class X>
@@ -227,6 +228,36 @@ bool writeEnum(const AbstractProperty& property, std::ostream& out) {
 // property keeps its value in other storage.
 bool holdsEnumeration(const AbstractProperty& property, int valueType) {
     return property.getValueType() == valueType && !property.isVectorProperty();
+}
+
+// A property holding one owned child model of class X keeps a shared_ptr<X>,
+// erased as shared_ptr<void> to the X. For a model known to be an X the
+// erased value is made with a static cast, without the run-time down-cast
+// from Wrappable that the generic object set needs.
+using ChildModelEraser = std::shared_ptr<void> (*)(const std::shared_ptr<BaseModel>&);
+
+template <class X>
+std::shared_ptr<void> eraseAs(const std::shared_ptr<BaseModel>& model) {
+    return std::static_pointer_cast<X>(model);
+}
+
+// The eraser for storing `model`, created for type id `typeId`, in
+// `property`; null when the generic set must decide. The model is an X when
+// its class answers the type id it was created for and that type is X or
+// derives from it; X is the class of the property's value type.
+ChildModelEraser childModelEraser(const AbstractProperty& property, const BaseModel& model, int typeId) {
+    const PropertyDefinition& pd = property.getDefinition();
+    if (pd.isVector() || pd.isWeak() || model.getWrapperTypeId() != typeId) return nullptr;
+    ChildModelEraser erase = nullptr;
+    switch (pd.valueType) {
+    case CompactFormatOptions::WRAPPER_TYPE_ID: erase = &eraseAs<CompactFormatOptions>; break;
+    case LayoutConstraint::WRAPPER_TYPE_ID: erase = &eraseAs<LayoutConstraint>; break;
+    case LayoutStrategy::WRAPPER_TYPE_ID: erase = &eraseAs<LayoutStrategy>; break;
+    case SelectionOptions::WRAPPER_TYPE_ID: erase = &eraseAs<SelectionOptions>; break;
+    case VisibleCells::WRAPPER_TYPE_ID: erase = &eraseAs<VisibleCells>; break;
+    default: return nullptr;
+    }
+    return BaseUIModelDatabase::modelDefinition(typeId).isKindOf(pd.valueType) ? erase : nullptr;
 }
 
 } // namespace
@@ -295,6 +326,11 @@ bool BaseUIModelDatabase::setModelProperty(AbstractProperty& property, const std
         case 10085: return property.addGenerically(model);
         default: return false;
         }
+    }
+    if (const auto erase = childModelEraser(property, *model, typeId)) {
+        std::shared_ptr<void> erased = erase(model);
+        property.setGenerically(&erased);
+        return true;
     }
     // Stored with the property's generic set; a model of the wrong type is
     // refused rather than reported as stored.

@@ -19,10 +19,19 @@ public:
     static BaseUIModelDatabase* instance();
 
     /// The definition record of a type id (the empty record when there is none).
-    static const ModelDefinition& modelDefinition(int typeId);
+    static const ModelDefinition& modelDefinition(int typeId) {
+        if (typeId < FIRST_TYPE_ID || typeId > LAST_TYPE_ID) return ModelDatabase::emptyDefinition();
+        return definitions_[typeId - FIRST_TYPE_ID];
+    }
     /// The index-th property definition record of a model. A missing record is
     /// a programming error in a model class; it yields a shared empty record.
-    static const PropertyDefinition& propertyDefinition(int typeId, int version, int index);
+    /// Every model constructor asks for each of its properties' records, so
+    /// this is inline over a table that is constant from load time.
+    static const PropertyDefinition& propertyDefinition(int typeId, int /*version*/, int index) {
+        const ModelDefinition& def = modelDefinition(typeId);
+        if (index < 0 || static_cast<size_t>(index) >= def.properties.size()) return missingProperty_;
+        return def.properties[static_cast<size_t>(index)];
+    }
 
     const ModelDefinition& getModelDefinition(int typeId, int version) const override;
     std::shared_ptr<BaseModel> createModel(int typeId) const override;
@@ -40,7 +49,10 @@ public:
     BaseUIModelDatabase();
 
 private:
-    static const ModelDefinition* definitionTable();
+    /// One record per type id from FIRST_TYPE_ID to LAST_TYPE_ID (empty records
+    /// for ids without a model), constant-initialised.
+    static const ModelDefinition definitions_[LAST_TYPE_ID - FIRST_TYPE_ID + 1];
+    static const PropertyDefinition missingProperty_;
 };
 
 } // namespace orvane

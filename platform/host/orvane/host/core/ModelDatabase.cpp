@@ -4,7 +4,6 @@
 #include "orvane/host/core/BaseModel.h"
 #include "orvane/host/core/SuperModelDatabase.h"
 
-#include <algorithm>
 #include <mutex>
 
 namespace orvane {
@@ -49,25 +48,23 @@ bool SuperModelDatabase::isModelType(int typeId) const { return getDatabaseForTy
 
 void SuperModelDatabase::buildIndex() const {
     byElementName_.clear();
+    // Earlier databases win for a name defined twice, and within a database
+    // the first definition of a name.
     for (auto* d : databases_) {
         for (int id : d->getModelTypeIds()) {
             const ModelDefinition& def = d->getModelDefinition(id, 0);
             if (def.isEmpty()) continue;
-            byElementName_.emplace_back(std::string(def.elementName), def.typeId);
-            for (const auto& a : def.aliases) byElementName_.emplace_back(std::string(a.elementName), a.typeId);
+            byElementName_.try_emplace(std::string(def.elementName), def.typeId);
+            for (const auto& a : def.aliases) byElementName_.try_emplace(std::string(a.elementName), a.typeId);
         }
     }
-    // Earlier databases win for a name defined twice.
-    std::stable_sort(byElementName_.begin(), byElementName_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     indexValid_ = true;
 }
 
 int SuperModelDatabase::getTypeIdForElementName(std::string_view name) const {
     if (!indexValid_) buildIndex();
-    auto it = std::lower_bound(byElementName_.begin(), byElementName_.end(), name,
-                               [](const std::pair<std::string, int>& p, std::string_view n) { return p.first < n; });
-    return (it == byElementName_.end() || it->first != name) ? 0 : it->second;
+    auto it = byElementName_.find(name);
+    return it == byElementName_.end() ? 0 : it->second;
 }
 
 std::shared_ptr<BaseModel> SuperModelDatabase::createModel(int typeId) const {

@@ -31,7 +31,13 @@ public:
 
 private:
     std::vector<ModelDatabase*> databases_;
-    mutable std::vector<std::pair<std::string, int>> byElementName_;  ///< sorted by name
+    /// Hashes names given as std::string or std::string_view alike, so a
+    /// lookup needs no copy of the name.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    mutable std::unordered_map<std::string, int, NameHash, std::equal_to<>> byElementName_;
     mutable bool indexValid_ = false;
     void buildIndex() const;
 };

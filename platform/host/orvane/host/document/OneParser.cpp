@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -83,14 +84,25 @@ public:
 
 private:
     enum class Kind { Wrapper, Model, Property, Item };
+    using Properties = decltype(std::declval<const BaseModel&>().getProperties());
     // What the reader looks up on every model of a type, found once from the
     // first model of that type read (models of one type list the same
     // properties in the same order): property positions by name or alias,
     // the text-content, parent-link and format-name properties, and the
     // property that takes each type of child model.
     struct TypeLayout {
+        // Found once per type id, before the first model of the type exists.
+        const ModelDefinition* def = nullptr;
+        ModelDatabase* database = nullptr;   // the database that defines and creates the type
+        // Learned from the first model of the type.
+        bool learned = false;
         size_t count = 0;
         std::unordered_map<std::string_view, uint32_t> byName;   // the first property of that name or alias
+        // Models of one type usually write their attributes in the same
+        // order: the name met at each attribute position of the latest model
+        // (a definition's name or alias) and its property's position, tried
+        // before the index.
+        mutable std::vector<std::pair<std::string_view, uint32_t>> recentAttributes;
         int text = -1;
         std::vector<uint32_t> parentLinks;
         std::vector<uint32_t> formatNames;
@@ -110,6 +122,7 @@ private:
         std::string ownedName;   // else a copy of it
         std::string label() const { return ownedName.empty() ? std::string(name) : ownedName; }
         std::shared_ptr<BaseModel> model;          // Model
+        Properties props;                          // Model: the model's properties, asked for once
         const ModelDefinition* def = nullptr;      // Model
         const TypeLayout* layout = nullptr;        // Model (and Property: the owner's)
         ModelDatabase* database = nullptr;         // Model: the database of the model type
@@ -135,11 +148,22 @@ private:
     std::shared_ptr<OneParserContext> context_;
     std::unordered_map<int, TypeLayout> layouts_;
 
-    const TypeLayout& layoutOf(int typeId, const BaseModel& model) {
+    // The type's entry, with its definition and database found on first use.
+    TypeLayout& typeOf(int typeId) {
         auto [it, added] = layouts_.try_emplace(typeId);
         TypeLayout& l = it->second;
-        if (!added) return l;
-        const auto props = model.getProperties();
+        if (added) {
+            l.def = &db_->getModelDefinition(typeId);
+            l.database = db_->getDatabaseForType(typeId);
+        }
+        return l;
+    }
+
+    const TypeLayout& layoutOf(int typeId, const BaseModel& model) { return learn(typeOf(typeId), model.getProperties()); }
+
+    const TypeLayout& learn(TypeLayout& l, const Properties& props) {
+        if (l.learned) return l;
+        l.learned = true;
         l.count = props.size();
         for (uint32_t i = 0; i < props.size(); ++i) {
             const PropertyDefinition& pd = props[i]->getDefinition();
@@ -157,17 +181,36 @@ private:
 
     // The model's property at a position of its type's layout; null when the
     // model does not follow the layout.
-    static AbstractProperty* at(const BaseModel& model, const TypeLayout* l, uint32_t i) {
-        const auto props = model.getProperties();
+    static AbstractProperty* at(const Properties& props, const TypeLayout* l, uint32_t i) {
         return l && props.size() == l->count && i < props.size() ? props[i] : nullptr;
+    }
+
+    // The property named by the attribute at `position` of a model frame.
+    AbstractProperty* attributeNamed(const Frame& f, size_t position, std::string_view name) const {
+        const TypeLayout* l = f.layout;
+        if (!l || f.props.size() != l->count) return f.model->getProperty(name);
+        auto& recent = l->recentAttributes;
+        if (position < recent.size() && recent[position].first == name) {
+            AbstractProperty* p = f.props[recent[position].second];
+            if (p->getDefinition().matchesName(name)) return p;
+        }
+        auto it = l->byName.find(name);
+        if (it == l->byName.end()) return nullptr;
+        AbstractProperty* p = f.props[it->second];
+        if (!p->getDefinition().matchesName(name)) return f.model->getProperty(name);
+        if (position < 64) {  // bounds the memory a pathological element could make it hold
+            if (position >= recent.size()) recent.resize(position + 1);
+            recent[position] = {it->first, it->second};
+        }
+        return p;
     }
 
     // The property of a model frame with that name or alias.
     AbstractProperty* propertyNamed(const Frame& f, std::string_view name) const {
-        if (f.layout && f.model->getProperties().size() == f.layout->count) {
+        if (f.layout && f.props.size() == f.layout->count) {
             auto it = f.layout->byName.find(name);
             if (it == f.layout->byName.end()) return nullptr;
-            AbstractProperty* p = f.model->getProperties()[it->second];
+            AbstractProperty* p = f.props[it->second];
             if (p->getDefinition().matchesName(name)) return p;
         }
         return f.model->getProperty(name);
@@ -203,15 +246,14 @@ private:
 
     // The property of `holder` that can take a model of `typeId`.
     AbstractProperty* holderFor(const Frame& holder, int typeId) {
-        if (holder.layout && holder.model->getProperties().size() == holder.layout->count) {
+        if (holder.layout && holder.props.size() == holder.layout->count) {
             auto [it, added] = holder.layout->holders.try_emplace(typeId, -1);
             if (added) {
                 AbstractProperty* found = findHolder(holder, typeId);
-                const auto props = holder.model->getProperties();
-                for (uint32_t i = 0; found && i < props.size(); ++i)
-                    if (props[i] == found) it->second = static_cast<int>(i);
+                for (uint32_t i = 0; found && i < holder.props.size(); ++i)
+                    if (holder.props[i] == found) it->second = static_cast<int>(i);
             }
-            return it->second < 0 ? nullptr : holder.model->getProperties()[static_cast<uint32_t>(it->second)];
+            return it->second < 0 ? nullptr : holder.props[static_cast<uint32_t>(it->second)];
         }
         return findHolder(holder, typeId);
     }
@@ -254,9 +296,13 @@ private:
     // Back-link a model to its enclosing model when it has a parent-link property.
     void linkParent(const std::shared_ptr<BaseModel>& model, const TypeLayout* layout, const Frame* parentModelFrame) {
         if (!parentModelFrame) return;
-        if (layout && model->getProperties().size() == layout->count) {
+        linkParent(model->getProperties(), layout, parentModelFrame);
+    }
+    void linkParent(const Properties& props, const TypeLayout* layout, const Frame* parentModelFrame) {
+        if (!parentModelFrame) return;
+        if (layout && props.size() == layout->count) {
             for (uint32_t i : layout->parentLinks) {
-                AbstractProperty* p = model->getProperties()[i];
+                AbstractProperty* p = props[i];
                 if (parentModelFrame->def->isKindOf(p->getDefinition().valueType)) {
                     p->setObjectGenerically(parentModelFrame->model);
                     return;
@@ -264,7 +310,7 @@ private:
             }
             return;
         }
-        for (AbstractProperty* p : model->getProperties()) {
+        for (AbstractProperty* p : props) {
             const PropertyDefinition& pd = p->getDefinition();
             if (pd.isParentLink() && parentModelFrame->def->isKindOf(pd.valueType)) {
                 p->setObjectGenerically(parentModelFrame->model);
@@ -338,13 +384,14 @@ private:
         if (top && top->kind == Kind::Model) {
             if (AbstractProperty* p = propertyNamed(*top, name)) {
                 if (atts && *atts) return stop("property element <" + std::string(name) + "> takes no attributes");
-                Frame f(Kind::Property, name, stableNameOf(p->getDefinition(), name));
+                const size_t owner = stack_.size() - 1;
+                Frame& f = stack_.emplace_back(Kind::Property, name, stableNameOf(p->getDefinition(), name));
+                const Frame& t = stack_[owner];
                 f.property = p;
-                f.ownerDatabase = top->database;
-                f.model = top->model;
-                f.def = top->def;
-                f.layout = top->layout;
-                stack_.push_back(std::move(f));
+                f.ownerDatabase = t.database;
+                f.model = t.model;
+                f.def = t.def;
+                f.layout = t.layout;
                 return;
             }
         }
@@ -371,20 +418,26 @@ private:
         }
         if (top && top->kind == Kind::Wrapper && top->children > 0)
             return stop("a document holds one root model");
-        auto model = db_->createModel(typeId);
+        TypeLayout& type = typeOf(typeId);
+        auto model = type.database ? type.database->createModel(typeId) : nullptr;
         if (!model) return stop("<" + std::string(name) + "> names a model that cannot be created");
-        const ModelDefinition* def = &db_->getModelDefinition(typeId);
-        Frame f(Kind::Model, name, def->elementName);
+        // The frame is built in place. After an error the parse stops and
+        // nothing reads the stack again, so a frame left unfinished is harmless.
+        const size_t topIndex = top ? stack_.size() - 1 : 0;
+        Frame& f = stack_.emplace_back(Kind::Model, name, type.def->elementName);
+        if (top) top = &stack_[topIndex];
         f.model = model;
-        f.def = def;
-        f.database = db_->getDatabaseForType(typeId);
-        f.layout = &layoutOf(typeId, *model);
-        if (f.layout->text >= 0) f.textProperty = at(*model, f.layout, static_cast<uint32_t>(f.layout->text));
+        f.props = model->getProperties();
+        f.def = type.def;
+        f.database = type.database;
+        f.layout = &learn(type, f.props);
+        if (f.layout->text >= 0) f.textProperty = at(f.props, f.layout, static_cast<uint32_t>(f.layout->text));
 
-        for (const XML_Char** a = atts; a && *a; a += 2) {
+        size_t position = 0;
+        for (const XML_Char** a = atts; a && *a; a += 2, ++position) {
             const std::string_view k(a[0]);
-            if (k.substr(0, 5) == "xmlns") continue;
-            AbstractProperty* p = propertyNamed(f, k);
+            if (!k.empty() && k[0] == 'x' && k.starts_with("xmlns")) continue;  // the first byte decides for almost every name
+            AbstractProperty* p = attributeNamed(f, position, k);
             if (!p) return stop("unknown attribute \"" + std::string(k) + "\" of <" + std::string(name) + ">");
             if (p->getDefinition().isTextContent()) {
                 p->setStringGenerically(std::make_shared<const std::string>(a[1]));
@@ -407,7 +460,7 @@ private:
         } else if (top->kind == Kind::Model) {
             AbstractProperty* holder = holderFor(*top, typeId);
             if (!holder) return stop("<" + std::string(name) + "> is not allowed inside <" + top->label() + ">");
-            linkParent(model, f.layout, top);
+            linkParent(f.props, f.layout, top);
             f.attachTo = holder;
             f.attachDatabase = top->database;
             ++top->children;
@@ -425,18 +478,16 @@ private:
             if (!pd.isVector() && top->children > 0)
                 return stop(std::string(pd.name) + " holds one model");
             Frame* owner = nullptr;
-            for (auto it = stack_.rbegin() + 1; it != stack_.rend(); ++it)
+            for (auto it = stack_.rbegin() + 2; it != stack_.rend(); ++it)  // below the new frame and its property
                 if (it->kind == Kind::Model) {
                     owner = &*it;
                     break;
                 }
-            linkParent(model, f.layout, owner);
+            linkParent(f.props, f.layout, owner);
             f.attachTo = holder;
             f.attachDatabase = top->ownerDatabase;
             ++top->children;
         }
-
-        stack_.push_back(std::move(f));
     }
 
     void end(const XML_Char*) {
@@ -505,10 +556,11 @@ private:
         if (!context_) return;
         std::shared_ptr<std::vector<std::string>> names;
         std::vector<AbstractProperty*> candidates;
-        if (f.layout && f.model->getProperties().size() == f.layout->count) {
-            for (uint32_t i : f.layout->formatNames) candidates.push_back(f.model->getProperties()[i]);
+        if (f.layout && f.props.size() == f.layout->count) {
+            if (f.layout->formatNames.empty()) return;
+            for (uint32_t i : f.layout->formatNames) candidates.push_back(f.props[i]);
         } else {
-            candidates = f.model->getProperties();
+            candidates = f.props;
         }
         for (AbstractProperty* p : candidates) {
             std::string_view n = p->getName();

@@ -7,6 +7,7 @@
 #include "orvane/host/core/PropertyDefinition.h"
 #include "orvane/host/core/PropertyOwner.h"
 
+#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -19,18 +20,57 @@
 namespace orvane {
 
 namespace {
+
+// A registry of per-type entries that is read on every object attribute of a
+// document and written only when a package registers its types. Each
+// registration publishes a new immutable map; readers load the current one
+// without a lock. Replaced maps are kept, so an entry a reader holds stays
+// valid while a later registration replaces it.
+template <class Entry>
+class TypeRegistry {
+public:
+    using Map = std::map<int, Entry>;
+    explicit TypeRegistry(Map initial = {}) { publish(std::move(initial)); }
+
+    void set(int typeId, Entry entry) {
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        Map next = *current_.load(std::memory_order_relaxed);
+        next[typeId] = std::move(entry);
+        publish(std::move(next));
+    }
+    const Entry* find(int typeId) const {
+        const Map& m = *current_.load(std::memory_order_acquire);
+        auto it = m.find(typeId);
+        return it == m.end() ? nullptr : &it->second;
+    }
+
+private:
+    void publish(Map m) {
+        maps_.push_back(std::make_unique<const Map>(std::move(m)));
+        current_.store(maps_.back().get(), std::memory_order_release);
+    }
+    std::mutex writeMutex_;
+    std::vector<std::unique_ptr<const Map>> maps_;  // every map published, the current one last
+    std::atomic<const Map*> current_{nullptr};
+};
+
 struct Codec {
     PropertyTextCodec::ObjectFromText from;
     PropertyTextCodec::ObjectToText to;
+    // The host's own text form of Dimension, which setFromText applies
+    // directly (no type-erased call and no down-cast of the result).
+    bool builtInDimension = false;
 };
 
-std::map<int, Codec>& codecs() {
-    static std::map<int, Codec> c = [] {
+const char* const kDimensionExpected = "expected a length such as 12px, 9pt or 50%";
+
+TypeRegistry<Codec>& codecs() {
+    static TypeRegistry<Codec> c([] {
         std::map<int, Codec> m;
         m[HostTypeId::DIMENSION] = Codec{
             [](std::string_view text, std::string& error) -> std::shared_ptr<Wrappable> {
                 auto d = Dimension::fromString(text);
-                if (!d) error = "expected a length such as 12px, 9pt or 50%";
+                if (!d) error = kDimensionExpected;
                 return d;
             },
             [](const Wrappable& object, std::string& out) {
@@ -38,26 +78,29 @@ std::map<int, Codec>& codecs() {
                 if (!d) return false;
                 out = d->toString();
                 return true;
-            }};
+            },
+            true};
         return m;
-    }();
+    }());
     return c;
 }
 
-std::mutex& codecMutex() {
-    static std::mutex m;
-    return m;
-}
+// Document text is ASCII where it matters (separators, numbers, names), so
+// the C locale's isspace is not needed.
+constexpr bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
     return s;
 }
 
+// Enumeration names are ASCII; the locale's toupper could map other bytes
+// (and, in some locales, 'i' to a letter no name holds).
 std::string upper(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
@@ -73,9 +116,9 @@ template <class Fn>
 bool forEachToken(std::string_view text, Fn fn) {
     size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && (std::isspace(static_cast<unsigned char>(text[i])) || text[i] == ',')) ++i;
+        while (i < text.size() && (isSpace(text[i]) || text[i] == ',')) ++i;
         size_t start = i;
-        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])) && text[i] != ',') ++i;
+        while (i < text.size() && !isSpace(text[i]) && text[i] != ',') ++i;
         if (i > start && !fn(text.substr(start, i - start))) return false;
     }
     return true;
@@ -87,82 +130,52 @@ struct Assembler {
     PropertyTextCodec::ObjectFromModels from;
     PropertyTextCodec::ObjectToModels to;
 };
-std::map<int, Assembler>& assemblers() {
-    static std::map<int, Assembler> a;
+TypeRegistry<Assembler>& assemblers() {
+    static TypeRegistry<Assembler> a;
     return a;
 }
 } // namespace
 
 void PropertyTextCodec::registerObjectAssembler(int typeId, ObjectFromModels from, ObjectToModels to) {
-    std::lock_guard<std::mutex> lock(codecMutex());
-    assemblers()[typeId] = Assembler{std::move(from), std::move(to)};
+    assemblers().set(typeId, Assembler{std::move(from), std::move(to)});
 }
 
-bool PropertyTextCodec::hasObjectAssembler(int typeId) {
-    std::lock_guard<std::mutex> lock(codecMutex());
-    return assemblers().count(typeId) != 0;
-}
+bool PropertyTextCodec::hasObjectAssembler(int typeId) { return assemblers().find(typeId) != nullptr; }
 
 std::shared_ptr<Wrappable> PropertyTextCodec::objectFromModels(int typeId,
                                                                const std::vector<std::shared_ptr<BaseModel>>& models,
                                                                std::string& error) {
-    ObjectFromModels fn;
-    {
-        std::lock_guard<std::mutex> lock(codecMutex());
-        auto it = assemblers().find(typeId);
-        if (it == assemblers().end()) {
-            error = "values of " + typeName(typeId) + " cannot be built from models";
-            return nullptr;
-        }
-        fn = it->second.from;
+    const Assembler* a = assemblers().find(typeId);
+    if (!a) {
+        error = "values of " + typeName(typeId) + " cannot be built from models";
+        return nullptr;
     }
-    return fn(models, error);
+    return a->from(models, error);
 }
 
 bool PropertyTextCodec::objectToModels(int typeId, const Wrappable& object, std::vector<std::shared_ptr<BaseModel>>& out) {
-    ObjectToModels fn;
-    {
-        std::lock_guard<std::mutex> lock(codecMutex());
-        auto it = assemblers().find(typeId);
-        if (it == assemblers().end()) return false;
-        fn = it->second.to;
-    }
-    return fn(object, out);
+    const Assembler* a = assemblers().find(typeId);
+    return a && a->to(object, out);
 }
 
 void PropertyTextCodec::registerObjectCodec(int typeId, ObjectFromText from, ObjectToText to) {
-    std::lock_guard<std::mutex> lock(codecMutex());
-    codecs()[typeId] = Codec{std::move(from), std::move(to)};
+    codecs().set(typeId, Codec{std::move(from), std::move(to)});
 }
 
-bool PropertyTextCodec::hasObjectCodec(int typeId) {
-    std::lock_guard<std::mutex> lock(codecMutex());
-    return codecs().count(typeId) != 0;
-}
+bool PropertyTextCodec::hasObjectCodec(int typeId) { return codecs().find(typeId) != nullptr; }
 
 std::shared_ptr<Wrappable> PropertyTextCodec::objectFromText(int typeId, std::string_view text, std::string& error) {
-    ObjectFromText fn;
-    {
-        std::lock_guard<std::mutex> lock(codecMutex());
-        auto it = codecs().find(typeId);
-        if (it == codecs().end()) {
-            error = "values of type " + typeName(typeId) + " cannot be written as text";
-            return nullptr;
-        }
-        fn = it->second.from;
+    const Codec* c = codecs().find(typeId);
+    if (!c) {
+        error = "values of type " + typeName(typeId) + " cannot be written as text";
+        return nullptr;
     }
-    return fn(text, error);
+    return c->from(text, error);
 }
 
 bool PropertyTextCodec::objectToText(int typeId, const Wrappable& object, std::string& out) {
-    ObjectToText fn;
-    {
-        std::lock_guard<std::mutex> lock(codecMutex());
-        auto it = codecs().find(typeId);
-        if (it == codecs().end()) return false;
-        fn = it->second.to;
-    }
-    return fn(object, out);
+    const Codec* c = codecs().find(typeId);
+    return c && c->to(object, out);
 }
 
 bool PropertyTextCodec::parseBool(std::string_view text, bool& out) {
@@ -366,18 +379,43 @@ bool PropertyTextCodec::appendElementFromText(AbstractProperty& p, std::string_v
 
 namespace {
 // Parses a list written as text (separated by spaces or commas) into an array
-// of the element type and replaces the property's list with it.
+// of the element type and replaces the property's list with it in one step.
+// Every token is parsed before anything changes, so a bad token leaves the
+// list as it was. Short lists (the usual weights and counts) need no heap
+// buffer.
 template <class Y>
 bool assignTokens(AbstractProperty& p, std::string_view text, bool (*parse)(std::string_view, Y&), const char* expected,
                   std::string& error) {
-    // bool has no contiguous std::vector; a plain array serves every type.
-    size_t capacity = 0;
-    forEachToken(text, [&](std::string_view) { return ++capacity, true; });
-    std::unique_ptr<Y[]> items(new Y[capacity ? capacity : 1]);
+    constexpr size_t kInline = 32;
+    Y inlineItems[kInline];
+    std::unique_ptr<Y[]> heapItems;  // bool has no contiguous std::vector; a plain array serves every type
+    Y* items = inlineItems;
+    size_t capacity = kInline;
     size_t n = 0;
-    if (!forEachToken(text, [&](std::string_view tok) { return parse(tok, items[n++]); }))
-        return error = expected, false;
-    if (!p.assignElementsGenerically(items.get(), n)) return error = "the list does not accept these values", false;
+    const bool ok = forEachToken(text, [&](std::string_view tok) {
+        if (n == capacity) {
+            std::unique_ptr<Y[]> grown(new Y[capacity * 2]);
+            std::copy(items, items + n, grown.get());
+            heapItems = std::move(grown);
+            items = heapItems.get();
+            capacity *= 2;
+        }
+        return parse(tok, items[n++]);
+    });
+    if (!ok) return error = expected, false;
+    if (!p.assignElementsGenerically(items, n)) return error = "the list does not accept these values", false;
+    return true;
+}
+
+// Reads a length into a Dimension property. A property whose value type is
+// Dimension holds a shared_ptr<Dimension>, erased as shared_ptr<void> to the
+// Dimension itself, so the new value goes in through the erased set without
+// a down-cast from Wrappable.
+bool setDimension(AbstractProperty& p, std::string_view text, std::string& error) {
+    auto d = Dimension::fromString(text);
+    if (!d) return error = kDimensionExpected, false;
+    std::shared_ptr<void> erased = std::move(d);
+    p.setGenerically(&erased);
     return true;
 }
 } // namespace
@@ -388,34 +426,18 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
     int code = def.valueType;
     if (def.isVector()) {
         if (!isPrimitiveCode(code)) return error = "a list of " + typeName(code) + " is written as <item> elements", false;
-        // Parse everything first, so a bad token leaves the list unchanged.
-        bool ok = forEachToken(text, [&](std::string_view tok) {
-            std::string e;
-            switch (code) {
-            case ValueType::BOOL: { bool v; return parseBool(tok, v) || (error = "expected true or false", false); }
-            case ValueType::INT: { int v; return parseInt(tok, v) || (error = "expected integers", false); }
-            case ValueType::UNSIGNED: { unsigned v; return parseUnsigned(tok, v) || (error = "expected non-negative integers", false); }
-            case ValueType::COLOR: { unsigned v; return parseColor(tok, v) || (error = "expected colours", false); }
-            case ValueType::FLOAT: { float v; return parseFloat(tok, v) || (error = "expected numbers", false); }
-            default: { double v; return parseDouble(tok, v) || (error = "expected numbers", false); }
-            }
-        });
-        if (!ok) return false;
-        // While the owner holds sets back, the list goes in whole: appending
-        // element by element would start a new held-back list each time.
-        if (const PropertyOwner* owner = p.getOwner(); owner && owner->getCachingIsEnabled()) {
-            switch (code) {
-            case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
-            case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
-            case ValueType::UNSIGNED:
-                return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
-            case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
-            case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
-            default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
-            }
+        // The list goes in whole: listeners see a clear and one append per
+        // element; with none (a model being read, or sets held back by the
+        // owner) the list is replaced at once.
+        switch (code) {
+        case ValueType::BOOL: return assignTokens<bool>(p, text, parseBool, "expected true or false", error);
+        case ValueType::INT: return assignTokens<int>(p, text, parseInt, "expected integers", error);
+        case ValueType::UNSIGNED:
+            return assignTokens<unsigned>(p, text, parseUnsigned, "expected non-negative integers", error);
+        case ValueType::COLOR: return assignTokens<unsigned>(p, text, parseColor, "expected colours", error);
+        case ValueType::FLOAT: return assignTokens<float>(p, text, parseFloat, "expected numbers", error);
+        default: return assignTokens<double>(p, text, parseDouble, "expected numbers", error);
         }
-        p.clearVectorGenerically();
-        return forEachToken(text, [&](std::string_view tok) { return appendElementFromText(p, tok, error); });
     }
     if (isPrimitiveCode(code)) return setPrimitive(p, code, text, error);
     if (code == UNSIGNED64 && !def.isVector()) return setUnsigned64(p, text, error);
@@ -435,8 +457,9 @@ bool PropertyTextCodec::setFromText(AbstractProperty& p, std::string_view text, 
         return error = "unsupported enumeration type " + std::to_string(code), false;
     }
     if (ValueType::isObject(code)) {
-        if (hasObjectCodec(code)) {
-            auto obj = objectFromText(code, text, error);
+        if (const Codec* c = codecs().find(code)) {
+            if (c->builtInDimension) return setDimension(p, text, error);
+            auto obj = c->from(text, error);
             if (!obj) return false;
             if (!p.setObjectGenerically(obj)) return error = "the property does not accept this value", false;
             return true;
