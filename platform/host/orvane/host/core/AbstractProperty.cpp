@@ -24,6 +24,7 @@ AbstractProperty::~AbstractProperty() {
     // forwarding parent.
     setPayload(nullptr);
     setOwnFlag(false);
+    setOwnFlag2(false);
 }
 
 void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -32,7 +33,8 @@ void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event
     EventDispatcher* previous = event->getCurrentSource();
     event->setCurrentSource(this);
     deliverToListeners(event);
-    forwardToParents(event);
+    // A property's forwarding parents live in its extra block only.
+    if (extraOrNull()) forwardToParents(event);
     // The owner receives every event of its properties.
     if (PropertyOwner* owner = getOwner()) owner->receiveForwardedEvent(event);
     event->setCurrentSource(previous ? previous : this);

@@ -86,7 +86,8 @@ EventDispatcher::Extra& EventDispatcher::extra() {
     const bool keeper = keepsPayload();
     Extra* e = makeExtra().release();
     if (keeper) {
-        e->payload = reinterpret_cast<const void*>(state_ & kAligned);
+        e->payload = reinterpret_cast<const void*>(state_ & kPayload);
+        e->ownFlag2 = (state_ & kOwnFlag2) != 0;
         state_ = (state_ & (kFlags | kOwnFlag)) | kHasExtra | reinterpret_cast<uintptr_t>(e);
     } else {
         // The single parent kept in the word moves to the list, first.
@@ -98,7 +99,7 @@ EventDispatcher::Extra& EventDispatcher::extra() {
 
 void EventDispatcher::setPayload(const void* p) {
     if (Extra* e = extraOrNull()) e->payload = p;
-    else state_ = (state_ & (kFlags | kOwnFlag)) | reinterpret_cast<uintptr_t>(p);
+    else state_ = (state_ & ~kPayload) | reinterpret_cast<uintptr_t>(p);
 }
 
 void EventDispatcher::addParentRecord(EventDispatcher* parent) {

@@ -136,24 +136,36 @@ protected:
         std::vector<TypeListeners> listeners;
         Links links;
         const void* payload = nullptr;
+        bool ownFlag2 = false;
     };
     virtual std::unique_ptr<Extra> makeExtra() const { return std::make_unique<Extra>(); }
     Extra* extraOrNull() const { return (state_ & kHasExtra) ? reinterpret_cast<Extra*>(state_ & kAligned) : nullptr; }
     Extra& extra();
 
-    /// Payload: a pointer (16-byte aligned) a subclass keeps in the
+    /// Payload: a pointer (32-byte aligned) a subclass keeps in the
     /// dispatcher's word while there is no extra block, and in the block
-    /// afterwards, with one flag bit of its own beside it. Such a dispatcher
-    /// answers true to keepsPayload; its word then never holds a parent. Its
-    /// destructor clears the word (setPayload(nullptr), setOwnFlag(false)).
+    /// afterwards, with two flag bits of its own beside it (the second moves
+    /// to the block with the payload). Such a dispatcher answers true to
+    /// keepsPayload; its word then never holds a parent. Its destructor clears
+    /// the word (setPayload(nullptr), setOwnFlag(false), setOwnFlag2(false)).
     virtual bool keepsPayload() const { return false; }
     const void* payload() const {
         if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kAligned)->payload;
-        return reinterpret_cast<const void*>(state_ & kAligned);
+        return reinterpret_cast<const void*>(state_ & kPayload);
     }
     void setPayload(const void* p);
     bool ownFlag() const { return (state_ & kOwnFlag) != 0; }
     void setOwnFlag(bool on) { state_ = on ? state_ | kOwnFlag : state_ & ~kOwnFlag; }
+    bool ownFlag2() const {
+        if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kAligned)->ownFlag2;
+        return (state_ & kOwnFlag2) != 0;
+    }
+    void setOwnFlag2(bool on) {
+        if (state_ & kHasExtra)
+            reinterpret_cast<Extra*>(state_ & kAligned)->ownFlag2 = on;
+        else
+            state_ = on ? state_ | kOwnFlag2 : state_ & ~kOwnFlag2;
+    }
     /// The single parent kept in the word (none once the extra block exists).
     EventDispatcher* inlineParent() const {
         if ((state_ & kHasExtra) || (state_ & ~kFlags) == 0 || keepsPayload()) return nullptr;
@@ -162,9 +174,10 @@ protected:
 
 private:
     static constexpr uintptr_t kHasExtra = 1, kDispatchOff = 2, kCachingOn = 4, kFlags = 7;
-    /// Bit 3: the payload keeper's own flag; extra blocks and payloads are
-    /// 16-byte aligned, inline parents only 8-byte.
-    static constexpr uintptr_t kOwnFlag = 8, kAligned = ~uintptr_t(15);
+    /// Bit 3: the payload keeper's own flag; bit 4 its second while there is
+    /// no extra block. Extra blocks are 16-byte aligned, payloads 32-byte,
+    /// inline parents only 8-byte.
+    static constexpr uintptr_t kOwnFlag = 8, kOwnFlag2 = 16, kAligned = ~uintptr_t(15), kPayload = ~uintptr_t(31);
     std::vector<TypeListeners>* listenersOrNull() const { return extraOrNull() ? &extraOrNull()->listeners : nullptr; }
     Links* linksOrNull() const { return extraOrNull() ? &extraOrNull()->links : nullptr; }
     void addParentRecord(EventDispatcher* parent);

@@ -17,7 +17,8 @@ namespace orvane {
 // property's shared slot. Nodes live as long as the program; their number is
 // bounded by the classes and their properties, and capped against layouts
 // that never repeat.
-struct PropertyOwner::Layout : AbstractProperty::Slot {
+// Aligned for the property's word, which keeps two flag bits beside it.
+struct alignas(32) PropertyOwner::Layout : AbstractProperty::Slot {
     int32_t offset = 0;
     uint32_t count = 0;
     const Layout* parent = nullptr;
