@@ -177,6 +177,26 @@ TEST(EventDispatcher, ForwardingReachesEveryParentAcrossLinkCountsAndUnlinkOrder
     }
     parent->removeAllForwardSources();
     for (auto& k : kids) EXPECT_EQ(k->getForwardTargetCount(), 0u);
+
+    // A single parent is kept in the child's word: the death of either side
+    // unlinks the other.
+    auto solo = std::make_shared<EventDispatcher>();
+    auto holder = std::make_shared<EventDispatcher>();
+    solo->addForwardTarget(holder.get());
+    EXPECT_TRUE(solo->hasForwardTarget(holder.get()));
+    holder.reset();
+    EXPECT_EQ(solo->getForwardTargetCount(), 0u);
+    solo->dispatchEvent(PortableEvent::create(7));  // no dangling parent
+    holder = std::make_shared<EventDispatcher>();
+    int heard = 0;
+    holder->addEventListener(7, FunctionEventCallback::create([&](auto&) { ++heard; }));
+    solo->addForwardTarget(holder.get());
+    solo->dispatchEvent(PortableEvent::create(7));
+    EXPECT_EQ(heard, 1);
+    solo.reset();
+    holder->removeAllForwardSources();  // no dangling child
+    holder->dispatchEvent(PortableEvent::create(7));
+    EXPECT_EQ(heard, 2);
 }
 
 TEST(KeyListenerCallback, CallsOnlyWithKeyboardFocusAndComparesByTargetHandlerAndFocus) {

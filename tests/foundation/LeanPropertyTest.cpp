@@ -7,6 +7,9 @@
 #include "orvane/layout/LayoutConstraint.h"
 #include "orvane/layout/LayoutProxy.h"
 #include "orvane/package/OrvaneUIPackage.h"
+#include "orvane/prompts/ComboBoxModel.h"
+#include "orvane/prompts/RangeSliderModel.h"
+#include "orvane/prompts/TextFieldModel.h"
 #include "orvane/properties/EventCallback.h"
 #include "orvane/properties/MonitoredVector.h"
 #include "orvane/properties/NumericRangeValidator.h"
@@ -135,6 +138,82 @@ TEST_F(LeanPropertyTest, ForwardingStartsWhenAChildArrivesLate) {
     EXPECT_EQ(onHolder.newValues.size(), 2u);
 }
 
+// A property links the model it holds without a record of its own: it
+// unlinks the model itself, also when it dies before the model.
+TEST_F(LeanPropertyTest, AHeldModelForwardsToEachHolderWhileItLives) {
+    auto shared = LayoutConstraint::create();
+    auto a = LayoutProxy::create(), b = LayoutProxy::create();
+    a->defaultConstraint.set(shared);
+    b->defaultConstraint.set(shared);
+    Seen onA, onB;
+    a->addEventListener(AbstractProperty::CHANGE_EVENT, onA.callback());
+    b->defaultConstraint.addEventListener(AbstractProperty::CHANGE_EVENT, onB.callback());
+    shared->minimumWidth.set(1.0f);
+    EXPECT_EQ(onA.newValues, std::vector<float>{1.0f});
+    EXPECT_EQ(onB.newValues, std::vector<float>{1.0f});
+    EXPECT_EQ(shared->getForwardTargetCount(), 2u);
+    a.reset();
+    EXPECT_EQ(shared->getForwardTargetCount(), 1u);
+    shared->minimumWidth.set(2.0f);
+    EXPECT_EQ(onB.newValues.back(), 2.0f);
+    b.reset();
+    EXPECT_EQ(shared->getForwardTargetCount(), 0u);
+    shared->minimumWidth.set(3.0f);  // nothing left to reach
+    EXPECT_EQ(onA.newValues.size(), 1u);
+    EXPECT_EQ(onB.newValues.size(), 2u);
+}
+
+// A bool keeps its value beside the property's flags: set, has-a-value,
+// dispatch and the move to the extra block must not disturb one another.
+TEST_F(LeanPropertyTest, ABoolKeepsItsValueBesideItsFlags) {
+    auto c = LayoutConstraint::create();
+    Property<bool>& p = c->lockUserWidth;
+    EXPECT_TRUE(c->considerChildrenForSizeCalculations.get());  // a default of true
+    EXPECT_FALSE(c->considerChildrenForSizeCalculations.hasValue());
+    p.set(true);
+    p.clearHasValue();
+    EXPECT_TRUE(p.get());
+    EXPECT_TRUE(*static_cast<const bool*>(p.getObjectHandle()));
+    p.setDispatchIsEnabled(false);
+    p.set(false);
+    p.setDispatchIsEnabled(true);
+    EXPECT_FALSE(p.get());
+    EXPECT_TRUE(p.hasValue());
+    std::vector<bool> seen;
+    p.addEventListener(AbstractProperty::CHANGE_EVENT, FunctionEventCallback::create([&](auto& e) {
+                           seen.push_back(std::static_pointer_cast<PropertyChangeEvent<bool>>(e)->getNewValue());
+                       }));
+    EXPECT_FALSE(p.get());  // moved to the extra block with the listener
+    EXPECT_TRUE(p.hasValue());
+    p.set(true);
+    p.set(true);
+    c->setCachingIsEnabled(true);
+    p.set(false);
+    EXPECT_TRUE(p.get());
+    EXPECT_FALSE(p.getCached());
+    c->applyCache();
+    c->setCachingIsEnabled(false);
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(*static_cast<const bool*>(p.getObjectHandle()));
+}
+
+// The properties of a base class sit at other distances from the owner in
+// each subclass: each owner must still be reached from its own.
+TEST_F(LeanPropertyTest, PropertiesOfABaseClassReachTheirOwnerInEverySubclass) {
+    std::vector<std::shared_ptr<PromptModel>> models = {TextFieldModel::create(), ComboBoxModel::create(),
+                                                        RangeSliderModel::create(), TextFieldModel::create()};
+    std::vector<int> heard(models.size(), 0);
+    for (size_t i = 0; i < models.size(); ++i) {
+        for (AbstractProperty* p : models[i]->getProperties())
+            EXPECT_EQ(p->getOwner(), static_cast<PropertyOwner*>(models[i].get())) << p->getName();
+        EXPECT_EQ(models[i]->getProperty("styleChain"), &models[i]->styleChain);
+        models[i]->addEventListener(AbstractProperty::CHANGE_EVENT,
+                                    FunctionEventCallback::create([&heard, i](auto&) { ++heard[i]; }));
+    }
+    models[2]->styleChain.set(StyleChain::create());
+    EXPECT_EQ(heard, (std::vector<int>{0, 0, 1, 0}));
+}
+
 TEST_F(LeanPropertyTest, CachedValuesLiveOutOfLineUntilApplied) {
     auto c = LayoutConstraint::create();
     c->minimumWidth.set(1.0f);
@@ -248,7 +327,10 @@ TEST_F(LeanPropertyTest, PropertiesStaySmall) {
     // Many models hold dozens of properties: the lean layout is the point.
     EXPECT_LE(sizeof(Property<float>), 24u);
     EXPECT_LE(sizeof(Property<int>), 24u);
-    EXPECT_LE(sizeof(Property<double>), 32u);
+    EXPECT_LE(sizeof(Property<double>), 24u);
+    EXPECT_LE(sizeof(Property<bool>), 16u);
+    EXPECT_LE((sizeof(Property<std::shared_ptr<Dimension>, true>)), 32u);
+    EXPECT_LE((sizeof(Property<std::weak_ptr<LayoutProxy>, true>)), 32u);
     EXPECT_LE(sizeof(EventDispatcher), 16u);
 }
 

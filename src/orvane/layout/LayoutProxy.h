@@ -114,16 +114,18 @@ private:
     static void writePixels(Property<std::shared_ptr<Dimension>, true>& property, float value, bool heard);
     static void mirror(const LayoutContext& context, const LayoutProxy& proxy, const Rect& r, bool horizontally);
 
+    /// Bookkeeping of layout passes; the flags sit together after the wider
+    /// fields, so that no padding comes between.
     std::weak_ptr<LayoutProxy> layoutParent_;
     Rect laidOutBounds_;
-    bool hasLaidOutBounds_ = false;
     /// Measures of this container taken by its parent's last responsive pass,
     /// reused by an incremental relayout for containers off the changed path.
     float measuredMinimum_[2] = {-1.0f, -1.0f};
     float measuredPreferred_ = -1.0f;
     float measuredPreferredFor_ = -1.0f;
-    bool measuredPreferredVertical_ = false;
     mutable uint64_t checkMark_ = 0;
+    bool hasLaidOutBounds_ = false;
+    bool measuredPreferredVertical_ = false;
     mutable bool onCheckPath_ = false;
 };
 

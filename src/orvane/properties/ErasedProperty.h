@@ -2,6 +2,9 @@
 #pragma once
 #include "orvane/host/core/AbstractProperty.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace orvane {
 
 /// A property whose value is stored in an erased type E: bool, int, unsigned,
@@ -11,7 +14,15 @@ class ErasedProperty : public AbstractProperty {
 public:
     ErasedProperty(PropertyOwner* owner, const PropertyDefinition& definition) : AbstractProperty(owner, definition) {}
 
-    const void* getObjectHandle() const override { return &value_; }
+    const void* getObjectHandle() const override {
+        if constexpr (kInWord) {
+            // A constant holding the current value: read it right away.
+            static constexpr bool kTrue = true, kFalse = false;
+            return value() ? &kTrue : &kFalse;
+        } else {
+            return &value_;
+        }
+    }
     const void* getCachedObjectHandle() const override {
         static const E none{};
         const E* c = cachedSlotOrNull<E>();
@@ -40,7 +51,31 @@ protected:
         return c ? *c : none;
     }
 
-    E value_{};
+    /// The current value (a bool is kept in a flag bit of the dispatcher's
+    /// word, so that the property is no larger than the dispatcher).
+    decltype(auto) value() const {
+        if constexpr (kInWord)
+            return ownFlag2();
+        else
+            return (value_);
+    }
+    void store(E v) {
+        if constexpr (kInWord)
+            setOwnFlag2(v);
+        else
+            value_ = std::move(v);
+    }
+    E take() {
+        if constexpr (kInWord)
+            return ownFlag2();
+        else
+            return std::move(value_);
+    }
+
+private:
+    static constexpr bool kInWord = std::is_same_v<E, bool>;
+    struct NoValue {};
+    [[no_unique_address]] std::conditional_t<kInWord, NoValue, E> value_{};
 };
 
 } // namespace orvane

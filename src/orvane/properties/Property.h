@@ -92,12 +92,12 @@ public:
     Property(PropertyOwner* owner, const PropertyDefinition& definition) : Base(owner, definition) {}
     Property(PropertyOwner* owner, const PropertyDefinition& definition, const T& initial)
         : Base(owner, definition) {
-        this->value_ = toErased(initial);
-        this->updatePropertyChangeEventTree(nullptr, dispatcherOf(this->value_));
+        this->store(toErased(initial));
+        this->updatePropertyChangeEventTree(nullptr, dispatcherOf(this->value()));
     }
-    ~Property() override { this->updatePropertyChangeEventTree(dispatcherOf(this->value_), nullptr); }
+    ~Property() override { this->updatePropertyChangeEventTree(dispatcherOf(this->value()), nullptr); }
 
-    T get() const { return fromErased(this->value_); }
+    T get() const { return fromErased(this->value()); }
     operator T() const { return get(); }
     void set(A value) {
         E e = toErased(value);
@@ -111,26 +111,27 @@ public:
     // (mutable) value with one change event whose old and new values are it.
     void reassign(A value) {
         E e = toErased(value);
-        if (!this->hasValue() || !equalErased(this->value_, e) || this->ownerCachingIsEnabled()) {
+        if (!this->hasValue() || !equalErased(this->value(), e) || this->ownerCachingIsEnabled()) {
             setGenerically(&e);
             return;
         }
-        dispatchPropertyChangeEvent(&this->value_, &this->value_, AbstractProperty::CHANGE_EVENT);
+        const E& current = this->value();
+        dispatchPropertyChangeEvent(&current, &current, AbstractProperty::CHANGE_EVENT);
     }
     // The pending value while caching holds it back (else the current value).
     T getCached() const { return this->hasCachedValue() ? fromErased(this->cachedValue()) : get(); }
     // Sets the value without an event and without marking it set: for the
     // defaults an owning class gives its properties in its constructor.
     void setDefault(A value) {
-        E old = this->value_;
-        this->value_ = toErased(value);
-        this->updatePropertyChangeEventTree(dispatcherOf(old), dispatcherOf(this->value_));
+        E old = this->take();
+        this->store(toErased(value));
+        this->updatePropertyChangeEventTree(dispatcherOf(old), dispatcherOf(this->value()));
     }
 
     void setGenerically(const void* erasedValue) override {
         if (!erasedValue) return;
         const E& nv = *static_cast<const E*>(erasedValue);
-        if (this->hasValue() && equalErased(this->value_, nv)) {
+        if (this->hasValue() && equalErased(this->value(), nv)) {
             // The latest write restores the current value: drop a pending one.
             if (this->hasCachedValue()) this->clearCache();
             return;
@@ -141,14 +142,16 @@ public:
             return;
         }
         if (!isValid(nv)) {
-            dispatchPropertyChangeEvent(&this->value_, &nv, AbstractProperty::INVALID_VALUE);
+            const E& current = this->value();
+            dispatchPropertyChangeEvent(&current, &nv, AbstractProperty::INVALID_VALUE);
             return;
         }
-        E old = std::move(this->value_);
-        this->value_ = nv;
+        E old = this->take();
+        this->store(nv);
         this->markHasValue();
-        this->updatePropertyChangeEventTree(dispatcherOf(old), dispatcherOf(this->value_));
-        dispatchPropertyChangeEvent(&old, &this->value_, AbstractProperty::CHANGE_EVENT);
+        this->updatePropertyChangeEventTree(dispatcherOf(old), dispatcherOf(this->value()));
+        const E& current = this->value();
+        dispatchPropertyChangeEvent(&old, &current, AbstractProperty::CHANGE_EVENT);
     }
 
     void dispatchPropertyChangeEvent(const void* oldValue, const void* newValue, int type) override {

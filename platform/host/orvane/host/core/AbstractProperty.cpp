@@ -6,20 +6,25 @@
 namespace orvane {
 
 AbstractProperty::AbstractProperty(PropertyOwner* owner, const PropertyDefinition& definition) {
-    setPayload(&definition);
-    if (!owner) return;
-    const intptr_t delta = reinterpret_cast<intptr_t>(owner) - reinterpret_cast<intptr_t>(this);
-    int32_t steps = kFarOwner;
-    if (delta != 0 && delta % 8 == 0 && delta / 8 > kFarOwner && delta / 8 < -static_cast<intptr_t>(kFarOwner))
-        steps = static_cast<int32_t>(delta / 8);
-    else
-        static_cast<PropertyExtra&>(extra()).owner = owner;
-    aux_ = (static_cast<uint32_t>(steps) << 2) | (aux_ & 3u);
-    owner->registerProperty(this);
+    // Owners of one class share the slot; the rest keep theirs in the extra block.
+    if (owner)
+        if (const Slot* shared = owner->registerPropertySlot(this, definition)) {
+            setPayload(shared);
+            return;
+        }
+    auto& x = static_cast<PropertyExtra&>(extra());
+    x.slot.definition = &definition;
+    x.owner = owner;
+    setPayload(&x.slot);
 }
 
 AbstractProperty::~AbstractProperty() {
     if (PropertyOwner* owner = getOwner()) owner->unregisterProperty(this);
+    // The dispatcher's destructor reads a word without an extra block as a
+    // forwarding parent.
+    setPayload(nullptr);
+    setOwnFlag(false);
+    setOwnFlag2(false);
 }
 
 void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -28,7 +33,8 @@ void AbstractProperty::dispatchEvent(const std::shared_ptr<PortableEvent>& event
     EventDispatcher* previous = event->getCurrentSource();
     event->setCurrentSource(this);
     deliverToListeners(event);
-    forwardToParents(event);
+    // A property's forwarding parents live in its extra block only.
+    if (extraOrNull()) forwardToParents(event);
     // The owner receives every event of its properties.
     if (PropertyOwner* owner = getOwner()) owner->receiveForwardedEvent(event);
     event->setCurrentSource(previous ? previous : this);
@@ -45,9 +51,11 @@ bool AbstractProperty::appendElementGenerically(const void*) { return false; }
 bool AbstractProperty::assignElementsGenerically(const void*, size_t) { return false; }
 
 void AbstractProperty::updatePropertyChangeEventTree(EventDispatcher* oldChild, EventDispatcher* newChild) {
+    // One-way links: the property unlinks its value itself (here and when it
+    // dies), so it keeps no record of the child and needs no extra block.
     if (oldChild == newChild) return;
-    if (oldChild && oldChild->forwardsEvents()) oldChild->removeForwardTarget(this);
-    if (newChild && newChild->forwardsEvents()) newChild->addForwardTarget(this);
+    if (oldChild && oldChild->forwardsEvents()) removeOneWayForwardTarget(oldChild, this);
+    if (newChild && newChild->forwardsEvents()) addOneWayForwardTarget(newChild, this);
 }
 
 EventDispatcher* AbstractProperty::implicitParent() const { return getOwner(); }

@@ -16,10 +16,11 @@ class PropertyOwner;
 /// which registers it; the property's events reach the owner's listeners.
 ///
 /// A property is kept small, since models hold many: besides its value it is
-/// the dispatcher's virtual table and word (which holds the definition until
-/// listeners, links or a pending cached value need the extra block) and one
-/// more word for the flags and the owner, kept as its distance from the
-/// property (the owner holds its properties as members).
+/// the dispatcher's virtual table and word. The word points at the property's
+/// slot, a record shared by the same property of every owner of one class (its
+/// definition and the owner's distance from it), and carries the has-a-value
+/// flag; listeners, links and a pending cached value move the slot pointer
+/// into the extra block, made on first use.
 ///
 /// Erased access, used by generic code (the document parser and serializer, the
 /// cache): a property stores an erased value of one of the types bool, int,
@@ -36,20 +37,32 @@ public:
     AbstractProperty(PropertyOwner* owner, const PropertyDefinition& definition);
     ~AbstractProperty() override;
 
+    /// What every owner of one class shares about one of its properties: the
+    /// definition and where the owner lies (its address minus the property's;
+    /// 0 when the owner is kept in the extra block, or there is none).
+    struct alignas(16) Slot {
+        const PropertyDefinition* definition = nullptr;
+        intptr_t ownerOffset = 0;
+    };
+
     PropertyOwner* getOwner() const {
-        const int32_t steps = static_cast<int32_t>(aux_) >> 2;
-        if (steps == 0) return nullptr;
-        if (steps == kFarOwner) return static_cast<PropertyExtra*>(extraOrNull())->owner;
-        return reinterpret_cast<PropertyOwner*>(reinterpret_cast<intptr_t>(this) + static_cast<intptr_t>(steps) * 8);
+        const Slot* s = slot();
+        if (s->ownerOffset != 0)
+            return reinterpret_cast<PropertyOwner*>(reinterpret_cast<intptr_t>(this) + s->ownerOffset);
+        const auto* x = static_cast<const PropertyExtra*>(extraOrNull());
+        return x ? x->owner : nullptr;
     }
-    const PropertyDefinition& getDefinition() const { return *static_cast<const PropertyDefinition*>(payload()); }
+    const PropertyDefinition& getDefinition() const { return *slot()->definition; }
     const std::string_view getName() const { return getDefinition().name; }
     int getValueType() const { return getDefinition().valueType; }
 
-    bool hasValue() const { return (aux_ & kHasValue) != 0; }
-    bool hasCachedValue() const { return (aux_ & kCachePending) != 0; }
+    bool hasValue() const { return ownFlag(); }
+    bool hasCachedValue() const {
+        const auto* x = static_cast<const PropertyExtra*>(extraOrNull());
+        return x && x->cachePending;
+    }
     /// Forgets that a value was set (the value itself stays).
-    void clearHasValue() { aux_ &= ~kHasValue; }
+    void clearHasValue() { setOwnFlag(false); }
 
     void dispatchEvent(const std::shared_ptr<PortableEvent>& event) override;
 
@@ -99,16 +112,25 @@ protected:
     /// property: the old child stops forwarding, the new one starts.
     void updatePropertyChangeEventTree(EventDispatcher* oldChild, EventDispatcher* newChild);
     EventDispatcher* implicitParent() const override;
+    bool keepsPayload() const final { return true; }
     bool ownerCachingIsEnabled() const;
 
-    void markHasValue() { aux_ |= kHasValue; }
-    void setCachePending(bool p) { aux_ = p ? aux_ | kCachePending : aux_ & ~kCachePending; }
+    void markHasValue() { setOwnFlag(true); }
+    void setCachePending(bool p) {
+        if (p)
+            static_cast<PropertyExtra&>(extra()).cachePending = true;
+        else if (auto* x = static_cast<PropertyExtra*>(extraOrNull()))
+            x->cachePending = false;
+    }
 
-    /// What only some properties need, out of line: the owner when it is not
-    /// near, and the pending cached value (of the erased type).
+    /// What only some properties need, out of line: a slot of their own with
+    /// the owner when no shared slot fits (an owner far away or keeping its
+    /// own list, or none), and the pending cached value (of the erased type).
     struct PropertyExtra : Extra {
+        Slot slot;
         PropertyOwner* owner = nullptr;
         std::shared_ptr<void> cached;
+        bool cachePending = false;
     };
     /// Subclasses keep their out-of-line state in PropertyExtra.
     std::unique_ptr<Extra> makeExtra() const final { return std::make_unique<PropertyExtra>(); }
@@ -126,12 +148,7 @@ protected:
     }
 
 private:
-    static constexpr uint32_t kHasValue = 1, kCachePending = 2;
-    static constexpr int32_t kFarOwner = -(int32_t(1) << 29);
-    /// Bit 0: has a value; bit 1: a cached value is pending; bits 2-31 (signed):
-    /// the owner's distance from this property in 8-byte steps, 0 for none,
-    /// kFarOwner when it is kept in the extra block.
-    uint32_t aux_ = 0;
+    const Slot* slot() const { return static_cast<const Slot*>(payload()); }
 };
 
 } // namespace orvane

@@ -68,26 +68,53 @@ std::shared_ptr<EventDispatcher> PortableEvent::getCurrentSourceShared() const {
 
 EventDispatcher::~EventDispatcher() {
     Extra* e = extraOrNull();
-    if (!e) return;
+    if (!e) {
+        // A single parent in the word (a payload keeper has cleared its word).
+        if (auto* p = reinterpret_cast<EventDispatcher*>(state_ & ~kFlags); p && p->linksOrNull())
+            p->linksOrNull()->children.eraseOne(this);
+        return;
+    }
     // Unlink both directions so that no dangling pointer survives this object.
     for (size_t i = 0, n = e->links.parents.size(); i < n; ++i)
         if (EventDispatcher* p = e->links.parents[i]; p->linksOrNull()) p->linksOrNull()->children.eraseOne(this);
-    for (size_t i = 0, n = e->links.children.size(); i < n; ++i)
-        if (EventDispatcher* c = e->links.children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+    for (size_t i = 0, n = e->links.children.size(); i < n; ++i) e->links.children[i]->eraseParentRecord(this);
     delete e;
 }
 
 EventDispatcher::Extra& EventDispatcher::extra() {
     if (Extra* e = extraOrNull()) return *e;
+    const bool keeper = keepsPayload();
     Extra* e = makeExtra().release();
-    e->payload = reinterpret_cast<const void*>(state_ & kPointer);
-    state_ = (state_ & ~kPointer) | kHasExtra | reinterpret_cast<uintptr_t>(e);
+    if (keeper) {
+        e->payload = reinterpret_cast<const void*>(state_ & kPayload);
+        e->ownFlag2 = (state_ & kOwnFlag2) != 0;
+        state_ = (state_ & (kFlags | kOwnFlag)) | kHasExtra | reinterpret_cast<uintptr_t>(e);
+    } else {
+        // The single parent kept in the word moves to the list, first.
+        if (auto* p = reinterpret_cast<EventDispatcher*>(state_ & ~kFlags)) e->links.parents.push_back(p);
+        state_ = (state_ & kFlags) | kHasExtra | reinterpret_cast<uintptr_t>(e);
+    }
     return *e;
 }
 
 void EventDispatcher::setPayload(const void* p) {
     if (Extra* e = extraOrNull()) e->payload = p;
-    else state_ = (state_ & ~kPointer) | reinterpret_cast<uintptr_t>(p);
+    else state_ = (state_ & ~kPayload) | reinterpret_cast<uintptr_t>(p);
+}
+
+void EventDispatcher::addParentRecord(EventDispatcher* parent) {
+    if (!(state_ & kHasExtra) && (state_ & ~kFlags) == 0 && !keepsPayload()) {
+        state_ |= reinterpret_cast<uintptr_t>(parent);
+        return;
+    }
+    extra().links.parents.push_back(parent);
+}
+
+bool EventDispatcher::eraseParentRecord(EventDispatcher* parent) {
+    if (Links* l = linksOrNull()) return l->parents.eraseOne(parent);
+    if (!parent || inlineParent() != parent) return false;
+    state_ &= kFlags;
+    return true;
 }
 
 std::shared_ptr<const void> EventDispatcher::keepAlive() const {
@@ -180,25 +207,39 @@ bool EventDispatcher::wouldDeliver(int type) const {
 
 void EventDispatcher::addForwardTarget(EventDispatcher* parent) {
     if (!parent || parent == this) return;
-    extra().links.parents.push_back(parent);
+    addParentRecord(parent);
     parent->extra().links.children.push_back(this);
 }
 
 void EventDispatcher::removeForwardTarget(EventDispatcher* parent) {
-    if (!linksOrNull() || !parent) return;
-    if (!linksOrNull()->parents.eraseOne(parent)) return;
+    if (!parent || !eraseParentRecord(parent)) return;
     if (parent->linksOrNull()) parent->linksOrNull()->children.eraseOne(this);
+}
+
+void EventDispatcher::addOneWayForwardTarget(EventDispatcher* child, EventDispatcher* parent) {
+    if (!child || !parent || child == parent) return;
+    child->addParentRecord(parent);
+}
+
+void EventDispatcher::removeOneWayForwardTarget(EventDispatcher* child, EventDispatcher* parent) {
+    if (child) child->eraseParentRecord(parent);
 }
 
 void EventDispatcher::removeAllForwardSources() {
     if (!linksOrNull()) return;
     for (size_t i = 0, n = linksOrNull()->children.size(); i < n; ++i)
-        if (EventDispatcher* c = linksOrNull()->children[i]; c->linksOrNull()) c->linksOrNull()->parents.eraseOne(this);
+        linksOrNull()->children[i]->eraseParentRecord(this);
     linksOrNull()->children.clear();
 }
 
 bool EventDispatcher::hasForwardTarget(const EventDispatcher* parent) const {
-    return linksOrNull() && linksOrNull()->parents.contains(parent);
+    if (Links* l = linksOrNull()) return l->parents.contains(parent);
+    return parent && inlineParent() == parent;
+}
+
+size_t EventDispatcher::getForwardTargetCount() const {
+    if (Links* l = linksOrNull()) return l->parents.size();
+    return inlineParent() ? 1 : 0;
 }
 
 void EventDispatcher::dispatchEvent(const std::shared_ptr<PortableEvent>& event) {
@@ -275,14 +316,17 @@ void EventDispatcher::deliverToListeners(const std::shared_ptr<PortableEvent>& e
 }
 
 void EventDispatcher::forwardToParents(const std::shared_ptr<PortableEvent>& event) {
-    if (!linksOrNull() || linksOrNull()->parents.empty()) return;
+    EventDispatcher* single = linksOrNull() ? nullptr : inlineParent();
+    if (!single && (!linksOrNull() || linksOrNull()->parents.empty())) return;
     const int depth = event->forwardDepth();
     if (depth >= kMaxForwardDepth) {
         ORVANE_LOG(CLog::ERRORS, "host/EventDispatcher", "event forwarding stopped: the ownership graph has a cycle");
         return;
     }
     event->setForwardDepth(depth + 1);
-    if (linksOrNull()->parents.size() == 1) {
+    if (single) {
+        single->receiveForwardedEvent(event);
+    } else if (linksOrNull()->parents.size() == 1) {
         linksOrNull()->parents[0]->receiveForwardedEvent(event);
     } else {
         std::vector<EventDispatcher*> snap = linksOrNull()->parents.toVector();

@@ -22,10 +22,12 @@ namespace orvane {
 /// current source, so listeners higher up the model tree see changes below.
 ///
 /// A dispatcher is one word besides its virtual table: listeners and links
-/// live in a block allocated on first use, and the flags share the word. It is
-/// not a Wrappable itself, so that properties (which are dispatchers) do not
-/// carry a weak self-pointer; classes handed across the library boundary add
-/// the Wrappable root themselves.
+/// live in a block allocated on first use, and the flags share the word. Until
+/// then the word also holds a single forwarding parent (a model held by one
+/// property, an element of one vector), so the commonest link costs nothing
+/// more. It is not a Wrappable itself, so that properties (which are
+/// dispatchers) do not carry a weak self-pointer; classes handed across the
+/// library boundary add the Wrappable root themselves.
 class ORVANE_HOST_EXPORT EventDispatcher {
 public:
     EventDispatcher() = default;
@@ -65,7 +67,7 @@ public:
     bool hasForwardTarget(const EventDispatcher* parent) const;
     /// Unlinks every dispatcher that forwards to this one.
     void removeAllForwardSources();
-    size_t getForwardTargetCount() const { return linksOrNull() ? linksOrNull()->parents.size() : 0; }
+    size_t getForwardTargetCount() const;
 
     /// Entry point for an event forwarded from a child; dispatches it here.
     virtual void receiveForwardedEvent(const std::shared_ptr<PortableEvent>& event);
@@ -78,8 +80,16 @@ public:
 protected:
     void deliverToListeners(const std::shared_ptr<PortableEvent>& event);
     void forwardToParents(const std::shared_ptr<PortableEvent>& event);
-    /// Parents beyond the forwarding links (a property's owner), for wouldDeliver.
-    virtual EventDispatcher* implicitParent() const { return nullptr; }
+    /// Parents beyond the forwarding links of the extra block, for wouldDeliver:
+    /// here the single parent kept in the word. A dispatcher that keeps a
+    /// payload answers its own (a property's owner).
+    virtual EventDispatcher* implicitParent() const { return inlineParent(); }
+
+    /// Links child to parent without a record on the parent's side: for a
+    /// parent that unlinks the child itself before it dies (a property and the
+    /// value it holds). The parent then needs no extra block for the link.
+    static void addOneWayForwardTarget(EventDispatcher* child, EventDispatcher* parent);
+    static void removeOneWayForwardTarget(EventDispatcher* child, EventDispatcher* parent);
 
     struct TypeListeners {
         int type;
@@ -121,28 +131,59 @@ protected:
     /// Listeners and forwarding links, allocated together on first use: most
     /// dispatchers (most properties) never have either. Subclasses may keep
     /// more of their rarely used state here (makeExtra).
-    struct Extra {
+    struct alignas(16) Extra {
         virtual ~Extra() = default;
         std::vector<TypeListeners> listeners;
         Links links;
         const void* payload = nullptr;
+        bool ownFlag2 = false;
     };
     virtual std::unique_ptr<Extra> makeExtra() const { return std::make_unique<Extra>(); }
-    Extra* extraOrNull() const { return (state_ & kHasExtra) ? reinterpret_cast<Extra*>(state_ & kPointer) : nullptr; }
+    Extra* extraOrNull() const { return (state_ & kHasExtra) ? reinterpret_cast<Extra*>(state_ & kAligned) : nullptr; }
     Extra& extra();
-    /// A pointer (8-byte aligned) a subclass keeps in the dispatcher's word
-    /// while there is no extra block, and in the block afterwards.
+
+    /// Payload: a pointer (32-byte aligned) a subclass keeps in the
+    /// dispatcher's word while there is no extra block, and in the block
+    /// afterwards, with two flag bits of its own beside it (the second moves
+    /// to the block with the payload). Such a dispatcher answers true to
+    /// keepsPayload; its word then never holds a parent. Its destructor clears
+    /// the word (setPayload(nullptr), setOwnFlag(false), setOwnFlag2(false)).
+    virtual bool keepsPayload() const { return false; }
     const void* payload() const {
-        if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kPointer)->payload;
-        return reinterpret_cast<const void*>(state_ & kPointer);
+        if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kAligned)->payload;
+        return reinterpret_cast<const void*>(state_ & kPayload);
     }
     void setPayload(const void* p);
+    bool ownFlag() const { return (state_ & kOwnFlag) != 0; }
+    void setOwnFlag(bool on) { state_ = on ? state_ | kOwnFlag : state_ & ~kOwnFlag; }
+    bool ownFlag2() const {
+        if (state_ & kHasExtra) return reinterpret_cast<Extra*>(state_ & kAligned)->ownFlag2;
+        return (state_ & kOwnFlag2) != 0;
+    }
+    void setOwnFlag2(bool on) {
+        if (state_ & kHasExtra)
+            reinterpret_cast<Extra*>(state_ & kAligned)->ownFlag2 = on;
+        else
+            state_ = on ? state_ | kOwnFlag2 : state_ & ~kOwnFlag2;
+    }
+    /// The single parent kept in the word (none once the extra block exists).
+    EventDispatcher* inlineParent() const {
+        if ((state_ & kHasExtra) || (state_ & ~kFlags) == 0 || keepsPayload()) return nullptr;
+        return reinterpret_cast<EventDispatcher*>(state_ & ~kFlags);
+    }
 
 private:
-    static constexpr uintptr_t kHasExtra = 1, kDispatchOff = 2, kCachingOn = 4, kPointer = ~uintptr_t(7);
+    static constexpr uintptr_t kHasExtra = 1, kDispatchOff = 2, kCachingOn = 4, kFlags = 7;
+    /// Bit 3: the payload keeper's own flag; bit 4 its second while there is
+    /// no extra block. Extra blocks are 16-byte aligned, payloads 32-byte,
+    /// inline parents only 8-byte.
+    static constexpr uintptr_t kOwnFlag = 8, kOwnFlag2 = 16, kAligned = ~uintptr_t(15), kPayload = ~uintptr_t(31);
     std::vector<TypeListeners>* listenersOrNull() const { return extraOrNull() ? &extraOrNull()->listeners : nullptr; }
     Links* linksOrNull() const { return extraOrNull() ? &extraOrNull()->links : nullptr; }
-    /// The extra block or the payload, and the flags in the low bits.
+    void addParentRecord(EventDispatcher* parent);
+    bool eraseParentRecord(EventDispatcher* parent);
+    /// The extra block, the payload or the single parent, and the flags in the
+    /// low bits.
     uintptr_t state_ = 0;
 
     TypeListeners* findListeners(int type) const;

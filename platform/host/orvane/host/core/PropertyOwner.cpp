@@ -11,11 +11,14 @@
 namespace orvane {
 
 // One step of a registration sequence: the distance of a property from its
-// owner, after the steps of the parent. Owners of one class take the same path
-// from the root, so an owner only points at the node it has reached. Nodes
-// live as long as the program; their number is bounded by the classes and
-// their properties, and capped against layouts that never repeat.
-struct PropertyOwner::Layout {
+// owner and its definition, after the steps of the parent. Owners of one class
+// take the same path from the root, so an owner only points at the node it
+// has reached, and each property at the node of its own step: the node is the
+// property's shared slot. Nodes live as long as the program; their number is
+// bounded by the classes and their properties, and capped against layouts
+// that never repeat.
+// Aligned for the property's word, which keeps two flag bits beside it.
+struct alignas(32) PropertyOwner::Layout : AbstractProperty::Slot {
     int32_t offset = 0;
     uint32_t count = 0;
     const Layout* parent = nullptr;
@@ -34,19 +37,21 @@ struct PropertyOwner::Layout {
 
     /// The node after this one for a property at that distance; null when
     /// the distance is no member's or the cap is reached.
-    Layout* next(intptr_t distance) {
-        if (distance <= -kMaxMemberDistance || distance >= kMaxMemberDistance) return nullptr;
+    Layout* next(intptr_t distance, const PropertyDefinition* def) {
+        if (distance == 0 || distance <= -kMaxMemberDistance || distance >= kMaxMemberDistance) return nullptr;
         const auto d = static_cast<int32_t>(distance);
         for (Layout* c = firstChild.load(std::memory_order_acquire); c; c = c->sibling)
-            if (c->offset == d) return c;
+            if (c->offset == d && c->definition == def) return c;
         static std::mutex mutex;
         static size_t made = 0;
         std::lock_guard<std::mutex> lock(mutex);
         for (Layout* c = firstChild.load(std::memory_order_acquire); c; c = c->sibling)
-            if (c->offset == d) return c;
+            if (c->offset == d && c->definition == def) return c;
         if (made >= kMaxNodes) return nullptr;
         ++made;
         auto* c = new Layout;
+        c->definition = def;
+        c->ownerOffset = -distance;
         c->offset = d;
         c->count = count + 1;
         c->parent = this;
@@ -90,16 +95,22 @@ std::vector<AbstractProperty*>& PropertyOwner::ownList() {
 }
 
 void PropertyOwner::registerProperty(AbstractProperty* property) {
-    if (!property) return;
+    if (property) registerPropertySlot(property, property->getDefinition());
+}
+
+const AbstractProperty::Slot* PropertyOwner::registerPropertySlot(AbstractProperty* property,
+                                                                  const PropertyDefinition& definition) {
+    if (!property) return nullptr;
     if (!(list_ & kOwned)) {
         Layout* at = list_ ? reinterpret_cast<Layout*>(list_) : Layout::root();
         const intptr_t distance = reinterpret_cast<intptr_t>(property) - reinterpret_cast<intptr_t>(this);
-        if (Layout* next = at->next(distance)) {
+        if (Layout* next = at->next(distance, &definition)) {
             list_ = reinterpret_cast<uintptr_t>(next);
-            return;
+            return next;
         }
     }
     ownList().push_back(property);
+    return nullptr;
 }
 
 void PropertyOwner::unregisterProperty(AbstractProperty* property) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/HostExport.h"
+#include "orvane/host/core/AbstractProperty.h"
 #include "orvane/host/core/EventDispatcher.h"
 
 #include <cstddef>
@@ -114,6 +115,10 @@ public:
     std::shared_ptr<const void> keepAlive() const override { return weak_from_this().lock(); }
 
     void registerProperty(AbstractProperty* property);
+    /// Registers a property under construction; returns the slot it shares
+    /// with the same property of the owners of this class, or null when it
+    /// must keep its own (this owner keeps its own list).
+    const AbstractProperty::Slot* registerPropertySlot(AbstractProperty* property, const PropertyDefinition& definition);
     void unregisterProperty(AbstractProperty* property);
     PropertyList getProperties() const;
     AbstractProperty* getProperty(std::string_view nameOrAlias) const;
