@@ -23,6 +23,10 @@
 #include "orvane/host/input/KeyManager.h"
 #include "orvane/view/ShowContextMenuEvent.h"
 
+#include "common/EventLog.h"
+#include "common/GridOnScreen.h"
+#include "common/SampleData.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -36,44 +40,19 @@ namespace {
 
 constexpr uint64_t NONE = TqDataGrid::NO_PICK_ID;
 
-// Rows named r0, r1, ... with amounts 10, 20, ... and a long text column.
-std::shared_ptr<DataSet> rowsOf(size_t n, const std::string& name = "rows") {
-    auto ds = DataSet::create(name);
-    std::vector<std::string> names, notes;
-    std::vector<double> amounts;
-    for (size_t i = 0; i < n; ++i) {
-        names.push_back("r" + std::to_string(i));
-        amounts.push_back(double(i + 1) * 10.0);
-        notes.push_back(i % 2 ? "short" : "a");
-    }
-    ds->addColumn(Column::createCharacter("name", names));
-    auto amount = Column::createNumeric("amount", amounts, "8.");
-    amount->setDataUsage(Variable::MEASURE);
-    ds->addColumn(amount);
-    ds->addColumn(Column::createCharacter("note", notes));
-    ds->ensureRowStates();
-    return ds;
-}
+std::shared_ptr<DataSet> rowsOf(size_t n) { return test::numberedRows(n); }
 
-struct Table {
-    std::shared_ptr<displaylist::DisplayListRenderer> renderer = displaylist::DisplayListRenderer::create(false);
-    std::shared_ptr<DataGrid> model = DataGrid::create();
-    std::shared_ptr<DataGridRenderer> view;
+struct Table : test::GridOnScreen {
     float height;
     // The package turns "toggleOnTap" on; these tests turn it on themselves.
     bool toggleOnTap = Multiverse::isEnabled("toggleOnTap");
 
-    explicit Table(std::shared_ptr<DataSet> ds, float w = 400, float h = 300, bool autoFill = false) : height(h) {
+    explicit Table(std::shared_ptr<DataSet> ds, float w = 400, float h = 300) : GridOnScreen(std::move(ds), w, h), height(h) {
         Multiverse::setEnabled("toggleOnTap", false);
-        model->dataSet.set(ds);
-        model->columnAutoFill.set(autoFill);
-        view = model->createRenderer();
-        renderer->setViewport(0, 0, w, h);
-        view->setDisplayListRenderer(renderer);
-        view->setFrame({0, 0, w, h});
+        model->columnAutoFill.set(false);
         view->render();
     }
-    ~Table() {
+    ~Table() override {
         Multiverse::setEnabled("toggleOnTap", toggleOnTap);
         KeyManager::getSharedInstance()->releaseAll();
         FocusManager::setKeyboardFocus(nullptr);
@@ -123,22 +102,6 @@ struct Table {
         return r;
     }
     void focus() { FocusManager::setKeyboardFocus(view->asFocusable()); }
-};
-
-// The events of one type a dispatcher sends while it lives.
-struct Heard {
-    std::vector<std::shared_ptr<PortableEvent>> events;
-    std::shared_ptr<AbstractEventCallback> callback;
-    EventDispatcher& target;
-    int type;
-    Heard(EventDispatcher& t, int eventType) : target(t), type(eventType) {
-        callback = FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) { events.push_back(e); });
-        target.addEventListener(type, callback);
-    }
-    ~Heard() { target.removeEventListener(type, callback); }
-    Heard(const Heard&) = delete;
-    Heard& operator=(const Heard&) = delete;
-    size_t size() const { return events.size(); }
 };
 
 } // namespace
@@ -191,7 +154,7 @@ TEST(GridGestureHandlerTest, RangeTapsWithoutMultiSelectReplace) {
 
 TEST(GridGestureHandlerTest, OneSelectionEventPerChangeAndToggleOnTap) {
     Table t(rowsOf(6));
-    Heard events(*t.model->dataSet.get(), RowStates::SELECTED_CHANGED);
+    test::EventLog events(*t.model->dataSet.get(), {RowStates::SELECTED_CHANGED});
     t.tap(t.cell(2, 0));
     EXPECT_EQ(events.size(), 1u);
     t.tap(t.cell(2, 1));  // the same row again: nothing changed, nothing announced
@@ -306,7 +269,7 @@ TEST(GridGestureHandlerTest, ResizingClampsAndIsStoredWithTheCursorShapes) {
     t.model->showRowNumbers.set(true);
     t.view->render();
     t.grid().SetColumnWidth(0, 60.0f);
-    Heard events(*t.view, DataGridCellContentEvent::COLUMN_SIZE_CHANGED);
+    test::EventLog events(*t.view, {DataGridCellContentEvent::COLUMN_SIZE_CHANGED});
     Point sep = t.separator(0);
     Point start = t.at(sep.x, sep.y);
     ASSERT_TRUE(t.handler().handlePan(Pan(GestureRecognizerState::BEGAN, start, {})));
@@ -361,7 +324,7 @@ TEST(GridGestureHandlerTest, ColumnsMoveOnlyWhenAllowedAndCarryTheFrozenBoundary
 
     t.model->allowColumnReorder.set(true);
     t.view->render();
-    Heard events(*t.view, DataGridCellContentEvent::COLUMN_REORDERED);
+    test::EventLog events(*t.view, {DataGridCellContentEvent::COLUMN_REORDERED});
     Point h0 = t.header(0);
     Point start = t.at(h0.x, h0.y);
     ASSERT_TRUE(t.handler().handlePan(Pan(GestureRecognizerState::BEGAN, start, {})));
@@ -397,9 +360,9 @@ TEST(GridGestureHandlerTest, KeysWalkTheCellsOnlyWithFocusAndStopAtTheEdges) {
     Table t(ds, 400, 200);
     t.model->totalsVisible.set(true);
     t.view->render();
-    Heard focus(*t.view, GridFocusEvent::ACCESSIBILITY_FOCUS_CHANGE);
-    Heard sort(*t.view, GridFocusEvent::ACCESSIBILITY_SORT);
-    Heard menus(*t.view, ShowContextMenuEvent::SHOW_CONTEXT_MENU);
+    test::EventLog focus(*t.view, {GridFocusEvent::ACCESSIBILITY_FOCUS_CHANGE});
+    test::EventLog sort(*t.view, {GridFocusEvent::ACCESSIBILITY_SORT});
+    test::EventLog menus(*t.view, {ShowContextMenuEvent::SHOW_CONTEXT_MENU});
 
     EXPECT_FALSE(t.key(KeyCode::DOWN));  // no keyboard focus
     EXPECT_EQ(t.grid().GetFocusedCell(), NONE);

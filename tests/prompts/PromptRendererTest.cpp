@@ -26,6 +26,8 @@
 #include "orvane/prompts/TextFieldModel.h"
 #include "orvane/prompts/TextFieldRenderer.h"
 
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,9 +74,7 @@ void collect(displaylist::TqGeometry* node, Drawn& out) {
 // Draws the view alone at W x H (its own coordinates are the page's).
 Drawn draw(const std::shared_ptr<BaseView>& view, float w, float h) {
     Drawn d;
-    d.root = BaseView::create();
-    d.root->setDisplayListRenderer(displaylist::DisplayListRenderer::create(false));
-    d.root->setFrame({0, 0, w, h});
+    d.root = test::rootView(w, h);
     if (!view->getSuperview()) d.root->addSubview(view);
     view->setFrame({0, 0, w, h});
     d.root->render();
