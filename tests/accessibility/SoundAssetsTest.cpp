@@ -142,10 +142,11 @@ TEST(SoundManifest, NotesHaveThePitchOfTheirKeyPianoNotesDecayAndStaticNotesHold
             // A piano note fades; a static one holds its loudness.
             double early = test::rms(pcm.samples, pcm.sampleRate, 0.03, 0.13);
             double late = test::rms(pcm.samples, pcm.sampleRate, 0.33, 0.43);
-            if (letter == 'p')
+            if (letter == 'p') {
                 EXPECT_LT(late, 0.3 * early) << set;
-            else
+            } else {
                 EXPECT_NEAR(late / early, 1.0, 0.15) << set;
+            }
         }
     }
 }

@@ -14,12 +14,6 @@ std::shared_ptr<std::vector<std::shared_ptr<DataSet>>> dataSetList(std::initiali
     return std::make_shared<std::vector<std::shared_ptr<DataSet>>>(l);
 }
 
-std::vector<std::shared_ptr<DataValue>> textValues(std::initializer_list<const char*> l) {
-    std::vector<std::shared_ptr<DataValue>> out;
-    for (const char* s : l) out.push_back(DataValue::create(s));
-    return out;
-}
-
 std::shared_ptr<DataSet> makeSales(const std::string& name) {
     auto ds = DataSet::create(name);
     ds->addColumn(Column::createCharacter(

@@ -19,8 +19,6 @@ namespace orvane::test {
 std::shared_ptr<const std::string> str(const std::string& s);
 // Data sets as a controller takes them.
 std::shared_ptr<std::vector<std::shared_ptr<DataSet>>> dataSetList(std::initializer_list<std::shared_ptr<DataSet>> l);
-// Values as prompts hand them over.
-std::vector<std::shared_ptr<DataValue>> textValues(std::initializer_list<const char*> l);
 
 // Ten sales rows: region and product (categories, row 8 has no region), year
 // (a numeric category) and units (a measure), with row states.

@@ -228,23 +228,23 @@ TEST(CellVisualsTest, BarsAtTheEdgeValues) {
     auto graph = CellGraph::create();
     auto bar = CellBarRenderer::create(1.0f);
     bar->setModel(graph);
-    graph->value.set(5);
-    graph->minimum.set(0);
-    graph->maximum.set(10);
-    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 45.0f);
-    EXPECT_FLOAT_EQ(bar->getX(100), 5.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), -1.0f);
-    graph->value.set(-5);
-    graph->minimum.set(-10);
-    graph->maximum.set(-1);
-    EXPECT_FLOAT_EQ(bar->getX(100) + bar->getBarWidth(100), 95.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 95.0f);
-    graph->value.set(5);
-    graph->minimum.set(-10);
-    graph->maximum.set(10);
-    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 22.5f);
-    EXPECT_FLOAT_EQ(bar->getX(100), 50.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 50.0f);
+    // All positive: from the left; all negative: ending at the right, where
+    // the zero segment is; both: from the zero line in the middle.
+    struct Case {
+        double value, minimum, maximum;
+        float x, end, segment;
+    };
+    for (const Case& c : {Case{5, 0, 10, 5, 50, -1}, Case{-5, -10, -1, NAN, 95, 95}, Case{5, -10, 10, 50, 72.5f, 50}}) {
+        SCOPED_TRACE(c.value);
+        graph->value.set(c.value);
+        graph->minimum.set(c.minimum);
+        graph->maximum.set(c.maximum);
+        if (!std::isnan(c.x)) {
+            EXPECT_FLOAT_EQ(bar->getX(100), c.x);
+        }
+        EXPECT_FLOAT_EQ(bar->getX(100) + bar->getBarWidth(100), c.end);
+        EXPECT_FLOAT_EQ(bar->getSegmentX(100), c.segment);
+    }
     // Drawn: a bar and the zero line; NaN draws nothing.
     auto editor = displaylist::DisplayListEditor::create(nullptr);
     bar->setFrame({0, 0, 100, 24});

@@ -106,50 +106,53 @@ struct Table : test::GridOnScreen {
 
 } // namespace
 
-TEST(GridGestureHandlerTest, TapsReplaceAddAndExtendTheSelectedRows) {
-    Table t(rowsOf(8));
-    ASSERT_NE(t.view->getGestureHandler(), nullptr);
-    ASSERT_EQ(t.grid().GetPickIDAtScreenPosition(t.cell(2, 1).x, t.cell(2, 1).y), TqDataGrid::GetPickID(2, 1, 0));
-    EXPECT_TRUE(t.tap(t.cell(2, 0)));
-    EXPECT_EQ(t.selected(), std::vector<int>({2}));
-    EXPECT_TRUE(t.grid().IsRowSelected(2));
-    t.tap(t.cell(4, 1));
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));
-    // The add modifier adds a row and moves the range anchor to it.
-    t.tap(t.cell(1, 0), KeyModifier::MULTI_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 4}));
-    // A range from the anchor replaces; with the add modifier it adds.
-    t.tap(t.cell(3, 2), KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 2, 3}));
-    t.tap(t.cell(6, 0), KeyModifier::MULTI_SELECT);
-    t.tap(t.cell(7, 0), KeyModifier::MULTI_SELECT | KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 2, 3, 6, 7}));
-    // A modifier the host holds at its key manager counts the same.
-    KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, true);
-    t.tap(t.cell(5, 0));
-    KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, false);
-    EXPECT_EQ(t.selected(), std::vector<int>({5, 6}));  // from the anchor, row 6
-}
-
-TEST(GridGestureHandlerTest, SelectedRowsAreDataRowsThroughTheSort) {
-    Table t(rowsOf(5));
-    t.model->sortByColumn("amount", SortDirection::DESCENDING);
-    t.view->render();
-    t.tap(t.cell(0, 0));
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));  // the largest amount
-    EXPECT_TRUE(t.grid().IsRowSelected(0));
-    t.tap(t.cell(1, 0), KeyModifier::RANGE_SELECT);  // anchor display row 0
-    EXPECT_EQ(t.selected(), std::vector<int>({3, 4}));
-}
-
-TEST(GridGestureHandlerTest, RangeTapsWithoutMultiSelectReplace) {
-    Table t(rowsOf(6));
-    t.view->setMultiSelectEnabled(false);
-    t.tap(t.cell(1, 0));
-    t.tap(t.cell(4, 0), KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));
-    t.tap(t.cell(2, 0), KeyModifier::MULTI_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({2}));
+TEST(GridGestureHandlerTest, TapsReplaceAddAndExtendTheSelectedRowsThroughTheSort) {
+    // Taps on display rows and the data rows selected after each.
+    struct Step {
+        int64_t row;
+        int col;
+        int modifiers;
+        std::vector<int> selected;
+    };
+    struct Case {
+        const char* what;
+        size_t rows;
+        bool sorted, multiSelect;
+        std::vector<Step> steps;
+    };
+    const int ADD = KeyModifier::MULTI_SELECT, RANGE = KeyModifier::RANGE_SELECT;
+    const Case cases[] = {
+        // The add modifier adds a row and moves the range anchor to it; a
+        // range from the anchor replaces, with the add modifier it adds.
+        {"plain", 8, false, true,
+         {{2, 0, 0, {2}}, {4, 1, 0, {4}}, {1, 0, ADD, {1, 4}}, {3, 2, RANGE, {1, 2, 3}}, {6, 0, ADD, {1, 2, 3, 6}},
+          {7, 0, ADD | RANGE, {1, 2, 3, 6, 7}}}},
+        // Amounts descending: display row 0 is the largest amount, data row 4.
+        {"sorted", 5, true, true, {{0, 0, 0, {4}}, {1, 0, RANGE, {3, 4}}}},
+        // Without multi-select a range or an add replaces.
+        {"one row at a time", 6, false, false, {{1, 0, 0, {1}}, {4, 0, RANGE, {4}}, {2, 0, ADD, {2}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Table t(rowsOf(c.rows));
+        ASSERT_NE(t.view->getGestureHandler(), nullptr);
+        if (c.sorted) t.model->sortByColumn("amount", SortDirection::DESCENDING);
+        if (!c.multiSelect) t.view->setMultiSelectEnabled(false);
+        t.view->render();
+        ASSERT_EQ(t.grid().GetPickIDAtScreenPosition(t.cell(2, 1).x, t.cell(2, 1).y), TqDataGrid::GetPickID(2, 1, 0));
+        for (const Step& s : c.steps) {
+            EXPECT_TRUE(t.tap(t.cell(s.row, s.col), s.modifiers));
+            EXPECT_EQ(t.selected(), s.selected) << "display row " << s.row;
+            EXPECT_TRUE(t.grid().IsRowSelected(s.row)) << s.row;
+        }
+        if (c.multiSelect && !c.sorted) {
+            // A modifier the host holds at its key manager counts the same.
+            KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, true);
+            t.tap(t.cell(5, 0));
+            KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, false);
+            EXPECT_EQ(t.selected(), std::vector<int>({5, 6}));  // from the anchor, row 6
+        }
+    }
 }
 
 TEST(GridGestureHandlerTest, OneSelectionEventPerChangeAndToggleOnTap) {

@@ -137,8 +137,10 @@ TEST(PromptSelection, DefaultNamesFollowTheMode) {
                           Case{"region", PromptSelectionMode::DISCRETE, {"region", "product", "year"}}}) {
         SCOPED_TRACE(k.variable);
         Prompt p(k.variable, k.mode);
+        auto names = p.c->getDefaultOptions()->expectedVariableNames.get();
+        ASSERT_TRUE(names);
         std::vector<std::string> vars;
-        for (const auto& v : *p.c->getDefaultOptions()->expectedVariableNames.get()) vars.push_back(*v);
+        for (const auto& v : *names) vars.push_back(*v);
         EXPECT_EQ(vars, k.expected);
     }
 }
