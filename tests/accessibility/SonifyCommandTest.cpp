@@ -22,7 +22,7 @@ using test::ToolResult;
 // Runs the orvane tool with the arguments (split at spaces), with its sound
 // cache in a temporary folder.
 ToolResult orvaneTool(const std::string& args) {
-    return test::runTool(test::ToolCall{test::words(args), "", "", {{"ORVANE_CACHE_DIR", test::tempDir()}}});
+    return test::runToolCall(test::ToolCall{test::words(args), "", "", {{"ORVANE_CACHE_DIR", test::tempDir()}}});
 }
 
 std::vector<std::vector<std::string>> tabbedLines(const std::string& text) {

@@ -29,7 +29,7 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& work
 }
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir, const std::string& input) {
-    return runTool(ToolCall{args, workingDir, input, {}});
+    return runToolCall(ToolCall{args, workingDir, input, {}});
 }
 
 std::vector<std::string> words(const std::string& line) {
@@ -39,7 +39,7 @@ std::vector<std::string> words(const std::string& line) {
     return out;
 }
 
-ToolResult runTool(const ToolCall& call) {
+ToolResult runToolCall(const ToolCall& call) {
     ToolResult r;
     std::string dir = tempDir();
     std::string outPath = dir + "/stdout", errPath = dir + "/stderr", inPath = dir + "/stdin";

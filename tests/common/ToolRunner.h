@@ -23,7 +23,7 @@ struct ToolCall {
     std::string input;
     std::vector<std::pair<std::string, std::string>> environment;
 };
-ToolResult runTool(const ToolCall& call);
+ToolResult runToolCall(const ToolCall& call);
 // The words of a command line written as one text, split at spaces (for
 // arguments without spaces of their own; nothing else is interpreted).
 std::vector<std::string> words(const std::string& line);
