@@ -76,19 +76,12 @@ TEST_F(Sonification, BandEdgesOfARangeFromZeroTo36) {
     for (size_t i = 0; i < 37; ++i) EXPECT_EQ((*m->getBreakpoints())[i], static_cast<double>(i));
     EXPECT_EQ(m->getTones()->size(), 36u);
 
-    EXPECT_EQ(keyOf(*m, 0), 2);
-    EXPECT_EQ(keyOf(*m, 0.5), 2);
-    EXPECT_EQ(keyOf(*m, 1), 2);  // a band includes its upper edge
-    EXPECT_EQ(keyOf(*m, std::nextafter(1.0, 2.0)), 5);
-    EXPECT_EQ(keyOf(*m, 1.5), 5);
-    EXPECT_EQ(keyOf(*m, 2), 5);
-    EXPECT_EQ(keyOf(*m, 35.5), 86);
-    EXPECT_EQ(keyOf(*m, 36), 86);
-    EXPECT_EQ(keyOf(*m, 36.5), -1);
-    EXPECT_EQ(keyOf(*m, -0.1), -1);
-    EXPECT_EQ(keyOf(*m, std::nextafter(0.0, -1.0)), -1);
-    EXPECT_EQ(keyOf(*m, INFINITY), -1);
-    EXPECT_EQ(keyOf(*m, -INFINITY), -1);
+    // A band includes its upper edge; outside the range there is no tone.
+    const std::pair<double, int> edges[] = {{0, 2},       {0.5, 2},   {1, 2},   {std::nextafter(1.0, 2.0), 5},
+                                            {1.5, 5},     {2, 5},     {35.5, 86}, {36, 86},
+                                            {36.5, -1},   {-0.1, -1}, {std::nextafter(0.0, -1.0), -1},
+                                            {INFINITY, -1}, {-INFINITY, -1}};
+    for (auto [value, key] : edges) EXPECT_EQ(keyOf(*m, value), key) << value;
     EXPECT_TRUE(isMissingTone(m->map(NAN)));
     // Band i (counting from 0) plays the i-th black key.
     const auto& keys = SonificationController::blackKeys();

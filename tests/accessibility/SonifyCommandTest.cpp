@@ -2,43 +2,27 @@
 #include "AudioAnalysis.h"
 #include "audio/Mp3Decoder.h"
 #include "common/TestSupport.h"
+#include "common/ToolRunner.h"
 #include "orvane/host/io/FileSystemManager.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
-#include <sys/wait.h>
 
 using namespace orvane;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
+using test::ToolResult;
 
-// Runs the orvane tool with the arguments (no quoting needed for them), with
-// its sound cache in a temporary folder.
-ToolRun orvaneTool(const std::string& args) {
-    std::string errFile = test::tempDir() + "/stderr";
-    std::string command = "ORVANE_CACHE_DIR=" + test::tempDir() + " " + test::binaryDir() + "/bin/orvane " + args +
-                          " 2>" + errFile;
-    ToolRun r;
-    if (std::FILE* p = ::popen(command.c_str(), "r")) {
-        char buf[4096];
-        size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        int rc = ::pclose(p);
-        r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    }
-    FileSystemManager::readFile(errFile, r.err);
-    return r;
+// Runs the orvane tool with the arguments (split at spaces), with its sound
+// cache in a temporary folder.
+ToolResult orvaneTool(const std::string& args) {
+    return test::runToolCall(test::ToolCall{test::words(args), "", "", {{"ORVANE_CACHE_DIR", test::tempDir()}}});
 }
 
 std::vector<std::vector<std::string>> tabbedLines(const std::string& text) {
@@ -101,7 +85,7 @@ protected:
 } // namespace
 
 TEST_F(SonifyCommand, PrintsTheKeyAndSoundFileOfEachValue) {
-    ToolRun r = orvaneTool("sonify --min 0 --max 36 0 1.5 36 nan 40 -0.1");
+    ToolResult r = orvaneTool("sonify --min 0 --max 36 0 1.5 36 nan 40 -0.1");
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = tabbedLines(r.out);
     ASSERT_EQ(lines.size(), 7u) << r.out;
@@ -140,7 +124,7 @@ TEST_F(SonifyCommand, RendersACsvColumnAsOnePlayableFile) {
     // Rows: the minimum, a missing value, the maximum, an empty cell, a ".".
     std::string csv = writeCsv("id,value,label\n1,0,a\n2,NA,b\n3,36,c\n4,,d\n5,.,e\n");
     std::string dir = test::tempDir();
-    ToolRun r = orvaneTool("sonify " + csv + " --column value -o " + dir + "/series.wav");
+    ToolResult r = orvaneTool("sonify " + csv + " --column value -o " + dir + "/series.wav");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("5 values (3 missing, 0 outside"), std::string::npos) << r.out;
 
@@ -206,7 +190,7 @@ TEST_F(SonifyCommand, RefusesBadInputWithoutLeavingFilesBehind) {
         {"sonify", "no values given", 2},
     };
     for (const auto& c : cases) {
-        ToolRun r = orvaneTool(c.args);
+        ToolResult r = orvaneTool(c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
     }
@@ -217,7 +201,7 @@ TEST_F(SonifyCommand, RefusesBadInputWithoutLeavingFilesBehind) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
     // An output folder that does not exist.
-    ToolRun r = orvaneTool("sonify " + csv + " --column a -o " + dir + "/no/such/folder/out.wav");
+    ToolResult r = orvaneTool("sonify " + csv + " --column a -o " + dir + "/no/such/folder/out.wav");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(dir + "/no/such/folder/out.wav: cannot write (No such file or directory)"), std::string::npos)
         << r.err;

@@ -27,6 +27,8 @@
 #include "orvane/view/BaseView.h"
 #include "orvane/view/PickResult.h"
 #include "orvane/view/PickedNodeInfo.h"
+#include "common/GridOnScreen.h"
+#include "common/SampleData.h"
 #include "common/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -42,36 +44,15 @@ using Nav = AccessibilityControllerNavigationType;
 
 namespace {
 
-std::shared_ptr<DataSet> sales(size_t rows = 6) {
-    auto ds = DataSet::create("sales");
-    std::vector<std::string> regions;
-    std::vector<double> amounts;
-    for (size_t i = 0; i < rows; ++i) {
-        regions.push_back(i % 2 ? "West" : "East");
-        amounts.push_back(double(i + 1) * 10.0);  // 10, 20, ...
-    }
-    if (rows > 2) amounts[2] = std::numeric_limits<double>::quiet_NaN();  // row 3 has no amount
-    auto amount = Column::createNumeric("amount", amounts, "COMMA8.");
-    amount->setDataUsage(Variable::MEASURE);
-    ds->addColumn(Column::createCharacter("region", regions));
-    ds->addColumn(amount);
-    return ds;
-}
+// Region and amount; row 3 has no amount.
+std::shared_ptr<DataSet> sales(size_t rows = 6) { return test::regionAmounts(rows, {false, 2}); }
 
-struct Table {
-    std::shared_ptr<displaylist::DisplayListRenderer> renderer = displaylist::DisplayListRenderer::create(false);
-    std::shared_ptr<DataGrid> model = DataGrid::create();
-    std::shared_ptr<DataGridRenderer> view;
+struct Table : test::GridOnScreen {
     std::shared_ptr<DataGridAccessibilityController> a11y;
     std::vector<std::pair<int, std::string>> events;
     std::shared_ptr<AbstractEventCallback> listener;
 
-    explicit Table(std::shared_ptr<DataSet> ds, float w = 600, float h = 300) {
-        model->dataSet.set(ds);
-        view = model->createRenderer();
-        renderer->setViewport(0, 0, w, h);
-        view->setDisplayListRenderer(renderer);
-        view->setFrame({0, 0, w, h});
+    explicit Table(std::shared_ptr<DataSet> ds) : GridOnScreen(std::move(ds)) {
         a11y = std::dynamic_pointer_cast<DataGridAccessibilityController>(view->getAccessibilityController());
         listener = FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) {
             auto* f = dynamic_cast<AccessibilityFocusChangeEvent*>(e.get());
@@ -80,10 +61,6 @@ struct Table {
         for (int type = AccessibilityFocusChangeEvent::ACCESSIBILITY_FOCUS_CHANGE;
              type <= AccessibilityFocusChangeEvent::ACCESSIBILITY_ELEMENTS_INVALIDATED; ++type)
             view->addEventListener(type, listener);
-    }
-    TqDataGrid& rebuild() {
-        view->updateDisplayList(renderer->getEditor());
-        return *view->getDataGridNode();
     }
     std::string label(Nav::type type) {
         auto e = a11y->getAccessibilityElement(type);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
+// Transitions and their phases (fractions, delays, durations that are not
+// finite numbers), composite animations and the inertial pan.
 #include "orvane/displaylist/TqAnimate.h"
 #include "orvane/displaylist/TqRef.h"
+#include "orvane/host/core/CLog.h"
 #include "orvane/host/core/Clock.h"
 #include "orvane/animation/AnimatingPan.h"
 #include "orvane/animation/Animation.h"
@@ -15,6 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
 
 using namespace orvane;
 using displaylist::TqAnimate;
@@ -38,6 +44,63 @@ TEST(TransitionPhase, FractionsAreClampedAndTheDelayGivesWay) {
     auto nan = TransitionPhase::create(2, NAN, NAN, false);
     EXPECT_FLOAT_EQ(nan->getDelayFraction(), 0.0f);
     EXPECT_EQ(p->getEasing(), 3);
+}
+
+TEST(TransitionTiming, FractionsThatSumToOneKeepTheirSplitAndDelays) {
+    // Fractions that add up to one in single precision (0.6f + 0.4f is a
+    // little above 1 in double) keep their split and delays; clearly above
+    // one they are re-spread evenly.
+    struct Case {
+        double delay;
+        std::vector<std::pair<float, float>> phases;  // delay and duration fractions
+        std::vector<std::pair<float, float>> expected;
+        double firstEnd;
+    };
+    const Case cases[] = {
+        {0.0, {{0.0f, 0.6f}, {0.0f, 0.4f}}, {{0.0f, 0.6f}, {0.0f, 0.4f}}, 6.0},
+        {2.0, {{0.1f, 0.3f}, {0.0f, 0.3f}, {0.0f, 0.4f}}, {{0.1f, 0.3f}, {0.0f, 0.3f}, {0.0f, 0.4f}}, 0.1 * 2.0 + 0.3 * 10.0},
+        {0.0, {{0.0f, 0.6f}, {0.0f, 0.41f}}, {{0.0f, 0.5f}, {0.0f, 0.5f}}, 5.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.phases.back().second);
+        auto t = Transition::create(5, c.delay, 10.0);
+        std::vector<std::shared_ptr<TransitionPhase>> phases;
+        for (auto [delay, duration] : c.phases) {
+            phases.push_back(TransitionPhase::create(2, delay, duration, false));
+            t->addPhase(phases.back());
+        }
+        t->activate(0.0);
+        for (size_t i = 0; i < phases.size(); ++i) {
+            EXPECT_FLOAT_EQ(phases[i]->getDelayFraction(), c.expected[i].first) << i;
+            EXPECT_FLOAT_EQ(phases[i]->getDurationFraction(), c.expected[i].second) << i;
+        }
+        EXPECT_NEAR(phases[0]->getEndTime(), c.firstEnd, 1e-5);
+    }
+}
+
+TEST(TransitionTiming, NonFiniteDelayOrDurationCountsAsZeroAndTheTransitionEnds) {
+    CLogCapture log;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (auto [delay, duration] : {std::pair{nan, 1.0}, std::pair{0.0, nan}, std::pair{inf, 1.0},
+                                   std::pair{0.0, -inf}, std::pair{1e300, 1.0}}) {
+        auto t = Transition::create(5, delay, duration);
+        t->addPhase(TransitionPhase::create(2, 0.5f, 0.5f, false));
+        t->update(2.0);
+        ASSERT_TRUE(t->getCurrentPhase());
+        EXPECT_TRUE(std::isfinite(t->getCurrentPhase()->getEndTime())) << delay << " " << duration;
+        t->update(100.0);
+        EXPECT_TRUE(t->isDeactivated()) << delay << " " << duration;
+    }
+    // Phases whose fractions were set to NaN after creation are re-spread.
+    auto t = Transition::create(5, 0.0, 1.0);
+    auto p = TransitionPhase::create(2, 0.0f, 1.0f, false);
+    p->setDurationFraction(std::numeric_limits<float>::quiet_NaN());
+    t->addPhase(p);
+    t->update(0.0);
+    EXPECT_FLOAT_EQ(p->getDurationFraction(), 1.0f);
+    t->update(1.0);
+    EXPECT_TRUE(t->isDeactivated());
 }
 
 TEST(Transition, PhasesOverOneAreRespreadOnActivationAndPlayInTurn) {

@@ -4,6 +4,7 @@
 #include "common/TestSupport.h"
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,12 +29,23 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& work
 }
 
 ToolResult runTool(const std::vector<std::string>& args, const std::string& workingDir, const std::string& input) {
+    return runToolCall(ToolCall{args, workingDir, input, {}});
+}
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string w; in >> w;) out.push_back(w);
+    return out;
+}
+
+ToolResult runToolCall(const ToolCall& call) {
     ToolResult r;
     std::string dir = tempDir();
     std::string outPath = dir + "/stdout", errPath = dir + "/stderr", inPath = dir + "/stdin";
     {
         std::ofstream in(inPath, std::ios::binary);
-        in << input;
+        in << call.input;
     }
     std::string exe = binaryDir() + "/bin/orvane";
     pid_t pid = ::fork();
@@ -44,10 +56,11 @@ ToolResult runTool(const std::vector<std::string>& args, const std::string& work
         ::dup2(i, 0);
         ::dup2(o, 1);
         ::dup2(e, 2);
-        if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(126);
+        if (!call.workingDir.empty() && ::chdir(call.workingDir.c_str()) != 0) ::_exit(126);
+        for (const auto& [name, value] : call.environment) ::setenv(name.c_str(), value.c_str(), 1);
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(exe.c_str()));
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const auto& a : call.args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         ::execv(exe.c_str(), argv.data());
         ::_exit(127);

@@ -34,6 +34,11 @@
 #include "orvane/host/style/StyleChain.h"
 #include "orvane/view/PickedNodeInfo.h"
 
+#include "common/EventLog.h"
+#include "common/GridOnScreen.h"
+#include "common/SampleData.h"
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -47,50 +52,8 @@ using displaylist::TqDataGrid;
 
 namespace {
 
-std::shared_ptr<DataSet> sales(size_t rows = 6) {
-    auto ds = DataSet::create("sales");
-    std::vector<std::string> regions;
-    std::vector<double> amounts, counts;
-    for (size_t i = 0; i < rows; ++i) {
-        regions.push_back(i % 2 ? "West" : "East");
-        amounts.push_back(double(i + 1) * 10.0);  // 10, 20, ...
-        counts.push_back(double(rows - i));
-    }
-    auto region = Column::createCharacter("region", regions);
-    auto amount = Column::createNumeric("amount", amounts, "COMMA8.");
-    amount->setDataUsage(Variable::MEASURE);
-    auto count = Column::createNumeric("count", counts, "8.");
-    count->setDataUsage(Variable::MEASURE);
-    count->setAggregation(2);  // average
-    ds->addColumn(region);
-    ds->addColumn(amount);
-    ds->addColumn(count);
-    return ds;
-}
-
-struct Fixture {
-    std::shared_ptr<displaylist::DisplayListRenderer> renderer = displaylist::DisplayListRenderer::create(false);
-    std::shared_ptr<DataGrid> model = DataGrid::create();
-    std::shared_ptr<DataGridRenderer> view;
-
-    explicit Fixture(std::shared_ptr<DataSet> ds, float w = 600, float h = 300) {
-        model->dataSet.set(ds);
-        view = model->createRenderer();
-        renderer->setViewport(0, 0, w, h);
-        view->setDisplayListRenderer(renderer);
-        view->setFrame({0, 0, w, h});
-    }
-    TqDataGrid& rebuild() {
-        view->updateDisplayList(renderer->getEditor());
-        return *view->getDataGridNode();
-    }
-};
-
-void walk(const displaylist::TqGeometry* n, const std::function<void(const displaylist::TqGeometry*)>& f) {
-    f(n);
-    if (const auto* g = n->AsGroup())
-        for (const auto* c : g->GetChildren()) walk(c, f);
-}
+std::shared_ptr<DataSet> sales(size_t rows = 6) { return test::regionAmounts(rows); }
+using Fixture = test::GridOnScreen;
 
 TEST(GridUtilitiesTest, TotalLabelKeysByAggregationCode) {
     EXPECT_EQ(GridUtilities::getTotalLabelKey(0), "aggregation.sum.txt");
@@ -252,7 +215,7 @@ TEST(DataGridRendererTest, DisplayRulesColourTheRightRowsOfASortedTable) {
     TqDataGrid& g = f.rebuild();
     // Amounts 60 and 50 are now the first two display rows.
     std::multiset<float> greenTops;
-    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+    test::forEachNode(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
         if (auto* r = dynamic_cast<const displaylist::TqRectangle*>(n))
             if (r->GetFillColor() == 0x00ff00) greenTops.insert(r->GetRect().y);
     });
@@ -265,29 +228,29 @@ TEST(CellVisualsTest, BarsAtTheEdgeValues) {
     auto graph = CellGraph::create();
     auto bar = CellBarRenderer::create(1.0f);
     bar->setModel(graph);
-    graph->value.set(5);
-    graph->minimum.set(0);
-    graph->maximum.set(10);
-    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 45.0f);
-    EXPECT_FLOAT_EQ(bar->getX(100), 5.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), -1.0f);
-    graph->value.set(-5);
-    graph->minimum.set(-10);
-    graph->maximum.set(-1);
-    EXPECT_FLOAT_EQ(bar->getX(100) + bar->getBarWidth(100), 95.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 95.0f);
-    graph->value.set(5);
-    graph->minimum.set(-10);
-    graph->maximum.set(10);
-    EXPECT_FLOAT_EQ(bar->getBarWidth(100), 22.5f);
-    EXPECT_FLOAT_EQ(bar->getX(100), 50.0f);
-    EXPECT_FLOAT_EQ(bar->getSegmentX(100), 50.0f);
+    // All positive: from the left; all negative: ending at the right, where
+    // the zero segment is; both: from the zero line in the middle.
+    struct Case {
+        double value, minimum, maximum;
+        float x, end, segment;
+    };
+    for (const Case& c : {Case{5, 0, 10, 5, 50, -1}, Case{-5, -10, -1, NAN, 95, 95}, Case{5, -10, 10, 50, 72.5f, 50}}) {
+        SCOPED_TRACE(c.value);
+        graph->value.set(c.value);
+        graph->minimum.set(c.minimum);
+        graph->maximum.set(c.maximum);
+        if (!std::isnan(c.x)) {
+            EXPECT_FLOAT_EQ(bar->getX(100), c.x);
+        }
+        EXPECT_FLOAT_EQ(bar->getX(100) + bar->getBarWidth(100), c.end);
+        EXPECT_FLOAT_EQ(bar->getSegmentX(100), c.segment);
+    }
     // Drawn: a bar and the zero line; NaN draws nothing.
     auto editor = displaylist::DisplayListEditor::create(nullptr);
     bar->setFrame({0, 0, 100, 24});
     bar->updateDisplayList(editor);
     int rects = 0, lines = 0;
-    walk(editor->getRootNode(), [&](const displaylist::TqGeometry* n) {
+    test::forEachNode(editor->getRootNode(), [&](const displaylist::TqGeometry* n) {
         rects += dynamic_cast<const displaylist::TqRectangle*>(n) != nullptr;
         lines += dynamic_cast<const displaylist::TqLine*>(n) != nullptr;
     });
@@ -352,7 +315,7 @@ TEST(CellVisualsTest, BarAndHeatMapColumnsInATable) {
     EXPECT_EQ(f.view->getCellCallback()->getPictureCount(), made);
     // Heat-map cells without a ramp are grey.
     int grey = 0;
-    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+    test::forEachNode(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
         if (auto* r = dynamic_cast<const displaylist::TqRectangle*>(n)) grey += r->GetFillColor() == 0xdcdcdc;
     });
     EXPECT_EQ(grey, 6);
@@ -376,7 +339,7 @@ TEST(CellVisualsTest, RichTextCellsShowTheirTextEagerly) {
         ASSERT_NE(g.GetCellPicture(r, 0), nullptr) << r;
         EXPECT_GT(g.GetCellPicture(r, 0)->AsGroup()->CountNodes(), 0u) << r;
     }
-    walk(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
+    test::forEachNode(g.GetVisibleContent(), [&](const displaylist::TqGeometry* n) {
         if (auto* t = dynamic_cast<const displaylist::TqText*>(n)) {
             EXPECT_EQ(t->GetText().find('<'), std::string::npos);
         }
@@ -421,24 +384,9 @@ namespace {
 
 int images(const displaylist::TqGeometry* picture) {
     int n = 0;
-    walk(picture, [&](const displaylist::TqGeometry* g) { n += dynamic_cast<const displaylist::TqImageRectangle*>(g) != nullptr; });
+    test::forEachNode(picture, [&](const displaylist::TqGeometry* g) { n += dynamic_cast<const displaylist::TqImageRectangle*>(g) != nullptr; });
     return n;
 }
-
-struct LogCapture {
-    std::vector<std::string> messages;
-    LogCapture() {
-        CLog::setSink([this](const CLog::Entry& e) {
-            if (e.section == CLog::ERRORS) messages.push_back(e.message);
-        });
-    }
-    ~LogCapture() { CLog::setSink(nullptr); }
-    int count(const std::string& part) const {
-        int n = 0;
-        for (const auto& m : messages) n += m.find(part) != std::string::npos;
-        return n;
-    }
-};
 
 std::shared_ptr<DataGridColumnInfo> info(CellVisualType::type visual) {
     auto i = DataGridColumnInfo::create();
@@ -458,7 +406,7 @@ TEST(ImageCellsTest, ImagesAreDrawnOnceAndUnreadableOnesAreEmptyAndLoggedOnce) {
     auto icon = DataGridColumnInfo::create();
     icon->columnType.set(ColumnContentType::ICON);
     t.model->setColumnInfo(1, icon);
-    LogCapture log;
+    CLogCapture log;
     TqDataGrid& g = t.rebuild();
     EXPECT_EQ(g.GetColumnType(1), TqDataGrid::COLUMN_PICTURE);
     g.GetVisibleContent();
@@ -477,12 +425,12 @@ TEST(ImageCellsTest, ImagesAreDrawnOnceAndUnreadableOnesAreEmptyAndLoggedOnce) {
     EXPECT_EQ(g.GetCellPicture(1, 1)->AsGroup()->GetChildCount(), 0u);
     EXPECT_EQ(g.GetCellPicture(2, 1)->AsGroup()->GetChildCount(), 0u);
     EXPECT_EQ(g.GetCellPicture(3, 1)->AsGroup()->GetChildCount(), 0u);
-    EXPECT_EQ(log.count("image cell"), 1);
+    EXPECT_EQ(test::countLogged(log, CLog::ERRORS, "image cell"), 1);
     // Drawing again makes no picture and logs nothing more.
     g.SetScrollPosition(0, 1);
     g.GetVisibleContent();
     EXPECT_EQ(t.view->getCellCallback()->getPictureCount(), 4);
-    EXPECT_EQ(log.count("image cell"), 1);
+    EXPECT_EQ(test::countLogged(log, CLog::ERRORS, "image cell"), 1);
 }
 
 TEST(ImageCellsTest, RelativePathsAreReadFromTheImageFolder) {
@@ -566,17 +514,7 @@ TEST(CellContentEventTest, PicturesAreMadeThroughEventsFromTheView) {
     ds->addColumn(Column::createNumeric("bar", v));
     Fixture t(ds, 400, 200);
     t.model->setColumnInfo(1, info(CellVisualType::BAR));
-    int heard = 0;
-    std::vector<std::pair<int, int>> cells;
-    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
-        auto* c = dynamic_cast<DataGridCellContentEvent*>(e.get());
-        ASSERT_NE(c, nullptr);
-        ++heard;
-        cells.push_back({c->getRowIndex(), c->getColumnIndex()});
-        EXPECT_NE(c->getCellInfo(), nullptr);
-        EXPECT_NE(c->getColumnInfo(), nullptr);
-    });
-    t.view->addEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
+    test::EventLog heard(*t.view, {DataGridCellContentEvent::GRID_CELL_CONTENT});
     TqDataGrid& g = t.rebuild();
     g.GetVisibleContent();
     int64_t r0, r1;
@@ -585,18 +523,21 @@ TEST(CellContentEventTest, PicturesAreMadeThroughEventsFromTheView) {
     const int64_t drawnBars = r1 - r0 + 1;
     // One event per drawn bar cell, each answered by the view with a picture.
     auto cb = t.view->getCellCallback();
-    EXPECT_EQ(heard, drawnBars);
+    EXPECT_EQ(int64_t(heard.size()), drawnBars);
     EXPECT_EQ(cb->getEventCount(), drawnBars);
     EXPECT_EQ(cb->getPictureCount(), drawnBars);
-    for (const auto& [r, c] : cells) {
-        EXPECT_EQ(c, 1);
-        EXPECT_NE(g.GetCellPicture(r, c), nullptr);
+    for (const auto& e : heard.events) {
+        auto* c = dynamic_cast<DataGridCellContentEvent*>(e.get());
+        ASSERT_NE(c, nullptr);
+        EXPECT_NE(c->getCellInfo(), nullptr);
+        EXPECT_NE(c->getColumnInfo(), nullptr);
+        EXPECT_EQ(c->getColumnIndex(), 1);
+        EXPECT_NE(g.GetCellPicture(c->getRowIndex(), c->getColumnIndex()), nullptr);
     }
     // A redraw announces nothing: the pictures are kept.
     g.GetVisibleContent();
-    EXPECT_EQ(heard, drawnBars);
+    EXPECT_EQ(int64_t(heard.size()), drawnBars);
     EXPECT_EQ(cb->getPictureCount(), drawnBars);
-    t.view->removeEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
 }
 
 TEST(CellContentEventTest, EnabledCellCallbackAnnouncesEveryDrawnCell) {
@@ -605,15 +546,11 @@ TEST(CellContentEventTest, EnabledCellCallbackAnnouncesEveryDrawnCell) {
     ds->addColumn(Column::createCharacter("y", {"p", "q", "r"}));
     Fixture t(ds);
     t.model->enableCellCallback.set(true);
-    int heard = 0;
-    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) { ++heard; });
-    t.view->addEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
-    TqDataGrid& g = t.rebuild();
-    g.GetVisibleContent();
-    EXPECT_EQ(heard, 6);
+    test::EventLog heard(*t.view, {DataGridCellContentEvent::GRID_CELL_CONTENT});
+    t.rebuild().GetVisibleContent();
+    EXPECT_EQ(heard.size(), 6u);
     // No pictures: none of these cells needs one.
     EXPECT_EQ(t.view->getCellCallback()->getPictureCount(), 0);
-    t.view->removeEventListener(DataGridCellContentEvent::GRID_CELL_CONTENT, listener);
 }
 
 TEST(StyleFollowTest, EditsInsideTheCurrentStyleReachTheTableAndTheOldStyleIsLetGo) {

@@ -23,6 +23,10 @@
 #include "orvane/host/input/KeyManager.h"
 #include "orvane/view/ShowContextMenuEvent.h"
 
+#include "common/EventLog.h"
+#include "common/GridOnScreen.h"
+#include "common/SampleData.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -36,44 +40,19 @@ namespace {
 
 constexpr uint64_t NONE = TqDataGrid::NO_PICK_ID;
 
-// Rows named r0, r1, ... with amounts 10, 20, ... and a long text column.
-std::shared_ptr<DataSet> rowsOf(size_t n, const std::string& name = "rows") {
-    auto ds = DataSet::create(name);
-    std::vector<std::string> names, notes;
-    std::vector<double> amounts;
-    for (size_t i = 0; i < n; ++i) {
-        names.push_back("r" + std::to_string(i));
-        amounts.push_back(double(i + 1) * 10.0);
-        notes.push_back(i % 2 ? "short" : "a");
-    }
-    ds->addColumn(Column::createCharacter("name", names));
-    auto amount = Column::createNumeric("amount", amounts, "8.");
-    amount->setDataUsage(Variable::MEASURE);
-    ds->addColumn(amount);
-    ds->addColumn(Column::createCharacter("note", notes));
-    ds->ensureRowStates();
-    return ds;
-}
+std::shared_ptr<DataSet> rowsOf(size_t n) { return test::numberedRows(n); }
 
-struct Table {
-    std::shared_ptr<displaylist::DisplayListRenderer> renderer = displaylist::DisplayListRenderer::create(false);
-    std::shared_ptr<DataGrid> model = DataGrid::create();
-    std::shared_ptr<DataGridRenderer> view;
+struct Table : test::GridOnScreen {
     float height;
     // The package turns "toggleOnTap" on; these tests turn it on themselves.
     bool toggleOnTap = Multiverse::isEnabled("toggleOnTap");
 
-    explicit Table(std::shared_ptr<DataSet> ds, float w = 400, float h = 300, bool autoFill = false) : height(h) {
+    explicit Table(std::shared_ptr<DataSet> ds, float w = 400, float h = 300) : GridOnScreen(std::move(ds), w, h), height(h) {
         Multiverse::setEnabled("toggleOnTap", false);
-        model->dataSet.set(ds);
-        model->columnAutoFill.set(autoFill);
-        view = model->createRenderer();
-        renderer->setViewport(0, 0, w, h);
-        view->setDisplayListRenderer(renderer);
-        view->setFrame({0, 0, w, h});
+        model->columnAutoFill.set(false);
         view->render();
     }
-    ~Table() {
+    ~Table() override {
         Multiverse::setEnabled("toggleOnTap", toggleOnTap);
         KeyManager::getSharedInstance()->releaseAll();
         FocusManager::setKeyboardFocus(nullptr);
@@ -125,73 +104,60 @@ struct Table {
     void focus() { FocusManager::setKeyboardFocus(view->asFocusable()); }
 };
 
-// The events of one type a dispatcher sends while it lives.
-struct Heard {
-    std::vector<std::shared_ptr<PortableEvent>> events;
-    std::shared_ptr<AbstractEventCallback> callback;
-    EventDispatcher& target;
-    int type;
-    Heard(EventDispatcher& t, int eventType) : target(t), type(eventType) {
-        callback = FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) { events.push_back(e); });
-        target.addEventListener(type, callback);
-    }
-    ~Heard() { target.removeEventListener(type, callback); }
-    Heard(const Heard&) = delete;
-    Heard& operator=(const Heard&) = delete;
-    size_t size() const { return events.size(); }
-};
-
 } // namespace
 
-TEST(GridGestureHandlerTest, TapsReplaceAddAndExtendTheSelectedRows) {
-    Table t(rowsOf(8));
-    ASSERT_NE(t.view->getGestureHandler(), nullptr);
-    ASSERT_EQ(t.grid().GetPickIDAtScreenPosition(t.cell(2, 1).x, t.cell(2, 1).y), TqDataGrid::GetPickID(2, 1, 0));
-    EXPECT_TRUE(t.tap(t.cell(2, 0)));
-    EXPECT_EQ(t.selected(), std::vector<int>({2}));
-    EXPECT_TRUE(t.grid().IsRowSelected(2));
-    t.tap(t.cell(4, 1));
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));
-    // The add modifier adds a row and moves the range anchor to it.
-    t.tap(t.cell(1, 0), KeyModifier::MULTI_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 4}));
-    // A range from the anchor replaces; with the add modifier it adds.
-    t.tap(t.cell(3, 2), KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 2, 3}));
-    t.tap(t.cell(6, 0), KeyModifier::MULTI_SELECT);
-    t.tap(t.cell(7, 0), KeyModifier::MULTI_SELECT | KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({1, 2, 3, 6, 7}));
-    // A modifier the host holds at its key manager counts the same.
-    KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, true);
-    t.tap(t.cell(5, 0));
-    KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, false);
-    EXPECT_EQ(t.selected(), std::vector<int>({5, 6}));  // from the anchor, row 6
-}
-
-TEST(GridGestureHandlerTest, SelectedRowsAreDataRowsThroughTheSort) {
-    Table t(rowsOf(5));
-    t.model->sortByColumn("amount", SortDirection::DESCENDING);
-    t.view->render();
-    t.tap(t.cell(0, 0));
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));  // the largest amount
-    EXPECT_TRUE(t.grid().IsRowSelected(0));
-    t.tap(t.cell(1, 0), KeyModifier::RANGE_SELECT);  // anchor display row 0
-    EXPECT_EQ(t.selected(), std::vector<int>({3, 4}));
-}
-
-TEST(GridGestureHandlerTest, RangeTapsWithoutMultiSelectReplace) {
-    Table t(rowsOf(6));
-    t.view->setMultiSelectEnabled(false);
-    t.tap(t.cell(1, 0));
-    t.tap(t.cell(4, 0), KeyModifier::RANGE_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({4}));
-    t.tap(t.cell(2, 0), KeyModifier::MULTI_SELECT);
-    EXPECT_EQ(t.selected(), std::vector<int>({2}));
+TEST(GridGestureHandlerTest, TapsReplaceAddAndExtendTheSelectedRowsThroughTheSort) {
+    // Taps on display rows and the data rows selected after each.
+    struct Step {
+        int64_t row;
+        int col;
+        int modifiers;
+        std::vector<int> selected;
+    };
+    struct Case {
+        const char* what;
+        size_t rows;
+        bool sorted, multiSelect;
+        std::vector<Step> steps;
+    };
+    const int ADD = KeyModifier::MULTI_SELECT, RANGE = KeyModifier::RANGE_SELECT;
+    const Case cases[] = {
+        // The add modifier adds a row and moves the range anchor to it; a
+        // range from the anchor replaces, with the add modifier it adds.
+        {"plain", 8, false, true,
+         {{2, 0, 0, {2}}, {4, 1, 0, {4}}, {1, 0, ADD, {1, 4}}, {3, 2, RANGE, {1, 2, 3}}, {6, 0, ADD, {1, 2, 3, 6}},
+          {7, 0, ADD | RANGE, {1, 2, 3, 6, 7}}}},
+        // Amounts descending: display row 0 is the largest amount, data row 4.
+        {"sorted", 5, true, true, {{0, 0, 0, {4}}, {1, 0, RANGE, {3, 4}}}},
+        // Without multi-select a range or an add replaces.
+        {"one row at a time", 6, false, false, {{1, 0, 0, {1}}, {4, 0, RANGE, {4}}, {2, 0, ADD, {2}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Table t(rowsOf(c.rows));
+        ASSERT_NE(t.view->getGestureHandler(), nullptr);
+        if (c.sorted) t.model->sortByColumn("amount", SortDirection::DESCENDING);
+        if (!c.multiSelect) t.view->setMultiSelectEnabled(false);
+        t.view->render();
+        ASSERT_EQ(t.grid().GetPickIDAtScreenPosition(t.cell(2, 1).x, t.cell(2, 1).y), TqDataGrid::GetPickID(2, 1, 0));
+        for (const Step& s : c.steps) {
+            EXPECT_TRUE(t.tap(t.cell(s.row, s.col), s.modifiers));
+            EXPECT_EQ(t.selected(), s.selected) << "display row " << s.row;
+            EXPECT_TRUE(t.grid().IsRowSelected(s.row)) << s.row;
+        }
+        if (c.multiSelect && !c.sorted) {
+            // A modifier the host holds at its key manager counts the same.
+            KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, true);
+            t.tap(t.cell(5, 0));
+            KeyManager::getSharedInstance()->setPressed(KeyCode::RANGE_SELECT, false);
+            EXPECT_EQ(t.selected(), std::vector<int>({5, 6}));  // from the anchor, row 6
+        }
+    }
 }
 
 TEST(GridGestureHandlerTest, OneSelectionEventPerChangeAndToggleOnTap) {
     Table t(rowsOf(6));
-    Heard events(*t.model->dataSet.get(), RowStates::SELECTED_CHANGED);
+    test::EventLog events(*t.model->dataSet.get(), {RowStates::SELECTED_CHANGED});
     t.tap(t.cell(2, 0));
     EXPECT_EQ(events.size(), 1u);
     t.tap(t.cell(2, 1));  // the same row again: nothing changed, nothing announced
@@ -306,7 +272,7 @@ TEST(GridGestureHandlerTest, ResizingClampsAndIsStoredWithTheCursorShapes) {
     t.model->showRowNumbers.set(true);
     t.view->render();
     t.grid().SetColumnWidth(0, 60.0f);
-    Heard events(*t.view, DataGridCellContentEvent::COLUMN_SIZE_CHANGED);
+    test::EventLog events(*t.view, {DataGridCellContentEvent::COLUMN_SIZE_CHANGED});
     Point sep = t.separator(0);
     Point start = t.at(sep.x, sep.y);
     ASSERT_TRUE(t.handler().handlePan(Pan(GestureRecognizerState::BEGAN, start, {})));
@@ -361,7 +327,7 @@ TEST(GridGestureHandlerTest, ColumnsMoveOnlyWhenAllowedAndCarryTheFrozenBoundary
 
     t.model->allowColumnReorder.set(true);
     t.view->render();
-    Heard events(*t.view, DataGridCellContentEvent::COLUMN_REORDERED);
+    test::EventLog events(*t.view, {DataGridCellContentEvent::COLUMN_REORDERED});
     Point h0 = t.header(0);
     Point start = t.at(h0.x, h0.y);
     ASSERT_TRUE(t.handler().handlePan(Pan(GestureRecognizerState::BEGAN, start, {})));
@@ -397,9 +363,9 @@ TEST(GridGestureHandlerTest, KeysWalkTheCellsOnlyWithFocusAndStopAtTheEdges) {
     Table t(ds, 400, 200);
     t.model->totalsVisible.set(true);
     t.view->render();
-    Heard focus(*t.view, GridFocusEvent::ACCESSIBILITY_FOCUS_CHANGE);
-    Heard sort(*t.view, GridFocusEvent::ACCESSIBILITY_SORT);
-    Heard menus(*t.view, ShowContextMenuEvent::SHOW_CONTEXT_MENU);
+    test::EventLog focus(*t.view, {GridFocusEvent::ACCESSIBILITY_FOCUS_CHANGE});
+    test::EventLog sort(*t.view, {GridFocusEvent::ACCESSIBILITY_SORT});
+    test::EventLog menus(*t.view, {ShowContextMenuEvent::SHOW_CONTEXT_MENU});
 
     EXPECT_FALSE(t.key(KeyCode::DOWN));  // no keyboard focus
     EXPECT_EQ(t.grid().GetFocusedCell(), NONE);

@@ -11,6 +11,8 @@
 #include "orvane/displaylist/TqText.h"
 #include "orvane/host/data/DataGridDisplayRules.h"
 
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -37,14 +39,6 @@ public:
     int ruled = 0;
     int colourColumn = -1;
 };
-
-void collectTexts(const TqGeometry* node, std::vector<const TqText*>& out) {
-    if (const TqGroup* g = node->AsGroup()) {
-        for (const TqGeometry* c : g->GetChildren()) collectTexts(c, out);
-    } else if (auto* t = dynamic_cast<const TqText*>(node)) {
-        out.push_back(t);
-    }
-}
 
 TqRef<TqDataGrid> makeGrid(int64_t rows, int cols, float w = 400, float h = 300) {
     TqRef<TqDataGrid> g(new TqDataGrid(0, 0, w, h, 7));
@@ -231,16 +225,16 @@ TEST(DataGridNodeTest, LastOfAHundredMillionRowsScrollsExactlyIntoPlace) {
     EXPECT_EQ(TqDataGrid::GetRowFromPickID(picks[0].detailIndex), n - 1);
     // The drawn texts are the last rows' and sit inside the frame with small
     // coordinates.
-    std::vector<const TqText*> texts;
-    collectTexts(g->GetVisibleContent(), texts);
     bool sawLast = false;
-    for (const TqText* t : texts) {
+    orvane::test::forEachNode(g->GetVisibleContent(), [&](const TqGeometry* node) {
+        auto* t = dynamic_cast<const TqText*>(node);
+        if (!t) return;
         EXPECT_LT(std::abs(t->GetPosition().y), 1000.0f);
         if (t->GetText() == "r" + std::to_string(n - 1) + "c0") {
             sawLast = true;
             EXPECT_NEAR(t->GetPosition().y, 24.0f - 5.0f, 0.01f);  // top of the cell minus the padding
         }
-    }
+    });
     EXPECT_TRUE(sawLast);
     EXPECT_LT(g->GetMemoryBytes(), 64u * 1024u);
 }
@@ -280,18 +274,11 @@ TEST(DataGridNodeTest, DisplayRuleColoursReachTheCellAndSelectionHighlights) {
     cb.colourColumn = 1;
     g->SetCellCallback(&cb);
     g->SetRowSelected(2, true);
-    std::string svg;
     // Count the fills in the drawing nodes.
-    std::function<void(const TqGeometry*, std::map<uint32_t, int>&)> fills = [&](const TqGeometry* n,
-                                                                                std::map<uint32_t, int>& out) {
-        if (const TqGroup* grp = n->AsGroup()) {
-            for (const TqGeometry* c : grp->GetChildren()) fills(c, out);
-        } else if (auto* r = dynamic_cast<const TqRectangle*>(n)) {
-            ++out[r->GetFillColor()];
-        }
-    };
     std::map<uint32_t, int> counts;
-    fills(g->GetVisibleContent(), counts);
+    orvane::test::forEachNode(g->GetVisibleContent(), [&](const TqGeometry* n) {
+        if (auto* r = dynamic_cast<const TqRectangle*>(n)) ++counts[r->GetFillColor()];
+    });
     EXPECT_EQ(counts[0x00ff00], 5);                   // column 1 on every row
     EXPECT_EQ(counts[g->GetSelectionColor()], 2);     // row 2, columns 0 and 2
 }
@@ -341,15 +328,11 @@ TEST(DataGridNodeTest, PicturesTakeTheirHalfOfTheCellAndAreAskedForOnce) {
     EXPECT_EQ(asks.pictures, 2);
     auto holderX = [&] {
         float x = -1;
-        std::function<void(const TqGeometry*)> find = [&](const TqGeometry* n) {
-            if (const TqGroup* grp = n->AsGroup()) {
-                for (const TqGeometry* c : grp->GetChildren()) {
+        orvane::test::forEachNode(g->GetVisibleContent(), [&](const TqGeometry* n) {
+            if (const TqGroup* grp = n->AsGroup())
+                for (const TqGeometry* c : grp->GetChildren())
                     if (c == pic.get()) x = grp->GetTranslation().x;
-                    find(c);
-                }
-            }
-        };
-        find(g->GetVisibleContent());
+        });
         return x;
     };
     EXPECT_FLOAT_EQ(holderX(), 100.0f);  // column 1 starts at 100: the left half

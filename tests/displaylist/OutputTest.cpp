@@ -2,6 +2,7 @@
 // SVG and PNG output of the renderer, and the orvane draw command's golden
 // pictures.
 #include "common/TestSupport.h"
+#include "common/ToolRunner.h"
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/DisplayListRenderer.h"
 #include "orvane/displaylist/TqEllipse.h"
@@ -155,10 +156,7 @@ TEST(PngTest, EmptyListsBadPathsAndBadScales) {
 class DrawToolTest : public ::testing::Test {
 protected:
     static std::string tool() { return test::binaryDir() + "/bin/orvane"; }
-    static int run(const std::string& args) {
-        std::string cmd = tool() + " " + args + " > /dev/null 2>&1";
-        return std::system(cmd.c_str());
-    }
+    static int run(const std::string& args) { return test::runTool(test::words(args)).status; }
     static std::string read(const std::string& path) {
         std::string s;
         FileSystemManager::readFile(path, s);

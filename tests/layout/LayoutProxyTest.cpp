@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "LayoutTestSupport.h"
+#include "common/EventLog.h"
 
 #include "orvane/host/core/CLog.h"
 #include "orvane/layout/LayoutUtilities.h"
@@ -17,12 +18,7 @@ using namespace orvane::test;
 namespace {
 
 int countChanges(EventDispatcher& d, const std::function<void()>& action) {
-    int n = 0;
-    auto cb = FunctionEventCallback::create([&n](const std::shared_ptr<PortableEvent>&) { ++n; });
-    d.addEventListener(AbstractProperty::CHANGE_EVENT, cb);
-    action();
-    d.removeEventListener(AbstractProperty::CHANGE_EVENT, cb);
-    return n;
+    return countEvents(d, AbstractProperty::CHANGE_EVENT, action);
 }
 
 TEST(LayoutProxy, BoundsTranslateAndDisable) {
@@ -66,13 +62,9 @@ TEST(LayoutProxy, UnheardWritesReuseTheDimensionOnlyWhenNobodyCanTell) {
 
     // A listener up the tree: every write is a new Dimension and an event.
     auto parent = container(Rect(0, 0, 100, 100), StackLayoutStrategy::create(), {p});
-    int changes = 0;
-    parent->addEventListener(AbstractProperty::CHANGE_EVENT,
-                             FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) { ++changes; }));
     before = LayoutUtilities::peek(p->x);
-    p->setBoundsInPixels(Rect(9, 9, 9, 9));
+    EXPECT_EQ(countChanges(*parent, [&] { p->setBoundsInPixels(Rect(9, 9, 9, 9)); }), 4);
     EXPECT_NE(LayoutUtilities::peek(p->x), before);
-    EXPECT_EQ(changes, 4);
 }
 
 TEST(LayoutProxy, NonFiniteBoundsAreNeverWritten) {
@@ -85,26 +77,22 @@ TEST(LayoutProxy, NonFiniteBoundsAreNeverWritten) {
     EXPECT_GE(log.count(), 2u);
 }
 
-TEST(StackLayout, EveryChildFillsTheContainerBelowTheHeader) {
-    auto kids = leaves(2);
+TEST(StackLayout, EveryEnabledChildFillsTheContainerBelowTheHeader) {
+    auto kids = leaves(3);
+    kids[2]->disable();  // keeps empty bounds
     auto root = container(Rect(0, 0, 200, 100), StackLayoutStrategy::create(), kids);
+    root->layout(LayoutContext::create());
+    for (size_t i = 0; i < 2; ++i) EXPECT_RECT(kids[i]->getBoundsInPixels(), 4, 4, 192, 92);
+    EXPECT_RECT(kids[2]->getBoundsInPixels(), 0, 0, 0, 0);
     constraintOf(root)->headerHeight.set(20.0f);
     root->layout(LayoutContext::create());
-    for (auto& k : kids) EXPECT_RECT(k->getBoundsInPixels(), 4, 24, 192, 72);
+    for (size_t i = 0; i < 2; ++i) EXPECT_RECT(kids[i]->getBoundsInPixels(), 4, 24, 192, 72);
+    EXPECT_RECT(kids[2]->getBoundsInPixels(), 0, 0, 0, 0);
 
     // No clamping: a container smaller than its insets gives negative sizes.
     root->setBoundsInPixels(Rect(0, 0, 6, 10));
     root->layout(LayoutContext::create());
     EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 24, -2, -18);
-}
-
-TEST(StackLayout, DisabledChildrenKeepEmptyBounds) {
-    auto kids = leaves(2);
-    kids[1]->disable();
-    auto root = container(Rect(0, 0, 200, 100), StackLayoutStrategy::create(), kids);
-    root->layout(LayoutContext::create());
-    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 4, 192, 92);
-    EXPECT_RECT(kids[1]->getBoundsInPixels(), 0, 0, 0, 0);
 }
 
 TEST(LayoutProxy, LayoutSkipsMissingPieces) {

@@ -24,16 +24,42 @@ std::shared_ptr<TiledLayoutStrategy> tiled(LayoutOrientation::type o) {
     return s;
 }
 
-TEST(SlideLayout, HorizontalSharesFillInsetsAndGaps) {
-    auto kids = leaves(3);
-    auto root = container(Rect(0, 0, 1000, 500), slide(LayoutOrientation::HORIZONTAL), kids);
-    root->layout(LayoutContext::create());
-    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 4, 325.33f, 492);
-    EXPECT_RECT(kids[1]->getBoundsInPixels(), 337.33f, 4, 325.33f, 492);
-    EXPECT_RECT(kids[2]->getBoundsInPixels(), 670.67f, 4, 325.33f, 492);
-    // The last slide ends one inset before the edge.
-    Rect last = kids[2]->getBoundsInPixels();
-    EXPECT_NEAR(last.x + last.width, 996.0f, 0.01f);
+TEST(SlideAndTiledLayout, ChildrenShareTheContainerLessInsetsGapsAndHeader) {
+    // Slides keep 4-pixel insets and 8-pixel gaps; tiles run edge to edge with
+    // their gap between them, below the header, placed relative to the root
+    // when asked.
+    struct Case {
+        const char* what;
+        std::shared_ptr<LayoutStrategy> strategy;
+        Rect bounds;
+        float header;
+        bool relativeToRoot;
+        std::vector<Rect> expected;
+    };
+    const Case cases[] = {
+        {"three slides", slide(LayoutOrientation::HORIZONTAL), Rect(0, 0, 1000, 500), 0, false,
+         {Rect(4, 4, 325.33f, 492), Rect(337.33f, 4, 325.33f, 492), Rect(670.67f, 4, 325.33f, 492)}},
+        {"one slide", slide(LayoutOrientation::HORIZONTAL), Rect(0, 0, 400, 300), 0, false, {Rect(4, 4, 392, 292)}},
+        {"two tiles", tiled(LayoutOrientation::HORIZONTAL), Rect(0, 0, 800, 300), 0, false,
+         {Rect(0, 0, 396, 300), Rect(404, 0, 396, 300)}},
+        {"one tile below a header", tiled(LayoutOrientation::HORIZONTAL), Rect(0, 0, 640, 300), 20, false,
+         {Rect(0, 20, 640, 280)}},
+        {"tiles relative to the root", tiled(LayoutOrientation::VERTICAL), Rect(100, 50, 400, 200), 0, true,
+         {Rect(100, 50, 400, 96), Rect(100, 154, 400, 96)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto kids = leaves(c.expected.size());
+        auto root = container(c.bounds, c.strategy, kids);
+        if (c.header > 0) constraintOf(root)->headerHeight.set(c.header);
+        auto ctx = LayoutContext::create();
+        ctx->positionTiledContentRelativeToRoot.set(c.relativeToRoot);
+        root->layout(ctx);
+        for (size_t i = 0; i < kids.size(); ++i) {
+            const Rect& e = c.expected[i];
+            EXPECT_RECT(kids[i]->getBoundsInPixels(), e.x, e.y, e.width, e.height);
+        }
+    }
 }
 
 TEST(SlideLayout, VerticalWantedSizesAndTheZeroHeightRule) {
@@ -47,27 +73,6 @@ TEST(SlideLayout, VerticalWantedSizesAndTheZeroHeightRule) {
     EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 54, 292, 32);
     EXPECT_RECT(kids[1]->getBoundsInPixels(), 4, 94, 292, 92);
     EXPECT_RECT(kids[2]->getBoundsInPixels(), 4, 194, 292, 302);
-}
-
-TEST(SlideLayout, SingleChildKeepsOnlyTheInsets) {
-    auto kids = leaves(1);
-    auto root = container(Rect(0, 0, 400, 300), slide(LayoutOrientation::HORIZONTAL), kids);
-    root->layout(LayoutContext::create());
-    EXPECT_RECT(kids[0]->getBoundsInPixels(), 4, 4, 392, 292);
-}
-
-TEST(TiledLayout, HorizontalTilesFillEdgeToEdge) {
-    auto kids = leaves(2);
-    auto root = container(Rect(0, 0, 800, 300), tiled(LayoutOrientation::HORIZONTAL), kids);
-    root->layout(LayoutContext::create());
-    EXPECT_RECT(kids[0]->getBoundsInPixels(), 0, 0, 396, 300);
-    EXPECT_RECT(kids[1]->getBoundsInPixels(), 404, 0, 396, 300);
-
-    auto single = leaves(1);
-    auto one = container(Rect(0, 0, 640, 300), tiled(LayoutOrientation::HORIZONTAL), single);
-    constraintOf(one)->headerHeight.set(20.0f);
-    one->layout(LayoutContext::create());
-    EXPECT_RECT(single[0]->getBoundsInPixels(), 0, 20, 640, 280);
 }
 
 TEST(TiledLayout, MinimumsTakeWholePixelsFromTheOthers) {
@@ -130,16 +135,6 @@ TEST(TiledLayout, PixelRoundsMatchThePixelByPixelWalk) {
     }
     TiledLayoutStrategy::takePixels(sizes, minimums, deficit);
     EXPECT_EQ(sizes, walk);
-}
-
-TEST(TiledLayout, RelativeToRootUsesTheContainerPosition) {
-    auto kids = leaves(2);
-    auto root = container(Rect(100, 50, 400, 200), tiled(LayoutOrientation::VERTICAL), kids);
-    auto ctx = LayoutContext::create();
-    ctx->positionTiledContentRelativeToRoot.set(true);
-    root->layout(ctx);
-    EXPECT_RECT(kids[0]->getBoundsInPixels(), 100, 50, 400, 96);
-    EXPECT_RECT(kids[1]->getBoundsInPixels(), 100, 154, 400, 96);
 }
 
 TEST(TiledReflow, RowsFillTheWidthInWholePixels) {

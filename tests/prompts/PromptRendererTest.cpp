@@ -26,6 +26,8 @@
 #include "orvane/prompts/TextFieldModel.h"
 #include "orvane/prompts/TextFieldRenderer.h"
 
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,10 +44,10 @@ namespace {
 
 // What one view drew, by kind, in drawing order.
 struct Drawn {
-    std::vector<TqRectangle*> rects;
-    std::vector<TqEllipse*> circles;
-    std::vector<TqLine*> lines;
-    std::vector<TqText*> texts;
+    std::vector<const TqRectangle*> rects;
+    std::vector<const TqEllipse*> circles;
+    std::vector<const TqLine*> lines;
+    std::vector<const TqText*> texts;
     std::shared_ptr<BaseView> root;  // keeps the nodes alive
 
     const TqText* text(const std::string& s) const {
@@ -55,26 +57,19 @@ struct Drawn {
     }
 };
 
-void collect(displaylist::TqGeometry* node, Drawn& out) {
-    if (auto* g = dynamic_cast<displaylist::TqGroup*>(node)) {
-        for (auto* c : g->GetChildren()) collect(c, out);
-    } else if (auto* r = dynamic_cast<TqRectangle*>(node)) {
-        out.rects.push_back(r);
-    } else if (auto* e = dynamic_cast<TqEllipse*>(node)) {
-        out.circles.push_back(e);
-    } else if (auto* l = dynamic_cast<TqLine*>(node)) {
-        out.lines.push_back(l);
-    } else if (auto* t = dynamic_cast<TqText*>(node)) {
-        out.texts.push_back(t);
-    }
+void collect(const displaylist::TqGeometry* root, Drawn& out) {
+    test::forEachNode(root, [&](const displaylist::TqGeometry* node) {
+        if (auto* r = dynamic_cast<const TqRectangle*>(node)) out.rects.push_back(r);
+        else if (auto* e = dynamic_cast<const TqEllipse*>(node)) out.circles.push_back(e);
+        else if (auto* l = dynamic_cast<const TqLine*>(node)) out.lines.push_back(l);
+        else if (auto* t = dynamic_cast<const TqText*>(node)) out.texts.push_back(t);
+    });
 }
 
 // Draws the view alone at W x H (its own coordinates are the page's).
 Drawn draw(const std::shared_ptr<BaseView>& view, float w, float h) {
     Drawn d;
-    d.root = BaseView::create();
-    d.root->setDisplayListRenderer(displaylist::DisplayListRenderer::create(false));
-    d.root->setFrame({0, 0, w, h});
+    d.root = test::rootView(w, h);
     if (!view->getSuperview()) d.root->addSubview(view);
     view->setFrame({0, 0, w, h});
     d.root->render();

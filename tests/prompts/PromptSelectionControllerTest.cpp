@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "../selection/SelectionTestSupport.h"
+#include "common/EventLog.h"
+#include "common/SampleData.h"
 
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/ExpressionBuilder.h"
@@ -15,8 +16,6 @@ using namespace orvane::test;
 using Values = SelectionController::Values;
 
 namespace {
-
-std::shared_ptr<const std::string> str(const std::string& s) { return std::make_shared<const std::string>(s); }
 
 std::shared_ptr<Values> nums(std::initializer_list<double> l) {
     auto v = std::make_shared<Values>();
@@ -38,21 +37,15 @@ std::vector<double> numbersOf(const std::shared_ptr<Values>& v) {
 struct Prompt {
     std::shared_ptr<DataSet> ds = makeSales();
     std::shared_ptr<PromptSelectionController> c = PromptSelectionController::create();
-    int events = 0;
-    std::vector<std::string> names;
+    EventLog heard{*c, {SelectionController::SELECTION_CHANGED}};
     Prompt(const char* variable, PromptSelectionMode::type mode) {
         c->setDataName(str("sales"));
         c->setVariableName(str(variable));
         c->setSelectionMode(mode);
-        c->setDataSets(std::make_shared<std::vector<std::shared_ptr<DataSet>>>(std::vector<std::shared_ptr<DataSet>>{ds}));
-        c->addEventListener(SelectionController::SELECTION_CHANGED,
-                            FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) {
-                                ++events;
-                                auto s = std::dynamic_pointer_cast<SelectionChangeEvent>(e);
-                                names.push_back(s && s->getDataName() ? *s->getDataName() : "(null)");
-                            }));
+        c->setDataSets(dataSetList({ds}));
     }
     std::vector<int> selected() const { return ds->getRowStates()->getSelectedIndices(); }
+    size_t events() const { return heard.size(); }
 };
 
 } // namespace
@@ -66,8 +59,8 @@ TEST(PromptSelection, RangeModeKeepsExactlyTheSmallestAndLargest) {
     p.c->setSelectedValues(nums({4}), true);
     EXPECT_EQ(numbersOf(p.c->getSelectedValues()), (std::vector<double>{4, 4}));
     EXPECT_TRUE(p.selected().empty());
-    EXPECT_EQ(p.events, 2);
-    EXPECT_EQ(p.names, (std::vector<std::string>{"sales", "sales"}));
+    EXPECT_EQ(p.events(), 2u);
+    EXPECT_EQ(p.heard.dataNames(), (std::vector<std::string>{"sales", "sales"}));
 }
 
 TEST(PromptSelection, EventsOnlyOnRealChanges) {
@@ -75,18 +68,18 @@ TEST(PromptSelection, EventsOnlyOnRealChanges) {
     p.c->setSelectedValues(texts({"East", "North", "East"}), true);
     ASSERT_EQ(p.c->getSelectedValues()->size(), 2u);
     EXPECT_EQ(p.selected(), (std::vector<int>{0, 2, 3, 5, 7}));
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
     p.c->setSelectedValues(texts({"North", "East"}), true);  // same set, other order
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
     // Row states changed behind the prompt's back are restored by an update
     // even when the values did not change, still without an event.
     p.ds->getRowStates()->clear(0);
     p.c->setSelectedValues(texts({"North", "East"}), true);
     EXPECT_EQ(p.selected(), (std::vector<int>{0, 2, 3, 5, 7}));
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
     // Without the update the row states stay as they are.
     p.c->setSelectedValues(texts({"West"}), false);
-    EXPECT_EQ(p.events, 2);
+    EXPECT_EQ(p.events(), 2u);
     EXPECT_EQ(p.selected(), (std::vector<int>{0, 2, 3, 5, 7}));
 }
 
@@ -94,13 +87,13 @@ TEST(PromptSelection, ClearSelectionsSendsOneEventAndClearsRows) {
     Prompt p("region", PromptSelectionMode::DISCRETE);
     p.c->setSelectedValues(texts({"West"}), true);
     EXPECT_EQ(p.selected(), (std::vector<int>{1, 4, 9}));
-    p.events = 0;
+    p.heard.clear();
     p.c->clearSelections();
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
     EXPECT_TRUE(p.selected().empty());
     EXPECT_EQ(p.c->getSelectedValues(), nullptr);
     p.c->clearSelections();  // nothing left to clear
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
 }
 
 TEST(PromptSelection, ReportsAndTakesOverSelections) {
@@ -115,16 +108,13 @@ TEST(PromptSelection, ReportsAndTakesOverSelections) {
 
     // Reported under another name: the picked values are added as one more selection.
     p.c->setDataName(str("regionPrompt"));
-    auto o = SelectionOptions::create();
-    o->expectedDataNames = MonitoredVector<std::shared_ptr<const std::string>>::create({str("sales"), str("regionPrompt")});
-    o->expectedVariableNames = MonitoredVector<std::shared_ptr<const std::string>>::create({str("region")});
-    sels = p.c->getSelections(o);
+    sels = p.c->getSelections(optionsFor({"region"}, {"sales", "regionPrompt"}));
     ASSERT_EQ(sels->size(), 2u);
     EXPECT_EQ(*(*sels)[1]->dataName.get(), "regionPrompt");
 
     // Selections made elsewhere: applied, and their values become the picked ones.
     p.c->setDataName(str("sales"));
-    p.events = 0;
+    p.heard.clear();
     auto s = Selection::create();
     s->dataName = str("sales");
     s->expression = ExpressionBuilder::in(ExpressionBuilder::var("region"),
@@ -133,20 +123,26 @@ TEST(PromptSelection, ReportsAndTakesOverSelections) {
     EXPECT_EQ(p.selected(), (std::vector<int>{1, 3, 4, 7, 9}));
     ASSERT_TRUE(p.c->getSelectedValues());
     EXPECT_EQ(p.c->getSelectedValues()->size(), 2u);
-    EXPECT_EQ(p.events, 1);
+    EXPECT_EQ(p.events(), 1u);
 }
 
 TEST(PromptSelection, DefaultNamesFollowTheMode) {
-    Prompt p("units", PromptSelectionMode::RANGE);
-    auto o = p.c->getDefaultOptions();
-    std::vector<std::string> vars;
-    for (const auto& v : *o->expectedVariableNames.get()) vars.push_back(*v);
-    EXPECT_EQ(vars, (std::vector<std::string>{"units"}));  // measures in range mode
-    Prompt d("region", PromptSelectionMode::DISCRETE);
-    vars.clear();
-    auto discrete = d.c->getDefaultOptions();
-    for (const auto& v : *discrete->expectedVariableNames.get()) vars.push_back(*v);
-    EXPECT_EQ(vars, (std::vector<std::string>{"region", "product", "year"}));
+    // Measures in range mode, every category column in discrete mode.
+    struct Case {
+        const char* variable;
+        PromptSelectionMode::type mode;
+        std::vector<std::string> expected;
+    };
+    for (const Case& k : {Case{"units", PromptSelectionMode::RANGE, {"units"}},
+                          Case{"region", PromptSelectionMode::DISCRETE, {"region", "product", "year"}}}) {
+        SCOPED_TRACE(k.variable);
+        Prompt p(k.variable, k.mode);
+        auto names = p.c->getDefaultOptions()->expectedVariableNames.get();
+        ASSERT_TRUE(names);
+        std::vector<std::string> vars;
+        for (const auto& v : *names) vars.push_back(*v);
+        EXPECT_EQ(vars, k.expected);
+    }
 }
 
 TEST(PromptSelection, WrongKindsAndMissingColumnsChangeNothing) {
@@ -177,7 +173,7 @@ TEST(PromptSelection, DateRangesIncludeBothEnds) {
     c->setDataName(str("orders"));
     c->setVariableName(str("day"));
     c->setSelectionMode(PromptSelectionMode::RANGE);
-    c->setDataSets(std::make_shared<std::vector<std::shared_ptr<DataSet>>>(std::vector<std::shared_ptr<DataSet>>{ds}));
+    c->setDataSets(dataSetList({ds}));
     auto v = std::make_shared<Values>(Values{DataValue::createDate(60), DataValue::createDate(59)});
     c->setSelectedValues(v, true);
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 2}));

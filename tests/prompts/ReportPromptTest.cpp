@@ -23,6 +23,9 @@
 #include "orvane/selection/SelectionChangeEvent.h"
 #include "orvane/host/core/AbstractEventCallback.h"
 
+#include "common/EventLog.h"
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,10 +70,8 @@ Hosted host(ReportPrompt::Kind kind, const std::string& column, const std::share
     out.prompt = ReportPrompt::create(s, data, error);
     EXPECT_TRUE(out.prompt) << error;
     if (!out.prompt) return out;
-    out.root = BaseView::create();
-    out.root->setDisplayListRenderer(displaylist::DisplayListRenderer::create(false));
     const float height = h > 0 ? h : out.prompt->getPreferredHeight(w);
-    out.root->setFrame({0, 0, w, height + 300});
+    out.root = test::rootView(w, height + 300);
     out.root->addSubview(out.prompt->getHostView());
     out.prompt->getHostView()->setFrame({0, 300, w, height});
     out.prompt->setOverlayParent(out.root);
@@ -96,15 +97,13 @@ TEST(ReportPrompt, TappingListRowsTicksValuesAndSelectsTheirRows) {
     const float H = list->getFrame().height;
     auto rowPoint = [&](int k) { return Point{60, H - l / 8 - (k + 1) * l + l / 2}; };
 
-    int events = 0;
-    auto counter = FunctionEventCallback::create([&](auto&) { ++events; });
-    h.prompt->getController()->addEventListener(SelectionController::SELECTION_CHANGED, counter);
+    test::EventLog events(*h.prompt->getController(), {SelectionController::SELECTION_CHANGED});
 
     EXPECT_TRUE(h.prompt->tap(rowPoint(3)));  // West
     EXPECT_EQ(model->getSelectedIndices(), (std::vector<int>{3}));
     EXPECT_EQ(selected(data), 3u);
     EXPECT_EQ(h.prompt->describeSelection(), "West");
-    EXPECT_EQ(events, 1);
+    EXPECT_EQ(events.size(), 1u);
     EXPECT_TRUE(h.prompt->tap(rowPoint(0)));  // and East
     EXPECT_EQ(selected(data), 6u);
     EXPECT_EQ(h.prompt->describeSelection(), "East, West");
@@ -113,10 +112,10 @@ TEST(ReportPrompt, TappingListRowsTicksValuesAndSelectsTheirRows) {
     EXPECT_TRUE(h.prompt->tap(rowPoint(0)));  // nothing ticked: no row selected
     EXPECT_EQ(selected(data), 0u);
     EXPECT_EQ(h.prompt->describeSelection(), "nothing picked");
-    EXPECT_EQ(events, 4);
+    EXPECT_EQ(events.size(), 4u);
     // Outside the rows nothing changes.
     EXPECT_FALSE(h.prompt->tap({60, 0.2f}));
-    EXPECT_EQ(events, 4);
+    EXPECT_EQ(events.size(), 4u);
     // Keys: down moves the focused row, space ticks it.
     EXPECT_TRUE(h.prompt->pressKey(ReportPrompt::Key::DOWN));
     EXPECT_TRUE(h.prompt->pressKey(ReportPrompt::Key::SPACE));
@@ -266,8 +265,7 @@ TEST(ReportPrompt, TypingSelectsMatchingValuesAndSurvivesBadText) {
     EXPECT_EQ(h.prompt->describeSelection(), "no value matches");
 
     // Invalid UTF-8 and a huge paste: repaired and cut, no crash.
-    bool logged = false;
-    CLog::setSink([&](const CLog::Entry&) { logged = true; });
+    CLogCapture log;
     h.prompt->pressKey(ReportPrompt::Key::ESCAPE);
     EXPECT_TRUE(h.prompt->typeText(std::string("G\xff\xfe", 3)));
     auto text = std::static_pointer_cast<TextFieldModel>(h.prompt->getModel())->currentValue.get()->toString();
@@ -275,8 +273,7 @@ TEST(ReportPrompt, TypingSelectsMatchingValuesAndSurvivesBadText) {
     EXPECT_TRUE(h.prompt->typeText(std::string(100000, 'x')));
     text = std::static_pointer_cast<TextFieldModel>(h.prompt->getModel())->currentValue.get()->toString();
     EXPECT_EQ(text.size(), TextFieldModel::MAX_CHARACTERS + 4);  // the two replacement characters are 3 bytes each
-    EXPECT_TRUE(logged);
-    CLog::setSink(nullptr);
+    EXPECT_TRUE(log.contains(CLog::ERRORS, ""));
     h.root->render();
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // The table's selection controller (one selection, the table's data set and
 // its category columns) and the link between tables over the same data.
-#include "SelectionTestSupport.h"
+#include "common/EventLog.h"
+#include "common/SampleData.h"
 
 #include "orvane/datagrid/DataGrid.h"
 #include "orvane/datagrid/DataGridRenderer.h"
@@ -24,8 +25,6 @@ using Names = MonitoredVector<std::shared_ptr<const std::string>>;
 
 namespace {
 
-std::shared_ptr<const std::string> str(const std::string& s) { return std::make_shared<const std::string>(s); }
-
 struct TableOver {
     std::shared_ptr<DataGrid> model = DataGrid::create();
     std::shared_ptr<DataGridRenderer> view;
@@ -36,29 +35,6 @@ struct TableOver {
         controller = std::dynamic_pointer_cast<DataGridSelectionController>(view->getSelectionController());
     }
 };
-
-std::shared_ptr<DataSet> reversed(const DataSet& ds) {
-    // Rows in the opposite order: row r of the copy is row n-1-r of ds.
-    auto out = DataSet::create(*ds.getName());
-    for (const auto& c : ds.getColumns()) {
-        if (c->isNumeric()) {
-            std::vector<double> v;
-            for (size_t r = ds.getRowCount(); r-- > 0;) v.push_back(c->getNumberAtIndex(r));
-            auto n = Column::createNumeric(*c->getName(), v);
-            n->setDataUsage(c->getDataUsage());
-            out->addColumn(n);
-        } else {
-            std::vector<std::string> v;
-            for (size_t r = ds.getRowCount(); r-- > 0;) {
-                auto s = c->getStringAtIndex(r);
-                v.push_back(s ? *s : std::string());
-            }
-            out->addColumn(Column::createCharacter(*c->getName(), v));
-        }
-    }
-    out->ensureRowStates();
-    return out;
-}
 
 } // namespace
 
@@ -128,26 +104,20 @@ TEST(DataGridSelectionControllerTest, ExactlyOneSelectionAndADataSetWithRowState
 
 TEST(DataGridSelectionControllerTest, ObservesTheTablesDataSetAtOnceAndFollowsIt) {
     TableOver t(makeSales());
-    std::vector<std::string> names;
-    auto cb = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
-        auto s = std::dynamic_pointer_cast<SelectionChangeEvent>(e);
-        ASSERT_TRUE(s);
-        names.push_back(s->getDataName() ? *s->getDataName() : "(null)");
-    });
-    t.controller->addEventListener(SelectionController::SELECTION_CHANGED, cb);
+    EventLog heard(*t.controller, {SelectionController::SELECTION_CHANGED});
     t.model->dataSet.get()->getRowStates()->setSelectedIndices({1});
-    EXPECT_EQ(names, std::vector<std::string>({"sales"}));
+    EXPECT_EQ(heard.dataNames(), std::vector<std::string>({"sales"}));
     // A new data set on the model is observed instead of the old one.
     auto old = t.model->dataSet.get();
     t.model->dataSet.set(makeSales("stock"));
     old->getRowStates()->setSelectedIndices({2});
     t.model->dataSet.get()->getRowStates()->setSelectedIndices({2});
-    EXPECT_EQ(names, std::vector<std::string>({"sales", "stock"}));
+    EXPECT_EQ(heard.dataNames(), std::vector<std::string>({"sales", "stock"}));
 }
 
 TEST(SelectionLinkTest, DataSetsWithOneNameShareTheirSelectedRows) {
     auto a = makeSales();
-    auto b = reversed(*a);
+    auto b = reversedCopy(*a);
     auto other = makeSales("stock");
     auto link = SelectionLink::create({a, b, other});
     ASSERT_NE(link, nullptr);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "SelectionTestSupport.h"
+#include "common/EventLog.h"
+#include "common/SampleData.h"
 
 #include "orvane/host/data/ExpressionBuilder.h"
 #include "orvane/host/data/MetadataProvider.h"
@@ -19,42 +20,17 @@ using B = ExpressionBuilder;
 
 namespace {
 
-std::shared_ptr<Selection> selection(const std::string& name, std::shared_ptr<Expression> e) {
-    auto s = Selection::create();
-    s->dataName = std::make_shared<const std::string>(name);
-    s->expression = std::move(e);
-    return s;
-}
-
-SelectionControl::SelectionList listOf(std::initializer_list<std::shared_ptr<Selection>> l) {
-    return std::make_shared<std::vector<std::shared_ptr<Selection>>>(l);
-}
-
-struct Recorder {
-    std::vector<int> types;
-    std::shared_ptr<AbstractEventCallback> cb =
-        FunctionEventCallback::create([this](const std::shared_ptr<PortableEvent>& e) { types.push_back(e->getType()); });
-    void listen(SelectionControl& c) {
-        for (int t : {SelectionControl::SELECTION_CONTROL_CHANGE, SelectionControl::REMOVE_ITEM, SelectionControl::REMOVE_TERM})
-            c.addEventListener(t, cb);
-    }
-    int count(int t) const { return static_cast<int>(std::count(types.begin(), types.end(), t)); }
-};
-
 struct Fixture {
     std::shared_ptr<DataSet> ds = makeSales();
-    std::shared_ptr<DataSetSelectionController> controller = DataSetSelectionController::create(
-        std::make_shared<std::vector<std::shared_ptr<DataSet>>>(std::vector<std::shared_ptr<DataSet>>{ds}));
+    std::shared_ptr<DataSetSelectionController> controller = DataSetSelectionController::create(dataSetList({ds}));
     std::shared_ptr<SelectionControl> control = SelectionControl::create();
     std::shared_ptr<MetadataProvider> metadata = MetadataProvider::create(ds);
-    Recorder rec;
-    Fixture() {
-        ds->getColumnWithName("units")->setLabel("Units sold");
-        rec.listen(*control);
-    }
+    EventLog rec{*control,
+                 {SelectionControl::SELECTION_CONTROL_CHANGE, SelectionControl::REMOVE_ITEM, SelectionControl::REMOVE_TERM}};
+    Fixture() { ds->getColumnWithName("units")->setLabel("Units sold"); }
     // Region East or West and units 10 to 25, applied and shown.
     void selectTwoConditions() {
-        auto s = listOf({selection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
+        auto s = selectionList({namedSelection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
                                                      B::between(B::var("units"), B::const_(10.0), B::const_(25.0))))});
         controller->applySelections(s, nullptr);
         control->updateSelection(controller, nullptr, metadata, false, s);
@@ -78,7 +54,7 @@ TEST(SelectionControl, ItemsAndReadableTermsFromAController) {
                                                                  items[0]->getSelectionList())
                                                           : nullptr);
     f.control->updateSelection(f.controller, nullptr, f.metadata, false,
-                               listOf({selection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
+                               selectionList({namedSelection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
                                                                   B::between(B::var("units"), B::const_(10.0), B::const_(25.0))))}));
     EXPECT_EQ(f.control->getItemList().size(), 1u);
     EXPECT_EQ(f.rec.count(SelectionControl::SELECTION_CONTROL_CHANGE), 1);
@@ -89,34 +65,32 @@ TEST(SelectionControl, ItemsAndReadableTermsFromAController) {
 }
 
 TEST(SelectionControl, RemovingATermReappliesTheRest) {
-    Fixture f;
-    f.selectTwoConditions();
-    EXPECT_EQ(f.ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 2, 4, 9}));
-    auto item = f.control->getItemList()[0];
-    auto units = (*item->terms.get())[1];
-    EXPECT_TRUE(f.control->removeTerm(units));
-    // Only the region condition is left, and applied.
-    EXPECT_EQ(f.ds->getRowStates()->getSelectedIndices(), (std::vector<int>{0, 1, 2, 4, 5, 9}));
-    EXPECT_EQ(SelectionControl::describe(*f.control), "{items: sales: [region: East, West]}");
-    EXPECT_FALSE(f.control->removeTerm(units));  // already gone
+    // Removed by the control, or asked of the item (a chip's close button):
+    // the same outcome.
+    for (bool askTheItem : {false, true}) {
+        SCOPED_TRACE(askTheItem ? "asked of the item" : "removed by the control");
+        Fixture f;
+        f.selectTwoConditions();
+        EXPECT_EQ(f.ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 2, 4, 9}));
+        auto item = f.control->getItemList()[0];
+        auto units = (*item->terms.get())[1];
+        if (askTheItem)
+            item->dispatchEvent(SelectionControlEvent::create(SelectionControl::REMOVE_TERM, item, units));
+        else
+            EXPECT_TRUE(f.control->removeTerm(units));
+        // Only the region condition is left, and applied.
+        EXPECT_EQ(item->terms.get()->size(), 1u);
+        EXPECT_EQ(f.ds->getRowStates()->getSelectedIndices(), (std::vector<int>{0, 1, 2, 4, 5, 9}));
+        EXPECT_EQ(SelectionControl::describe(*f.control), "{items: sales: [region: East, West]}");
+        EXPECT_FALSE(f.control->removeTerm(units));  // already gone
 
-    // Removing the last term removes the item and clears the controller.
-    auto region = (*item->terms.get())[0];
-    EXPECT_TRUE(f.control->removeTerm(region));
-    EXPECT_TRUE(f.control->getItemList().empty());
-    EXPECT_TRUE(f.ds->getRowStates()->getSelectedIndices().empty());
-    EXPECT_EQ(f.rec.count(SelectionControl::REMOVE_ITEM), 1);
-}
-
-TEST(SelectionControl, TermRemovalRequestedOnTheItem) {
-    Fixture f;
-    f.selectTwoConditions();
-    auto item = f.control->getItemList()[0];
-    auto units = (*item->terms.get())[1];
-    // The host asks the item (a chip's close button): the control carries it out.
-    item->dispatchEvent(SelectionControlEvent::create(SelectionControl::REMOVE_TERM, item, units));
-    EXPECT_EQ(item->terms.get()->size(), 1u);
-    EXPECT_EQ(f.ds->getRowStates()->getSelectedIndices(), (std::vector<int>{0, 1, 2, 4, 5, 9}));
+        // Removing the last term removes the item and clears the controller.
+        auto region = (*item->terms.get())[0];
+        EXPECT_TRUE(f.control->removeTerm(region));
+        EXPECT_TRUE(f.control->getItemList().empty());
+        EXPECT_TRUE(f.ds->getRowStates()->getSelectedIndices().empty());
+        EXPECT_EQ(f.rec.count(SelectionControl::REMOVE_ITEM), 1);
+    }
 }
 
 TEST(SelectionControl, RemovingItemsAndClearing) {
@@ -132,22 +106,22 @@ TEST(SelectionControl, RemovingItemsAndClearing) {
     EXPECT_FALSE(f.control->removeItem(item));
 
     f.selectTwoConditions();
-    f.rec.types.clear();
+    f.rec.clear();
     f.control->clear();
-    EXPECT_EQ(f.rec.types, (std::vector<int>{SelectionControl::REMOVE_ITEM, SelectionControl::SELECTION_CONTROL_CHANGE}));
+    EXPECT_EQ(f.rec.types(), (std::vector<int>{SelectionControl::REMOVE_ITEM, SelectionControl::SELECTION_CONTROL_CHANGE}));
     EXPECT_TRUE(f.control->getItemList().empty());
-    f.rec.types.clear();
+    f.rec.clear();
     f.control->clear();  // nothing there: nothing sent
-    EXPECT_TRUE(f.rec.types.empty());
+    EXPECT_EQ(f.rec.size(), 0u);
 }
 
 TEST(SelectionControl, NullOrEmptySelectionsRemoveTheItemWithoutClearing) {
     for (bool empty : {false, true}) {
         Fixture f;
         f.selectTwoConditions();
-        f.rec.types.clear();
+        f.rec.clear();
         // The controller answers nothing (no rows selected in its data any more)...
-        if (empty) f.control->updateSelection(f.controller, nullptr, f.metadata, false, listOf({}));
+        if (empty) f.control->updateSelection(f.controller, nullptr, f.metadata, false, selectionList({}));
         else {
             f.ds->getRowStates()->clear(0);
             f.control->updateSelection(f.controller, nullptr, f.metadata, false, nullptr);
@@ -159,13 +133,12 @@ TEST(SelectionControl, NullOrEmptySelectionsRemoveTheItemWithoutClearing) {
     // A null controller does nothing.
     Fixture g;
     g.control->updateSelection(nullptr, nullptr, g.metadata, false, nullptr);
-    EXPECT_TRUE(g.rec.types.empty());
+    EXPECT_EQ(g.rec.size(), 0u);
 }
 
 TEST(SelectionControl, NestedUpdateInsideAListenerAnnouncesOnce) {
     Fixture f;
-    auto second = DataSetSelectionController::create(
-        std::make_shared<std::vector<std::shared_ptr<DataSet>>>(std::vector<std::shared_ptr<DataSet>>{makeSales("stock")}));
+    auto second = DataSetSelectionController::create(dataSetList({makeSales("stock")}));
     int changes = 0;
     bool nested = false;
     auto cb = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) {
@@ -173,7 +146,7 @@ TEST(SelectionControl, NestedUpdateInsideAListenerAnnouncesOnce) {
         if (nested) return;
         nested = true;
         f.control->updateSelection(second, nullptr, f.metadata, false,
-                                   listOf({selection("stock", B::eq(B::var("region"), B::const_("North")))}));
+                                   selectionList({namedSelection("stock", B::eq(B::var("region"), B::const_("North")))}));
     });
     f.control->addEventListener(SelectionControl::SELECTION_CONTROL_CHANGE, cb);
     f.selectTwoConditions();
@@ -184,7 +157,7 @@ TEST(SelectionControl, NestedUpdateInsideAListenerAnnouncesOnce) {
 TEST(SelectionControl, ExpressionsWithoutTheUniformShapeAreDropped) {
     Fixture f;
     f.control->updateSelection(f.controller, nullptr, f.metadata, false,
-                               listOf({selection("sales", B::not_(B::eq(B::var("region"), B::const_("East"))))}));
+                               selectionList({namedSelection("sales", B::not_(B::eq(B::var("region"), B::const_("East"))))}));
     EXPECT_TRUE(f.control->getItemList().empty());
-    EXPECT_TRUE(f.rec.types.empty());
+    EXPECT_EQ(f.rec.size(), 0u);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "SelectionTestSupport.h"
+#include "common/EventLog.h"
+#include "common/SampleData.h"
 
 #include "orvane/axis/BinInfo.h"
 #include "orvane/host/core/CLog.h"
@@ -21,34 +22,6 @@ using Names = MonitoredVector<std::shared_ptr<const std::string>>;
 
 namespace {
 
-std::shared_ptr<const std::string> str(const std::string& s) { return std::make_shared<const std::string>(s); }
-
-std::shared_ptr<SelectionOptions> optionsFor(const std::vector<std::string>& variables,
-                                             const std::vector<std::string>& dataNames = {"sales"}) {
-    auto o = SelectionOptions::create();
-    std::vector<std::shared_ptr<const std::string>> v, d;
-    for (const auto& x : variables) v.push_back(str(x));
-    for (const auto& x : dataNames) d.push_back(str(x));
-    o->expectedVariableNames = Names::create(v);
-    o->expectedDataNames = Names::create(d);
-    return o;
-}
-
-SelectionController::DataSetList listOf(std::initializer_list<std::shared_ptr<DataSet>> l) {
-    return std::make_shared<std::vector<std::shared_ptr<DataSet>>>(l);
-}
-
-std::shared_ptr<Selection> selection(const std::string& name, std::shared_ptr<Expression> e) {
-    auto s = Selection::create();
-    s->dataName = str(name);
-    s->expression = std::move(e);
-    return s;
-}
-
-SelectionController::SelectionList listOf(std::initializer_list<std::shared_ptr<Selection>> l) {
-    return std::make_shared<SelectionController::Selections>(l);
-}
-
 // Takes the selection of `selected` rows and applies it to a cleared copy:
 // answers the rows selected there and the selection's text.
 std::pair<std::vector<int>, std::string> roundTrip(const std::shared_ptr<DataSet>& ds, const std::vector<int>& selected,
@@ -57,27 +30,18 @@ std::pair<std::vector<int>, std::string> roundTrip(const std::shared_ptr<DataSet
     ds->getRowStates()->setSelectedIndices(selected);
     auto sels = source->getSelections(options);
     auto copy = clearedCopy(*ds);
-    auto target = DataSetSelectionController::create(listOf({copy}));
+    auto target = DataSetSelectionController::create(dataSetList({copy}));
     for (const auto& [name, info] : source->getBinInfoMap()) target->setBinInfo(name, info);
     target->applySelections(sels, options);
     std::string text = sels && !sels->empty() && (*sels)[0]->expression.get() ? (*sels)[0]->expression.get()->toString() : "";
     return {copy->getRowStates()->getSelectedIndices(), text};
 }
 
-int countEvents(const std::shared_ptr<EventDispatcher>& d, int type, const std::function<void()>& action) {
-    int n = 0;
-    auto cb = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>&) { ++n; });
-    d->addEventListener(type, cb);
-    action();
-    d->removeEventListener(type, cb);
-    return n;
-}
-
 } // namespace
 
 TEST(SelectionRoundTrip, PlainCategoriesNumbersAndMissingValues) {
     auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     // Two categories: each (region, product) pair of a selected row.
     auto o = optionsFor({"region", "product"});
     for (std::vector<int> rows : {std::vector<int>{0}, {1, 4, 7}, {2, 5, 9}, {8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}) {
@@ -103,7 +67,7 @@ TEST(SelectionRoundTrip, AllOthersRowsFollowIncludeAllOther) {
     region->setStringAtIndex(7, "Others");
     region->setValueFlagsAtIndex(3, DataValue::ALL_OTHERS);
     region->setValueFlagsAtIndex(7, DataValue::ALL_OTHERS);
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     auto o = optionsFor({"region"});
     auto [with, t1] = roundTrip(ds, {1, 3}, o, c);
     EXPECT_EQ(with, (std::vector<int>{1, 3, 4, 7, 9})) << t1;
@@ -126,14 +90,14 @@ TEST(SelectionRoundTrip, AllOthersSelectionReadBackFromItsText) {
     // The text form loses the member's own text: it must still match the flagged rows, not missing ones.
     auto e = Expression::parse("\"region\" in (\"West\", _ALLOTHERS_)");
     ASSERT_TRUE(e);
-    auto c = DataSetSelectionController::create(listOf({ds}));
-    c->applySelections(listOf({selection("sales", e)}), optionsFor({"region"}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
+    c->applySelections(selectionList({namedSelection("sales", e)}), optionsFor({"region"}));
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 4, 6, 9}));
 }
 
-TEST(SelectionRoundTrip, BinnedMeasureWithTwoBinsCountsBoundariesOnce) {
+TEST(SelectionRoundTrip, BinnedMeasuresCountBoundariesOnceAndEqualityMeansTheBin) {
     auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     c->setBinInfo("units", BinInfo::create({0, 10, 20, 30}));
     auto o = optionsFor({"units"});
     // Row 0 (5) is in [0, 10), row 5 (30) in the closed last bin [20, 30].
@@ -146,30 +110,26 @@ TEST(SelectionRoundTrip, BinnedMeasureWithTwoBinsCountsBoundariesOnce) {
     auto o2 = optionsFor({"region", "units"});
     auto [g2, t2] = roundTrip(ds, {0, 1}, o2, c);
     EXPECT_EQ(g2, (std::vector<int>{0, 1, 9})) << t2;
-}
 
-TEST(SelectionRoundTrip, BinValueEqualityResolvesToTheBin) {
-    auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
-    c->setBinInfo("units", BinInfo::create({0, 10, 20, 30}));
     // "units" = 25 means the bin 25 falls in: the closed last bin [20, 30].
-    c->applySelections(listOf({selection("sales", B::eq(B::var("units"), B::const_(25.0)))}), optionsFor({"units"}));
+    c->applySelections(selectionList({namedSelection("sales", B::eq(B::var("units"), B::const_(25.0)))}),
+                       optionsFor({"units"}));
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{3, 4, 5}));
 }
 
 TEST(SelectionApply, ReplacesInOneChangeAndOnlyWhenSomethingChanged) {
     auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     ds->getRowStates()->setSelectedIndices({0, 6, 8});
-    auto s = listOf({selection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
+    auto s = selectionList({namedSelection("sales", B::and_(B::in(B::var("region"), {B::const_("East"), B::const_("West")}),
                                                  B::between(B::var("units"), B::const_(10.0), B::const_(25.0))))});
-    int events = countEvents(ds, RowStates::SELECTED_CHANGED, [&] { c->applySelections(s, nullptr); });
+    int events = countEvents(*ds, RowStates::SELECTED_CHANGED, [&] { c->applySelections(s, nullptr); });
     EXPECT_EQ(events, 1);
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 2, 4, 9}));
-    events = countEvents(ds, RowStates::SELECTED_CHANGED, [&] { c->applySelections(s, nullptr); });
+    events = countEvents(*ds, RowStates::SELECTED_CHANGED, [&] { c->applySelections(s, nullptr); });
     EXPECT_EQ(events, 0);
     // Between keeps both ends.
-    c->applySelections(listOf({selection("sales", B::between(B::var("units"), B::const_(10.0), B::const_(12.0)))}),
+    c->applySelections(selectionList({namedSelection("sales", B::between(B::var("units"), B::const_(10.0), B::const_(12.0)))}),
                        nullptr);
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 9}));
 }
@@ -177,12 +137,12 @@ TEST(SelectionApply, ReplacesInOneChangeAndOnlyWhenSomethingChanged) {
 TEST(SelectionApply, DataNameChecksAreLoggedAndSkipped) {
     auto ds = makeSales();
     auto other = makeSales("stock");
-    auto c = DataSetSelectionController::create(listOf({ds, other}));
+    auto c = DataSetSelectionController::create(dataSetList({ds, other}));
     CLogCapture log;
     auto east = B::eq(B::var("region"), B::const_("East"));
     auto west = B::eq(B::var("region"), B::const_("West"));
-    c->applySelections(listOf({selection("sales", east), selection("sales", west), selection("nowhere", east),
-                               selection("nowhere", west), selection("stock", west)}),
+    c->applySelections(selectionList({namedSelection("sales", east), namedSelection("sales", west), namedSelection("nowhere", east),
+                               namedSelection("nowhere", west), namedSelection("stock", west)}),
                        nullptr);
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{0, 2, 5}));
     EXPECT_EQ(other->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 4, 9}));
@@ -192,14 +152,14 @@ TEST(SelectionApply, DataNameChecksAreLoggedAndSkipped) {
 
     auto unnamed = Selection::create();
     unnamed->expression = east;
-    c->applySelections(listOf({unnamed}), nullptr);
+    c->applySelections(selectionList({unnamed}), nullptr);
     EXPECT_TRUE(log.contains(1, "Selection requires a data name."));
 }
 
 TEST(SelectionApply, NullNamesMatchAndBadSelectionsLeaveRowStatesAlone) {
     auto ds = makeSales();
     ds->setName(std::shared_ptr<const std::string>());
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     auto o = SelectionOptions::create();
     auto s = Selection::create();
     s->expression = B::eq(B::var("region"), B::const_("North"));
@@ -207,7 +167,7 @@ TEST(SelectionApply, NullNamesMatchAndBadSelectionsLeaveRowStatesAlone) {
     EXPECT_TRUE(c->applySelectionToRowStates(s, ds, *o, *ds->getRowStates()));
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{3, 7}));
 
-    auto named = selection("sales", s->expression.get());
+    auto named = namedSelection("sales", s->expression.get());
     EXPECT_FALSE(c->applySelectionToRowStates(named, ds, *o, *ds->getRowStates()));
     EXPECT_TRUE(log.contains(1, "Selection data name does not match target data."));
     EXPECT_FALSE(c->applySelectionToRowStates(nullptr, ds, *o, *ds->getRowStates()));
@@ -218,7 +178,7 @@ TEST(SelectionApply, NullNamesMatchAndBadSelectionsLeaveRowStatesAlone) {
                    B::eq(B::var("units"), B::var("year"))}) {
         auto bad = Selection::create();
         bad->expression = e;
-        int events = countEvents(ds, RowStates::SELECTED_CHANGED,
+        int events = countEvents(*ds, RowStates::SELECTED_CHANGED,
                                  [&] { EXPECT_FALSE(c->applySelectionToRowStates(bad, ds, *o, *ds->getRowStates())); });
         EXPECT_EQ(events, 0) << e->toString();
         EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{3, 7})) << e->toString();
@@ -230,7 +190,7 @@ TEST(SelectionApply, NullNamesMatchAndBadSelectionsLeaveRowStatesAlone) {
 
 TEST(SelectionTake, ExpectedNamesAndEmptySelections) {
     auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     // Defaults: the data set's name, its category columns (year has usage 1).
     auto d = c->getDefaultOptions();
     std::vector<std::string> vars;
@@ -253,40 +213,34 @@ TEST(SelectionTake, ExpectedNamesAndEmptySelections) {
 TEST(SelectionEvents, RowStateChangesAreReannouncedWithTheDataName) {
     auto ds = makeSales();
     auto other = makeSales("stock");
-    auto c = DataSetSelectionController::create(listOf({ds}));
-    std::vector<std::string> names;
-    auto cb = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
-        auto s = std::dynamic_pointer_cast<SelectionChangeEvent>(e);
-        ASSERT_TRUE(s);
-        names.push_back(s->getDataName() ? *s->getDataName() : "(null)");
-    });
-    c->addEventListener(SelectionController::SELECTION_CHANGED, cb);
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
+    EventLog heard(*c, {SelectionController::SELECTION_CHANGED});
     ds->getRowStates()->setSelectedIndices({1, 2});
     ds->getRowStates()->setSelectedIndices({1, 2});  // no change, no event
     c->updateDataSet(ds);                              // observed once however often asked
     ds->getRowStates()->clear(0);
-    EXPECT_EQ(names, (std::vector<std::string>{"sales", "sales"}));
+    EXPECT_EQ(heard.dataNames(), (std::vector<std::string>{"sales", "sales"}));
 
     // Moving to other data sets stops observing the old ones.
-    c->setDataSets(listOf({other}));
+    c->setDataSets(dataSetList({other}));
     ds->getRowStates()->setSelectedIndices({3});
     other->getRowStates()->setSelectedIndices({3});
-    EXPECT_EQ(names, (std::vector<std::string>{"sales", "sales", "stock"}));
+    EXPECT_EQ(heard.dataNames(), (std::vector<std::string>{"sales", "sales", "stock"}));
 
     // A change first announced by another controller is passed on once, and
     // not bounced back to its sender.
-    auto peer = DataSetSelectionController::create(listOf({ds}));
+    auto peer = DataSetSelectionController::create(dataSetList({ds}));
     auto forward = EventCallback<SelectionController>::create(c, &SelectionController::handleEvent);
     auto back = EventCallback<SelectionController>::create(peer, &SelectionController::handleEvent);
     peer->addEventListener(SelectionController::SELECTION_CHANGED, forward);
     c->addEventListener(SelectionController::SELECTION_CHANGED, back);
     ds->getRowStates()->setSelectedIndices({4});
-    EXPECT_EQ(names, (std::vector<std::string>{"sales", "sales", "stock", "sales"}));
+    EXPECT_EQ(heard.dataNames(), (std::vector<std::string>{"sales", "sales", "stock", "sales"}));
 }
 
 TEST(SelectionValues, PromptValuesToAndFromSelections) {
     auto ds = makeSales();
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     auto o = optionsFor({"region", "units"});
     auto values = std::make_shared<SelectionController::Values>(
         SelectionController::Values{DataValue::create("East"), DataValue::create("North")});
@@ -300,21 +254,21 @@ TEST(SelectionValues, PromptValuesToAndFromSelections) {
     auto range = std::make_shared<SelectionController::Values>(
         SelectionController::Values{DataValue::create(10.0), DataValue::create(20.0), DataValue::create(99.0)});
     auto r = c->getSelectionFromDataValues(str("sales"), str("units"), range, PromptSelectionMode::RANGE, o);
-    c->applySelections(listOf({r}), o);
+    c->applySelections(selectionList({r}), o);
     EXPECT_EQ(ds->getRowStates()->getSelectedIndices(), (std::vector<int>{1, 2, 3, 8, 9}));
 
     EXPECT_EQ(c->getSelectionFromDataValues(str("stock"), str("region"), values, PromptSelectionMode::DISCRETE, o), nullptr);
     EXPECT_EQ(c->getSelectionFromDataValues(str("sales"), str("colour"), values, PromptSelectionMode::DISCRETE, o), nullptr);
     EXPECT_EQ(c->getSelectionFromDataValues(str("sales"), str("region"), nullptr, PromptSelectionMode::DISCRETE, o), nullptr);
 
-    auto back = SelectionController::getDataValuesFromSelections(listOf({s, r}), str("sales"), "region");
+    auto back = SelectionController::getDataValuesFromSelections(selectionList({s, r}), str("sales"), "region");
     ASSERT_TRUE(back);
     ASSERT_EQ(back->size(), 2u);
     EXPECT_EQ((*back)[1]->getPresentableText(), "North");
-    auto bounds = SelectionController::getDataValuesFromSelections(listOf({s, r}), str("sales"), "units");
+    auto bounds = SelectionController::getDataValuesFromSelections(selectionList({s, r}), str("sales"), "units");
     ASSERT_TRUE(bounds);
     EXPECT_EQ(bounds->size(), 2u);
-    EXPECT_EQ(SelectionController::getDataValuesFromSelections(listOf({s}), str("stock"), "region"), nullptr);
+    EXPECT_EQ(SelectionController::getDataValuesFromSelections(selectionList({s}), str("stock"), "region"), nullptr);
 }
 
 namespace {
@@ -339,7 +293,7 @@ TEST(SelectionHierarchies, HierarchyNameStandsForItsCurrentLevelAndDrillIsAnded)
     h->build(ds);
     ASSERT_TRUE(h->drillDown(DataValue::create("East")));
     ASSERT_EQ(h->getCurrentLevelIndex(), 1);
-    auto c = DataSetSelectionController::create(listOf({ds}));
+    auto c = DataSetSelectionController::create(dataSetList({ds}));
     auto o = optionsFor({"Catalogue"});
     o->hierarchies = MonitoredVector<std::shared_ptr<Hierarchy>>::create({h});
 
@@ -356,7 +310,7 @@ TEST(SelectionHierarchies, HierarchyNameStandsForItsCurrentLevelAndDrillIsAnded)
     // Without the hierarchy in the options the name is unknown: nothing applied.
     CLogCapture log;
     ds->getRowStates()->clear(0);
-    c->applySelections(listOf({selection("sales", B::eq(B::var("Catalogue"), B::const_("Ink")))}), optionsFor({"region"}));
+    c->applySelections(selectionList({namedSelection("sales", B::eq(B::var("Catalogue"), B::const_("Ink")))}), optionsFor({"region"}));
     EXPECT_TRUE(ds->getRowStates()->getSelectedIndices().empty());
     EXPECT_TRUE(log.contains(1, "Cannot convert expression to where-clause"));
 

@@ -11,6 +11,9 @@
 #include "orvane/animation/Transition.h"
 #include "orvane/view/BaseView.h"
 
+#include "common/EventLog.h"
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -31,28 +34,11 @@ public:
     }
 };
 
-struct Events {
-    std::vector<int> types;
-    void listen(EventDispatcher& d, std::initializer_list<int> ts) {
-        for (int t : ts)
-            d.addEventListener(t, FunctionEventCallback::create([this](auto& e) { types.push_back(e->getType()); }));
-    }
-    int count(int t) const { return static_cast<int>(std::count(types.begin(), types.end(), t)); }
-};
-
-std::shared_ptr<BaseView> makeRoot(float w, float h) {
-    auto root = BaseView::create();
-    root->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root->setFrame({0, 0, w, h});
-    return root;
-}
-
 } // namespace
 
 TEST(BaseView, ZeroSizedRootReportsInsteadOfDrawing) {
-    auto root = makeRoot(0, 100);
-    Events ev;
-    ev.listen(*root, {BaseView::FRAME_ZERO_SIZE, BaseView::FRAME_VALID});
+    auto root = test::rootView(0, 100);
+    test::EventLog ev(*root, {BaseView::FRAME_ZERO_SIZE, BaseView::FRAME_VALID});
     EXPECT_EQ(root->render(), 0.0);
     EXPECT_EQ(ev.count(BaseView::FRAME_ZERO_SIZE), 1);
     EXPECT_EQ(ev.count(BaseView::FRAME_VALID), 0);
@@ -64,7 +50,7 @@ TEST(BaseView, ZeroSizedRootReportsInsteadOfDrawing) {
 }
 
 TEST(BaseView, FramesSubviewsAndRendererSharing) {
-    auto root = makeRoot(200, 100);
+    auto root = test::rootView(200, 100);
     root->layout();
     EXPECT_FALSE(root->getNeedsLayout());
     root->setFrame({0, 0, 200, 100});
@@ -95,12 +81,11 @@ TEST(BaseView, FramesSubviewsAndRendererSharing) {
 }
 
 TEST(BaseView, RenderDoesNothingWhenNothingChanged) {
-    auto root = makeRoot(100, 100);
+    auto root = test::rootView(100, 100);
     auto a = std::make_shared<CountingView>();
     a->setFrame({0, 0, 50, 50});
     root->addSubview(a);
-    Events ev;
-    ev.listen(*root, {BaseView::FRAME_VALID, BaseView::NEEDS_UPDATE_GESTURE_RECOGNIZERS});
+    test::EventLog ev(*root, {BaseView::FRAME_VALID, BaseView::NEEDS_UPDATE_GESTURE_RECOGNIZERS});
     ManualClock clock(1.0);
     root->render();
     EXPECT_EQ(a->records, 1);
@@ -121,7 +106,7 @@ TEST(BaseView, RenderDoesNothingWhenNothingChanged) {
 }
 
 TEST(BaseView, OneChangedViewRecordsAloneAndDeepChangesAreDrawn) {
-    auto root = makeRoot(300, 100);
+    auto root = test::rootView(300, 100);
     std::vector<std::shared_ptr<CountingView>> leaves;
     for (int i = 0; i < 3; ++i) {
         auto v = std::make_shared<CountingView>();
@@ -168,7 +153,7 @@ TEST(BaseView, OneChangedViewRecordsAloneAndDeepChangesAreDrawn) {
 }
 
 TEST(BaseView, VisualEffectRulesForTransitions) {
-    auto root = makeRoot(100, 100);
+    auto root = test::rootView(100, 100);
     auto ordinary = Transition::create(5, 0.0, 1.0);
     ordinary->addPhase(TransitionPhase::create(2, 0, 1, false));
     auto continuous = Transition::create(10, 0.0, 1.0);
@@ -203,7 +188,7 @@ TEST(BaseView, VisualEffectRulesForTransitions) {
     EXPECT_TRUE(root->getDisplayListRenderer()->isTransitionAnimationEnabled());
 
     // The first render offers a construction transition that the base view refuses.
-    auto v = makeRoot(10, 10);
+    auto v = test::rootView(10, 10);
     v->setShouldShowConstructionTransition(true);
     v->render();
     EXPECT_FALSE(v->getTransition());
@@ -212,7 +197,7 @@ TEST(BaseView, VisualEffectRulesForTransitions) {
 
 TEST(BaseView, TransitionDrivesFramesUntilItEnds) {
     ManualClock clock(100.0);
-    auto root = makeRoot(50, 50);
+    auto root = test::rootView(50, 50);
     root->render();
     auto t = Transition::createDataSourceChange();
     root->setTransition(t);
@@ -227,9 +212,8 @@ TEST(BaseView, TransitionDrivesFramesUntilItEnds) {
 }
 
 TEST(BaseView, FocusActivationAndFocusRectangle) {
-    auto root = makeRoot(50, 50);
-    Events ev;
-    ev.listen(*root, {BaseView::ACTIVATE});
+    auto root = test::rootView(50, 50);
+    test::EventLog ev(*root, {BaseView::ACTIVATE});
     FocusManager::setKeyboardFocus(root->asFocusable());
     EXPECT_EQ(ev.count(BaseView::ACTIVATE), 1);
     auto editor = root->getDisplayListEditor();

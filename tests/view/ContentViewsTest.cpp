@@ -23,6 +23,8 @@
 #include "orvane/view/ScrollView.h"
 #include "orvane/view/TextStyle.h"
 
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -54,9 +56,7 @@ TEST(LabelView, AnchorsMeasuresAndDraws) {
     EXPECT_GT(s.width, 0.0f);
     EXPECT_GT(s.height, 0.0f);
 
-    auto root = BaseView::create();
-    root->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root->setFrame({0, 0, 200, 100});
+    auto root = test::rootView(200, 100);
     label->setFrame({10, 10, 100, 40});
     label->setVerticalAlignment(LabelView::VERTICAL_MIDDLE);
     label->setStyleChain(chainWith({{StyleAttribute::TEXT_ALIGN, 1}, {StyleAttribute::FONT_BOLD, 1}}));
@@ -73,9 +73,7 @@ TEST(LabelView, AnchorsMeasuresAndDraws) {
     // Empty text draws nothing.
     auto empty = LabelView::create();
     empty->setFrame({0, 0, 50, 50});
-    auto root2 = BaseView::create();
-    root2->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root2->setFrame({0, 0, 50, 50});
+    auto root2 = test::rootView(50, 50);
     root2->addSubview(empty);
     root2->render();
     EXPECT_FALSE(empty->getTextNode());
@@ -97,9 +95,7 @@ TEST(RichTextView, TapsSelectActionsByNumber) {
     EXPECT_GT(pref.width, 0.0f);
     EXPECT_LT(pref.width, 400.0f);
 
-    auto root = BaseView::create();
-    root->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root->setFrame({0, 0, 400, 100});
+    auto root = test::rootView(400, 100);
     view->setFrame({0, 100 - pref.height, 400, pref.height});
     root->addSubview(view);
     root->render();
@@ -193,9 +189,7 @@ TEST(BoxContainerView, TitleIsHiddenWithoutContentAndPlacedAtTheTopWithIt) {
     EXPECT_FLOAT_EQ(f.y + f.height, 195.0f);
     EXPECT_EQ(BoxContainerView::applyInset({7, 7, 100, 50}, 10), (Rect{10, 10, 80, 30}));
 
-    auto root = BaseView::create();
-    root->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root->setFrame({0, 0, 300, 200});
+    auto root = test::rootView(300, 200);
     auto b = AttributeBundle::create();
     b->setDimension(StyleAttribute::BORDER_WIDTH, Dimension::create(2, DimensionUnit::PIXELS));
     b->setColor(StyleAttribute::BORDER_COLOR, 0x00aa00);

@@ -16,34 +16,15 @@
 #include "orvane/view/RichTextNode.h"
 #include "orvane/view/RichTextView.h"
 
+#include "common/EventLog.h"
+#include "common/ViewSupport.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
 using displaylist::DisplayListRenderer;
 
 namespace {
-
-std::shared_ptr<BaseView> makeRoot(float w, float h) {
-    auto root = BaseView::create();
-    root->setDisplayListRenderer(DisplayListRenderer::create(false));
-    root->setFrame({0, 0, w, h});
-    return root;
-}
-
-template <class V>
-std::shared_ptr<V> asRoot(std::shared_ptr<V> v, float w, float h) {
-    v->setDisplayListRenderer(DisplayListRenderer::create(false));
-    v->setFrame({0, 0, w, h});
-    return v;
-}
-
-// Counts the events of the given types a view dispatches.
-struct EventCount {
-    int n = 0;
-    EventCount(EventDispatcher& d, int type) {
-        d.addEventListener(type, FunctionEventCallback::create([this](auto&) { ++n; }));
-    }
-};
 
 class EveryKindHandler : public GestureHandler {
 public:
@@ -89,30 +70,30 @@ TEST(ViewTree, AViewCannotBecomeItsOwnAncestor) {
 }
 
 TEST(ViewTree, ASubviewsNewSizeReachesTheRootsLayout) {
-    auto root = makeRoot(200, 100);
-    EventCount regestures(*root, BaseView::NEEDS_UPDATE_GESTURE_RECOGNIZERS);
+    auto root = test::rootView(200, 100);
+    test::EventLog regestures(*root, {BaseView::NEEDS_UPDATE_GESTURE_RECOGNIZERS});
     root->layout();  // the root's own first size
-    EXPECT_EQ(regestures.n, 1);
+    EXPECT_EQ(regestures.size(), 1u);
     root->layout();
-    EXPECT_EQ(regestures.n, 1);
+    EXPECT_EQ(regestures.size(), 1u);
 
     // A new subview starts with its size changed; so does one deeper down.
     auto child = BaseView::create();
     child->setFrame({0, 0, 50, 50});
     root->addSubview(child);
     root->layout();
-    EXPECT_EQ(regestures.n, 2);
+    EXPECT_EQ(regestures.size(), 2u);
     auto grandchild = BaseView::create();
     child->addSubview(grandchild);
     root->layout();
-    EXPECT_EQ(regestures.n, 3);
+    EXPECT_EQ(regestures.size(), 3u);
     root->layout();
-    EXPECT_EQ(regestures.n, 3);
+    EXPECT_EQ(regestures.size(), 3u);
 }
 
 TEST(ContentViews, ALabelOrRichTextAtTheRootDrawsItsContent) {
     TextEngine::ScopedBackend fixed(TextEngine::Backend::FIXED_METRICS);
-    auto label = asRoot(LabelView::create(), 200, 50);
+    auto label = test::asRoot(LabelView::create(), 200, 50);
     label->setText("Root label");
     label->render();
     auto svg = label->getDisplayListRenderer()->getDisplayListSVGString();
@@ -134,7 +115,7 @@ TEST(ContentViews, ALabelOrRichTextAtTheRootDrawsItsContent) {
     auto paragraph = RichTextNode::create();
     paragraph->addChild(RichTextNode::create("Rich root"));
     node->addChild(paragraph);
-    auto rich = asRoot(RichTextView::create(), 300, 80);
+    auto rich = test::asRoot(RichTextView::create(), 300, 80);
     rich->setRichTextNode(node);
     rich->render();
     svg = rich->getDisplayListRenderer()->getDisplayListSVGString();
@@ -144,7 +125,7 @@ TEST(ContentViews, ALabelOrRichTextAtTheRootDrawsItsContent) {
 TEST(Animating, AnInertialPanIsAnimatingWhateverTheViewsOwnEffectsFlag) {
     ManualClock clock(0.0);
     auto handler = std::make_shared<EveryKindHandler>();
-    auto root = makeRoot(400, 400);
+    auto root = test::rootView(400, 400);
     handler->setFrame({0, 0, 400, 400});
     root->addGestureHandler(handler);
     root->setShouldShowVisualEffects(false);
@@ -165,7 +146,7 @@ TEST(Animating, AnInertialPanIsAnimatingWhateverTheViewsOwnEffectsFlag) {
 TEST(GestureRouting, PlainGestureRecordsOfEveryKindAreConverted) {
     CLogCapture log;
     auto handler = std::make_shared<EveryKindHandler>();
-    auto root = makeRoot(400, 400);
+    auto root = test::rootView(400, 400);
     handler->setFrame({0, 0, 400, 400});
     root->addGestureHandler(handler);
     root->render();
