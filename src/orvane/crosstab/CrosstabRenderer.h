@@ -2,6 +2,7 @@
 #pragma once
 #include "orvane/OrvaneExport.h"
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabCrossingRows.h"
 #include "orvane/crosstab/CrosstabDisplayRules.h"
 #include "orvane/crosstab/CrosstabPickResultEntry.h"
 #include "orvane/displaylist/TqCrosstab.h"
@@ -9,6 +10,7 @@
 #include "orvane/view/DisplayTreeNode.h"
 #include "orvane/view/ScrollView.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -40,7 +42,7 @@ class PortableEvent;
 /// 0x111111 on 0xA6D3BE; headers 0x202020 on 0xE7E7E7.
 class ORVANE_EXPORT CrosstabRenderer : public ScrollView {
 public:
-    static constexpr int CROSSTAB_CONTROLLER_EVENT = 20020;
+    static constexpr int CROSSTAB_CONTROLLER_EVENT = 20020;  ///< CrosstabControllerEvent
     static constexpr int COLUMN_SIZE_CHANGED = 20025;
     static constexpr int EAGER_COLUMNS = 50;
     static constexpr int MEASURE_SAMPLE = 100;
@@ -74,6 +76,12 @@ public:
     void setRebuildHierarchyDataTree(bool rebuild) { rebuildHierarchyDataTree_ = rebuild; }
     void setRestoreSelectionStatus(bool restore) { restoreSelectionStatus_ = restore; }
     void setSuppressControllerEvents(bool suppress) { suppressControllerEvents_ = suppress; }
+    /// A window of data cells to show, from a saved state (CrosstabController):
+    /// rows [firstRow, endRow) and columns [firstColumn, endColumn). It is
+    /// applied on each rebuild when the display is not interactive (export and
+    /// printing); -1 everywhere (the start) means none.
+    void setVisibleWindow(int firstRow, int endRow, int firstColumn, int endColumn);
+    const std::array<int, 4>& getVisibleWindow() const { return visibleWindow_; }
     /// Whether buttons are drawn: expand and drill need an interactive display.
     void setInteractiveDisplay(bool interactive);
     bool hasInteractiveDisplay() const { return interactive_; }
@@ -163,22 +171,15 @@ private:
     void setupStyles(displaylist::TqCrosstab& grid);
     void measure(displaylist::TqCrosstab& grid);
     void rebuildInPlace();
+    /// Hands the host a CrosstabController (CrosstabControllerEvent, 20020).
     void dispatchControllerEvent();
+    void applyVisibleWindow();
     std::shared_ptr<DisplayTreeNode> displayNodeOfCell(int axis, int cell) const;
-    void buildCoverIndex(size_t sourceRows);
+    /// The crossings' source rows for the current leaves (made on first use).
+    CrosstabCrossingRows& crossings() const;
 
-    /// Which row and column leaves hold each source row (compressed rows),
-    /// and how many source rows each crossing holds: built on the first
-    /// selection after a rebuild, so that showing a selection costs the
-    /// selected rows, not the data.
-    struct CoverIndex {
-        bool built = false;
-        size_t sourceRows = 0;
-        size_t columnLeaves = 1;
-        std::vector<int32_t> rowOffsets, rowLeaves, columnOffsets, columnLeafIds;
-        std::vector<int32_t> totals;  ///< row leaf x column leaf
-    };
-    CoverIndex cover_;
+    mutable CrosstabCrossingRows crossings_;
+    mutable bool crossingsReady_ = false;
 
     std::shared_ptr<Crosstab> model_;
     std::weak_ptr<HierarchyDataSet> builtFrom_;
@@ -203,6 +204,7 @@ private:
     bool rebuildHierarchyDataTree_ = true;
     bool restoreSelectionStatus_ = true;
     bool suppressControllerEvents_ = false;
+    std::array<int, 4> visibleWindow_{-1, -1, -1, -1};
     bool interactive_ = true;
     bool writingRowStates_ = false;
 };
