@@ -4,6 +4,7 @@
 // all-others members contributing no term, and the logged refusals.
 #include "CrosstabTestData.h"
 
+#include "orvane/crosstab/CrosstabCrossingRows.h"
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/crosstab/CrosstabSelectionController.h"
@@ -11,6 +12,7 @@
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/RowBitmap.h"
 #include "orvane/host/data/RowStates.h"
 #include "orvane/selection/Selection.h"
 #include "orvane/view/DisplayTreeNode.h"
@@ -285,4 +287,34 @@ TEST(CrosstabSelection, CrossingRowsAndSelectedCrossingsMatchABruteForceFilter) 
                 }
         }
     }
+}
+
+TEST(CrosstabSelection, CrossingRowsOfAxesWithoutHierarchiesOrRows) {
+    // No leaves on an axis: one leaf of every row.
+    CrosstabCrossingRows all;
+    all.reset({}, {}, 5);
+    EXPECT_EQ(all.getRows(0, 0), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+    EXPECT_TRUE(all.getRows(1, 0).empty());
+    EXPECT_TRUE(all.getRows(0, -1).empty());
+    RowBitmap bits(5);
+    for (size_t x = 0; x < 4; ++x) bits.set(x);
+    EXPECT_TRUE(all.getFullySelected(bits).empty());
+    bits.set(4);
+    EXPECT_EQ(all.getFullySelected(bits), (std::vector<CrosstabCrossingRows::Crossing>{{0, 0}}));
+    // Leaves whose data is gone hold no rows, and nothing breaks.
+    CrosstabCrossingRows orphans;
+    orphans.reset({DisplayTreeNode::create("a")}, {DisplayTreeNode::create("b")}, 5);
+    EXPECT_TRUE(orphans.getRows(0, 0).empty());
+    EXPECT_TRUE(orphans.getFullySelected(bits).empty());
+    // A data node as a leaf, crossed with every row.
+    auto node = DataTreeNode::create("n");
+    node->setSourceRows({1, 3});
+    CrosstabCrossingRows one;
+    one.reset({node}, {}, 5);
+    EXPECT_EQ(one.getRows(0, 0), (std::vector<int32_t>{1, 3}));
+    RowBitmap some(5);
+    some.set(3);
+    EXPECT_TRUE(one.getFullySelected(some).empty());
+    some.set(1);
+    EXPECT_EQ(one.getFullySelected(some), (std::vector<CrosstabCrossingRows::Crossing>{{0, 0}}));
 }

@@ -50,8 +50,9 @@ std::vector<int32_t> intersect(const std::vector<int32_t>& a, const std::vector<
     return out;
 }
 
-// A row bitmap is kept for at most this many nodes.
+// Row bitmaps are kept for at most this many nodes, and this many bytes.
 constexpr size_t MAX_BITMAPS = 64;
+constexpr size_t MAX_BITMAP_BYTES = size_t(64) << 20;
 
 } // namespace
 
@@ -237,9 +238,11 @@ std::vector<int32_t> CrosstabCrossingRows::split(const Axis& axis, const std::ve
 }
 
 const RowBitmap* CrosstabCrossingRows::membership(const DataTreeNode* node) {
+    if (!node) return nullptr;
     auto it = bitmaps_.find(node);
     if (it != bitmaps_.end()) return it->second.get();
-    if (bitmaps_.size() >= MAX_BITMAPS) return nullptr;
+    // Past the budget the callers search the sorted rows instead.
+    if (bitmaps_.size() >= MAX_BITMAPS || (bitmaps_.size() + 1) * (sourceRows_ / 8 + 8) > MAX_BITMAP_BYTES) return nullptr;
     auto bits = std::make_shared<RowBitmap>(sourceRows_);
     for (int32_t x : node->getSourceRows())
         if (x >= 0) bits->set(size_t(x));
