@@ -8,8 +8,9 @@
 //   BM_CrosstabSelectCell     select a region subtotal cell (about 14,000
 //                             source rows), redraw the selection and a linked
 //                             list table over the same rows
-//   BM_CrosstabSelectAfterRebuild  the same right after a rebuild (the first
-//                             selection builds the crossings' row index)
+//   BM_CrosstabSelectAfterRebuild  the same right after a rebuild (nothing
+//                             kept: the selected rows are split down the
+//                             data trees, crossing sizes counted again)
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/datagrid/DataGrid.h"

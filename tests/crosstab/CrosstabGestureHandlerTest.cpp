@@ -2,6 +2,8 @@
 // Crosstab gestures: taps on buttons and cells, keys 46/47/59/60 and the
 // navigation keys with their accessibility events; column resizing by pan
 // and by keyboard.
+#include "orvane/accessibility/AccessibilityElement.h"
+#include "orvane/accessibility/AccessibilityFocusChangeEvent.h"
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
@@ -166,6 +168,62 @@ TEST(CrosstabGestures, HomeEndAndArrowsMoveBetweenHeadersAndData) {
     f.handler->setFocus(H::NO_FOCUS);
     EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_DOWN), G::GetPickID(0, 0, G::COMPONENT_CELL));
     EXPECT_FALSE(f.handler->handleKeyPress(12));
+}
+
+TEST(CrosstabGestures, ArrowsOnAxisLabelHeadersMoveTheFocusWithEvents) {
+    Fixture f;
+    // Every move is announced with the element now focused.
+    std::vector<uint64_t> announced;
+    auto moves = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
+        auto a = std::dynamic_pointer_cast<AccessibilityFocusChangeEvent>(e);
+        ASSERT_TRUE(a && a->getAccessibilityElement());
+        announced.push_back(a->getAccessibilityElement()->getDetailIndex());
+    });
+    f.view->addEventListener(AccessibilityFocusChangeEvent::ACCESSIBILITY_FOCUS_CHANGE, moves);
+    const uint64_t region = G::GetHeaderPickID(G::COMPONENT_ROW_AXIS_HEADER, 0, 0, 0);
+    const uint64_t city = G::GetHeaderPickID(G::COMPONENT_ROW_AXIS_HEADER, 0, 1, 0);
+    const uint64_t year = G::GetHeaderPickID(G::COMPONENT_COLUMN_AXIS_HEADER, 0, 0, 0);
+    const uint64_t firstMeasure = CrosstabRenderer::getDetailIndex(0, 0, G::COMPONENT_HEADER);
+    auto press = [&](int key) {
+        f.handler->handleKeyPress(key);
+        return f.handler->getFocus();
+    };
+    f.handler->setFocus(region);
+    // Along the row labels, past the last one to the first measure header, and back.
+    EXPECT_EQ(press(H::KEY_RIGHT), city);
+    EXPECT_EQ(press(H::KEY_RIGHT), firstMeasure);
+    EXPECT_EQ(press(H::KEY_LEFT), city);
+    EXPECT_EQ(press(H::KEY_LEFT), region);
+    EXPECT_FALSE(f.handler->handleKeyPress(H::KEY_LEFT));  // nothing left of the first level
+    EXPECT_EQ(f.handler->getFocus(), region);
+    EXPECT_EQ(announced, (std::vector<uint64_t>{city, firstMeasure, city, region}));
+    // Down into the level's headers; up to the column labels above.
+    EXPECT_EQ(press(H::KEY_DOWN), f.header("East"));
+    f.handler->setFocus(region);
+    EXPECT_EQ(press(H::KEY_UP), year);
+    EXPECT_FALSE(f.handler->handleKeyPress(H::KEY_UP));
+    // From the (last) column label: right to its level's first header, down to the row labels.
+    EXPECT_EQ(press(H::KEY_RIGHT), f.view->getPickIdForNode(1, f.view->findNode(1, "2023")));
+    f.handler->setFocus(year);
+    EXPECT_EQ(press(H::KEY_DOWN), region);
+    // The City level has headers only once a region is expanded.
+    f.handler->setFocus(city);
+    EXPECT_EQ(f.handler->getNextSelectedCellIndex(H::KEY_DOWN), H::NO_FOCUS);
+    ASSERT_TRUE(f.view->expand(0, f.view->findNode(0, "West")));
+    f.render();
+    f.handler->setFocus(city);
+    EXPECT_EQ(press(H::KEY_DOWN), f.header("West/Denver"));
+    EXPECT_EQ(f.handler->getLastAction(), "focus on row header Denver");
+    // Indented rows: one row label, leading to the top level and to the data.
+    f.view->getModel()->indentedViewMode.set(true);
+    f.render();
+    f.handler->setFocus(region);
+    EXPECT_EQ(press(H::KEY_RIGHT), firstMeasure);
+    f.handler->setFocus(region);
+    EXPECT_EQ(press(H::KEY_DOWN), f.header("East"));
+    // A label of a level that is not shown leads nowhere.
+    f.handler->setFocus(city);
+    EXPECT_EQ(f.handler->getNavigationNextSelectedCellIndex(H::KEY_RIGHT), H::NO_FOCUS);
 }
 
 TEST(CrosstabGestures, DraggingARowHeaderSeparatorResizesItsLevelColumn) {

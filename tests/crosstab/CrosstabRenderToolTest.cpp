@@ -54,6 +54,17 @@ TEST(CrosstabRenderTool, SeparatorPansAndAltKeysResizeHeaderColumns) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("key right with alt: handled"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("resized Region"), std::string::npos) << r.out;
+    // Without the modifier the arrows walk the axis labels into the data.
+    r = runTool({"render", kReport, "--tap", "45,90", "--key", "right", "--key", "right", "--print-layout"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("focus on row axis label City"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("focus on measure header Revenue"), std::string::npos) << r.out;
+    // A saved window restored as an export shows it.
+    r = runTool({"render", kReport, "--window", "1,3", "--width", "320", "--print-layout"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("columns 3-"), std::string::npos) << r.out;
+    r = runTool({"render", kReport, "--window", "0,x", "--print-layout"});
+    EXPECT_NE(r.status, 0);
     // The sorted example renders with its levels' order.
     const std::string out = orvane::test::tempDir() + "/xtab-sorted.png";
     r = runTool({"render", orvane::test::sourceDir() + "/examples/crosstab/crosstab-sorted.xml", "-o", out});

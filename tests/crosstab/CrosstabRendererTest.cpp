@@ -6,10 +6,15 @@
 // expand / collapse / drill round trips, and bad input.
 #include "CrosstabTestData.h"
 
+#include "orvane/crosstab/CrosstabController.h"
+#include "orvane/crosstab/CrosstabControllerEvent.h"
 #include "orvane/crosstab/CrosstabDefinition.h"
+#include "orvane/crosstab/OrvaneCrosstabState.h"
+#include "orvane/crosstab/VisibleCells.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/displaylist/DisplayListEditor.h"
 #include "orvane/displaylist/TqSvgWriter.h"
+#include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
@@ -167,14 +172,38 @@ TEST(CrosstabRenderer, ExpandCollapseAndDrillKeepOtherMembersState) {
     CrosstabDefinition def;
     def.totals = def.subtotals = true;
     auto r = view(model(sales(), def));
+    // Every rebuild hands the host a controller on this view; its state is
+    // the window of the grid just built.
+    std::vector<std::shared_ptr<CrosstabControllerEvent>> events;
+    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
+        auto c = std::dynamic_pointer_cast<CrosstabControllerEvent>(e);
+        EXPECT_TRUE(c && c->getOriginalSource() == r.get());
+        events.push_back(c);
+    });
+    r->addEventListener(CrosstabControllerEvent::CROSSTAB_CONTROLLER_EVENT, listener);
+    auto shown = [&](size_t rebuilds) {
+        EXPECT_EQ(events.size(), rebuilds);
+        auto c = events.empty() || !events.back() ? nullptr : events.back()->getController();
+        EXPECT_TRUE(c && c->getRenderer() == r);
+        auto state = c ? c->getState() : nullptr;
+        return state ? state->visibleCells.get() : nullptr;
+    };
     render(r);
     EXPECT_EQ(rowLabels(*r).size(), 4u);  // East, North, West, Total
     ASSERT_TRUE(r->expand(0, r->findNode(0, "East")));
     ASSERT_TRUE(r->expand(0, r->findNode(0, "West")));
     render(r);
     EXPECT_EQ(rowLabels(*r).size(), 8u);  // cities instead of East and West, two subtotals
+    auto cells = shown(2);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(cells->verticalIndex.get(), 0);
+    EXPECT_EQ(cells->verticalCells.get(), 8);
+    EXPECT_EQ(cells->horizontalCells.get(), r->getCrosstabNode()->GetNumColumns());
     ASSERT_TRUE(r->collapse(0, r->findNode(0, "East")));
     render(r);
+    cells = shown(3);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(cells->verticalCells.get(), 6);
     auto labels = rowLabels(*r);
     EXPECT_EQ(labels, (std::vector<std::string>{"East", "North", "Denver", "Seattle", labels[4], "Total"}));
     EXPECT_EQ(labels[4].rfind("Subtotal", 0), 0u);
@@ -193,10 +222,24 @@ TEST(CrosstabRenderer, ExpandCollapseAndDrillKeepOtherMembersState) {
     EXPECT_EQ(drilled.front(), "Denver");
     EXPECT_EQ(drilled[1], "Seattle");
     EXPECT_EQ(r->getModel()->rowHierarchy.get()->getCurrentLevelIndex(), 1);
+    cells = shown(5);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(cells->verticalCells.get(), int(drilled.size()));
     ASSERT_TRUE(r->drillUp(0));
     render(r);
     EXPECT_EQ(rowLabels(*r).front(), "East");
     EXPECT_FALSE(r->drillUp(0));
+    // A view that suppresses the events sends none; a controller outliving
+    // its view answers nothing.
+    r->setSuppressControllerEvents(true);
+    render(r);
+    EXPECT_EQ(events.size(), 6u);
+    auto orphan = events.back()->getController();
+    r->removeEventListener(CrosstabControllerEvent::CROSSTAB_CONTROLLER_EVENT, listener);
+    events.clear();
+    r.reset();
+    EXPECT_FALSE(orphan->getState());
+    EXPECT_FALSE(orphan->setState(OrvaneCrosstabState::create()));
 }
 
 TEST(CrosstabRenderer, ColumnsBeyondFiftyGetTheirTextsThroughTheCallback) {
@@ -462,6 +505,45 @@ TEST(CrosstabRenderer, SavedWindowShowsOnDisplaysThatAreNotInteractive) {
     EXPECT_EQ(r->getVisibleWindow(), (std::array<int64_t, 4>{-1, -1, -1, -1}));
     render(r);
     EXPECT_EQ(r->getVisibleLeafWindow(0).first, 0);
+}
+
+TEST(CrosstabController, SavedStateComesBackInAnExport) {
+    auto m = manyMembers(false);
+    auto r = view(m, 400.0f, 300.0f);
+    render(r);
+    using namespace GestureDirectionType;
+    int c0, c1;
+    // A saved window comes back in an export (a display that is not
+    // interactive); an interactive view keeps its own scroll position.
+    ASSERT_TRUE(r->page(DOWN));
+    auto saved = CrosstabController::create(r)->getState();
+    ASSERT_TRUE(saved && saved->visibleCells.get());
+    const int first = saved->visibleCells.get()->verticalIndex.get();
+    ASSERT_GT(first, 0);
+    auto exported = view(m, 400.0f, 300.0f);
+    auto controller = CrosstabController::create(exported);
+    ASSERT_TRUE(controller->setState(saved));
+    render(exported);
+    EXPECT_DOUBLE_EQ(exported->getCrosstabNode()->GetScrollY(), 0.0);
+    exported->setInteractiveDisplay(false);
+    render(exported);
+    auto restored = controller->getState()->visibleCells.get();
+    EXPECT_EQ(restored->verticalIndex.get(), first);
+    EXPECT_EQ(restored->verticalCells.get(), saved->visibleCells.get()->verticalCells.get());
+    // Bad states are refused and change nothing.
+    CLogCapture log;
+    saved->visibleCells.get()->verticalIndex.set(-4);
+    EXPECT_FALSE(controller->setState(saved));
+    EXPECT_FALSE(controller->setState(nullptr));
+    EXPECT_TRUE(log.contains(CLog::ERRORS, "was not applied"));
+    EXPECT_EQ(exported->getVisibleWindow()[0], first);
+    // A window past the end shows the last rows.
+    saved->visibleCells.get()->verticalIndex.set(5000);
+    ASSERT_TRUE(controller->setState(saved));
+    render(exported);
+    int64_t e0, e1;
+    exported->getCrosstabNode()->GetMinMaxVisibleRowColIndices(e0, e1, c0, c1);
+    EXPECT_EQ(e1, 199);
 }
 
 TEST(CrosstabRenderer, PicksCarryPathsButtonsAndTooltips) {

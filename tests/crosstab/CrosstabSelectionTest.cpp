@@ -4,6 +4,7 @@
 // all-others members contributing no term, and the logged refusals.
 #include "CrosstabTestData.h"
 
+#include "orvane/crosstab/CrosstabCrossingRows.h"
 #include "orvane/crosstab/CrosstabDefinition.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/crosstab/CrosstabSelectionController.h"
@@ -11,12 +12,15 @@
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/data/Column.h"
 #include "orvane/host/data/DataSet.h"
+#include "orvane/host/data/RowBitmap.h"
 #include "orvane/host/data/RowStates.h"
 #include "orvane/selection/Selection.h"
+#include "orvane/view/DisplayTreeNode.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace orvane;
 using G = displaylist::TqCrosstab;
@@ -53,6 +57,18 @@ struct Fixture {
         return -1;
     }
     std::vector<int> selectedRows() const { return data->getRowStates()->getSelectedIndices(); }
+    // Region keeps its best member by sales; the others share one member.
+    void rankRegions(bool expandAll) {
+        auto h = view->getModel()->rowHierarchy.get();
+        auto& region = h->getLevels()[0];
+        region->setRanked(true);
+        region->setRankLimit(1);
+        region->setRankMeasureName("Sales");
+        h->build(data);
+        if (expandAll) h->getExpandedState()->expandAll();
+        view->updateModel(true);
+        render();
+    }
 };
 
 } // namespace
@@ -157,14 +173,7 @@ TEST(CrosstabSelection, AllOthersMembersContributeNoTerm) {
     CrosstabDefinition def;
     def.rows = {"Region"};
     Fixture f(def);
-    auto h = f.view->getModel()->rowHierarchy.get();
-    auto& region = h->getLevels()[0];
-    region->setRanked(true);
-    region->setRankLimit(1);
-    region->setRankMeasureName("Sales");
-    h->build(f.data);
-    f.view->updateModel(true);
-    f.render();
+    f.rankRegions(false);
     int64_t others = -1;
     for (size_t i = 0; i < f.view->getRowLeafNodes().size(); ++i) {
         auto v = f.view->getRowLeafNodes()[i]->getDataValue();
@@ -199,4 +208,113 @@ TEST(CrosstabSelection, RefusalsAreLoggedAndChangeNothing) {
     auto lonely = CrosstabSelectionController::create(CrosstabRenderer::create());
     EXPECT_TRUE(lonely->getSelections(nullptr)->empty());
     EXPECT_TRUE(log.contains(CLog::ERRORS, "Crosstab selection requires a model with a valid sourceDataSet."));
+}
+
+namespace {
+
+// Whether source row x lies under a data-tree node, read from the data alone:
+// every member on the node's path names its level's value at x; an all-others
+// member stands for the values none of its siblings names.
+bool under(const DataSet& data, const std::shared_ptr<DataTreeNode>& node, size_t x) {
+    for (const auto& p : node->getUniqueNodePath()) {
+        const auto text = *data.getColumnWithName(*p->getLevelName())->getStringAtIndex(x);
+        if (!p->getDataValue() || !p->getDataValue()->isAllOthers()) {
+            if (text != p->getPresentableText()) return false;
+            continue;
+        }
+        for (const auto& sibling : p->getParent()->getChildren())
+            if (sibling != p && text == sibling->getPresentableText()) return false;
+    }
+    return true;
+}
+
+std::vector<int32_t> bruteForce(const DataSet& data, const std::shared_ptr<DisplayTreeNode>& row,
+                                const std::shared_ptr<DisplayTreeNode>& column) {
+    std::vector<int32_t> out;
+    for (size_t x = 0; x < data.getRowCount(); ++x)
+        if (under(data, row->getDataTreeNode(), x) && (!column || under(data, column->getDataTreeNode(), x)))
+            out.push_back(int32_t(x));
+    return out;
+}
+
+} // namespace
+
+TEST(CrosstabSelection, CrossingRowsAndSelectedCrossingsMatchABruteForceFilter) {
+    CrosstabDefinition def;
+    def.expanded = {"*"};
+    def.totals = def.subtotals = true;
+    for (bool ranked : {false, true}) {
+        Fixture f(def);
+        if (ranked) f.rankRegions(true);
+        auto* g = f.view->getCrosstabNode();
+        const auto& leaves = f.view->getRowLeafNodes();
+        bool sawOthers = false, sawTotal = false;
+        std::vector<std::vector<std::vector<int32_t>>> expected(leaves.size());
+        for (size_t r = 0; r < leaves.size(); ++r) {
+            auto row = f.view->getRowLeafAt(int64_t(r));
+            ASSERT_TRUE(row && row->getDataTreeNode());
+            sawTotal = sawTotal || row->getNodeType() == NodeType::TOTAL;
+            for (const auto& p : row->getDataTreeNode()->getUniqueNodePath())
+                sawOthers = sawOthers || (p->getDataValue() && p->getDataValue()->isAllOthers());
+            for (int c = 0; c < g->GetNumColumns(); ++c) {
+                expected[r].push_back(bruteForce(*f.data, row, f.view->getColumnLeafAt(c)));
+                EXPECT_EQ(f.view->getSourceRows(int64_t(r), c), expected[r].back()) << r << " x " << c;
+            }
+        }
+        EXPECT_TRUE(sawTotal);
+        EXPECT_EQ(sawOthers, ranked);
+        // Rows selected elsewhere: a crossing shows selected exactly when
+        // every one of its rows is (and it has one).
+        std::mt19937 rng(ranked ? 11 : 5);
+        for (int round = 0; round < 12; ++round) {
+            std::vector<int> picked;
+            for (size_t x = 0; x < f.data->getRowCount(); ++x)
+                if (rng() % 3 == 0) picked.push_back(int(x));
+            if (round % 3 == 0) {  // and every row of one crossing
+                const auto& cell = expected[rng() % leaves.size()][rng() % size_t(g->GetNumColumns())];
+                picked.insert(picked.end(), cell.begin(), cell.end());
+                std::sort(picked.begin(), picked.end());
+                picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+            }
+            f.data->getRowStates()->setSelectedIndices(picked);
+            for (size_t r = 0; r < leaves.size(); ++r)
+                for (int c = 0; c < g->GetNumColumns(); ++c) {
+                    const auto& rows = expected[r][size_t(c)];
+                    const bool full = !rows.empty() && std::all_of(rows.begin(), rows.end(), [&](int32_t x) {
+                                          return std::binary_search(picked.begin(), picked.end(), int(x));
+                                      });
+                    EXPECT_EQ(g->IsCellSelected(int64_t(r), c), full) << "round " << round << ": " << r << " x " << c;
+                }
+        }
+    }
+}
+
+TEST(CrosstabSelection, CrossingRowsOfAxesWithoutHierarchiesOrRows) {
+    // No leaves on an axis: one leaf of every row.
+    CrosstabCrossingRows all;
+    all.reset({}, {}, 5);
+    EXPECT_EQ(all.getRows(0, 0), (std::vector<int32_t>{0, 1, 2, 3, 4}));
+    EXPECT_TRUE(all.getRows(1, 0).empty());
+    EXPECT_TRUE(all.getRows(0, -1).empty());
+    RowBitmap bits(5);
+    for (size_t x = 0; x < 4; ++x) bits.set(x);
+    EXPECT_TRUE(all.getFullySelected(bits).empty());
+    bits.set(4);
+    EXPECT_EQ(all.getFullySelected(bits), (std::vector<CrosstabCrossingRows::Crossing>{{0, 0}}));
+    // Leaves whose data is gone hold no rows, and nothing breaks.
+    CrosstabCrossingRows orphans;
+    orphans.reset({DisplayTreeNode::create("a")}, {DisplayTreeNode::create("b")}, 5);
+    EXPECT_TRUE(orphans.getRows(0, 0).empty());
+    EXPECT_TRUE(orphans.getFullySelected(bits).empty());
+    // A data node as a leaf, crossed with every row.
+    auto node = DataTreeNode::create("n");
+    node->setSourceRows({1, 3});
+    CrosstabCrossingRows one;
+    one.reset({node}, {}, 5);
+    EXPECT_EQ(one.getRows(0, 0), (std::vector<int32_t>{1, 3}));
+    RowBitmap some(5);
+    some.set(3);
+    EXPECT_TRUE(one.getFullySelected(some).empty());
+    some.set(1);
+    EXPECT_EQ(one.getFullySelected(some), (std::vector<CrosstabCrossingRows::Crossing>{{0, 0}}));
 }

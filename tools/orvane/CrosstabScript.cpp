@@ -3,7 +3,12 @@
 
 #include "ArgParser.h"
 
+#include "orvane/crosstab/CrosstabController.h"
+#include "orvane/crosstab/CrosstabControllerEvent.h"
 #include "orvane/crosstab/CrosstabGestureHandler.h"
+#include "orvane/crosstab/OrvaneCrosstabState.h"
+#include "orvane/crosstab/VisibleCells.h"
+#include "orvane/host/core/AbstractEventCallback.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/crosstab/CrosstabUtilities.h"
 #include "orvane/host/data/DataSet.h"
@@ -47,6 +52,29 @@ int axisOf(std::string& path) {
     return 0;
 }
 
+// A window saved as a crosstab state ("ROW,COLUMN", from 1), restored the
+// way a host does: through the controller the crosstab hands over when it
+// rebuilds, applied when it draws for export.
+bool restoreWindow(Report& report, const std::shared_ptr<CrosstabRenderer>& c, const std::string& value) {
+    std::shared_ptr<CrosstabController> controller;
+    auto listener = FunctionEventCallback::create([&](const std::shared_ptr<PortableEvent>& e) {
+        if (auto ce = std::dynamic_pointer_cast<CrosstabControllerEvent>(e)) controller = ce->getController();
+    });
+    c->addEventListener(CrosstabControllerEvent::CROSSTAB_CONTROLLER_EVENT, listener);
+    c->setNeedsUpdateDisplayList(true);
+    report.render();
+    c->removeEventListener(CrosstabControllerEvent::CROSSTAB_CONTROLLER_EVENT, listener);
+    auto state = controller ? controller->getState() : nullptr;
+    auto cells = state ? state->visibleCells.get() : nullptr;
+    if (!cells) return false;
+    cells->verticalIndex.set(std::atoi(value.c_str()) - 1);
+    cells->horizontalIndex.set(std::atoi(value.c_str() + value.find(',') + 1) - 1);
+    if (!controller->setState(state)) return false;
+    c->setInteractiveDisplay(false);
+    report.render();
+    return true;
+}
+
 } // namespace
 
 std::vector<OptionSpec> CrosstabScript::options() {
@@ -54,7 +82,8 @@ std::vector<OptionSpec> CrosstabScript::options() {
             {"--collapse", "PATH", "crosstab: collapse the member", true},
             {"--drill", "PATH", "crosstab: drill into the member (its level becomes the top one)", true},
             {"--drill-up", "", "crosstab: drill the rows back up one level"},
-            {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true}};
+            {"--page", "WHERE", "crosstab: page down, up, right or left, or go to the end or the start", true},
+            {"--window", "ROW,COLUMN", "crosstab: restore a saved window from data row ROW and column COLUMN (1-based), as an export or a print shows it"}};
 }
 
 bool CrosstabScript::read(const ArgParser& p, std::string& error) {
@@ -68,6 +97,19 @@ bool CrosstabScript::read(const ArgParser& p, std::string& error) {
             return false;
         }
         steps_.push_back({"page", v});
+    }
+    if (p.has("window")) {
+        const std::string v = p.get("window");
+        const size_t comma = v.find(',');
+        char* end = nullptr;
+        const long row = comma == std::string::npos ? 0 : std::strtol(v.c_str(), &end, 10);
+        const bool rowOk = end == v.c_str() + comma;
+        const long column = rowOk ? std::strtol(v.c_str() + comma + 1, &end, 10) : 0;
+        if (!rowOk || *end != '\0' || row < 1 || column < 1 || row > 1000000000L || column > 1000000000L) {
+            error = "--window wants ROW,COLUMN (the first data row and column to show, from 1), not \"" + v + "\"";
+            return false;
+        }
+        steps_.push_back({"window", v});
     }
     return true;
 }
@@ -90,7 +132,7 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, 
     auto c = crosstabs.front();
     if (!modelSteps) report.render();
     for (const auto& step : steps_) {
-        const bool modelStep = step.kind != "page" && step.kind != "key";
+        const bool modelStep = step.kind != "page" && step.kind != "key" && step.kind != "window";
         if (modelStep != modelSteps) continue;
         std::string path = step.value;
         const int axis = axisOf(path);
@@ -107,6 +149,8 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, 
                                                                                          : c->drillDown(axis, node);
         } else if (step.kind == "drill-up") {
             done = c->drillUp(axis);
+        } else if (step.kind == "window") {
+            done = restoreWindow(report, c, step.value);
         } else if (step.kind == "page") {
             using namespace GestureDirectionType;
             const std::string& v = step.value;
@@ -116,7 +160,7 @@ bool CrosstabScript::run(Report& report, std::ostream& out, std::string& error, 
         }
         if (!modelSteps) report.render();
         out << what << ": " << (done ? "" : "nothing changed, ") << before << " -> " << shape(*c);
-        if (step.kind == "page") {
+        if (step.kind == "page" || step.kind == "window") {
             auto* grid = c->getCrosstabNode();
             int64_t r0, r1;
             int c0, c1;

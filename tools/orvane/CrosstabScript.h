@@ -20,7 +20,7 @@ namespace orvane::tool {
 class CrosstabScript {
 public:
     struct Step {
-        std::string kind;  ///< expand, collapse, drill, drill-up, page
+        std::string kind;  ///< expand, collapse, drill, drill-up, page, window
         std::string value;
     };
     /// The options of these steps, for a command's option list and help.

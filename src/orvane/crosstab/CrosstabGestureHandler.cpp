@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 
+#include "orvane/accessibility/AccessibilityFocusChangeEvent.h"
+#include "orvane/accessibility/CrosstabAccessibilityController.h"
 #include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/host/core/CLog.h"
 #include "orvane/host/core/PortableEvent.h"
@@ -25,6 +27,14 @@ const char* eventName(int type) {
     case CrosstabGestureHandler::ACCESSIBILITY_COLLAPSE: return "COLLAPSE";
     default: return "DRILL_DOWN";
     }
+}
+// The accessibility element of a pick id (null when the view has none).
+std::shared_ptr<AccessibilityElement> elementFor(CrosstabRenderer& r, uint64_t pickId) {
+    auto controller = std::dynamic_pointer_cast<CrosstabAccessibilityController>(r.getAccessibilityController());
+    displaylist::TqImageMapEntryStruct entry;
+    if (!controller || pickId == CrosstabGestureHandler::NO_FOCUS || !controller->getEntryForDetail(pickId, entry))
+        return nullptr;
+    return controller->getAccessibilityElementByEntry(entry);
 }
 } // namespace
 
@@ -223,7 +233,14 @@ void CrosstabGestureHandler::fire(int type, const std::string& value) {
     if (CLog::isEnabled(CLog::INFO))
         CLog::log(CLog::INFO, SOURCE, 238,
                   std::string("Fire ACCESSIBILITY_") + eventName(type) + ", the value of element is " + value);
-    r->dispatchEvent(std::make_shared<PortableEvent>(type));
+    r->dispatchEvent(AccessibilityFocusChangeEvent::create(type, r.get(), elementFor(*r, focus_)));
+}
+
+void CrosstabGestureHandler::announceFocus(uint64_t pickId) {
+    auto r = getRenderer();
+    if (!r) return;
+    r->dispatchEvent(AccessibilityFocusChangeEvent::create(AccessibilityFocusChangeEvent::ACCESSIBILITY_FOCUS_CHANGE,
+                                                           r.get(), elementFor(*r, pickId)));
 }
 
 bool CrosstabGestureHandler::handleKeyPress(int keyCode) {
@@ -231,7 +248,18 @@ bool CrosstabGestureHandler::handleKeyPress(int keyCode) {
     uint64_t before = focus_;
     std::string actionBefore = lastAction_;
     uint64_t next = getNextSelectedCellIndex(keyCode);
-    if (next != NO_FOCUS) setFocus(next);
+    if (next != NO_FOCUS) {
+        setFocus(next);
+        // A move is told to assistive technology, and to a person.
+        if (next != before) {
+            announceFocus(next);
+            if (lastAction_ == actionBefore) {
+                auto r = getRenderer();
+                auto entry = r ? r->getPickEntry(next) : nullptr;
+                if (entry) lastAction_ = std::string("focus on ") + CrosstabPickResultEntry::typeName(entry->type) + " " + entry->text;
+            }
+        }
+    }
     return next != NO_FOCUS || focus_ != before || lastAction_ != actionBefore;
 }
 
@@ -240,14 +268,18 @@ uint64_t CrosstabGestureHandler::getNavigationNextSelectedCellIndex(int key) con
     auto* grid = r ? r->getCrosstabNode() : nullptr;
     if (!grid || focus_ == NO_FOCUS) return NO_FOCUS;
     const int comp = G::ConvertPickIDtoComponentID(focus_);
+    if (comp == G::COMPONENT_ROW_AXIS_HEADER || comp == G::COMPONENT_COLUMN_AXIS_HEADER)
+        return axisLabelNeighbour(*grid, comp, G::GetLevelFromPickID(focus_), key);
     if (comp == G::COMPONENT_CELL || comp == G::COMPONENT_HEADER) {
         int64_t row = comp == G::COMPONENT_CELL ? G::GetRowFromPickID(focus_) : -1;
         int col = G::GetColumnFromPickID(focus_);
         switch (key) {
         case KEY_LEFT:
             if (col > 0) return G::GetPickID(std::max<int64_t>(row, 0), col - 1, comp);
-            // From the first column to the row header of the row.
-            return comp == G::COMPONENT_CELL ? headerPick(0, r->getRowLeafAt(row)) : NO_FOCUS;
+            // From the first column to the row header of the row; from the
+            // first measure header to the row-axis label beside it.
+            if (comp == G::COMPONENT_CELL) return headerPick(0, r->getRowLeafAt(row));
+            return axisLabelPick(*grid, G::COMPONENT_ROW_AXIS_HEADER, axisLabelCount(*grid, 0) - 1);
         case KEY_RIGHT: return col + 1 < grid->GetNumColumns() ? G::GetPickID(std::max<int64_t>(row, 0), col + 1, comp) : NO_FOCUS;
         case KEY_DOWN:
             if (comp == G::COMPONENT_HEADER) return G::GetPickID(0, col, G::COMPONENT_CELL);
@@ -290,6 +322,60 @@ uint64_t CrosstabGestureHandler::getNavigationNextSelectedCellIndex(int key) con
     default: break;
     }
     return target ? headerPick(axis, target) : NO_FOCUS;
+}
+
+int CrosstabGestureHandler::axisLabelCount(const G& grid, int axis) {
+    if (!grid.GetShowAxisHeaders()) return 0;
+    if (axis == 0) return grid.GetIndentedRowHeaders() ? std::min(grid.GetNumCrosstabRowHeaderColumns(), 1)
+                                                       : grid.GetNumCrosstabRowHeaderColumns();
+    return grid.GetNumCrosstabColumnHeaderRows();
+}
+
+uint64_t CrosstabGestureHandler::axisLabelPick(const G& grid, int component, int level) {
+    const int axis = component == G::COMPONENT_ROW_AXIS_HEADER ? 0 : 1;
+    if (level < 0 || level >= axisLabelCount(grid, axis)) return NO_FOCUS;
+    return G::GetHeaderPickID(component, 0, level, 0);
+}
+
+uint64_t CrosstabGestureHandler::axisLabelNeighbour(const G& grid, int component, int level, int key) {
+    const bool rows = component == G::COMPONENT_ROW_AXIS_HEADER;
+    if (level < 0 || level >= axisLabelCount(grid, rows ? 0 : 1)) return NO_FOCUS;
+    // The row-axis labels stand side by side in the measure-header row, each
+    // over its level's column; the column-axis labels stand one above the
+    // other, each left of its level's row. Along its axis a key goes to the
+    // neighbouring level's label; across it, to the level's first header.
+    const int last = axisLabelCount(grid, rows ? 0 : 1) - 1;
+    const int back = rows ? KEY_LEFT : KEY_UP, forward = rows ? KEY_RIGHT : KEY_DOWN;
+    const int into = rows ? KEY_DOWN : KEY_RIGHT, out = rows ? KEY_UP : KEY_LEFT;
+    if (key == back) return axisLabelPick(grid, component, level - 1);
+    if (key == into) {
+        // Indented rows share one column: the label leads to the top level.
+        const int headerLevel = rows && grid.GetIndentedRowHeaders() ? 0 : level;
+        int best = -1;
+        for (int i = 0; i < grid.GetCrosstabCellCount(); ++i) {
+            const auto* c = grid.GetCrosstabCell(i);
+            if (c && c->axis == (rows ? 0 : 1) && c->level == headerLevel && c->first >= 0 &&
+                (best < 0 || c->first < grid.GetCrosstabCell(best)->first))
+                best = i;
+        }
+        if (best < 0) return NO_FOCUS;
+        const auto* c = grid.GetCrosstabCell(best);
+        return G::GetHeaderPickID(rows ? G::COMPONENT_ROW_HEADER : G::COMPONENT_COLUMN_HEADER, c->first, c->level, 0);
+    }
+    if (key == forward) {
+        if (level < last) return axisLabelPick(grid, component, level + 1);
+        if (!rows) {
+            // Below the last column level: the row-axis labels, else the data.
+            const uint64_t below = axisLabelPick(grid, G::COMPONENT_ROW_AXIS_HEADER, 0);
+            if (below != NO_FOCUS) return below;
+        }
+        if (grid.GetNumColumns() <= 0) return NO_FOCUS;
+        return grid.GetShowColumnHeaders() ? CrosstabRenderer::getDetailIndex(0, 0, G::COMPONENT_HEADER)
+                                           : CrosstabRenderer::getDetailIndex(0, 0, G::COMPONENT_CELL);
+    }
+    // Up from the row-axis labels: the last column-axis label above them.
+    if (key == out && rows) return axisLabelPick(grid, G::COMPONENT_COLUMN_AXIS_HEADER, axisLabelCount(grid, 1) - 1);
+    return NO_FOCUS;
 }
 
 uint64_t CrosstabGestureHandler::headerPick(int axis, const std::shared_ptr<DataTreeNode>& node) const {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "orvane/displaylist/TqCrosstab.h"
 #include "orvane/host/input/KeyCode.h"
 #include "orvane/OrvaneExport.h"
 #include "orvane/view/GestureHandler.h"
@@ -25,8 +26,19 @@ class DataTreeNode;
 /// activates the focused data cell, 51 to 54 move the focus, 59 goes to the
 /// header's top-level ancestor, 60 into the data. Each action is announced
 /// with an accessibility event dispatched from the view: 20003 expand, 20004
-/// collapse, 20005 drill down, 20006 sort, 20007 data cell. Focus is a pick
-/// id of the crosstab; "none" is NO_FOCUS, never 0.
+/// collapse, 20005 drill down, 20006 sort, 20007 data cell; a key that moves
+/// the focus dispatches 20000 (focus change). Each event is an
+/// AccessibilityFocusChangeEvent carrying the focused element. Focus is a
+/// pick id of the crosstab; "none" is NO_FOCUS, never 0.
+///
+/// On the axis-label headers in the corner, the keys along an axis go to the
+/// neighbouring level's label (row labels: 51 and 52; column labels: 54 and
+/// 53), and across it to the first header of the label's level (53 below a
+/// row label, 52 right of a column label). Past the last column label the
+/// focus goes down to the first row label; up from a row label to the last
+/// column label; past the last row label to the first measure header (the
+/// first data cell when measure headers are hidden). Key 51 on the first
+/// measure header comes back to the last row label.
 ///
 /// Sizes (when the model allows column resizing): a pan that starts on the
 /// right edge of a row-header level column, or on a separator of the
@@ -89,6 +101,13 @@ private:
     CrosstabGestureHandler() = default;
     void fire(int type, const std::string& value);
     uint64_t headerPick(int axis, const std::shared_ptr<DataTreeNode>& node) const;
+    /// Axis-label headers shown for an axis (0 rows, 1 columns).
+    static int axisLabelCount(const displaylist::TqCrosstab& grid, int axis);
+    static uint64_t axisLabelPick(const displaylist::TqCrosstab& grid, int component, int level);
+    /// Where a navigation key goes from an axis-label header.
+    static uint64_t axisLabelNeighbour(const displaylist::TqCrosstab& grid, int component, int level, int key);
+    /// Tells assistive technology the keyboard moved the focus (20000).
+    void announceFocus(uint64_t pickId);
     /// Keyboard resizing of the column under the focused header; false when
     /// the key, the modifier, the focus or the model does not call for it.
     bool resizeFromKeyboard(int keyCode);

@@ -2,6 +2,8 @@
 #include "orvane/crosstab/CrosstabRenderer.h"
 
 #include "orvane/accessibility/CrosstabAccessibilityController.h"
+#include "orvane/crosstab/CrosstabController.h"
+#include "orvane/crosstab/CrosstabControllerEvent.h"
 #include "orvane/crosstab/CrosstabGestureHandler.h"
 #include "orvane/crosstab/CrosstabLevelInfo.h"
 #include "orvane/crosstab/CrosstabModelBuilder.h"
@@ -54,13 +56,6 @@ std::vector<std::string> texts(const std::shared_ptr<MonitoredVector<std::shared
 NodeType::type typeOf(const std::shared_ptr<DataTreeNode>& node) {
     auto* d = dynamic_cast<DisplayTreeNode*>(node.get());
     return d ? d->getNodeType() : NodeType::NONE;
-}
-
-// The rows of a display node: its data-tree node's source rows.
-const std::vector<int32_t>* rowsOf(const std::shared_ptr<DataTreeNode>& node) {
-    auto* d = dynamic_cast<DisplayTreeNode*>(node.get());
-    auto data = d ? d->getDataTreeNode() : nullptr;
-    return data ? &data->getSourceRows() : nullptr;
 }
 
 // Fills a style chain's silent colours with the defaults (lowest priority).
@@ -250,7 +245,7 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     }
     G& grid = *grid_;
     rowLeafNodes_.clear();
-    cover_ = CoverIndex();
+    crossingsReady_ = false;
     cellNodes_.clear();
     pagedCells_.clear();
     gridColumnLeaf_.clear();
@@ -789,7 +784,9 @@ void CrosstabRenderer::updateRowHeaderSizes(int level, float width) {
 
 void CrosstabRenderer::dispatchControllerEvent() {
     if (suppressControllerEvents_) return;
-    dispatchEvent(std::make_shared<PortableEvent>(CROSSTAB_CONTROLLER_EVENT));
+    auto event = CrosstabControllerEvent::create(this, CROSSTAB_CONTROLLER_EVENT);
+    event->setController(CrosstabController::create(std::dynamic_pointer_cast<CrosstabRenderer>(shared_from_this())));
+    dispatchEvent(event);
 }
 
 // ---------------------------------------------------------------- queries
@@ -1228,17 +1225,25 @@ std::shared_ptr<SelectionController> CrosstabRenderer::createSelectionController
 }
 
 std::vector<int32_t> CrosstabRenderer::getSourceRows(int64_t row, int gridColumn) const {
-    std::vector<int32_t> out;
-    auto rowLeaf = getRowLeafAt(row);
-    if (!rowLeaf || gridColumn < 0 || (grid_ && gridColumn >= grid_->GetNumColumns())) return out;
-    const auto* a = rowsOf(rowLeaf);
-    auto colLeaf = getColumnLeafAt(gridColumn);
-    const auto* b = colLeaf ? rowsOf(colLeaf) : nullptr;
-    if (!a) return out;
-    if (!colLeaf) return *a;
-    if (!b) return out;
-    std::set_intersection(a->begin(), a->end(), b->begin(), b->end(), std::back_inserter(out));
-    return out;
+    if (row < 0 || size_t(row) >= rowLeafNodes_.size() || gridColumn < 0 || (grid_ && gridColumn >= grid_->GetNumColumns()))
+        return {};
+    int leaf = 0;
+    if (!columnLeafNodes_.empty()) {
+        leaf = size_t(gridColumn) < gridColumnLeaf_.size() ? gridColumnLeaf_[size_t(gridColumn)] : -1;
+        if (leaf < 0) return {};
+    }
+    return crossings().getRows(row, leaf);
+}
+
+CrosstabCrossingRows& CrosstabRenderer::crossings() const {
+    auto source = model_ ? model_->sourceDataSet.get() : nullptr;
+    auto states = source ? source->getRowStates() : nullptr;
+    const size_t n = source ? (states ? std::min(states->getRowCount(), source->getRowCount()) : source->getRowCount()) : 0;
+    if (!crossingsReady_ || crossings_.getSourceRowCount() != n) {
+        crossings_.reset(rowLeafNodes_, columnLeafNodes_, n);
+        crossingsReady_ = true;
+    }
+    return crossings_;
 }
 
 void CrosstabRenderer::updateSelection(const std::vector<uint64_t>& pickIds, bool additive, bool toggle) {
@@ -1317,41 +1322,6 @@ void CrosstabRenderer::selectAll() {
     setSelectedNodes(all);
 }
 
-void CrosstabRenderer::buildCoverIndex(size_t n) {
-    cover_ = CoverIndex();
-    cover_.built = true;
-    cover_.sourceRows = n;
-    // Leaves of an axis without a hierarchy: one leaf holding every row.
-    auto csr = [n](const NodeList& leaves, std::vector<int32_t>& offsets, std::vector<int32_t>& ids) {
-        offsets.assign(n + 1, 0);
-        if (leaves.empty()) {
-            for (size_t x = 0; x < n; ++x) offsets[x + 1] = int32_t(x + 1);
-            ids.assign(n, 0);
-            return;
-        }
-        for (const auto& leaf : leaves)
-            if (const auto* rows = rowsOf(leaf))
-                for (int32_t x : *rows)
-                    if (x >= 0 && size_t(x) < n) ++offsets[size_t(x) + 1];
-        for (size_t x = 0; x < n; ++x) offsets[x + 1] += offsets[x];
-        ids.assign(size_t(offsets[n]), 0);
-        std::vector<int32_t> at(offsets.begin(), offsets.end() - 1);
-        for (size_t i = 0; i < leaves.size(); ++i)
-            if (const auto* rows = rowsOf(leaves[i]))
-                for (int32_t x : *rows)
-                    if (x >= 0 && size_t(x) < n) ids[size_t(at[size_t(x)]++)] = int32_t(i);
-    };
-    csr(rowLeafNodes_, cover_.rowOffsets, cover_.rowLeaves);
-    csr(columnLeafNodes_, cover_.columnOffsets, cover_.columnLeafIds);
-    cover_.columnLeaves = std::max<size_t>(columnLeafNodes_.size(), 1);
-    const size_t rowCount = std::max<size_t>(rowLeafNodes_.size(), 1);
-    cover_.totals.assign(rowCount * cover_.columnLeaves, 0);
-    for (size_t x = 0; x < n; ++x)
-        for (int32_t i = cover_.rowOffsets[x]; i < cover_.rowOffsets[x + 1]; ++i)
-            for (int32_t j = cover_.columnOffsets[x]; j < cover_.columnOffsets[x + 1]; ++j)
-                ++cover_.totals[size_t(cover_.rowLeaves[size_t(i)]) * cover_.columnLeaves + size_t(cover_.columnLeafIds[size_t(j)])];
-}
-
 void CrosstabRenderer::rowStatesChanged() {
     if (writingRowStates_ || !grid_) return;
     auto source = model_ ? model_->sourceDataSet.get() : nullptr;
@@ -1359,22 +1329,9 @@ void CrosstabRenderer::rowStatesChanged() {
     grid_->ClearSelectedCells();
     selected_.clear();
     if (states && states->getSelectedCount() > 0) {
-        const size_t n = std::min(states->getRowCount(), source->getRowCount());
-        if (!cover_.built || cover_.sourceRows != n) buildCoverIndex(n);
-        // A crossing shows selected when every one of its rows is: count
-        // the selected rows of each crossing and compare with its size.
-        std::vector<int32_t> hits(cover_.totals.size(), 0);
-        for (int x : states->getSelectedIndices()) {
-            if (x < 0 || size_t(x) >= n) continue;
-            for (int32_t i = cover_.rowOffsets[size_t(x)]; i < cover_.rowOffsets[size_t(x) + 1]; ++i)
-                for (int32_t j = cover_.columnOffsets[size_t(x)]; j < cover_.columnOffsets[size_t(x) + 1]; ++j)
-                    ++hits[size_t(cover_.rowLeaves[size_t(i)]) * cover_.columnLeaves + size_t(cover_.columnLeafIds[size_t(j)])];
-        }
+        // A crossing shows selected when every one of its rows is.
         const int64_t rows = std::min<int64_t>(grid_->GetNumRows(), int64_t(std::max<size_t>(rowLeafNodes_.size(), 1)));
-        for (size_t k = 0; k < hits.size(); ++k) {
-            if (hits[k] == 0 || hits[k] != cover_.totals[k]) continue;
-            const int64_t r = int64_t(k / cover_.columnLeaves);
-            const int leaf = int(k % cover_.columnLeaves);
+        for (const auto& [r, leaf] : crossings().getFullySelected(states->getBitmap())) {
             if (r >= rows) continue;
             for (int g = 0; g < grid_->GetNumColumns(); ++g) {
                 int gl = size_t(g) < gridColumnLeaf_.size() ? gridColumnLeaf_[size_t(g)] : -1;

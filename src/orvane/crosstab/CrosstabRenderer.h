@@ -2,6 +2,7 @@
 #pragma once
 #include "orvane/OrvaneExport.h"
 #include "orvane/crosstab/Crosstab.h"
+#include "orvane/crosstab/CrosstabCrossingRows.h"
 #include "orvane/crosstab/CrosstabDisplayRules.h"
 #include "orvane/crosstab/CrosstabPickResultEntry.h"
 #include "orvane/displaylist/TqCrosstab.h"
@@ -41,7 +42,7 @@ class PortableEvent;
 /// 0x111111 on 0xA6D3BE; headers 0x202020 on 0xE7E7E7.
 class ORVANE_EXPORT CrosstabRenderer : public ScrollView {
 public:
-    static constexpr int CROSSTAB_CONTROLLER_EVENT = 20020;
+    static constexpr int CROSSTAB_CONTROLLER_EVENT = 20020;  ///< CrosstabControllerEvent
     static constexpr int COLUMN_SIZE_CHANGED = 20025;
     static constexpr int EAGER_COLUMNS = 50;
     static constexpr int MEASURE_SAMPLE = 100;
@@ -185,6 +186,7 @@ private:
     void setupStyles(displaylist::TqCrosstab& grid);
     void measure(displaylist::TqCrosstab& grid);
     void rebuildInPlace();
+    /// Hands the host a CrosstabController (CrosstabControllerEvent, 20020).
     void dispatchControllerEvent();
     /// Moves the paging buttons to the leaves at the ends of the visible
     /// window (through the builder's flags); only when the window changed
@@ -192,20 +194,11 @@ private:
     void refreshPaging(bool force);
     void addPageButtons(const DisplayTreeNode* node, int cell);
     std::shared_ptr<DisplayTreeNode> displayNodeOfCell(int axis, int cell) const;
-    void buildCoverIndex(size_t sourceRows);
+    /// The crossings' source rows for the current leaves (made on first use).
+    CrosstabCrossingRows& crossings() const;
 
-    /// Which row and column leaves hold each source row (compressed rows),
-    /// and how many source rows each crossing holds: built on the first
-    /// selection after a rebuild, so that showing a selection costs the
-    /// selected rows, not the data.
-    struct CoverIndex {
-        bool built = false;
-        size_t sourceRows = 0;
-        size_t columnLeaves = 1;
-        std::vector<int32_t> rowOffsets, rowLeaves, columnOffsets, columnLeafIds;
-        std::vector<int32_t> totals;  ///< row leaf x column leaf
-    };
-    CoverIndex cover_;
+    mutable CrosstabCrossingRows crossings_;
+    mutable bool crossingsReady_ = false;
 
     std::shared_ptr<Crosstab> model_;
     std::weak_ptr<HierarchyDataSet> builtFrom_;
