@@ -234,6 +234,7 @@ private:
     mutable TqRef<TqGroup> headers_;
     mutable bool headersDirty_ = true;
     mutable double builtX_ = -1.0, builtY_ = -1.0;
+    mutable uint64_t builtFocus_ = NO_PICK_ID;  ///< the focused cell drawn (when shown)
 };
 
 } // namespace displaylist
