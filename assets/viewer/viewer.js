@@ -53,6 +53,7 @@
     if (state.starting) return state.starting;
     var width = Math.max(1, Math.round(document.documentElement.clientWidth || window.innerWidth || 1024));
     state.frame = -1;
+    state.gridFrame = -1;  // a new session numbers its frames from the start
     state.starting = request('POST', '/session', { width: width }).then(function (r) {
       state.starting = null;
       if (r.status !== 200) {
@@ -289,6 +290,7 @@
   function takeGrid(reply) {
     if (reply.aria) {
       replaceGrid(reply.aria);
+      state.gridFrame = reply.frame;
     } else if (reply.ariaDelta) {
       var d = reply.ariaDelta;
       if (state.gridFrame < d.to) {
