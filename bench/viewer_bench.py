@@ -82,6 +82,22 @@ def main():
             incremental = "nothing sent: the tap changed no picture (%d bytes of reply)" % size
         print("full frame:        %d bytes of SVG" % full)
         print("after a row tap:   %s (handled by a view: %s)" % (incremental, bool(reply["handled"])))
+        # The ARIA grid of that reply: the cells that changed, against the
+        # whole grid a page out of step is sent (and every reply was before).
+        connection = http.client.HTTPConnection("127.0.0.1", server.port, timeout=30)
+        connection.request("GET", "/s/%s/frame" % session)
+        whole = json.loads(connection.getresponse().read())
+        connection.close()
+        whole_grid = len(json.dumps(whole["aria"], separators=(",", ":")).encode())
+        if "ariaDelta" in reply:
+            changed = len(json.dumps(reply["ariaDelta"], separators=(",", ":")).encode())
+            print("ARIA grid in that reply: %d bytes of changed cells (%d set, %d removed) against %d bytes whole; "
+                  "the reply would be %d bytes with the whole grid" %
+                  (changed, len(reply["ariaDelta"]["set"]), len(reply["ariaDelta"]["removed"]), whole_grid,
+                   size - changed + whole_grid))
+        else:
+            print("ARIA grid in that reply: %s (%d bytes whole)" %
+                  ("whole" if "aria" in reply else "not sent, unchanged", whole_grid))
 
         # The server's share: a header tap posted straight to the server.
         server_times = []

@@ -20,7 +20,8 @@
     pending: [],        // events not sent yet
     inFlight: false,    // one request at a time; events wait and are merged
     pressed: false,
-    aria: [],
+    aria: [],           // the grid's cells, as the server last described them
+    gridFrame: -1,      // the frame whose grid the page shows
     focusKey: null,     // "table:row:column" of the focused grid cell
     spokenKey: null,    // the library's focused cell last spoken
     replies: 0,         // answers to input painted so far
@@ -52,6 +53,7 @@
     if (state.starting) return state.starting;
     var width = Math.max(1, Math.round(document.documentElement.clientWidth || window.innerWidth || 1024));
     state.frame = -1;
+    state.gridFrame = -1;  // a new session numbers its frames from the start
     state.starting = request('POST', '/session', { width: width }).then(function (r) {
       state.starting = null;
       if (r.status !== 200) {
@@ -144,8 +146,12 @@
       document.body.setAttribute('data-frame', String(reply.frame));
       setStatus('Frame ' + reply.frame + ' · ' + Math.round(reply.width) + ' × ' + Math.round(reply.height) +
                 ' · tap, drag, wheel or type over the report');
-      // The grid comes only when it changed since the frame the page had.
-      if (reply.aria) updateGrid(reply.aria);
+      // The grid comes only when it changed since the frame the page had:
+      // whole, or as the cells set and removed since the grid before.
+      if (!takeGrid(reply)) {
+        fetchFrame(-1, 0);  // the page's grid is out of step: ask for all of it
+        return;
+      }
       fitWidth();
       // Animations (a fling, a transition) and a held press keep the page
       // asking for frames while they last.
@@ -269,74 +275,187 @@
 
   // ---- The ARIA grid ----
 
-  function cellKey(c) { return c.table + ':' + c.row + ':' + c.column; }
-
+  // Each grid cell's element is kept by the cell's id and changed in place,
+  // so that a change of a few cells touches a few elements (and a screen
+  // reader's cursor stays on its element).
+  var cellEls = {};    // id -> element
+  var cellData = {};   // id -> cell
+  var gridEls = {};    // table -> grid element
   var focusingHere = false;  // the page moves the focus itself: not news for the server
 
-  function updateGrid(cells) {
-    state.aria = cells;
-    var byTable = {};
-    cells.forEach(function (c) { (byTable[c.table] = byTable[c.table] || []).push(c); });
-    var hadFocus = gridsEl.contains(document.activeElement);
-    gridsEl.replaceChildren();
-    Object.keys(byTable).forEach(function (table) {
-      var list = byTable[table];
-      var grid = document.createElement('div');
-      grid.className = 'aria-grid';
-      grid.setAttribute('role', 'grid');
-      grid.setAttribute('aria-label', 'Table ' + (Number(table) + 1));
-      grid.setAttribute('aria-rowcount', String(list[0].rowCount));
-      grid.setAttribute('aria-colcount', String(list[0].columnCount));
-      var rows = {};
-      list.sort(function (a, b) { return a.row - b.row || a.column - b.column; });
-      list.forEach(function (c) {
-        var row = rows[c.row];
-        if (!row) {
-          row = rows[c.row] = document.createElement('div');
-          row.setAttribute('role', 'row');
-          row.setAttribute('aria-rowindex', String(c.row));
-          grid.appendChild(row);
-        }
-        var cell = document.createElement('div');
-        cell.className = 'aria-cell';
-        cell.setAttribute('role', c.role || 'gridcell');
-        cell.setAttribute('aria-colindex', String(c.column));
-        if (c.sort) cell.setAttribute('aria-sort', c.sort);
-        if (c.expanded >= 0) cell.setAttribute('aria-expanded', c.expanded ? 'true' : 'false');
-        if (c.role === 'gridcell') cell.setAttribute('aria-selected', c.selected ? 'true' : 'false');
-        if (c.hint) cell.setAttribute('aria-description', c.hint);
-        cell.textContent = c.label;
-        cell.style.left = c.bounds[0] + 'px';
-        cell.style.top = c.bounds[1] + 'px';
-        cell.style.width = c.bounds[2] + 'px';
-        cell.style.height = c.bounds[3] + 'px';
-        cell.dataset.key = cellKey(c);
-        cell.tabIndex = -1;
-        cell.addEventListener('focus', function () { focusCell(c); });
-        row.appendChild(cell);
-      });
-      gridsEl.appendChild(grid);
-    });
-    // The library's focus is the page's: the cell it focused takes the
-    // page's focus (when the page's focus is in a grid) and is spoken.
-    var focused = cells.filter(function (c) { return c.focused; })[0];
-    if (focused) {
-      var key = cellKey(focused);
-      if (key !== state.spokenKey) speak(focused);
-      state.spokenKey = key;
-      state.focusKey = key;
-    }
-    var target = state.focusKey && gridsEl.querySelector('[data-key="' + state.focusKey + '"]');
-    if (!target) target = gridsEl.querySelector('.aria-cell');
-    if (target) {
-      target.tabIndex = 0;
-      if (hadFocus) {
-        focusingHere = true;
-        target.focus({ preventScroll: true });
-        focusingHere = false;
+  function cellKey(c) { return c.table + ':' + c.row + ':' + c.column; }
+
+  // Takes the grid part of a reply; false when the reply's changes do not
+  // apply to the grid the page has.
+  function takeGrid(reply) {
+    if (reply.aria) {
+      replaceGrid(reply.aria);
+      state.gridFrame = reply.frame;
+    } else if (reply.ariaDelta) {
+      var d = reply.ariaDelta;
+      if (state.gridFrame < d.to) {
+        if (state.gridFrame < d.from) return false;
+        changeGrid(d.set, d.removed);
       }
     }
+    state.gridFrame = Math.max(state.gridFrame, reply.frame);
+    return true;
   }
+
+  function replaceGrid(cells) {
+    var hadFocus = gridsEl.contains(document.activeElement);
+    cellEls = {};
+    cellData = {};
+    gridEls = {};
+    gridsEl.replaceChildren();
+    applyCells(cells, []);
+    followFocus(hadFocus);
+  }
+
+  function changeGrid(set, removed) {
+    var hadFocus = gridsEl.contains(document.activeElement);
+    applyCells(set, removed);
+    followFocus(hadFocus);
+  }
+
+  // Sets and removes cells in the grids' elements and in state.aria.
+  function applyCells(set, removed) {
+    removed.forEach(function (id) {
+      var el = cellEls[id];
+      delete cellEls[id];
+      delete cellData[id];
+      if (!el) return;
+      var row = el.parentNode;
+      el.remove();
+      if (row && !row.firstChild) row.remove();
+    });
+    set.forEach(function (c) {
+      cellData[c.id] = c;
+      var el = cellEls[c.id];
+      if (!el) {
+        el = cellEls[c.id] = document.createElement('div');
+        el.className = 'aria-cell';
+        el.tabIndex = -1;
+        el.addEventListener('focus', function () { focusCell(cellData[el.dataset.id]); });
+        el.dataset.id = c.id;
+        insertSorted(rowOf(c), el, 'aria-colindex', c.column);
+      }
+      describeCell(el, c);
+    });
+    Object.keys(gridEls).forEach(function (table) {
+      if (!gridEls[table].firstChild) { gridEls[table].remove(); delete gridEls[table]; }
+    });
+    state.aria = Object.keys(cellData).map(function (id) { return cellData[id]; });
+  }
+
+  // Keeps the children of `parent` in the order of a numeric attribute.
+  function insertSorted(parent, el, attribute, value) {
+    el.setAttribute(attribute, String(value));
+    var next = Array.prototype.find.call(parent.children, function (x) {
+      return Number(x.getAttribute(attribute)) > value;
+    });
+    parent.insertBefore(el, next || null);
+  }
+
+  function rowOf(c) {
+    var grid = gridEls[c.table];
+    if (!grid) {
+      grid = gridEls[c.table] = document.createElement('div');
+      grid.className = 'aria-grid';
+      grid.setAttribute('role', 'grid');
+      grid.setAttribute('aria-label', 'Table ' + (c.table + 1));
+      insertSorted(gridsEl, grid, 'data-table', c.table);
+    }
+    grid.setAttribute('aria-rowcount', String(c.rowCount));
+    grid.setAttribute('aria-colcount', String(c.columnCount));
+    var row = grid.querySelector(':scope > [aria-rowindex="' + c.row + '"]');
+    if (!row) {
+      row = document.createElement('div');
+      row.setAttribute('role', 'row');
+      insertSorted(grid, row, 'aria-rowindex', c.row);
+    }
+    return row;
+  }
+
+  function setOrRemove(el, name, value) {
+    if (value === null) el.removeAttribute(name);
+    else if (el.getAttribute(name) !== value) el.setAttribute(name, value);
+  }
+
+  function describeCell(el, c) {
+    setOrRemove(el, 'role', c.role || 'gridcell');
+    setOrRemove(el, 'aria-sort', c.sort || null);
+    setOrRemove(el, 'aria-expanded', c.expanded >= 0 ? (c.expanded ? 'true' : 'false') : null);
+    setOrRemove(el, 'aria-selected', c.role === 'gridcell' ? (c.selected ? 'true' : 'false') : null);
+    setOrRemove(el, 'aria-description', c.hint || null);
+    if (el.textContent !== c.label) el.textContent = c.label;
+    el.style.left = c.bounds[0] + 'px';
+    el.style.top = c.bounds[1] + 'px';
+    el.style.width = c.bounds[2] + 'px';
+    el.style.height = c.bounds[3] + 'px';
+    el.dataset.key = cellKey(c);
+  }
+
+  // The library's focus is the page's: the cell it focused in the grid the
+  // page's focus is in takes the page's focus (when the page's focus is in
+  // a grid) and is spoken. Each grid is one stop of the Tab key: its
+  // focused cell, else the first.
+  function followFocus(hadFocus) {
+    var active = state.focusKey ? Number(state.focusKey.split(':')[0]) : null;
+    var focused = state.aria.filter(function (c) { return c.focused; });
+    var mine = focused.filter(function (c) { return c.table === active; })[0] || (active === null && focused[0]);
+    focused.forEach(function (c) { tabTo(cellEls[c.id]); });
+    Object.keys(gridEls).forEach(function (table) {
+      var grid = gridEls[table];
+      if (!grid.querySelector('.aria-cell[tabindex="0"]')) tabTo(grid.querySelector('.aria-cell'));
+    });
+    if (!mine) return;
+    var key = cellKey(mine);
+    if (key !== state.spokenKey) speak(mine);
+    state.spokenKey = key;
+    state.focusKey = key;
+    var target = cellEls[mine.id];
+    if (hadFocus && target && document.activeElement !== target) {
+      focusingHere = true;
+      target.focus({ preventScroll: true });
+      focusingHere = false;
+    }
+  }
+
+  // The cell Tab reaches in its grid.
+  function tabTo(target) {
+    if (!target || target.tabIndex === 0) return;
+    var grid = target.closest('[role=grid]');
+    if (grid) grid.querySelectorAll('.aria-cell[tabindex="0"]').forEach(function (x) { x.tabIndex = -1; });
+    target.tabIndex = 0;
+  }
+
+  // The grids as a person's screen reader meets them, attribute by
+  // attribute (tests compare the grid built from changes with a new one).
+  state.describeGrids = function (root) {
+    return Array.prototype.map.call((root || gridsEl).querySelectorAll('[role=grid]'), function (g) {
+      return { label: g.getAttribute('aria-label'), rows: g.getAttribute('aria-rowcount'),
+               columns: g.getAttribute('aria-colcount'),
+               cells: Array.prototype.map.call(g.querySelectorAll('[role=row]'), function (r) {
+                 return [r.getAttribute('aria-rowindex')].concat(Array.prototype.map.call(r.children, function (x) {
+                   return ['role', 'aria-colindex', 'aria-sort', 'aria-expanded', 'aria-selected',
+                           'aria-description'].map(function (a) { return x.getAttribute(a); })
+                     .concat([x.textContent, x.style.cssText]);
+                 }));
+               }) };
+    });
+  };
+  // A grid built anew from cells, away from the page.
+  state.buildGrids = function (cells) {
+    var saved = [cellEls, cellData, gridEls, state.aria, gridsEl];
+    var holder = document.createElement('div');
+    gridsEl = holder;
+    cellEls = {}; cellData = {}; gridEls = {};
+    applyCells(cells, []);
+    var built = state.describeGrids(holder);
+    cellEls = saved[0]; cellData = saved[1]; gridEls = saved[2]; state.aria = saved[3]; gridsEl = saved[4];
+    return built;
+  };
 
   function speak(c) {
     liveEl.textContent = c.hint ? c.label + '. ' + c.hint : c.label;
@@ -347,7 +466,7 @@
   function focusCell(c) {
     if (focusingHere) return;
     var key = cellKey(c);
-    gridsEl.querySelectorAll('.aria-cell').forEach(function (x) { x.tabIndex = x.dataset.key === key ? 0 : -1; });
+    tabTo(cellEls[c.id]);
     if (key === state.focusKey && key === state.spokenKey) return;
     state.focusKey = key;
     queue({ type: 'focus', grid: c.table, row: c.row, column: c.column });

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,18 @@ TEST(GestureSessionTool, KeysNeedFocusAndGesturesOffTheTablesDoNothing) {
     EXPECT_EQ(l[5], "key left: not handled; nothing changed");  // the first column already
     // The wheel over a table is the table's, even where all rows fit.
     EXPECT_NE(l[6].find("wheel at (300, 200) by 240: handled"), std::string::npos) << l[6];
+
+    // The picture shows the focus a key moved: the table's focus rectangle.
+    const std::string focusRect = "fill=\"none\" stroke=\"#202020\" stroke-width=\"2\"";
+    for (const bool key : {false, true}) {
+        const std::string out = orvane::test::tempDir() + "/keyed-focus.svg";
+        std::vector<std::string> args{"render", sourceDir() + TABLE, "--focus", "-q", "-o", out};
+        if (key) args.insert(args.begin() + 3, {"--key", "down"});
+        ASSERT_EQ(runTool(args).status, 0);
+        std::ifstream in(out);
+        const std::string svg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(svg.find(focusRect) != std::string::npos, key) << (key ? "after a key" : "focus alone");
+    }
 }
 
 TEST(GestureSessionTool, BadScriptsAreUsageErrors) {

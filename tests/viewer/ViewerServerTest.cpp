@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 // The viewer's server over loopback: what it serves and refuses, sessions,
-// frames and deltas, caps, and a crash-free run of random input against
+// frames and deltas, the ARIA grid sent as the cells that changed, caps, and a crash-free run of random input against
 // every example report.
 #include "FrameDelta.h"
 #include "ViewerServer.h"
@@ -11,9 +11,12 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <thread>
 
@@ -57,6 +60,23 @@ std::string openSession(httplib::Client& client, int width = 1024) {
     if (!res || res->status != 200) return {};
     auto d = json(res->body);
     return d.HasMember("session") ? d["session"].GetString() : "";
+}
+
+// The bundled report served, and one session of it 1024 pixels wide with
+// its first reply (the id and the whole frame).
+struct BundledSession {
+    Running running;
+    rapidjson::Document first;
+    std::string id;
+};
+
+BundledSession openBundled() {
+    BundledSession b{startServer(SOURCE + "/examples/report/report.xml"), {}, {}};
+    auto res = b.running.client->Post("/session", "{\"width\": 1024}", "application/json");
+    EXPECT_TRUE(res && res->status == 200);
+    b.first = json(res ? res->body : "{}");
+    if (b.first.HasMember("session")) b.id = b.first["session"].GetString();
+    return b;
 }
 
 TEST(ViewerServer, ServesItsRoutesAndNoFiles) {
@@ -108,12 +128,12 @@ TEST(ViewerServer, ServesItsRoutesAndNoFiles) {
 }
 
 TEST(ViewerServer, SessionsSendOnlyWhatChanged) {
-    auto r = startServer(SOURCE + "/examples/report/report.xml");
+    auto b = openBundled();
+    ASSERT_FALSE(b.id.empty());
+    auto& r = b.running;
     auto& c = *r.client;
-    auto res = c.Post("/session", "{\"width\": 1024}", "application/json");
-    ASSERT_EQ(res->status, 200);
-    auto first = json(res->body);
-    const std::string id = first["session"].GetString();
+    const auto& first = b.first;
+    const std::string& id = b.id;
     const std::string svg = first["svg"].GetString();
     EXPECT_NE(svg.find("<svg"), std::string::npos);
     EXPECT_NE(svg.find("Quarterly sales report"), std::string::npos);
@@ -158,6 +178,98 @@ TEST(ViewerServer, SessionsSendOnlyWhatChanged) {
     EXPECT_EQ(c.Post(("/s/" + other + "/close").c_str(), "{}", "application/json")->status, 200);
     EXPECT_EQ(c.Get(("/s/" + other + "/frame").c_str())->status, 404);
     EXPECT_EQ(r.server->sessionCount(), 1u);
+}
+
+// The page's ARIA grid as the page keeps it: each cell's JSON by its id.
+using PageGrid = std::map<std::string, std::string>;
+
+std::string jsonText(const rapidjson::Value& v) {
+    rapidjson::StringBuffer b;
+    rapidjson::Writer<rapidjson::StringBuffer> w(b);
+    v.Accept(w);
+    return b.GetString();
+}
+
+// Takes a reply's grid the way the page does (whole, or cells set and
+// removed since the grid the page has); false when the changes do not apply.
+bool takeGrid(PageGrid& grid, long long& gridFrame, const rapidjson::Document& reply) {
+    if (reply.HasMember("aria")) {
+        grid.clear();
+        for (const auto& c : reply["aria"].GetArray()) grid[c["id"].GetString()] = jsonText(c);
+    } else if (reply.HasMember("ariaDelta")) {
+        const auto& d = reply["ariaDelta"];
+        if (gridFrame < d["to"].GetInt64()) {
+            if (gridFrame < d["from"].GetInt64()) return false;
+            for (const auto& c : d["set"].GetArray()) grid[c["id"].GetString()] = jsonText(c);
+            for (const auto& id : d["removed"].GetArray()) grid.erase(id.GetString());
+        }
+    }
+    gridFrame = std::max<long long>(gridFrame, reply["frame"].GetInt64());
+    return true;
+}
+
+TEST(ViewerServer, TheAriaGridIsSentAsTheCellsThatChanged) {
+    auto b = openBundled();
+    ASSERT_FALSE(b.id.empty());
+    auto& c = *b.running.client;
+    const auto& first = b.first;
+    const std::string& id = b.id;
+    PageGrid grid;
+    long long gridFrame = -1;
+    ASSERT_TRUE(takeGrid(grid, gridFrame, first));
+    const size_t wholeBytes = jsonText(first["aria"]).size();
+    std::vector<std::pair<float, float>> rows;  // centres of the table's first cells, row by row
+    for (const auto& cell : first["aria"].GetArray())
+        if (cell["table"].GetInt() == 0 && cell["role"] == "gridcell" && cell["column"].GetInt64() == 2)
+            rows.emplace_back(cell["bounds"][0].GetFloat() + 10, cell["bounds"][1].GetFloat() + 10);
+    ASSERT_GE(rows.size(), 3u);
+    const auto send = [&](const std::string& events, long long have) {
+        auto res = c.Post(("/s/" + id + "/events").c_str(),
+                          "{\"have\": " + std::to_string(have) + ", \"events\": [" + events + "]}", "application/json");
+        EXPECT_EQ(res->status, 200);
+        return std::make_pair(json(res->body), res->body.size());
+    };
+    const auto tap = [](std::pair<float, float> at, int t, int mods) {
+        const std::string p = "\"x\":" + std::to_string(at.first) + ",\"y\":" + std::to_string(at.second) +
+                              ",\"mods\":" + std::to_string(mods);
+        return "{\"type\":\"down\"," + p + ",\"t\":" + std::to_string(t) + "},{\"type\":\"up\"," + p +
+               ",\"t\":" + std::to_string(t + 40) + "}";
+    };
+    const auto fresh = [&] {
+        PageGrid g;
+        long long f = -1;
+        takeGrid(g, f, json(c.Get(("/s/" + id + "/frame").c_str())->body));
+        return g;
+    };
+    const long long start = first["frame"].GetInt64();
+    long long frame = start;
+    // A row selected, then a range (Shift): each reply carries the cells
+    // that changed, and the page's grid built from them is the server's.
+    int t = 0;
+    for (int mods : {0, 1}) {
+        SCOPED_TRACE(mods);
+        auto [reply, bytes] = send(tap(rows[mods ? 2 : 0], t += 1000, mods), frame);
+        ASSERT_TRUE(reply.HasMember("ariaDelta")) << "a selection changes a few cells, not the grid's shape";
+        EXPECT_FALSE(reply.HasMember("aria"));
+        EXPECT_GT(reply["ariaDelta"]["set"].Size(), 0u);
+        EXPECT_LT(bytes * 8, wholeBytes) << "the reply is a fraction of the whole grid";
+        ASSERT_TRUE(takeGrid(grid, gridFrame, reply));
+        frame = reply["frame"].GetInt64();
+        EXPECT_EQ(grid, fresh());
+    }
+    // A page two changes behind cannot use the last changes: it is sent the
+    // whole grid. A page that has the grid is sent none of it.
+    auto [stale, staleBytes] = send("", start);
+    EXPECT_TRUE(stale.HasMember("aria"));
+    EXPECT_FALSE(stale.HasMember("ariaDelta"));
+    EXPECT_FALSE(send("", frame).first.HasMember("aria"));
+    // A narrower page moves every cell: the grid comes whole.
+    auto [resized, resizedBytes] = send("{\"type\":\"resize\",\"width\":700}", frame);
+    EXPECT_TRUE(resized.HasMember("aria"));
+    ASSERT_TRUE(takeGrid(grid, gridFrame, resized));
+    EXPECT_EQ(grid, fresh());
+    // Ids are unique: the page keeps one element per cell.
+    EXPECT_EQ(grid.size(), resized["aria"].Size());
 }
 
 TEST(ViewerServer, BadInputIsRefusedAndChangesNothing) {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: Apache-2.0
 // One tab's session of the viewer: the ARIA grid it reads from the tables'
 // and crosstabs' accessibility elements, focus events that move the
-// library's focus, keys routed to the table a tap focused, and keys nothing
-// takes still scrolling.
+// library's focus, keys routed to the table or crosstab a tap focused (with
+// its focus drawn), keys nothing takes still scrolling, and a page growing
+// with an expanded crosstab.
 #include "ViewerEventBatch.h"
 #include "ViewerSession.h"
 
+#include "orvane/crosstab/CrosstabGestureHandler.h"
+#include "orvane/crosstab/CrosstabRenderer.h"
 #include "orvane/host/input/Focusable.h"
 #include "orvane/host/input/KeyCode.h"
+#include "orvane/report/Report.h"
 
 #include <gtest/gtest.h>
 
@@ -129,8 +133,8 @@ TEST_F(ViewerSessionTest, FocusEventsMoveTheLibraryFocusThroughTheTable) {
     // The moved focus is news for a page at the old frame, none for one
     // that has the new frame.
     EXPECT_GT(s->frameNumber(), frame);
-    EXPECT_NE(s->replyJson(frame, 0).find("\"aria\""), std::string::npos);
-    EXPECT_EQ(s->replyJson(s->frameNumber(), 0).find("\"aria\""), std::string::npos);
+    EXPECT_NE(s->replyJson(frame, 0).find("\"aria"), std::string::npos);
+    EXPECT_EQ(s->replyJson(s->frameNumber(), 0).find("\"aria"), std::string::npos);
     now = focused(*s);
     ASSERT_TRUE(now);
     EXPECT_EQ(now->row, row + 1);
@@ -181,9 +185,20 @@ TEST_F(ViewerSessionTest, ATapGivesTheTableTheKeys) {
     feed(*s, tapAt(cell->bounds.x + cell->bounds.width / 2, cell->bounds.y + cell->bounds.height / 2, 100), 1.0);
     EXPECT_TRUE(FocusManager::getKeyboardFocus()) << "the tapped table has the keyboard focus";
     const long long before = s->frameNumber();
+    // The grid renderer's focus rectangle: an outline 2 pixels wide.
+    const auto focusRect = [&] {
+        const std::string& svg = s->svg();
+        const size_t at = svg.find("fill=\"none\" stroke=\"#202020\" stroke-width=\"2\"");
+        return at == std::string::npos ? std::string() : svg.substr(svg.rfind('<', at), svg.find('>', at) - svg.rfind('<', at));
+    };
+    EXPECT_EQ(focusRect(), "") << "a tap shows no keyboard focus";
     EXPECT_EQ(feed(*s, key("ArrowDown"), 2.0), 1) << "the table takes the arrow";
+    const std::string shown = focusRect();
+    EXPECT_NE(shown, "") << "the frame shows the focus the key moved";
     EXPECT_EQ(feed(*s, key("ArrowRight"), 2.1), 1);
     EXPECT_GT(s->frameNumber(), before) << "the walk shows";
+    EXPECT_NE(focusRect(), "");
+    EXPECT_NE(focusRect(), shown) << "the rectangle moved with the focus";
 
     // Another tab's keys do not reach this tab's table, and this tab gets
     // its focus back with its next key.
@@ -221,6 +236,67 @@ TEST_F(ViewerSessionTest, CrosstabCellsJoinTheGridAfterTheTables) {
     }
     EXPECT_TRUE(rowHeader) << "a crosstab's members are row headers";
     EXPECT_TRUE(expandable) << "a crosstab's members say whether they are expanded";
+}
+
+uint64_t crosstabFocus(const std::shared_ptr<CrosstabRenderer>& crosstab) {
+    if (auto handlers = crosstab->getGestureHandlers())
+        for (const auto& h : *handlers)
+            if (auto c = std::dynamic_pointer_cast<CrosstabGestureHandler>(h)) return c->getFocus();
+    return CrosstabGestureHandler::NO_FOCUS;
+}
+
+// A tap at the expand or collapse button of a grid's first member that has
+// one (at the start of its header); false when the grid has none.
+bool tapExpandButton(ViewerSession& s, int grid, double t) {
+    for (const auto& c : s.accessibilityCells())
+        if (c.table == grid && c.role == "rowheader" && c.expanded >= 0) {
+            // An expanded member spans its children's rows: the button is in the first.
+            feed(s, tapAt(c.bounds.x + 13, c.bounds.y + std::min(c.bounds.height / 2, 12.0f), t), t / 1000.0);
+            return true;
+        }
+    return false;
+}
+
+TEST_F(ViewerSessionTest, EachCrosstabTakesTheKeysOnceTappedAndExpandingOneGrowsThePage) {
+    auto s = openReport("examples/crosstab/two-crosstabs.xml");
+    ASSERT_TRUE(s);
+    const auto crosstabs = s->report()->getCrosstabs();
+    ASSERT_EQ(crosstabs.size(), 2u);
+    // Grids are numbered in reading order: the upper crosstab is grid 0.
+    for (int grid : {1, 0}) {
+        SCOPED_TRACE(grid);
+        const auto& mine = crosstabs[size_t(grid)];
+        const auto& other = crosstabs[size_t(1 - grid)];
+        const auto cell = find(*s, grid, "gridcell");
+        ASSERT_TRUE(cell);
+        feed(*s, tapAt(cell->bounds.x + cell->bounds.width / 2, cell->bounds.y + cell->bounds.height / 2, 1000.0 * (2 - grid)),
+             2.0 - grid);
+        EXPECT_EQ(FocusManager::getKeyboardFocus(), mine->asFocusable()) << "the tapped crosstab has the keys";
+        const uint64_t here = crosstabFocus(mine), there = crosstabFocus(other);
+        const long long frame = s->frameNumber();
+        EXPECT_EQ(feed(*s, key("ArrowDown"), 2.5 - grid), 1);
+        EXPECT_NE(crosstabFocus(mine), here) << "the key moved the tapped crosstab's focus";
+        EXPECT_GT(s->frameNumber(), frame) << "and the frame shows it";
+        EXPECT_EQ(crosstabFocus(other), there) << "and left the other crosstab's alone";
+    }
+
+    // The upper crosstab has no height: expanding a member makes the page
+    // taller by as much, and collapsing it gives the height back.
+    const float page = s->height(), upper = crosstabs[0]->getFrame().height;
+    const float lower = crosstabs[1]->getFrame().height;
+    ASSERT_TRUE(tapExpandButton(*s, 0, 5000));
+    EXPECT_GT(crosstabs[0]->getFrame().height, upper);
+    EXPECT_NEAR(s->height() - page, crosstabs[0]->getFrame().height - upper, 1.0f);
+    EXPECT_EQ(crosstabs[1]->getFrame().height, lower);
+    for (const auto& c : s->accessibilityCells())
+        EXPECT_LE(c.bounds.y + c.bounds.height, s->height() + 0.5f) << "the grid follows the new layout: " << c.label;
+    ASSERT_TRUE(tapExpandButton(*s, 0, 7000));
+    EXPECT_EQ(crosstabs[0]->getFrame().height, upper);
+    EXPECT_EQ(s->height(), page);
+    // The lower one has height="200": it grows up to that and then scrolls.
+    ASSERT_TRUE(tapExpandButton(*s, 1, 9000));
+    EXPECT_GT(crosstabs[1]->getFrame().height, lower);
+    EXPECT_LE(crosstabs[1]->getFrame().height, 200.0f);
 }
 
 TEST(ViewerEventBatchFocus, FocusEventsAreCheckedWhole) {

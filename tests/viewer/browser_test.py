@@ -236,6 +236,55 @@ def served(orvane, report, width, height):
         server.stop()
 
 
+def grid_matches_server(driver):
+    """Whether the page's ARIA grid, built up from the changes it was sent,
+    is the grid the page builds anew from the server's whole one."""
+    wait_for(driver, IDLE, 60)
+    return driver.execute_async_script("""
+        var done = arguments[arguments.length - 1], S = window.orvaneViewer, frame = S.frame;
+        fetch('/s/' + S.session + '/frame').then(function (r) { return r.json(); }).then(function (j) {
+          if (j.frame !== frame || S.frame !== frame) return done(null);
+          done(JSON.stringify(S.buildGrids(j.aria)) === JSON.stringify(S.describeGrids()));
+        });""")
+
+
+def expand_first(driver, grid):
+    """Clicks the expand or collapse button of a grid's first member that has one."""
+    members = [c for c in aria(driver, grid) if c["role"] == "rowheader" and c["expanded"] >= 0]
+    if not members:
+        return None
+    x, y, w, h = members[0]["bounds"]
+    # The button sits at the start of the member's header, in its first row.
+    click_at(driver, x + 13, y + min(h / 2.0, 12))
+    return members[0]
+
+
+def two_crosstabs(orvane, out):
+    """Keys go to the crosstab clicked last; expanding a crosstab without a
+    height makes the page taller, at a desk's width and a phone's."""
+    report = "examples/crosstab/two-crosstabs.xml"
+    for width in (1024, 320):
+        with served(orvane, report, width, 1000) as driver:
+            cells = [c for c in aria(driver, 1) if c["role"] == "gridcell"]
+            check(cells, "the lower crosstab has an ARIA grid at %d pixels" % width)
+            if not cells:
+                continue
+            click_at(driver, *centre(cells[0]))
+            before, answered = frame_number(driver), replies(driver)
+            ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()
+            settle(driver, answered)
+            check(driver.execute_script("return window.orvaneViewer.lastHandled") and frame_number(driver) > before,
+                  "a key after a click on the lower crosstab moves its focus (%d pixels)" % width)
+            height = driver.execute_script("return window.orvaneViewer.height")
+            member = expand_first(driver, 0)
+            grown = driver.execute_script("return window.orvaneViewer.height")
+            check(member and grown > height, "expanding %s in the crosstab without a height makes the page taller "
+                  "(%s to %s pixels)" % (member and member["label"], height, grown))
+            svg_height = driver.execute_script("return document.querySelector('#frame svg').getBoundingClientRect().height")
+            check(abs(svg_height - grown) < 2, "the page shows the taller frame (%s)" % svg_height)
+            frame_image(driver).save(os.path.join(out, "viewer-two-crosstabs-%d.png" % width))
+
+
 def linked_tables(orvane, out):
     """Rows selected in one table are highlighted in the table linked to it."""
     report = "examples/table/linked-tables.xml"
@@ -408,6 +457,7 @@ def main():
         check(h2 and a2 > b2, "Shift-click selects a range of rows")
         check(len(selected_rows(driver, 0)) >= 2, "the selected rows are aria-selected (%s)" %
               selected_rows(driver, 0))
+        check(grid_matches_server(driver), "the grid the page built from the cells that changed is the server's")
         frame_image(driver).save(os.path.join(args.out, "viewer-selected.png"))
 
         # A narrower window lays the page out again; the page rebuilds the
@@ -482,6 +532,7 @@ def main():
     crosstab_expands(args.orvane, args.out)
     range_slider_filters(args.orvane, args.out)
     wheel_and_keys(args.orvane, args.out)
+    two_crosstabs(args.orvane, args.out)
     print("%d failure(s)" % len(failures))
     return 1 if failures else 0
 

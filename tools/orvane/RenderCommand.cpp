@@ -194,6 +194,7 @@ ORVANE_TOOL_COMMAND(
     "Gestures and keys are applied in the order given, each printed with what it did (selected\n"
     "data rows, sort, scroll offset, column widths and order; the selection of a prompt and the\n"
     "crosstab cells it marks), and the picture shows the end state. Keys go to the prompt tapped\n"
-    "last, else to the table with the keyboard focus (--focus, or a tap on it), else to a crosstab.");
+    "last, else to the table or crosstab tapped last (--focus: the first table), else to the first\n"
+    "crosstab.");
 
 } // namespace orvane::tool

@@ -110,11 +110,13 @@ ORVANE_TOOL_COMMAND(
     "Open the printed address in a browser. Each tab is a session of its own;\n"
     "nothing but the report file is shared between tabs. Given --bind with an\n"
     "address other than loopback, serve warns that others can reach it.\n\n"
-    "A click on a table gives it the keyboard: arrows, Home, End and the page\n"
-    "keys walk its cells, Enter sorts on a header. Tab into the page's ARIA grid\n"
-    "to walk a table or crosstab as a screen reader does; p plays the column.\n\n"
+    "A click on a table or crosstab gives it the keyboard: arrows, Home, End and\n"
+    "the page keys walk its cells, Enter sorts on a table's header or expands a\n"
+    "crosstab's member. Tab into the page's ARIA grids (one stop each) to walk a\n"
+    "table or crosstab as a screen reader does; p plays the column.\n\n"
     "examples:\n"
     "  orvane serve examples/report/report.xml\n"
-    "  orvane serve examples/table/scrolling-table.xml --port 0");
+    "  orvane serve examples/table/scrolling-table.xml --port 0\n"
+    "  orvane serve examples/crosstab/two-crosstabs.xml");
 
 } // namespace orvane::tool

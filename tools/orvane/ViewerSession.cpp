@@ -134,8 +134,6 @@ int ViewerSession::route(const R::Recognized& r) {
         if (step == 0.0f) return 0;
         gesture = std::make_shared<MouseWheel>(toView(lastPointer_), Point{0.0f, step});
         gesture->setModifiers(R::selectionModifiers(r.key.modifiers));
-    } else if (tap) {
-        focusGridAt(gesture->getLocation());
     }
     handled = report_->routeGesture(gesture) == Report::Outcome::HANDLED ? 1 : 0;
     if (tap) keyboardFocus_ = FocusManager::getKeyboardFocus();
@@ -146,23 +144,14 @@ std::vector<std::shared_ptr<BaseView>> ViewerSession::grids() const {
     std::vector<std::shared_ptr<BaseView>> out;
     for (const auto& t : report_->getTables()) out.push_back(t);
     for (const auto& c : report_->getCrosstabs()) out.push_back(c);
+    // Reading order: the top edge highest on the page first (root view
+    // coordinates grow upwards), then the left edge.
+    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+        const Point pa = a->getOriginInRootViewCoordinates(), pb = b->getOriginInRootViewCoordinates();
+        const float ta = pa.y + a->getFrame().height, tb = pb.y + b->getFrame().height;
+        return ta != tb ? ta > tb : pa.x < pb.x;
+    });
     return out;
-}
-
-void ViewerSession::focusGridAt(Point at) {
-    const auto tables = report_->getTables();
-    for (size_t i = 0; i < tables.size(); ++i) {
-        const Rect r(tables[i]->getOriginInRootViewCoordinates(), tables[i]->getFrame().size());
-        if (r.contains(at)) {
-            report_->focusTable(i);
-            return;
-        }
-    }
-    // Keys no table takes go to the crosstab: a tap on one takes the focus
-    // from the tables.
-    for (const auto& c : report_->getCrosstabs())
-        if (Rect(c->getOriginInRootViewCoordinates(), c->getFrame().size()).contains(at))
-            FocusManager::setKeyboardFocus(nullptr);
 }
 
 bool ViewerSession::applyFocus(const ViewerEventBatch::Event& e) {
@@ -172,7 +161,7 @@ bool ViewerSession::applyFocus(const ViewerEventBatch::Event& e) {
     auto controller = std::dynamic_pointer_cast<TableAccessibilityController>(view->getAccessibilityController());
     if (!controller) return false;
     // The grid the page's focus is in takes the keys too.
-    FocusManager::setKeyboardFocus(std::dynamic_pointer_cast<DataGridRenderer>(view) ? view->asFocusable() : nullptr);
+    FocusManager::setKeyboardFocus(view->asFocusable());
     keyboardFocus_ = FocusManager::getKeyboardFocus();
     bool landed = false;
     if (e.row > 0) {
@@ -197,8 +186,8 @@ bool ViewerSession::applyFocus(const ViewerEventBatch::Event& e) {
     return landed;
 }
 
-void ViewerSession::collectAccessibilityCells() {
-    aria_.clear();
+AriaGrid ViewerSession::collectAccessibilityCells() const {
+    AriaGrid grid;
     const float pageHeight = height();
     const auto all = grids();
     for (size_t g = 0; g < all.size(); ++g) {
@@ -225,9 +214,10 @@ void ViewerSession::collectAccessibilityCells() {
             c.focused = current && current->getDetailIndex() == el->getDetailIndex();
             c.bounds = clip(pageRect(*view, el->getAccessibilityFrame(), pageHeight), shown);
             if (c.bounds.width <= 0.0f || c.bounds.height <= 0.0f) continue;
-            aria_.push_back(std::move(c));
+            grid.add(std::move(c));
         }
     }
+    return grid;
 }
 
 void ViewerSession::tick(double now) {
@@ -252,25 +242,32 @@ void ViewerSession::refresh() {
     // The grid follows what is drawn; a focus move may change it alone, and
     // then it makes a frame of its own (with the same picture), so that a
     // page is sent the grid only when the grid it has is out of date.
-    bool ariaChanged = false;
+    bool ariaChanged = frame_ == 0;
     if (ariaWanted_ || svg != svg_ || frame_ == 0) {
-        std::vector<AriaCell> before = std::move(aria_);
-        collectAccessibilityCells();
-        ariaChanged = before != aria_;
+        AriaGrid now = collectAccessibilityCells();
+        if (!(now == aria_)) {
+            previousAria_ = std::move(aria_);
+            aria_ = std::move(now);
+            ariaChanged = true;
+        }
     }
     ariaWanted_ = false;
     if (svg == svg_ && frame_ > 0) {
         if (!ariaChanged) return;
         previousSvg_ = svg_;
         previousFrame_ = frame_;
-        ariaFrame_ = ++frame_;
-        return;
+        ++frame_;
+    } else {
+        previousSvg_ = std::move(svg_);
+        previousFrame_ = frame_;
+        svg_ = std::move(svg);
+        ++frame_;
     }
-    previousSvg_ = std::move(svg_);
-    previousFrame_ = frame_;
-    svg_ = std::move(svg);
-    ++frame_;
-    if (ariaChanged || frame_ == 1) ariaFrame_ = frame_;
+    if (!ariaChanged) return;
+    // A page whose grid is the one before gets the changes alone.
+    previousAriaFrame_ = ariaFrame_;
+    ariaFrame_ = frame_;
+    ariaDelta_ = aria_.since(previousAria_);
 }
 
 std::string ViewerSession::replyJson(long long have, int handled) const {
@@ -310,43 +307,33 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
             w.String(svg_.data(), static_cast<rapidjson::SizeType>(svg_.size()));
         }
     }
-    if (have >= ariaFrame_) {
-        w.EndObject();
-        return buffer.GetString();
-    }
-    w.Key("aria");
-    w.StartArray();
-    for (const auto& c : aria_) {
-        w.StartObject();
-        w.Key("table");
-        w.Int(c.table);
-        w.Key("role");
-        w.String(c.role.c_str());
-        w.Key("label");
-        w.String(c.label.c_str());
-        w.Key("hint");
-        w.String(c.hint.c_str());
-        for (const auto& [name, value] : {std::pair<const char*, long long>{"row", c.row},
-                                          {"column", c.column},
-                                          {"rowCount", c.rowCount},
-                                          {"columnCount", c.columnCount},
-                                          {"expanded", c.expanded}}) {
-            w.Key(name);
-            w.Int64(value);
+    if (have < ariaFrame_) {
+        // The page's grid is the one before the last change when it shows a
+        // frame drawn since that grid was sent: then the changes suffice.
+        const bool changes = !ariaDelta_.whole && previousAriaFrame_ > 0 && have >= previousAriaFrame_;
+        if (changes) {
+            w.Key("ariaDelta");
+            w.StartObject();
+            w.Key("from");
+            w.Int64(previousAriaFrame_);
+            w.Key("to");
+            w.Int64(ariaFrame_);
+            w.Key("set");
+            w.StartArray();
+            for (size_t i : ariaDelta_.set) AriaGrid::write(w, aria_.cells()[i]);
+            w.EndArray();
+            w.Key("removed");
+            w.StartArray();
+            for (const auto& id : ariaDelta_.removed) w.String(id.data(), static_cast<rapidjson::SizeType>(id.size()));
+            w.EndArray();
+            w.EndObject();
+        } else {
+            w.Key("aria");
+            w.StartArray();
+            for (const auto& c : aria_.cells()) AriaGrid::write(w, c);
+            w.EndArray();
         }
-        w.Key("sort");
-        w.String(c.sort.c_str());
-        w.Key("selected");
-        w.Bool(c.selected);
-        w.Key("focused");
-        w.Bool(c.focused);
-        w.Key("bounds");
-        w.StartArray();
-        for (float v : {c.bounds.x, c.bounds.y, c.bounds.width, c.bounds.height}) w.Double(v);
-        w.EndArray();
-        w.EndObject();
     }
-    w.EndArray();
     w.EndObject();
     return buffer.GetString();
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
+#include "AriaGrid.h"
 #include "FrameDelta.h"
 #include "ViewerEventBatch.h"
 
@@ -24,21 +25,9 @@ namespace orvane::tool {
 // drawn. Everything here runs on the server's event-loop thread only.
 class ViewerSession {
 public:
-    // One cell or header of a table as the page's ARIA grid shows it, from
-    // the table's accessibility elements. `bounds` is in page pixels from the
-    // top left; row and column indices are absolute and start at 1.
-    struct AriaCell {
-        int table = 0;  // the grid: the page's tables in drawing order, then its crosstabs
-        std::string role;  // "gridcell", "columnheader" or "rowheader"
-        std::string label, hint;
-        long long row = 0, column = 0, rowCount = 0, columnCount = 0;
-        std::string sort;  // "ascending", "descending" or "" (none)
-        int expanded = -1;  // -1: not expandable; 0, 1
-        bool selected = false;
-        bool focused = false;
-        Rect bounds;
-        bool operator==(const AriaCell&) const = default;
-    };
+    // One cell or header of a table or crosstab as the page's ARIA grid
+    // shows it, from the view's accessibility elements.
+    using AriaCell = AriaGrid::Cell;
 
     // Reads the report and lays it out `width` pixels wide; null, with the
     // reason in `error`, when it cannot be read.
@@ -54,7 +43,7 @@ public:
     double nextDeadline() const;
 
     // The page's ARIA grid as the last frame drew it.
-    const std::vector<AriaCell>& accessibilityCells() const { return aria_; }
+    const std::vector<AriaCell>& accessibilityCells() const { return aria_.cells(); }
     // Maps a browser key name ("ArrowDown", "PageUp", "Enter", " ", ...) to
     // the host's KeyCode; 0 for a key the library does not take.
     static int keyCode(const std::string& browserKey);
@@ -65,10 +54,13 @@ public:
     // The reply for a page that shows frame `have`: the frame number, the
     // page size, the frame itself (whole, as a delta from `have`, or nothing
     // when the page has it already) and the accessibility grid when it
-    // changed since frame `have`.
+    // changed since frame `have`: the changed cells when the page's grid
+    // is the one before, else the whole grid.
     std::string replyJson(long long have, int handled) const;
     float width() const;
     float height() const;
+    // The tab's report (its views, for tests and tools).
+    const std::shared_ptr<Report>& report() const { return report_; }
 
 private:
     ViewerSession() = default;
@@ -76,15 +68,14 @@ private:
     void refresh();
     int route(const PointerGestureRecognizer::Recognized& r);
     Point toView(Point page) const;
-    // The report's tables, then its crosstabs: the grids of the page.
+    // The report's tables and crosstabs in reading order (top to bottom,
+    // then left to right): the grids of the page, in the page's tab order.
     std::vector<std::shared_ptr<BaseView>> grids() const;
-    // Gives the keyboard focus to the grid under a tap (view coordinates).
-    void focusGridAt(Point view);
     // Moves a grid's accessibility focus as a "focus" event asks; whether
     // the focus landed on a cell.
     bool applyFocus(const ViewerEventBatch::Event& e);
-    // Reads the grids' accessibility elements into aria_.
-    void collectAccessibilityCells();
+    // The grids' accessibility elements as the page's ARIA grid.
+    AriaGrid collectAccessibilityCells() const;
 
     std::shared_ptr<Report> report_;
     PointerGestureRecognizer recognizer_;
@@ -95,9 +86,14 @@ private:
     std::string svg_;
     long long previousFrame_ = -1;
     std::string previousSvg_;
-    std::vector<AriaCell> aria_;
+    AriaGrid aria_;
     bool ariaWanted_ = false;  ///< collect the grid again at the next refresh
     long long ariaFrame_ = 0;  ///< the frame at which the grid last changed
+    // The grid before that change (shown from previousAriaFrame_ on), and
+    // what turns it into the current one.
+    AriaGrid previousAria_;
+    long long previousAriaFrame_ = 0;
+    AriaGrid::Delta ariaDelta_;
     // The keyboard focus belongs to the process; each tab keeps its own and
     // puts it back before its input is routed.
     std::weak_ptr<Focusable> keyboardFocus_;

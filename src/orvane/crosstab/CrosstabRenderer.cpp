@@ -216,9 +216,14 @@ displaylist::TqScrollBarController* CrosstabRenderer::getScrollBarController() c
 
 void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::DisplayListEditor>& editor) {
     if (!editor) return;
+    // The new grid node keeps the scroll position and the keyboard's focus.
+    uint64_t focus = G::NO_PICK_ID;
+    bool showFocus = false;
     if (grid_) {
         scrollX_ = grid_->GetScrollX();
         scrollY_ = grid_->GetScrollY();
+        focus = grid_->GetFocusedCell();
+        showFocus = grid_->GetShowFocusRect();
     }
     updateModel(false);
     Rect frame = getFrame();
@@ -313,6 +318,8 @@ void CrosstabRenderer::updateDisplayList(const std::shared_ptr<displaylist::Disp
     grid.MeasureVariableRowHeights();
     grid.MeasureColumnHeaderHeight();
     grid.SetScrollPosition(scrollX_, scrollY_);
+    grid.SetFocusedCell(focus);
+    grid.SetShowFocusRect(showFocus);
     // Export and printing show the saved window (an interactive display
     // keeps where the user scrolled).
     const auto& w = visibleWindow_;

@@ -110,6 +110,7 @@ std::shared_ptr<Report> Report::read(const std::string& path, const std::string&
 }
 
 void Report::layout(float width, float height) {
+    fixedHeight_ = height > 0.0f;
     if (page_) {
         page_->layout(clampSide(width, DESIGN_WIDTH), height > 0.0f ? clampSide(height, 1.0f) : 0.0f);
         width_ = page_->getWidth();
@@ -156,6 +157,7 @@ Report::Outcome Report::routeGesture(const std::shared_ptr<Gesture>& gesture) {
     root_->handleGesture(gesture);
     root_->removeEventListener(GestureHandlerEvent::SUCCESS, success);
     if (gesture->getType() & GestureRecognizerType::ANY_TAP) moveFocusForTap(gesture->getLocation());
+    if (handled) relayoutIfGrown();
     root_->render();
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }
@@ -166,18 +168,22 @@ void Report::moveFocusForTap(const Point& at) {
         const Rect f = view.getFrame();
         return at.x >= o.x && at.x < o.x + f.width && at.y >= o.y && at.y < o.y + f.height;
     };
-    std::shared_ptr<DataGridRenderer> table;
+    std::shared_ptr<BaseView> table;
     for (const auto& t : getTables())
         if (inside(*t)) table = t;
-    bool crosstab = false;
-    for (const auto& c : getCrosstabs()) crosstab = crosstab || inside(*c);
-    // A table or crosstab tapped takes the keys from a prompt; a table keeps
-    // them itself (a crosstab answers the keys nothing else holds). A prompt
+    std::shared_ptr<BaseView> crosstab;
+    for (const auto& c : getCrosstabs())
+        if (inside(*c)) crosstab = c;
+    // A table or crosstab tapped takes the keys, from a prompt too. A prompt
     // that lost the focus to another one loses its caret too.
     if (page_)
         for (const auto& prompt : page_->getPrompts())
             if (table || crosstab || !prompt->hasFocus()) prompt->releaseFocus();
-    if (table) FocusManager::setKeyboardFocus(table->asFocusable());
+    if (auto tapped = table ? table : crosstab) FocusManager::setKeyboardFocus(tapped->asFocusable());
+}
+
+void Report::relayoutIfGrown() {
+    if (page_ && !fixedHeight_ && page_->outgrewLayout()) layout(width_);
 }
 
 Report::Outcome Report::routeKey(int keyCode, int modifiers) {
@@ -193,23 +199,35 @@ Report::Outcome Report::routeKey(int keyCode, int modifiers) {
     auto keys = KeyManager::getSharedInstance();
     bool handled = keys->keyPressed(keyCode, modifiers);
     keys->keyReleased(keyCode, modifiers);
-    // A key no table took goes to the first crosstab, which keeps its own
-    // focused cell.
-    // Key 56 held for the key (a gesture's ALT bit) is what a crosstab reads
-    // at the key manager.
-    const bool holdAlt = (modifiers & KeyModifier::ALT) && !keys->isPressed(KeyCode::ALT);
-    if (holdAlt) keys->setPressed(KeyCode::ALT, true);
-    if (!handled)
-        for (const auto& crosstab : getCrosstabs()) {
-            if (auto handlers = crosstab->getGestureHandlers())
-                for (const auto& h : *handlers)
-                    if (auto c = std::dynamic_pointer_cast<CrosstabGestureHandler>(h)) {
-                        handled = c->handleKeyPress(keyCode);
-                        break;
-                    }
-            break;
-        }
-    if (holdAlt) keys->setPressed(KeyCode::ALT, false);
+    // Tables hear keys at the key manager while they hold the keyboard
+    // focus; a crosstab holding it is handed the key here. While no table
+    // or crosstab of the report holds the keys, the first crosstab answers
+    // them (it keeps its own focused cell).
+    const auto focus = FocusManager::getKeyboardFocus();
+    const auto crosstabs = getCrosstabs();
+    std::shared_ptr<CrosstabRenderer> crosstab;
+    bool held = false;
+    for (const auto& c : crosstabs)
+        if (focus && c->asFocusable() == focus) crosstab = c;
+    for (const auto& t : getTables()) held = held || (focus && t->asFocusable() == focus);
+    if (!crosstab && !held && !crosstabs.empty()) crosstab = crosstabs.front();
+    if (crosstab && !handled) {
+        // Key 56 held for the key (a gesture's ALT bit) is what a crosstab
+        // reads at the key manager.
+        const bool holdAlt = (modifiers & KeyModifier::ALT) && !keys->isPressed(KeyCode::ALT);
+        if (holdAlt) keys->setPressed(KeyCode::ALT, true);
+        if (auto handlers = crosstab->getGestureHandlers())
+            for (const auto& h : *handlers)
+                if (auto c = std::dynamic_pointer_cast<CrosstabGestureHandler>(h)) {
+                    handled = c->handleKeyPress(keyCode);
+                    break;
+                }
+        if (holdAlt) keys->setPressed(KeyCode::ALT, false);
+        // The focus a key moved is drawn by the crosstab's grid node: the
+        // page is drawn again to show it.
+        if (handled) crosstab->invalidateFrameBuffer();
+    }
+    if (handled) relayoutIfGrown();
     root_->render();
     return handled ? Outcome::HANDLED : Outcome::NOT_HANDLED;
 }

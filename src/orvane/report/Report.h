@@ -83,8 +83,10 @@ public:
     /// Presses and releases one key (KeyCode, with KeyModifier bits held). A
     /// prompt holding the focus takes it first (ReportPrompt::pressKey);
     /// otherwise it goes through the host's key manager to the table with
-    /// keyboard focus, and a key no table took to the first crosstab. A tap
-    /// on a prompt gives it the focus; a tap on a table gives it to the table.
+    /// keyboard focus, or to the crosstab with keyboard focus; while no
+    /// table or crosstab holds it, to the first crosstab. A tap on a prompt
+    /// gives it the focus; a tap on a table or crosstab gives it the
+    /// keyboard focus.
     Outcome routeKey(int keyCode, int modifiers = 0);
     /// Gives a table (in drawing order, from 0) the keyboard focus; false
     /// when the report has no such table.
@@ -111,10 +113,12 @@ public:
 
 private:
     Report() = default;
-    /// After a tap at `at` (root view coordinates): a table under it takes
-    /// the keyboard focus, and a table or crosstab under it takes it from a
-    /// focused prompt.
+    /// After a tap at `at` (root view coordinates): a table or crosstab
+    /// under it takes the keyboard focus, from a focused prompt too.
     void moveFocusForTap(const Point& at);
+    /// Lays the page out again when a crosstab grew or shrank (an expand or
+    /// collapse), unless the host fixed the page's height.
+    void relayoutIfGrown();
 
     std::string path_;
     std::unique_ptr<ReportPage> page_;
@@ -124,6 +128,7 @@ private:
     std::shared_ptr<SelectionLink> link_;
     float width_ = 0.0f;
     float height_ = 0.0f;
+    bool fixedHeight_ = false;  ///< the host gave the page's height
 };
 
 } // namespace orvane

@@ -492,6 +492,21 @@ void ReportPage::layout(float width, float height) {
     width_ = width;
     height_ = height;
     rootView_->setFrame({0.0f, 0.0f, width, height});
+    for (auto& node : nodes_) node.laidOutHeight = wantedHeight(node);
+}
+
+float ReportPage::wantedHeight(Node& node) {
+    float h = -1.0f;
+    if (node.content && node.item && node.content->kind == ReportContent::Kind::CROSSTAB &&
+        !answer(node, true, node.item->getFrame().width, h))
+        h = -1.0f;
+    return h;
+}
+
+bool ReportPage::outgrewLayout() {
+    for (auto& node : nodes_)
+        if (node.laidOutHeight >= 0.0f && wantedHeight(node) != node.laidOutHeight) return true;
+    return false;
 }
 
 Rect ReportPage::itemArea(const Node& node) const {

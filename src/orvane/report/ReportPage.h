@@ -49,6 +49,11 @@ public:
     /// tall as its content. Narrower than DESIGN_WIDTH, the tree is switched
     /// to its narrow-screen layout (once) and tiled areas re-flow.
     void layout(float width, float height);
+    /// Whether a crosstab now wants another height than it was laid out
+    /// with (it was expanded or collapsed): the page grows or shrinks with
+    /// it at the next layout. A crosstab given a `height` grows up to it and
+    /// then keeps its frame and scrolls inside it.
+    bool outgrewLayout();
     /// Mirrors the page for right-to-left reading (the layout's invertXSpace).
     void setRightToLeft(bool rightToLeft);
 
@@ -80,12 +85,16 @@ private:
         std::shared_ptr<BaseView> item;  ///< the label, image or rich-text view
         std::vector<Node*> children;     ///< in drawing order
         Rect page;                       ///< bounds on the page, top-left origin
+        float laidOutHeight = -1.0f;     ///< a growing crosstab's wanted height at the last layout
     };
 
     ReportPage() = default;
     bool build(Node& node, const std::shared_ptr<BaseView>& parentView, std::vector<std::string>& errors);
     void listenForSizeRequests();
     bool answer(Node& node, bool height, float constrained, float& result);
+    /// The height a crosstab asks for at its width (at most its `height`);
+    /// -1 for every other node.
+    float wantedHeight(Node& node);
     void place(Node& node, const Rect& parentPage, const std::shared_ptr<BaseView>& parentView, float parentHeight);
     float contentBottom() const;
     Rect itemArea(const Node& node) const;

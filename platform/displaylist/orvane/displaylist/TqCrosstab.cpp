@@ -19,6 +19,8 @@ namespace displaylist {
 
 namespace {
 constexpr size_t MAX_LABEL = 1024;
+// The outline of the keyboard's focused cell, the colour of a table's.
+constexpr uint32_t FOCUS_COLOR = 0x202020;
 
 float finiteOr(float v, float fallback) { return std::isfinite(v) ? v : fallback; }
 
@@ -933,6 +935,23 @@ void TqCrosstab::rebuildHeaders() const {
             }
         }
     }
+    // The keyboard's focused data cell: an outline as a table draws its own.
+    builtFocus_ = GetShowFocusRect() ? GetFocusedCell() : NO_PICK_ID;
+    if (builtFocus_ != NO_PICK_ID && ConvertPickIDtoComponentID(builtFocus_) == COMPONENT_CELL && r0 >= 0 && c0 >= 0 &&
+        W > rw && H > bodyTop) {
+        const int64_t r = GetRowFromPickID(builtFocus_);
+        const int c = GetColumnFromPickID(builtFocus_);
+        if (r >= r0 && r <= r1 && c >= c0 && c <= c1) {
+            TqGroup* cg = clipGroup(rw, bodyTop, W - rw, H - bodyTop);
+            Rect rr = local(cg, columnScreenLeft(c) + 1.0, rowScreenTop(r) + 1.0, GetColumnWidth(c) - 2.0,
+                            GetRowHeight(r) - 2.0);
+            auto* frame = new TqRectangle(rr.x, rr.y, rr.width, rr.height);
+            frame->SetOutline(true);
+            frame->SetOutlineColor(FOCUS_COLOR);
+            frame->SetOutlineWidth(2.0f);
+            cg->AddChild(frame);
+        }
+    }
     // The edges between the header areas and the data.
     if (rw > 0.0) line(g, float(outer_.x + rw) - 0.5f, outer_.y, float(outer_.x + rw) - 0.5f, outer_.maxY(), 0x9aa0a8);
     if (bodyTop > 0.0) {
@@ -943,7 +962,8 @@ void TqCrosstab::rebuildHeaders() const {
 
 const TqGroup* TqCrosstab::GetHeaderContent() const {
     if (scrollListener_ && (builtX_ != GetScrollX() || builtY_ != GetScrollY())) scrollListener_();
-    if (headersDirty_ || !finished_ || !headers_ || builtX_ != GetScrollX() || builtY_ != GetScrollY())
+    if (headersDirty_ || !finished_ || !headers_ || builtX_ != GetScrollX() || builtY_ != GetScrollY() ||
+        builtFocus_ != (GetShowFocusRect() ? GetFocusedCell() : NO_PICK_ID))
         rebuildHeaders();
     return headers_.get();
 }

@@ -268,6 +268,7 @@ private:
     mutable bool headersDirty_ = true;
     mutable double builtX_ = -1.0, builtY_ = -1.0;
     std::function<void()> scrollListener_;
+    mutable uint64_t builtFocus_ = NO_PICK_ID;  ///< the focused cell drawn (when shown)
 };
 
 } // namespace displaylist
