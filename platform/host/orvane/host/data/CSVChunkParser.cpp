@@ -318,7 +318,7 @@ bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last
     return done;
 }
 
-CSVChunkParser::Dictionary& CSVChunkParser::dictionaryOf(size_t column) {
+inline CSVChunkParser::Dictionary& CSVChunkParser::dictionaryOf(size_t column) {
     auto& dict = dictionaries_[column];
     if (!dict) {
         dict = std::make_unique<Dictionary>();
@@ -335,7 +335,7 @@ uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
     return intern(column, value, hashBytes(value.data(), value.size()));
 }
 
-uint32_t CSVChunkParser::intern(size_t column, std::string_view value, uint64_t h) {
+inline uint32_t CSVChunkParser::intern(size_t column, std::string_view value, uint64_t h) {
     ColumnValues& col = columns_[column];
     Dictionary* dict = &dictionaryOf(column);
     const uint64_t key = (h & 0xffffffff00000000ull) | static_cast<uint32_t>(value.size());
@@ -368,6 +368,9 @@ uint32_t CSVChunkParser::intern(size_t column, std::string_view value, uint64_t 
     return code;
 }
 
+// Slots of a dictionary small enough to stay in the cache (256 KB).
+constexpr size_t kCachedSlots = 16384;
+
 // Most lookups of a large dictionary miss the cache twice: the slot, then
 // the string it points to. Text values therefore wait in a short queue: the
 // slot is fetched ahead when a value is queued, the string when the value is
@@ -389,6 +392,12 @@ void CSVChunkParser::queueText(size_t column, std::string_view value) {
     }
     const uint64_t h = hashBytes(value.data(), value.size());
     Dictionary& dict = dictionaryOf(column);
+    if (dict.slots.size() <= kCachedSlots) {
+        // A small dictionary stays in the cache: looked up at once. (It only
+        // grows, so none of the column's values are still waiting.)
+        col.codes.push_back(intern(column, value, h));
+        return;
+    }
     __builtin_prefetch(&dict.slots[h & (dict.slots.size() - 1)]);
     ring_[ringTail_++ & (kRing - 1)] = {column, col.codes.size(), value, h};
     col.codes.push_back(0);

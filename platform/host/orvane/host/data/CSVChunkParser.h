@@ -89,15 +89,17 @@ public:
 private:
     class Tokenizer;
     struct Dictionary;
-    uint32_t intern(size_t column, std::string_view value);
-    uint32_t intern(size_t column, std::string_view value, uint64_t hash);
-    Dictionary& dictionaryOf(size_t column);
+    /// Helpers of the parse loop: not exported, so that calls among them stay
+    /// direct within the library.
+    ORVANE_HOST_NO_EXPORT uint32_t intern(size_t column, std::string_view value);
+    ORVANE_HOST_NO_EXPORT uint32_t intern(size_t column, std::string_view value, uint64_t hash);
+    ORVANE_HOST_NO_EXPORT Dictionary& dictionaryOf(size_t column);
     /// Appends the code of a text value, looked up a few values later (see
     /// the source); flushText looks up every value still waiting.
-    void queueText(size_t column, std::string_view value);
-    void flushText();
+    ORVANE_HOST_NO_EXPORT void queueText(size_t column, std::string_view value);
+    ORVANE_HOST_NO_EXPORT void flushText();
     /// Reads the column's values of the records in text_[0, end) as strings.
-    bool readAsText(size_t column, size_t end);
+    ORVANE_HOST_NO_EXPORT bool readAsText(size_t column, size_t end);
 
     char delimiter_;
     std::vector<ColumnPlan> plan_;

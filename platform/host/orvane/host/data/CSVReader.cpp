@@ -308,17 +308,11 @@ bool hasByteOrderMark(std::string_view text) {
 }
 
 // The offset of the first byte that is not UTF-8, or npos. ASCII runs are
-// skipped eight bytes at a time; only the rest goes through the validator.
+// skipped with vector loads; only the rest goes through the validator.
 size_t firstInvalidUtf8(std::string_view text) {
     size_t i = 0, n = text.size();
     while (i < n) {
-        while (i + 8 <= n) {
-            uint64_t w;
-            std::memcpy(&w, text.data() + i, 8);
-            if (w & 0x8080808080808080ull) break;
-            i += 8;
-        }
-        while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        i += CSVScanner::firstNonAscii(text.data() + i, n - i);
         if (i >= n) break;
         // A run of non-ASCII text up to the next ASCII byte.
         size_t j = i;
