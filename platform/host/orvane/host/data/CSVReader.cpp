@@ -37,7 +37,7 @@ namespace orvane {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr size_t kDefaultChunkBytes = size_t(4) << 20;
+constexpr size_t kDefaultChunkBytes = size_t(2) << 20;
 
 std::string lower(std::string_view s) {
     std::string r(s);
