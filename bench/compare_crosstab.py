@@ -20,20 +20,10 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 
 import pandas as pd
 
-
-def best(fn, repeat):
-    """Best wall-clock and CPU time (seconds) of repeat runs."""
-    wall, cpu = [], []
-    for _ in range(repeat):
-        w, c = time.perf_counter(), time.process_time()
-        fn()
-        wall.append(time.perf_counter() - w)
-        cpu.append(time.process_time() - c)
-    return min(wall), min(cpu)
+from bench_timing import BenchmarkRuns, best
 
 
 def pandas_crossings(df, aggfunc):
@@ -96,20 +86,11 @@ def main():
         csv = os.path.join(tmp, "crosstab.csv")
         subprocess.run([bench, "--generate", csv, str(args.rows)], check=True)
 
-        out = os.path.join(tmp, "bench.json")
-        env = dict(os.environ, ORVANE_BENCH_CROSSTAB_CSV=csv)
-        run = subprocess.run([bench, "--benchmark_out=" + out, "--benchmark_out_format=json",
-                              "--benchmark_repetitions=%d" % args.repeat],
-                             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        if run.returncode != 0:
-            sys.exit("compare_crosstab: bench_crosstab failed:\n" + run.stderr)
-        with open(out) as f:
-            runs = [b for b in json.load(f)["benchmarks"] if b.get("run_type") == "iteration"]
+        gbench = BenchmarkRuns(bench, tmp, args.repeat, env=dict(os.environ, ORVANE_BENCH_CROSSTAB_CSV=csv),
+                               who="compare_crosstab")
 
         def ours_ms(name, field="real_time"):
-            bs = [b for b in runs if b["run_name"] == name]
-            scale = {"ms": 1.0, "us": 1e-3, "ns": 1e-6, "s": 1e3}[bs[0]["time_unit"]]
-            return min(b[field] for b in bs) * scale
+            return gbench.seconds(name, field, exact=True) * 1e3
 
         df = pd.read_csv(csv)
         pd_sum = best(lambda: pandas_crossings(df, {"revenue": "sum", "quantity": "mean"}), args.repeat)

@@ -19,13 +19,13 @@ of the peak resident memory) is measured in a fresh process for each side.
 import argparse
 import json
 import os
-import resource
 import subprocess
 import sys
 import tempfile
-import time
 
 import pandas as pd
+
+from bench_timing import BenchmarkRuns, best
 
 
 # Peak resident memory growth of one pandas.read_csv, in a fresh process.
@@ -37,16 +37,6 @@ df = pd.read_csv(sys.argv[1])
 after = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
 print(json.dumps({"held": int(df.memory_usage(deep=True).sum()), "peak_growth": (after - before) * 1024}))
 """
-
-
-def best(fn, repeat):
-    wall, cpu = [], []
-    for _ in range(repeat):
-        w, c = time.perf_counter(), time.process_time()
-        fn()
-        wall.append(time.perf_counter() - w)
-        cpu.append(time.process_time() - c)
-    return min(wall), min(cpu)
 
 
 def main():
@@ -78,24 +68,9 @@ def main():
                                                 capture_output=True, text=True).stdout)
 
         # C++ side: Google Benchmark, JSON output.
-        out = os.path.join(tmp, "bench.json")
-        env = dict(os.environ, ORVANE_BENCH_CSV=csv)
-        run = subprocess.run([bench, "--benchmark_out=" + out, "--benchmark_out_format=json",
-                              "--benchmark_repetitions=%d" % args.repeat],
-                             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        if run.returncode != 0:
-            sys.exit("compare_pandas: bench_data_layer failed:\n" + run.stderr)
-        with open(out) as f:
-            runs = [b for b in json.load(f)["benchmarks"] if b.get("run_type") == "iteration"]
-
-        def ours(name, field):
-            vals = [b[field] for b in runs if b["run_name"].startswith(name)]
-            return min(vals)
-
-        def ours_ms(name, field):
-            b = next(b for b in runs if b["run_name"].startswith(name))
-            scale = {"ms": 1e-3, "us": 1e-6, "ns": 1e-9, "s": 1.0}[b["time_unit"]]
-            return ours(name, field) * scale
+        gbench = BenchmarkRuns(bench, tmp, args.repeat, env=dict(os.environ, ORVANE_BENCH_CSV=csv),
+                               who="compare_pandas")
+        seconds = gbench.seconds
 
         # pandas side, same file, same process tree.
         frame = {}
@@ -114,19 +89,19 @@ def main():
                 duck[threads] = json.loads(out.stdout)
         pd_sort = best(lambda: df.sort_values(["product", "revenue"], kind="stable"), args.repeat)
 
-    read = {t: (ours_ms("CsvRead/threads:%d/" % t, "real_time"), ours_ms("CsvRead/threads:%d/" % t, "cpu_time"))
+    read = {t: (seconds("CsvRead/threads:%d/" % t, "real_time"), seconds("CsvRead/threads:%d/" % t, "cpu_time"))
             for t in (1, 2)}
-    sort_wall, sort_cpu = ours_ms("SortStringThenNumber/", "real_time"), ours_ms("SortStringThenNumber/", "cpu_time")
-    cold_wall = ours_ms("SortStringThenNumberColdCollation", "real_time")
+    sort_wall, sort_cpu = seconds("SortStringThenNumber/", "real_time"), seconds("SortStringThenNumber/", "cpu_time")
+    cold_wall = seconds("SortStringThenNumberColdCollation", "real_time")
     mb = size / 1e6
-    comma = ours_ms("FormatComma12_2", "cpu_time") / 1e6 * 1e9
-    date = ours_ms("FormatDate9", "cpu_time") / 1e6 * 1e9
-    byname = ours_ms("FormatNumericValueByName", "cpu_time") / 1e6 * 1e9
-    snp = ours_ms("SnprintfBaseline", "cpu_time") / 1e6 * 1e9
+    comma = seconds("FormatComma12_2", "cpu_time") / 1e6 * 1e9
+    date = seconds("FormatDate9", "cpu_time") / 1e6 * 1e9
+    byname = seconds("FormatNumericValueByName", "cpu_time") / 1e6 * 1e9
+    snp = seconds("SnprintfBaseline", "cpu_time") / 1e6 * 1e9
     rows = args.rows
-    where_s = rows / ours_ms("WhereStringInAndBetween", "cpu_time")
-    where_n = rows / ours_ms("WhereNumberInAndBetween", "cpu_time")
-    bpr = next(b for b in runs if b["run_name"].startswith("RowStates10M"))["bytes_per_row"]
+    where_s = rows / seconds("WhereStringInAndBetween", "cpu_time")
+    where_n = rows / seconds("WhereNumberInAndBetween", "cpu_time")
+    bpr = gbench.matching("RowStates10M")[0]["bytes_per_row"]
 
     print("Data layer vs pandas %s%s, %d rows x 10 columns%s, %.1f MB, best of %d"
           % (pd.__version__, " and DuckDB" if duck else "", rows, " (mixed)" if args.mixed else "", mb, args.repeat))

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <random>
+#include <unordered_set>
 
 using namespace orvane;
 
@@ -238,6 +239,40 @@ TEST(CSVParallelRead, RandomTextReadsTheSameInPiecesAsWhole) {
             auto part = read(text, pieces(chunk, 1 + static_cast<unsigned>(round % 3)));
             ASSERT_TRUE(part.ok()) << part.error;
             expectSameData(*whole.dataSet, *part.dataSet, "round " + std::to_string(round));
+        }
+    }
+}
+
+TEST(CSVParallelRead, ManyDistinctStringsKeepRowOrderAndFirstSeenCodes) {
+    // "name" has 20,000 distinct values (a dictionary too large for the cache,
+    // looked up a few values late), some unescaped from doubled quotes;
+    // "late" turns to text in the middle of a piece while names still wait.
+    std::vector<std::string> names, firstSeen;
+    std::string text = "name,late,kind\n";
+    std::unordered_set<std::string> seen;
+    for (int i = 0; i < 30000; ++i) {
+        int n = (i * 7919) % 20000;
+        std::string name = i % 97 == 0 ? "say \"hi\" " + std::to_string(n) : "name " + std::to_string(n);
+        names.push_back(name);
+        if (seen.insert(name).second) firstSeen.push_back(name);
+        std::string field = i % 97 == 0 ? "\"say \"\"hi\"\" " + std::to_string(n) + "\"" : name;
+        text += field + "," + (i == 15000 ? std::string("none") : std::to_string(i)) + "," + (i % 3 ? "a" : "b") + "\n";
+    }
+    for (unsigned threads : {1u, 2u}) {
+        for (size_t chunk : {size_t(1) << 22, size_t(50000)}) {
+            auto r = read(text, pieces(chunk, threads));
+            ASSERT_TRUE(r.ok()) << r.error;
+            const DataSet& ds = *r.dataSet;
+            auto name = ds.getColumnWithName("name");
+            ASSERT_EQ(ds.getRowCount(), names.size());
+            for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(*name->getStringAtIndex(i), names[i]) << i;
+            ASSERT_EQ(name->getDictionary().size(), firstSeen.size() + 1);
+            for (size_t k = 0; k < firstSeen.size(); ++k) ASSERT_EQ(*name->getDictionary()[k + 1], firstSeen[k]) << k;
+            auto late = ds.getColumnWithName("late");
+            ASSERT_TRUE(late->isCharacter());
+            EXPECT_EQ(str(ds, "late", 14999), "14999");
+            EXPECT_EQ(str(ds, "late", 15000), "none");
+            EXPECT_EQ(str(ds, "late", 29999), "29999");
         }
     }
 }

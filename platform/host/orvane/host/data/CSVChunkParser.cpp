@@ -259,9 +259,9 @@ inline bool readShortDecimal(std::string_view t, double& out) {
     out = negative ? -v : v;
     return true;
 }
-} // namespace
 
-bool CSVChunkParser::readNumber(std::string_view text, double& out) {
+// The number reading of readNumber, inlined into the parse loop.
+inline bool parseNumber(std::string_view text, double& out) {
     std::string_view t = trim(text);
     if (t.size() > 4 || (!t.empty() && static_cast<unsigned>(t.back() - '0') < 10)) {
         if (readShortDecimal(t, out)) return true;
@@ -281,6 +281,9 @@ bool CSVChunkParser::readNumber(std::string_view text, double& out) {
     }
     return false;
 }
+} // namespace
+
+bool CSVChunkParser::readNumber(std::string_view text, double& out) { return parseNumber(text, out); }
 
 size_t CSVChunkParser::lastRecordBoundary(const char* text, size_t size) {
     // Quotes come in pairs in well-formed text ("" inside a quoted field is
@@ -315,18 +318,26 @@ bool CSVChunkParser::readHeader(std::string_view text, char delimiter, bool last
     return done;
 }
 
-uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
-    if (value.empty()) return 0;
-    ColumnValues& col = columns_[column];
+inline CSVChunkParser::Dictionary& CSVChunkParser::dictionaryOf(size_t column) {
     auto& dict = dictionaries_[column];
     if (!dict) {
         dict = std::make_unique<Dictionary>();
         size_t slots = 1024;
         while (slots < plan_[column].distinctHint * 2 && slots < (size_t(1) << 24)) slots *= 2;
         dict->slots.resize(slots);
-        col.dictionary.assign(1, std::string_view());
+        columns_[column].dictionary.assign(1, std::string_view());
     }
-    const uint64_t h = hashBytes(value.data(), value.size());
+    return *dict;
+}
+
+uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
+    if (value.empty()) return 0;
+    return intern(column, value, hashBytes(value.data(), value.size()));
+}
+
+inline uint32_t CSVChunkParser::intern(size_t column, std::string_view value, uint64_t h) {
+    ColumnValues& col = columns_[column];
+    Dictionary* dict = &dictionaryOf(column);
     const uint64_t key = (h & 0xffffffff00000000ull) | static_cast<uint32_t>(value.size());
     size_t mask = dict->slots.size() - 1;
     size_t i = h & mask;
@@ -357,6 +368,68 @@ uint32_t CSVChunkParser::intern(size_t column, std::string_view value) {
     return code;
 }
 
+// Slots of a dictionary small enough to stay in the cache (256 KB).
+constexpr size_t kCachedSlots = 16384;
+
+// Most lookups of a large dictionary miss the cache twice: the slot, then
+// the string it points to. Text values therefore wait in a short queue: the
+// slot is fetched ahead when a value is queued, the string when the value is
+// half-way through, and the value is looked up when it leaves the queue, by
+// then mostly from the cache. Values leave in the order they came, so codes
+// are given in the order of first appearance, as without the queue.
+void CSVChunkParser::queueText(size_t column, std::string_view value) {
+    ColumnValues& col = columns_[column];
+    if (value.empty()) {
+        col.codes.push_back(0);
+        return;
+    }
+    if (value.data() < text_.data() || value.data() + value.size() > text_.data() + text_.size()) {
+        // A value unescaped into the tokenizer's scratch buffer is valid
+        // during the call only: looked up now, after the values before it.
+        flushText();
+        col.codes.push_back(intern(column, value));
+        return;
+    }
+    const uint64_t h = hashBytes(value.data(), value.size());
+    Dictionary& dict = dictionaryOf(column);
+    if (dict.slots.size() <= kCachedSlots) {
+        // A small dictionary stays in the cache: looked up at once. (It only
+        // grows, so none of the column's values are still waiting.)
+        col.codes.push_back(intern(column, value, h));
+        return;
+    }
+    __builtin_prefetch(&dict.slots[h & (dict.slots.size() - 1)]);
+    ring_[ringTail_++ & (kRing - 1)] = {column, col.codes.size(), value, h};
+    col.codes.push_back(0);
+    if (ringTail_ - ringMid_ > kRing / 4) {
+        const PendingText& p = ring_[ringMid_++ & (kRing - 1)];
+        const Dictionary& d = *dictionaries_[p.column];
+        if (const char* text = d.slots[p.hash & (d.slots.size() - 1)].text) __builtin_prefetch(text);
+    }
+    if (ringTail_ - ringHead_ > kRing / 2) {
+        const PendingText& p = ring_[ringHead_++ & (kRing - 1)];
+        columns_[p.column].codes[p.row] = intern(p.column, p.value, p.hash);
+    }
+}
+
+void CSVChunkParser::flushText() {
+    for (; ringHead_ < ringTail_; ++ringHead_) {
+        const PendingText& p = ring_[ringHead_ & (kRing - 1)];
+        columns_[p.column].codes[p.row] = intern(p.column, p.value, p.hash);
+    }
+    ringMid_ = ringTail_;
+}
+
+void CSVChunkParser::takeDictionaries(CSVChunkParser& earlier) {
+    const size_t n = std::min(dictionaries_.size(), earlier.dictionaries_.size());
+    for (size_t c = 0; c < n; ++c) {
+        if (!earlier.dictionaries_[c]) continue;
+        dictionaries_[c] = std::move(earlier.dictionaries_[c]);
+        columns_[c].dictionary = std::move(earlier.columns_[c].dictionary);
+        earlier.columns_[c].dictionary.clear();
+    }
+}
+
 bool CSVChunkParser::parse(std::string_view text, bool last) {
     text_ = text;
     last_ = last;
@@ -367,7 +440,9 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
         else if (plan_[c].kind != Kind::SKIP) columns_[c].numbers.reserve(lines);
     }
     size_t pendingWarnings = warnings_.size();
-    std::vector<size_t> demoted;
+    // Just past the last whole record read: a column that turns to text reads
+    // the records before it again, and goes on as text from there.
+    size_t recordsEnd = 0;
     Tokenizer t(text, delimiter_);
     bool ok = t.run(
         0, last,
@@ -378,13 +453,13 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
             case Kind::SKIP: break;
             case Kind::AUTO: {
                 double d;
-                if (readNumber(v, d)) {
+                if (parseNumber(v, d)) {
                     col.numbers.push_back(d);
-                } else {
-                    col.kind = Kind::TEXT;  // read again as text once the piece is read
-                    std::vector<double>().swap(col.numbers);
-                    demoted.push_back(c);
+                    break;
                 }
+                if (!readAsText(c, recordsEnd)) return false;
+                col.codes.reserve(lines);
+                queueText(c, v);
                 break;
             }
             case Kind::FORMATTED: {
@@ -397,9 +472,7 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
                 col.numbers.push_back(d);
                 break;
             }
-            case Kind::TEXT:
-                if (plan_[c].kind == Kind::TEXT) col.codes.push_back(intern(c, v));
-                break;
+            case Kind::TEXT: queueText(c, v); break;
             }
             return true;
         },
@@ -407,23 +480,25 @@ bool CSVChunkParser::parse(std::string_view text, bool last) {
             if (fields != columns) return false;
             for (; pendingWarnings < warnings_.size(); ++pendingWarnings) warnings_[pendingWarnings].recordEnd = end;
             ++rows_;
+            recordsEnd = std::min(end + 1, text.size());
             return true;
         });
-    if (!ok) return false;
-    for (size_t c : demoted)
-        if (!reparseAsText(c)) return false;
-    return true;
+    if (ok) flushText();
+    return ok;
 }
 
-bool CSVChunkParser::reparseAsText(size_t column) {
+bool CSVChunkParser::reparseAsText(size_t column) { return readAsText(column, text_.size()); }
+
+bool CSVChunkParser::readAsText(size_t column, size_t end) {
     ColumnValues& col = columns_[column];
     col.kind = Kind::TEXT;
     std::vector<double>().swap(col.numbers);
     col.codes.clear();
-    col.codes.reserve(rows_);
-    Tokenizer t(text_, delimiter_);
+    col.codes.reserve(rows_ + 1);
+    if (end == 0) return true;
+    Tokenizer t(text_.substr(0, end), delimiter_);
     return t.run(
-        0, last_,
+        0, last_ || end < text_.size(),
         [&](size_t c, std::string_view v) {
             if (c == column) col.codes.push_back(intern(c, v));
             return true;

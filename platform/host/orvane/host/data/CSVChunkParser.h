@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #pragma once
 #include "orvane/host/HostExport.h"
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -38,7 +39,9 @@ public:
         Kind kind = Kind::SKIP;
         std::vector<double> numbers;
         std::vector<uint32_t> codes;
-        std::vector<std::string_view> dictionary;  ///< by code; 0 is ""
+        /// By code; 0 is "". With dictionaries taken from an earlier parser,
+        /// the strings of the earlier pieces come first.
+        std::vector<std::string_view> dictionary;
     };
     /// A value that did not read in its column's format.
     struct Warning {
@@ -53,6 +56,12 @@ public:
     CSVChunkParser(const CSVChunkParser&) = delete;
     CSVChunkParser& operator=(const CSVChunkParser&) = delete;
 
+    /// Takes over the text dictionaries of the parser of an earlier piece
+    /// read on the same thread (before parse): strings met before keep their
+    /// codes, so joining looks up in the column only the strings new to the
+    /// thread, and a string is hashed into a fresh index once per thread
+    /// rather than once per piece.
+    void takeDictionaries(CSVChunkParser& earlier);
     /// Reads every record of text. last: the text ends the file (the last
     /// record may lack its line end). The text must stay alive while the
     /// values are used.
@@ -80,7 +89,17 @@ public:
 private:
     class Tokenizer;
     struct Dictionary;
-    uint32_t intern(size_t column, std::string_view value);
+    /// Helpers of the parse loop: not exported, so that calls among them stay
+    /// direct within the library.
+    ORVANE_HOST_NO_EXPORT uint32_t intern(size_t column, std::string_view value);
+    ORVANE_HOST_NO_EXPORT uint32_t intern(size_t column, std::string_view value, uint64_t hash);
+    ORVANE_HOST_NO_EXPORT Dictionary& dictionaryOf(size_t column);
+    /// Appends the code of a text value, looked up a few values later (see
+    /// the source); flushText looks up every value still waiting.
+    ORVANE_HOST_NO_EXPORT void queueText(size_t column, std::string_view value);
+    ORVANE_HOST_NO_EXPORT void flushText();
+    /// Reads the column's values of the records in text_[0, end) as strings.
+    ORVANE_HOST_NO_EXPORT bool readAsText(size_t column, size_t end);
 
     char delimiter_;
     std::vector<ColumnPlan> plan_;
@@ -91,6 +110,16 @@ private:
     size_t rows_ = 0;
     size_t warningCount_ = 0;
     std::vector<Warning> warnings_;
+
+    struct PendingText {
+        size_t column;
+        size_t row;
+        std::string_view value;
+        uint64_t hash;
+    };
+    static constexpr size_t kRing = 64;
+    std::array<PendingText, kRing> ring_;
+    size_t ringHead_ = 0, ringMid_ = 0, ringTail_ = 0;
 };
 
 } // namespace orvane

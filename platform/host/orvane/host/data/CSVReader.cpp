@@ -37,7 +37,7 @@ namespace orvane {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr size_t kDefaultChunkBytes = size_t(4) << 20;
+constexpr size_t kDefaultChunkBytes = size_t(2) << 20;
 
 std::string lower(std::string_view s) {
     std::string r(s);
@@ -308,17 +308,11 @@ bool hasByteOrderMark(std::string_view text) {
 }
 
 // The offset of the first byte that is not UTF-8, or npos. ASCII runs are
-// skipped eight bytes at a time; only the rest goes through the validator.
+// skipped with vector loads; only the rest goes through the validator.
 size_t firstInvalidUtf8(std::string_view text) {
     size_t i = 0, n = text.size();
     while (i < n) {
-        while (i + 8 <= n) {
-            uint64_t w;
-            std::memcpy(&w, text.data() + i, 8);
-            if (w & 0x8080808080808080ull) break;
-            i += 8;
-        }
-        while (i < n && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        i += CSVScanner::firstNonAscii(text.data() + i, n - i);
         if (i >= n) break;
         // A run of non-ASCII text up to the next ASCII byte.
         size_t j = i;
@@ -644,6 +638,12 @@ public:
 
 private:
     enum class State { NUMBERS, TEXT, LATE, SKIPPED };
+    // Per thread and column: the column's code of each string of the thread's
+    // dictionary (by the thread's code).
+    struct CodeMap {
+        const Column* column = nullptr;
+        std::vector<uint32_t> codes;
+    };
 
     bool pass(ChunkSource& src, Chunk first) {
         size_t threads = options_.threads ? options_.threads : std::max(1u, std::thread::hardware_concurrency());
@@ -654,6 +654,10 @@ private:
         line_ = 1;
         std::optional<Chunk> pending(std::move(first));
         auto work = [&] {
+            // The parser of this thread's last piece, whose dictionaries the
+            // next one takes over, and the column codes of their strings.
+            std::unique_ptr<CSVChunkParser> earlier;
+            std::vector<CodeMap> codeMaps(plan_.size());
             for (;;) {
                 Chunk ch;
                 {
@@ -678,19 +682,21 @@ private:
                     plan[c].distinctHint = distinct_[c].load(std::memory_order_relaxed);
                 }
                 const size_t skip = ch.index == 0 ? headerEnd_ : 0;
-                CSVChunkParser parser(options_.delimiter, std::move(plan));
+                auto parser = std::make_unique<CSVChunkParser>(options_.delimiter, std::move(plan));
+                if (earlier) parser->takeDictionaries(*earlier);
                 std::string_view body = ch.text.substr(std::min(skip, ch.text.size()));
-                bool ok = firstInvalidUtf8(body) == std::string_view::npos && parser.parse(body, ch.last);
+                bool ok = firstInvalidUtf8(body) == std::string_view::npos && parser->parse(body, ch.last);
                 if (ok)
                     for (size_t c = 0; c < plan_.size(); ++c)
                         if (plan_[c].kind == CSVChunkParser::Kind::AUTO &&
-                            parser.column(c).kind == CSVChunkParser::Kind::TEXT)
+                            parser->column(c).kind == CSVChunkParser::Kind::TEXT)
                             textSeen_[c].store(true, std::memory_order_relaxed);
                 std::unique_lock<std::mutex> lock(mergeMutex_);
                 turnDone_.wait(lock, [&] { return turn_ == ch.index || failed_; });
-                if (!failed_ && !(ok && merge(ch, skip, parser))) failed_ = true;
+                if (!failed_ && !(ok && merge(ch, skip, *parser, codeMaps))) failed_ = true;
                 ++turn_;
                 turnDone_.notify_all();
+                earlier = std::move(parser);
             }
         };
         std::vector<std::thread> helpers;
@@ -700,7 +706,7 @@ private:
         return !failed_;
     }
 
-    bool merge(const Chunk& ch, size_t skip, CSVChunkParser& parser) {
+    bool merge(const Chunk& ch, size_t skip, CSVChunkParser& parser, std::vector<CodeMap>& codeMaps) {
         Reader& r = *reader_;
         for (size_t c = 0; c < plan_.size(); ++c) {
             ColumnState& st = r.columns[c];
@@ -711,7 +717,7 @@ private:
                     if (rows_ == 0) {
                         turnToText(st, r, r.expectedRows);
                         state_[c] = State::TEXT;
-                        appendText(*st.column, v);
+                        appendText(*st.column, v, codeMaps[c]);
                     } else {
                         state_[c] = State::LATE;  // read as text in a second pass
                         std::vector<double>().swap(*st.numbers);
@@ -722,12 +728,16 @@ private:
                 break;
             case State::TEXT:
                 if (v.kind != CSVChunkParser::Kind::TEXT && !parser.reparseAsText(c)) return false;
-                appendText(*st.column, v);
+                appendText(*st.column, v, codeMaps[c]);
                 distinct_[c].store(v.dictionary.size(), std::memory_order_relaxed);
                 break;
             case State::LATE:
             case State::SKIPPED: break;
             }
+            // The values are joined: only the dictionaries go on to the
+            // thread's next piece.
+            std::vector<double>().swap(v.numbers);
+            std::vector<uint32_t>().swap(v.codes);
         }
         rows_ += parser.getRowCount();
         if (countLines_) {
@@ -745,9 +755,17 @@ private:
         return true;
     }
 
-    static void appendText(Column& column, const CSVChunkParser::ColumnValues& v) {
-        std::vector<uint32_t> codes(std::max<size_t>(v.dictionary.size(), 1), 0);
-        for (size_t i = 1; i < v.dictionary.size(); ++i) codes[i] = column.internString(v.dictionary[i]);
+    // Appends a piece's text values to the column. The column codes of the
+    // thread's dictionary strings are kept from piece to piece: only strings
+    // new to the thread are looked up in the column.
+    static void appendText(Column& column, const CSVChunkParser::ColumnValues& v, CodeMap& map) {
+        if (map.column != &column) {
+            map.column = &column;
+            map.codes.assign(1, 0);
+        }
+        for (size_t i = map.codes.size(); i < v.dictionary.size(); ++i)
+            map.codes.push_back(column.internString(v.dictionary[i]));
+        const uint32_t* codes = map.codes.data();
         std::vector<uint32_t>& out = column.mutableCodes();
         size_t at = out.size();
         out.resize(at + v.codes.size());

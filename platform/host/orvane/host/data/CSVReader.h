@@ -48,7 +48,7 @@ public:
         /// readFile: use FILE.columns.csv when present and no specs are given.
         bool readMetadataFile = true;
         /// Threads that read pieces of the text at the same time (0: one per
-        /// processor core), and the size of a piece in bytes (0: 4 MB).
+        /// processor core), and the size of a piece in bytes (0: 2 MB).
         unsigned threads = 0;
         size_t chunkBytes = 0;
     };

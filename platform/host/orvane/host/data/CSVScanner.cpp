@@ -58,6 +58,27 @@ size_t Count(const char* text, size_t size, char byte) {
     return n;
 }
 
+size_t FirstNonAscii(const char* text, size_t size) {
+    const hn::ScalableTag<uint8_t> d;
+    const size_t lanes = hn::Lanes(d);
+    const auto* p = reinterpret_cast<const uint8_t*>(text);
+    const auto high = hn::Set(d, static_cast<uint8_t>(0x80));
+    size_t i = 0;
+    // Four vectors at a time while all is ASCII, then the vector that is not.
+    for (; i + 4 * lanes <= size; i += 4 * lanes) {
+        const auto any = hn::Or(hn::Or(hn::LoadU(d, p + i), hn::LoadU(d, p + i + lanes)),
+                                hn::Or(hn::LoadU(d, p + i + 2 * lanes), hn::LoadU(d, p + i + 3 * lanes)));
+        if (!hn::AllFalse(d, hn::TestBit(any, high))) break;
+    }
+    for (; i + lanes <= size; i += lanes) {
+        const intptr_t k = hn::FindFirstTrue(d, hn::TestBit(hn::LoadU(d, p + i), high));
+        if (k >= 0) return i + static_cast<size_t>(k);
+    }
+    for (; i < size; ++i)
+        if (p[i] >= 0x80) return i;
+    return size;
+}
+
 } // namespace HWY_NAMESPACE
 } // namespace orvane
 HWY_AFTER_NAMESPACE();
@@ -67,6 +88,7 @@ namespace orvane {
 
 HWY_EXPORT(StructuralMasks);
 HWY_EXPORT(Count);
+HWY_EXPORT(FirstNonAscii);
 
 void CSVScanner::structuralMasks(const char* text, size_t blocks, char delimiter, uint64_t* masks) {
     HWY_DYNAMIC_DISPATCH(StructuralMasks)(text, blocks, delimiter, masks);
@@ -74,6 +96,10 @@ void CSVScanner::structuralMasks(const char* text, size_t blocks, char delimiter
 
 size_t CSVScanner::count(const char* text, size_t size, char byte) {
     return HWY_DYNAMIC_DISPATCH(Count)(text, size, byte);
+}
+
+size_t CSVScanner::firstNonAscii(const char* text, size_t size) {
+    return HWY_DYNAMIC_DISPATCH(FirstNonAscii)(text, size);
 }
 
 } // namespace orvane

@@ -16,6 +16,9 @@ public:
     static void structuralMasks(const char* text, size_t blocks, char delimiter, uint64_t* masks);
     /// How many bytes of text[0, size) equal byte.
     static size_t count(const char* text, size_t size, char byte);
+    /// The offset of the first byte of text[0, size) that is not ASCII (size
+    /// when there is none).
+    static size_t firstNonAscii(const char* text, size_t size);
 };
 
 } // namespace orvane
