@@ -621,6 +621,23 @@ TEST(CrosstabRenderer, BadInputDrawsSensibly) {
     auto tr = view(tm);
     render(tr);
     EXPECT_EQ(rowLabels(*tr).size(), 3u);
+    // Column levels only: the years run across (2023, 2024) in one
+    // data row, and the corner is wide enough for the "Year" label.
+    CrosstabDefinition across;
+    across.columns = {"Year"};
+    across.measures = {"Sales:sum"};
+    auto am = across.build(sales(), error);
+    ASSERT_TRUE(am) << error;
+    auto ar = view(am);
+    render(ar);
+    const auto* ag = ar->getCrosstabNode();
+    ASSERT_TRUE(ag);
+    EXPECT_EQ(ag->GetNumRows(), 1);
+    EXPECT_EQ(ag->GetNumColumns(), 2);
+    float corner = 0.0f;
+    for (int i = 0; i < ag->GetNumCrosstabRowHeaderColumns(); ++i) corner += ag->GetCrosstabRowHeaderColumnWidth(i);
+    EXPECT_GE(corner, ag->MeasureColumnAxisLabelWidth());
+    EXPECT_GT(ag->MeasureColumnAxisLabelWidth(), 0.0f);
 }
 
 TEST(CrosstabRenderer, TenThousandMembersOnALevel) {

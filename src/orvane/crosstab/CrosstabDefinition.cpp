@@ -99,6 +99,11 @@ std::shared_ptr<Crosstab> CrosstabDefinition::build(const std::shared_ptr<DataSe
     std::vector<std::shared_ptr<const std::string>> measureList;
     for (const auto& n : names) measureList.push_back(std::make_shared<const std::string>(n));
     crosstab->measureColumnNames.set(MonitoredVector<std::shared_ptr<const std::string>>::create(measureList));
+    // Each axis names its hierarchy, so that a crosstab with column levels
+    // only does not take them for its rows.
+    using Names = MonitoredVector<std::shared_ptr<const std::string>>;
+    if (rowH) crosstab->rowHierarchyNames.set(Names::create({std::make_shared<const std::string>("rows")}));
+    if (colH) crosstab->columnHierarchyNames.set(Names::create({std::make_shared<const std::string>("columns")}));
     crosstab->showRowTotal.set(totals);
     crosstab->showColumnTotal.set(totals);
     crosstab->showRowSubTotal.set(subtotals);

@@ -161,6 +161,11 @@ void CrosstabRenderer::updateModel(bool force) {
     if (!colNames.empty()) builder_->setColumnHierarchyName(colNames.front());
     else if (auto h = model_->columnHierarchy.get()) builder_->setColumnHierarchyName(*h->getName());
     else if (hds->getHierarchies().size() < 2) builder_->setColumnHierarchyName("");
+    // The builder's default row hierarchy is the first one; when that is the
+    // column hierarchy, the crosstab has no row levels.
+    if (rowNames.empty() && !model_->rowHierarchy.get() && !builder_->getColumnHierarchyName().empty() &&
+        builder_->getRowHierarchyName() == builder_->getColumnHierarchyName())
+        builder_->setRowHierarchyName("");
     auto measures = texts(model_->measureColumnNames.get());
     if (!measures.empty()) builder_->setMeasureNames(measures);
     // The action flags and ranked levels reach the builder, so that buttons
@@ -726,6 +731,13 @@ void CrosstabRenderer::measure(G& grid) {
     }
     float total = 0.0f;
     for (float w : widths) total += w;
+    // The corner also holds the column levels' axis labels: the last
+    // row-header column widens for them.
+    const float corner = grid.MeasureColumnAxisLabelWidth();
+    if (n > 0 && total < corner) {
+        widths[size_t(n - 1)] += corner - total;
+        total = corner;
+    }
     const float allowed = getMaximumAllowedRowHeaderWidth();
     if (total > allowed && total > 0.0f) {
         // Every column shrinks by the same percentage.

@@ -378,6 +378,16 @@ float TqCrosstab::MeasureRowHeaderColumnWidth(int level, int64_t sample) const {
     return widest;
 }
 
+float TqCrosstab::MeasureColumnAxisLabelWidth() const {
+    finish();
+    float widest = 0.0f;
+    if (!showAxisHeaders_) return widest;
+    for (size_t i = 0; i < columnAxisLabels_.size(); ++i)
+        widest = std::max(widest, std::ceil(textWidth(columnAxisLabels_[i], true)) + 2.0f * float(GetHorizontalPadding()) +
+                                      (i < columnAxisSort_.size() && columnAxisSort_[i] ? SORT_INDICATOR_ROOM : 0.0f));
+    return widest;
+}
+
 float TqCrosstab::MeasureColumnHeaderRowHeight(int) const {
     return std::ceil(lineHeight() + 2.0f * float(GetVerticalPadding()));
 }

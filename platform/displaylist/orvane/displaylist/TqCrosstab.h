@@ -144,6 +144,9 @@ public:
     /// the first `sample` rows (and the axis label) plus the paddings and
     /// the room of its buttons.
     float MeasureRowHeaderColumnWidth(int level, int64_t sample) const;
+    /// Width the corner needs for the column levels' axis labels (0 when
+    /// axis headers are hidden).
+    float MeasureColumnAxisLabelWidth() const;
     /// Preferred height of a column-header row: the line height plus paddings.
     float MeasureColumnHeaderRowHeight(int level) const;
     /// The width a header cell's label needs (text, paddings, buttons).
