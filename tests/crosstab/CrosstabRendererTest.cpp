@@ -248,7 +248,7 @@ TEST(CrosstabRenderer, ColumnsBeyondFiftyGetTheirTextsThroughTheCallback) {
     std::vector<double> value;
     for (int i = 0; i < 60; ++i) {
         region.push_back(i % 2 ? "A" : "B");
-        key.push_back("k" + std::string(i < 10 ? "0" : "") + std::to_string(i));
+        key.push_back(std::string(i < 10 ? "k0" : "k").append(std::to_string(i)));
         value.push_back(i);
     }
     ds->addColumn(Column::createCharacter("Region", region));
@@ -828,8 +828,8 @@ std::shared_ptr<DataSet> productSales() {
         for (int p = 0; p < 30; ++p)
             for (int y = 0; y < 2; ++y)
                 for (int k = 0; k < 1 + int(next() % 3); ++k) {
-                    region.push_back("R" + std::to_string(rg));
-                    product.push_back("P" + std::to_string(10 + p));
+                    region.push_back(std::string("R").append(std::to_string(rg)));
+                    product.push_back(std::string("P").append(std::to_string(10 + p)));
                     year.push_back(std::to_string(2023 + y));
                     sales.push_back(double(next()) / 8.0);
                     units.push_back(double(next() % 40));

@@ -29,7 +29,7 @@ public:
     void CellContentCallback(int column, int row, void* grid) override {
         ++asked[{row, column}];
         static_cast<TqDataGrid*>(grid)->SetStringEntryFromCallback(row, column,
-                                                                   "r" + std::to_string(row) + "c" + std::to_string(column));
+                                                                   std::string("r").append(std::to_string(row)).append("c").append(std::to_string(column)));
     }
     void DisplayRuleCallback(int column, int, DataGridCellInfoStruct* info) override {
         ++ruled;
@@ -46,7 +46,7 @@ TqRef<TqDataGrid> makeGrid(int64_t rows, int cols, float w = 400, float h = 300)
     g->SetDefaultRowHeight(24);
     for (int c = 0; c < cols; ++c) {
         g->InitColumnWidth(c, 100);
-        g->SetColumnHeader(c, "H" + std::to_string(c));
+        g->SetColumnHeader(c, std::string("H").append(std::to_string(c)));
     }
     return g;
 }
@@ -230,7 +230,7 @@ TEST(DataGridNodeTest, LastOfAHundredMillionRowsScrollsExactlyIntoPlace) {
         auto* t = dynamic_cast<const TqText*>(node);
         if (!t) return;
         EXPECT_LT(std::abs(t->GetPosition().y), 1000.0f);
-        if (t->GetText() == "r" + std::to_string(n - 1) + "c0") {
+        if (t->GetText() == std::string("r").append(std::to_string(n - 1)).append("c0")) {
             sawLast = true;
             EXPECT_NEAR(t->GetPosition().y, 24.0f - 5.0f, 0.01f);  // top of the cell minus the padding
         }

@@ -43,7 +43,10 @@ DataSets single(const std::shared_ptr<DataSet>& ds) {
 
 std::string rowList(const std::vector<int>& rows, size_t limit) {
     std::string out;
-    for (size_t i = 0; i < rows.size() && i < limit; ++i) out += (i ? " " : "") + std::to_string(rows[i] + 1);
+    for (size_t i = 0; i < rows.size() && i < limit; ++i) {
+        if (i) out += ' ';
+        out += std::to_string(rows[i] + 1);
+    }
     if (rows.size() > limit) out += " ...";
     return out.empty() ? "(none)" : out;
 }
