@@ -288,6 +288,12 @@
   // Takes the grid part of a reply; false when the reply's changes do not
   // apply to the grid the page has.
   function takeGrid(reply) {
+    if (reply.gridNames) {
+      state.gridNames = reply.gridNames;
+      Object.keys(gridEls).forEach(function (table) {
+        gridEls[table].setAttribute('aria-label', gridName(Number(table)));
+      });
+    }
     if (reply.aria) {
       replaceGrid(reply.aria);
       state.gridFrame = reply.frame;
@@ -357,13 +363,17 @@
     parent.insertBefore(el, next || null);
   }
 
+  function gridName(table) {
+    return (state.gridNames && state.gridNames[table]) || 'Table ' + (table + 1);
+  }
+
   function rowOf(c) {
     var grid = gridEls[c.table];
     if (!grid) {
       grid = gridEls[c.table] = document.createElement('div');
       grid.className = 'aria-grid';
       grid.setAttribute('role', 'grid');
-      grid.setAttribute('aria-label', 'Table ' + (c.table + 1));
+      grid.setAttribute('aria-label', gridName(c.table));
       insertSorted(gridsEl, grid, 'data-table', c.table);
     }
     grid.setAttribute('aria-rowcount', String(c.rowCount));

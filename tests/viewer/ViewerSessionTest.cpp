@@ -236,6 +236,10 @@ TEST_F(ViewerSessionTest, CrosstabCellsJoinTheGridAfterTheTables) {
     }
     EXPECT_TRUE(rowHeader) << "a crosstab's members are row headers";
     EXPECT_TRUE(expandable) << "a crosstab's members say whether they are expanded";
+    // The page names each grid for what it is, with the grid part of a reply.
+    const std::string whole = s->replyJson(-1, 0);
+    EXPECT_NE(whole.find("\"gridNames\":[\"Crosstab 1\""), std::string::npos) << whole.substr(0, 200);
+    EXPECT_EQ(s->replyJson(s->frameNumber(), 0).find("gridNames"), std::string::npos);
 }
 
 uint64_t crosstabFocus(const std::shared_ptr<CrosstabRenderer>& crosstab) {

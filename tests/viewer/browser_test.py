@@ -269,6 +269,10 @@ def two_crosstabs(orvane, out):
             check(cells, "the lower crosstab has an ARIA grid at %d pixels" % width)
             if not cells:
                 continue
+            labels = driver.execute_script(
+                "return Array.prototype.map.call(document.querySelectorAll('#grids [role=grid]'),"
+                " function (g) { return g.getAttribute('aria-label'); })")
+            check(labels == ["Crosstab 1", "Crosstab 2"], "the grids are named for crosstabs (%s)" % labels)
             click_at(driver, *centre(cells[0]))
             before, answered = frame_number(driver), replies(driver)
             ActionChains(driver).send_keys(Keys.ARROW_DOWN).perform()

@@ -308,6 +308,17 @@ std::string ViewerSession::replyJson(long long have, int handled) const {
         }
     }
     if (have < ariaFrame_) {
+        // The grids' names, in the order of the cells' grid numbers: a
+        // screen reader says which of them it enters.
+        w.Key("gridNames");
+        w.StartArray();
+        int tables = 0, crosstabs = 0;
+        for (const auto& view : grids()) {
+            const bool crosstab = std::dynamic_pointer_cast<CrosstabRenderer>(view) != nullptr;
+            const std::string name = crosstab ? "Crosstab " + std::to_string(++crosstabs) : "Table " + std::to_string(++tables);
+            w.String(name.data(), static_cast<rapidjson::SizeType>(name.size()));
+        }
+        w.EndArray();
         // The page's grid is the one before the last change when it shows a
         // frame drawn since that grid was sent: then the changes suffice.
         const bool changes = !ariaDelta_.whole && previousAriaFrame_ > 0 && have >= previousAriaFrame_;
