@@ -134,6 +134,7 @@ void CrosstabRenderer::updateModel(bool force) {
     if (!hds) return;
     auto built = builtFrom_.lock();
     if (built == hds && !force && builtFromData_.lock() == hds->getDataSet()) return;
+    ++modelGeneration_;
     // A new data set (not the first build, not an action) regenerates the
     // trees; otherwise the user's expand and drill state is kept.
     const bool dataReplaced = built && (built != hds || builtFromData_.lock() != hds->getDataSet());

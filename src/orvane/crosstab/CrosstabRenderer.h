@@ -76,6 +76,9 @@ public:
     void setRebuildHierarchyDataTree(bool rebuild) { rebuildHierarchyDataTree_ = rebuild; }
     void setRestoreSelectionStatus(bool restore) { restoreSelectionStatus_ = restore; }
     void setSuppressControllerEvents(bool suppress) { suppressControllerEvents_ = suppress; }
+    /// Counts the rebuilds of the crosstab's model (expand, collapse, drill,
+    /// new data): its wanted size changes only with one.
+    uint64_t getModelGeneration() const { return modelGeneration_; }
     /// Whether buttons are drawn: expand and drill need an interactive display.
     void setInteractiveDisplay(bool interactive);
     bool hasInteractiveDisplay() const { return interactive_; }
@@ -233,6 +236,7 @@ private:
     bool rebuildHierarchyDataTree_ = true;
     bool restoreSelectionStatus_ = true;
     bool suppressControllerEvents_ = false;
+    uint64_t modelGeneration_ = 0;
     bool interactive_ = true;
     bool writingRowStates_ = false;
     bool updating_ = false;  ///< inside updateDisplayList

@@ -492,7 +492,10 @@ void ReportPage::layout(float width, float height) {
     width_ = width;
     height_ = height;
     rootView_->setFrame({0.0f, 0.0f, width, height});
-    for (auto& node : nodes_) node.laidOutHeight = wantedHeight(node);
+    for (auto& node : nodes_) {
+        node.laidOutHeight = wantedHeight(node);
+        node.laidOutGeneration = modelGeneration(node);
+    }
 }
 
 float ReportPage::wantedHeight(Node& node) {
@@ -503,9 +506,18 @@ float ReportPage::wantedHeight(Node& node) {
     return h;
 }
 
+uint64_t ReportPage::modelGeneration(const Node& node) {
+    auto crosstab = std::dynamic_pointer_cast<CrosstabRenderer>(node.item);
+    return crosstab ? crosstab->getModelGeneration() : 0;
+}
+
 bool ReportPage::outgrewLayout() {
+    // Measuring a crosstab builds it again: only those whose model was
+    // rebuilt since the layout (an expand, a collapse, a drill) are asked.
     for (auto& node : nodes_)
-        if (node.laidOutHeight >= 0.0f && wantedHeight(node) != node.laidOutHeight) return true;
+        if (node.laidOutHeight >= 0.0f && modelGeneration(node) != node.laidOutGeneration &&
+            wantedHeight(node) != node.laidOutHeight)
+            return true;
     return false;
 }
 

@@ -5,6 +5,7 @@
 
 #include "orvane/host/core/GeometryUtilities.h"
 
+#include <cstdint>
 #include <deque>
 #include <iosfwd>
 #include <memory>
@@ -86,6 +87,7 @@ private:
         std::vector<Node*> children;     ///< in drawing order
         Rect page;                       ///< bounds on the page, top-left origin
         float laidOutHeight = -1.0f;     ///< a growing crosstab's wanted height at the last layout
+        uint64_t laidOutGeneration = 0;  ///< its model's generation then
     };
 
     ReportPage() = default;
@@ -95,6 +97,8 @@ private:
     /// The height a crosstab asks for at its width (at most its `height`);
     /// -1 for every other node.
     float wantedHeight(Node& node);
+    /// The model generation of a crosstab node's renderer; 0 for others.
+    static uint64_t modelGeneration(const Node& node);
     void place(Node& node, const Rect& parentPage, const std::shared_ptr<BaseView>& parentView, float parentHeight);
     float contentBottom() const;
     Rect itemArea(const Node& node) const;
